@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdio>
+#include <ctime>
+#include <string>
+
+#include "app/snapshot.h"
+
+struct PlanetParams;
+
+// The run's settings besides PlanetParams.
+struct RunSettings {
+  int seed = 19800518;
+  int width = 512;
+  float zoom = 1.0f;
+  std::string groundFileName = "grnd.bmp";
+  float altitudeShadeScale = 1.0f;
+};
+
+enum class ParseOutcome { kRun, kExit };
+
+// Reads the options left to right, a later one overriding an earlier one.
+// Messages, warnings and the usage text go to out; the first failure stops
+// the parse. now is the clock value for a seed left empty.
+ParseOutcome parseOptions(int argc, const char* const* argv, RunSettings& settings,
+                          PlanetParams& params, SnapshotContext& snapshot, std::FILE* out,
+                          std::time_t now);
+
+// The ground-cover pattern made from a file name: "%04d" before its last
+// '.', every '%' of the name itself escaped. False when it does not fit.
+bool buildGroundPattern(const std::string& fileName, char (&pattern)[1024]);
+
+// atoi without undefined behaviour: out-of-range values saturate.
+int parseInt(const char* text);
+
+extern const char kUsageText[];

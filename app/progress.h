@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdio>
+
+// One line of dots per stage. A stage changes when the stage text is a
+// different object (identity, not content); dots are never taken back.
+struct ProgressDisplay {
+  const char* lastStage = nullptr;
+  int dots = 0;
+
+  void show(float fraction, const char* stage, std::FILE* out);
+};
+
+// The program's progress callback: the one display, on standard output.
+void showProgress(float fraction, const char* stage);
+
+// Formats like printf, cut at 511 characters, and sends the text to the
+// channel for the closing lines (standard error), never to standard output.
+void debugMessage(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// The text debugMessage would send, without sending it.
+int formatDebugMessage(char (&buffer)[512], const char* format, ...)
+    __attribute__((format(printf, 2, 3)));

@@ -1,0 +1,27 @@
+#include "app/snapshot.h"
+
+#include <cstdio>
+
+#include "render/render_snapshot.h"
+
+void formatSnapshotName(const char* pattern, int turn, char (&name)[512]) {
+  // The patterns hold exactly one conversion; any '%' from a user's file name
+  // was escaped when the pattern was built.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+  std::snprintf(name, sizeof name, pattern, turn);
+#pragma GCC diagnostic pop
+}
+
+int writeTurnSnapshot(int turn, void* user) {
+  auto* context = static_cast<SnapshotContext*>(user);
+  char groundName[512];
+  char allName[512];
+  formatSnapshotName(context->groundPattern, turn, groundName);
+  formatSnapshotName(context->allPattern, turn, allName);
+  const bool written =
+      renderSnapshot(groundName, allName, context->width, context->height,
+                     context->altitudeShadeScale, context->params, context->planet);
+  if (!written) context->writeFailed = true;
+  return written ? 1 : 0;
+}

@@ -1,0 +1,127 @@
+#include "grid/planet.h"
+
+#include <cmath>
+#include <new>
+
+namespace {
+// Corner vertices of each diamond, corners 0 to 3.
+constexpr int kDiamondCorners[10][4] = {
+    {0, 2, 6, 1},  {0, 3, 7, 2},  {0, 4, 8, 3},  {0, 5, 9, 4},  {0, 1, 10, 5},
+    {2, 7, 11, 6}, {3, 8, 11, 7}, {4, 9, 11, 8}, {5, 10, 11, 9}, {1, 6, 11, 10},
+};
+constexpr int kMaxLevel = 13;  // 12 x side^2 must fit a 32-bit tile index
+}  // namespace
+
+void Planet::buildIcosahedron() {
+  const double pi = 3.14159265358979323846;
+  const double ringZ = 0.2 * std::sqrt(5.0);
+  const double ringRadius = 0.4 * std::sqrt(5.0);
+  const double step = 2.0 * pi / 5.0;
+  vertices[0] = Vector3d{0, 0, 1};
+  vertices[11] = Vector3d{0, 0, -1};
+  // The angle is accumulated by addition, as the ring is walked.
+  double angle = 0;
+  for (int v = 1; v <= 5; ++v) {
+    vertices[v] = Vector3d{ringRadius * std::cos(angle), ringRadius * std::sin(angle), ringZ};
+    angle += step;
+  }
+  angle = pi / 5.0;
+  for (int v = 6; v <= 10; ++v) {
+    vertices[v] = Vector3d{ringRadius * std::cos(angle), ringRadius * std::sin(angle), -ringZ};
+    angle += step;
+  }
+  for (Vector3d& v : vertices) v.scale(1.0 / v.length());
+  for (int d = 0; d < 10; ++d) {
+    for (int k = 0; k < 4; ++k) diamonds[d][k] = kDiamondCorners[d][k];
+  }
+}
+
+int64_t Planet::levelFor(int width, float zoom) {
+  // The ratio in extended precision, truncated; thresholds fall at 6 x 2^k
+  // because the single-precision constant lies just above 1/6.
+  const long double ratio = static_cast<long double>(width) / static_cast<long double>(zoom);
+  if (!(ratio >= 3.0L)) return 1;
+  if (ratio >= 1e30L) return 100;  // far beyond any grid that can exist
+  const long double c = std::trunc(ratio);
+  const long double product = c * static_cast<long double>(0.166667f);
+  const double q = std::log(static_cast<double>(product)) / std::log(2.0);
+  const int64_t level = static_cast<int64_t>(q) + 1;
+  return level < 1 ? 1 : level;
+}
+
+int64_t Planet::tileRecordsFor(int64_t level) {
+  if (level > 30) return INT64_MAX;
+  const int64_t s = (int64_t{1} << level) + 1;
+  return 12 * s * s;
+}
+
+bool Planet::allocate(int width, float zoom) {
+  freeTiles();
+  const int64_t newLevel = levelFor(width, zoom);
+  if (newLevel > kMaxLevel) return false;
+  level = static_cast<int>(newLevel);
+  side = (1 << level) + 1;
+  lastIndex = side - 1;
+  edgeMask = side - 2;
+  sideSquared = side * side;
+  cellSize = static_cast<float>(1.0 / static_cast<double>(side - 1));
+  tiles = new (std::nothrow) Tile[static_cast<size_t>(tileRecordsFor(level))];
+  if (tiles == nullptr) {
+    freeTiles();
+    return false;
+  }
+  return true;
+}
+
+void Planet::freeTiles() {
+  delete[] tiles;
+  tiles = nullptr;
+  level = side = sideSquared = lastIndex = edgeMask = 0;
+  cellSize = 0;
+}
+
+Vector3f Planet::pointPosition(const TilePoint& p) const {
+  const float u = static_cast<float>((p.coord.x + static_cast<double>(p.fracX)) * cellSize);
+  const float v = static_cast<float>((p.coord.y + static_cast<double>(p.fracY)) * cellSize);
+  double w0, w1, w2, w3;
+  if (u >= v) {
+    w0 = 0;
+    w1 = v;
+    w2 = static_cast<double>(u) - v;
+    w3 = 1.0 - u;
+  } else {
+    w0 = static_cast<double>(v) - u;
+    w1 = u;
+    w2 = 0;
+    w3 = 1.0 - v;
+  }
+  const int* corner = diamonds[p.coord.diamond];
+  Vector3d sum;
+  sum.add(vertices[corner[0]].copy().scale(w0));
+  sum.add(vertices[corner[1]].copy().scale(w1));
+  sum.add(vertices[corner[2]].copy().scale(w2));
+  sum.add(vertices[corner[3]].copy().scale(w3));
+  sum.scale(1.0 / sum.length());
+  Vector3f out;
+  out.set(static_cast<float>(sum.x), static_cast<float>(sum.y), static_cast<float>(sum.z));
+  return out;
+}
+
+void Planet::mapCoordinates(const TilePoint& p, float& latitude, float& longitude) const {
+  const Vector3f d = pointPosition(p);
+  if (d.z > 0.99999f) {
+    latitude = 1;
+    longitude = 0;
+    return;
+  }
+  if (d.z < -0.99999f) {
+    latitude = 0;
+    longitude = 0;
+    return;
+  }
+  latitude = static_cast<float>(std::asin(static_cast<double>(d.z)) * kInvPi + 0.5);
+  longitude = static_cast<float>(std::atan2(static_cast<double>(d.y), static_cast<double>(d.x)) *
+                                 0.5 * kInvPi);
+  while (longitude < 0) longitude = static_cast<float>(longitude + 1.0);
+  while (longitude > 1) longitude = static_cast<float>(longitude - 1.0);
+}

@@ -1,0 +1,125 @@
+#pragma once
+
+#include <cstdint>
+
+#include "app/params.h"
+#include "grid/tile.h"
+#include "grid/tile_coord.h"
+#include "grid/vector.h"
+
+// The icosahedron's twenty triangles paired into ten diamonds, each a square
+// grid of side x side tiles. Points on a diamond edge have one record in every
+// diamond that holds them; the passes keep those copies identical.
+struct Planet {
+  Vector3d vertices[12];
+  int diamonds[10][4] = {};
+  int level = 0;
+  int side = 0;
+  int sideSquared = 0;
+  int lastIndex = 0;
+  Tile* tiles = nullptr;
+  int edgeMask = 0;
+  float cellSize = 0;
+  ProgressCallback progress = nullptr;
+
+  // Test seam: told the target of every midpoint displacement, in order.
+  void (*midpointObserver)(const Planet& planet, const Tile* target, void* user) = nullptr;
+  void* midpointObserverUser = nullptr;
+
+  Planet() = default;
+  Planet(const Planet&) = delete;
+  Planet& operator=(const Planet&) = delete;
+  ~Planet() { freeTiles(); }
+
+  // --- geometry and addressing ---
+  // The twelve vertices and the ten-diamond table.
+  void buildIcosahedron();
+  // Sizes the grid for an image width and zoom and allocates the tile records.
+  // False when the grid is too large for 32-bit tile indices or for memory.
+  bool allocate(int width, float zoom);
+  // The grid level allocate() would choose, before any limit is applied.
+  static int64_t levelFor(int width, float zoom);
+  // 12 x side^2 records for a level, as a 64-bit count.
+  static int64_t tileRecordsFor(int64_t level);
+  void freeTiles();
+
+  int tileIndex(const TileCoord& c) const { return c.diamond * sideSquared + c.y * side + c.x; }
+  Tile* tileAt(const TileCoord& c) const { return tiles + tileIndex(c); }
+  Tile* tileAt(int diamond, int x, int y) const {
+    return tiles + (diamond * sideSquared + y * side + x);
+  }
+  TileCoord coordOf(int index) const {
+    return TileCoord{index / sideSquared, index % side, (index / side) % side};
+  }
+  Vector3f pointPosition(const TilePoint& p) const;
+  void mapCoordinates(const TilePoint& p, float& latitude, float& longitude) const;
+
+  // --- neighbour navigation ---
+  bool isOnDiamondEdge(const TileCoord& c) const {
+    return (c.x & edgeMask) == 0 || (c.y & edgeMask) == 0;
+  }
+  bool isPole(const TileCoord& c) const {
+    return c.diamond < 5 ? (c.x == 0 && c.y == lastIndex) : (c.x == lastIndex && c.y == 0);
+  }
+  // Every coordinate of the point: 1, 2, 3 or 5 entries, the same order from
+  // every copy.
+  int aliases(const TileCoord& c, TileCoord out[5]) const;
+  bool samePoint(const TileCoord& a, const TileCoord& b) const;
+  // The distinct neighbouring points: 6, or 5 at the twelve vertices.
+  int neighbors(const TileCoord& c, TileCoord out[6]) const;
+
+  // --- generation (terrain and climate) ---
+  bool generate(PlanetParams* params, ProgressCallback callback);
+  bool runPhase(int phase, PlanetParams* params);
+  bool fractalPass(int phase, PlanetParams* params, Tile vertexTiles[12]);
+  bool setVertexValues(int phase, Tile vertexTiles[], int count, const PlanetParams* params);
+  bool displaceMidpoint(int phase, Tile* target, const Tile* a, const Tile* b, float scale,
+                        const PlanetParams* params);
+  bool subdivide(int phase, int diamond, int flags, const PlanetParams* params, int x0, int y0,
+                 int size, float scale);
+  void copyEdge(int diamond, int edge);
+  void storeToAllCopies(const Tile& record, const TileCoord& c);
+
+  // --- rendering ---
+  // The tile blended from the grid points around a point between tiles.
+  Tile interpolateTile(const TilePoint& p) const;
+
+  void report(float fraction, const char* stage) const {
+    if (progress != nullptr) progress(fraction, stage);
+  }
+};
+
+// Walks every distinct surface point once: the column x = lastIndex belongs
+// to every diamond but 9, the row y = lastIndex to diamonds 0 to 3.
+struct TileCursor {
+  int diamond = 0;
+  int x = 0;
+  int y = 0;
+  int side = 0;
+  int lastIndex = 0;
+  int sideSquared = 0;
+
+  void start(int gridSide) {
+    diamond = x = y = 0;
+    side = gridSide;
+    lastIndex = gridSide - 1;
+    sideSquared = gridSide * gridSide;
+  }
+  bool valid() const { return diamond >= 0 && diamond <= 9; }
+  TileCoord coord() const { return TileCoord{diamond, x, y}; }
+  int index() const { return diamond * sideSquared + y * side + x; }
+  void advance() {
+    ++x;
+    if (x < lastIndex || (x == lastIndex && diamond != 9)) return;
+    x = diamond == 0 ? 0 : 1;
+    ++y;
+    if (y < lastIndex || (y == lastIndex && diamond < 4)) return;
+    ++diamond;
+    if (diamond == 10) {
+      x = y = -1;
+      return;
+    }
+    x = 1;
+    y = diamond >= 6 ? 1 : 0;
+  }
+};
