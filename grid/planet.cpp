@@ -6,7 +6,7 @@
 namespace {
 // Corner vertices of each diamond, corners 0 to 3.
 constexpr int kDiamondCorners[10][4] = {
-    {0, 2, 6, 1},  {0, 3, 7, 2},  {0, 4, 8, 3},  {0, 5, 9, 4},  {0, 1, 10, 5},
+    {0, 2, 6, 1},  {0, 3, 7, 2},  {0, 4, 8, 3},  {0, 5, 9, 4},   {0, 1, 10, 5},
     {2, 7, 11, 6}, {3, 8, 11, 7}, {4, 9, 11, 8}, {5, 10, 11, 9}, {1, 6, 11, 10},
 };
 constexpr int kMaxLevel = 13;  // 12 x side^2 must fit a 32-bit tile index
@@ -41,7 +41,6 @@ int64_t Planet::levelFor(int width, float zoom) {
   // because the single-precision constant lies just above 1/6.
   const long double ratio = static_cast<long double>(width) / static_cast<long double>(zoom);
   if (!(ratio >= 3.0L)) return 1;
-  if (ratio >= 1e30L) return 100;  // far beyond any grid that can exist
   const long double c = std::trunc(ratio);
   const long double product = c * static_cast<long double>(0.166667f);
   const double q = std::log(static_cast<double>(product)) / std::log(2.0);
@@ -50,8 +49,12 @@ int64_t Planet::levelFor(int width, float zoom) {
 }
 
 int64_t Planet::tileRecordsFor(int64_t level) {
-  if (level > 30) return INT64_MAX;
   const int64_t s = (int64_t{1} << level) + 1;
+  return 12 * s * s;
+}
+
+long double Planet::tileRecordsNeeded(int64_t level) {
+  const long double s = std::ldexp(1.0L, static_cast<int>(level)) + 1;
   return 12 * s * s;
 }
 

@@ -39,8 +39,10 @@ struct Planet {
   bool allocate(int width, float zoom);
   // The grid level allocate() would choose, before any limit is applied.
   static int64_t levelFor(int width, float zoom);
-  // 12 x side^2 records for a level, as a 64-bit count.
+  // 12 x side^2 records for a level no larger than allocate() accepts.
   static int64_t tileRecordsFor(int64_t level);
+  // The same count for any level, for the message that refuses it.
+  static long double tileRecordsNeeded(int64_t level);
   void freeTiles();
 
   int tileIndex(const TileCoord& c) const { return c.diamond * sideSquared + c.y * side + c.x; }
