@@ -1,0 +1,351 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <utility>
+#include <vector>
+
+#include "app/random.h"
+#include "grid/planet.h"
+#include "terrain/test_planet.h"
+
+namespace {
+
+using Point = std::pair<int, int>;
+
+// Records the target of every displacement while it is attached.
+struct TargetLog {
+  Planet& planet;
+  std::vector<TileCoord> targets;
+
+  explicit TargetLog(Planet& p) : planet(p) {
+    planet.midpointObserver = [](const Planet& owner, const Tile* target, void* user) {
+      static_cast<TargetLog*>(user)->targets.push_back(
+          owner.coordOf(static_cast<int>(target - owner.tiles)));
+    };
+    planet.midpointObserverUser = this;
+  }
+  ~TargetLog() {
+    planet.midpointObserver = nullptr;
+    planet.midpointObserverUser = nullptr;
+  }
+  std::vector<Point> pointsOf(int diamond) const {
+    std::vector<Point> out;
+    for (const TileCoord& c : targets) {
+      if (c.diamond == diamond) out.emplace_back(c.x, c.y);
+    }
+    return out;
+  }
+};
+
+// The generator has made exactly `draws` steps since it was seeded with `seed`.
+testing::AssertionResult drewExactly(uint32_t seed, int draws) {
+  int next[3];
+  for (int& n : next) n = nextRandom();
+  seedRandom(seed);
+  for (int i = 0; i < draws; ++i) nextRandom();
+  for (const int n : next) {
+    if (nextRandom() != n) return testing::AssertionFailure() << "not at draw " << draws;
+  }
+  return testing::AssertionSuccess();
+}
+
+// A seed whose first draw is r.
+uint32_t seedWithFirstDraw(int r) {
+  for (uint32_t s = 0;; ++s) {
+    seedRandom(s);
+    if (nextRandom() == r) return s;
+  }
+}
+constexpr int kDrawPlusOne = 16384;  // u = +1
+constexpr int kDrawMinusOne = 0;     // u = -1
+
+bool sameBytes(const Tile& a, const Tile& b) { return std::memcmp(&a, &b, sizeof(Tile)) == 0; }
+
+void runPass(Planet& planet, int phase, PlanetParams& params) {
+  Tile vertexTiles[12];
+  ASSERT_TRUE(planet.setVertexValues(phase, vertexTiles, 12, &params));
+  ASSERT_TRUE(planet.fractalPass(phase, &params, vertexTiles));
+}
+
+TEST(FractalOrder, SmallestGrid) {
+  auto planet = makePlanet(8);
+  ASSERT_EQ(planet->side, 3);
+  PlanetParams params;
+  TargetLog log(*planet);
+  runPass(*planet, 0, params);
+
+  const std::vector<Point> first = {{1, 2}, {2, 1}, {1, 0}, {0, 1}, {1, 1}};
+  const std::vector<Point> threeEdges = {{1, 2}, {2, 1}, {1, 0}, {1, 1}};
+  const std::vector<Point> twoEdges = {{2, 1}, {1, 0}, {1, 1}};
+  const std::vector<Point> oneEdge = {{2, 1}, {1, 1}};
+  const std::vector<Point> centreOnly = {{1, 1}};
+  const std::vector<Point>* expected[10] = {&first,    &threeEdges, &threeEdges, &threeEdges,
+                                            &twoEdges, &twoEdges,   &oneEdge,    &oneEdge,
+                                            &oneEdge,  &centreOnly};
+  for (int d = 0; d < 10; ++d) EXPECT_EQ(log.pointsOf(d), *expected[d]) << "diamond " << d;
+  EXPECT_EQ(log.targets.size(), 30u);
+  // Diamonds are worked one after another.
+  for (size_t i = 1; i < log.targets.size(); ++i) {
+    EXPECT_LE(log.targets[i - 1].diamond, log.targets[i].diamond);
+  }
+}
+
+TEST(FractalOrder, DepthFirstOnSideFive) {
+  auto planet = makePlanet(16);
+  ASSERT_EQ(planet->side, 5);
+  PlanetParams params;
+  TargetLog log(*planet);
+  runPass(*planet, 1, params);
+
+  const std::vector<Point> diamond0 = {{2, 4}, {4, 2}, {2, 0}, {0, 2}, {2, 2}, {1, 2}, {2, 1},
+                                       {1, 0}, {0, 1}, {1, 1}, {3, 2}, {4, 1}, {3, 0}, {3, 1},
+                                       {1, 4}, {2, 3}, {0, 3}, {1, 3}, {3, 4}, {4, 3}, {3, 3}};
+  EXPECT_EQ(log.pointsOf(0), diamond0);
+  const size_t counts[10] = {21, 18, 18, 18, 15, 15, 12, 12, 12, 9};
+  for (int d = 0; d < 10; ++d) EXPECT_EQ(log.pointsOf(d).size(), counts[d]) << "diamond " << d;
+  EXPECT_EQ(log.targets.size(), 150u);
+}
+
+TEST(FractalDraws, OnePerPointAndThreePerVertex) {
+  for (const int width : {8, 16, 24, 48}) {
+    auto planet = makePlanet(width);
+    const int edge = planet->side - 1;
+    const int expected = 10 * edge * edge + 26;
+    if (width == 8) {
+      EXPECT_EQ(expected, 66);
+    }
+    PlanetParams params;
+    for (int phase = 0; phase <= 2; ++phase) {
+      const uint32_t seed = 1000u + static_cast<uint32_t>(phase);
+      ASSERT_TRUE(planet->runPhase(phase, &params));
+      seedRandom(seed);
+      TargetLog log(*planet);
+      runPass(*planet, phase, params);
+      EXPECT_EQ(static_cast<int>(log.targets.size()) + 36, expected)
+          << "width " << width << " phase " << phase;
+      EXPECT_TRUE(drewExactly(seed, expected)) << "width " << width << " phase " << phase;
+    }
+  }
+}
+
+TEST(FractalCopies, AgreeAfterEveryStepAndPassChangesOnlyItsField) {
+  auto planet = makePlanet(48);
+  PlanetParams params;
+  params.shareCap = 1.0f;
+  seedRandom(19800518u);
+  std::vector<Tile> before(diamondRecords(*planet));
+  for (int phase = 0; phase <= 2; ++phase) {
+    ASSERT_TRUE(planet->runPhase(phase, &params));
+    EXPECT_TRUE(copiesAgree(*planet)) << "after step " << phase;
+    std::memcpy(static_cast<void*>(before.data()), planet->tiles, before.size() * sizeof(Tile));
+    runPass(*planet, phase, params);
+    EXPECT_TRUE(copiesAgree(*planet)) << "after pass " << phase;
+
+    int changed = 0;
+    for (size_t i = 0; i < before.size(); ++i) {
+      Tile now = planet->tiles[i];
+      float* field[3] = {&now.roughness, &now.elevation, &now.temperature};
+      const float* old[3] = {&before[i].roughness, &before[i].elevation, &before[i].temperature};
+      changed += *field[phase] != *old[phase];
+      *field[phase] = *old[phase];
+      ASSERT_TRUE(sameBytes(now, before[i])) << "pass " << phase << " record " << i;
+    }
+    EXPECT_GT(changed, static_cast<int>(before.size()) / 2) << "pass " << phase;
+  }
+}
+
+TEST(FractalVertices, StayWithinTheirRanges) {
+  auto planet = makePlanet(24);
+  PlanetParams params;
+  params.shareCap = 5.0f;
+  params.cornerElevationMean = 2.0f;
+  params.cornerElevationRange = 0.5f;
+  seedRandom(42u);
+  runTerrainPhases(*planet, params, 2);
+  const int L = planet->lastIndex;
+  const int corners[4][2] = {{0, L}, {L, L}, {L, 0}, {0, 0}};
+  float lowest = 100, highest = -100;
+  for (int d = 0; d < 10; ++d) {
+    for (const auto& c : corners) {
+      const Tile& t = *planet->tileAt(d, c[0], c[1]);
+      EXPECT_GE(t.roughness, 0.2f);
+      EXPECT_LE(t.roughness, 0.8f);
+      EXPECT_GE(t.elevation, 1.5f);
+      EXPECT_LE(t.elevation, 2.5f);
+      EXPECT_GE(t.temperature, -10.0f);
+      EXPECT_LE(t.temperature, 10.0f);
+      lowest = std::min(lowest, t.elevation);
+      highest = std::max(highest, t.elevation);
+    }
+  }
+  EXPECT_LT(lowest, highest);
+}
+
+TEST(FractalRoughness, ClampedToUnitRange) {
+  auto planet = makePlanet(48);
+  PlanetParams params;
+  params.shareCap = 5.0f;  // large steps at every level: the clamp must hold them
+  seedRandom(3u);
+  ASSERT_TRUE(planet->runPhase(0, &params));
+  runPass(*planet, 0, params);
+  int atBounds = 0;
+  for (int i = 0; i < diamondRecords(*planet); ++i) {
+    const float r = planet->tiles[i].roughness;
+    ASSERT_GE(r, 0.0f) << i;
+    ASSERT_LE(r, 1.0f) << i;
+    atBounds += r == 0.0f || r == 1.0f;
+  }
+  EXPECT_GT(atBounds, 0);
+}
+
+TEST(FractalRoughness, DisplacementClampsAtBothEnds) {
+  Planet planet;
+  PlanetParams params;
+  params.shareCap = 1.0f;
+  const struct {
+    float parentA, parentB;
+    int draw;
+    float scale;
+    float expected;
+  } cases[] = {{0.9f, 0.9f, kDrawPlusOne, 0.5f, 1.0f},
+               {0.1f, 0.1f, kDrawMinusOne, 0.5f, 0.0f},
+               {0.4f, 0.6f, kDrawPlusOne, 0.25f, 0.75f},
+               {0.4f, 0.6f, kDrawMinusOne, 0.25f, 0.25f}};
+  for (const auto& c : cases) {
+    Tile a, b, target;
+    a.roughness = c.parentA;
+    b.roughness = c.parentB;
+    seedRandom(seedWithFirstDraw(c.draw));
+    ASSERT_TRUE(planet.displaceMidpoint(0, &target, &a, &b, c.scale, &params));
+    EXPECT_FLOAT_EQ(target.roughness, c.expected) << c.parentA << " " << c.draw;
+  }
+}
+
+TEST(FractalElevation, DisplacementBoundedByClampedRoughness) {
+  Planet planet;
+  PlanetParams params;
+  params.shareCap = 1.0f;
+  params.elevationNoiseScale = 1.5f;
+  const float scale = 0.5f;  // a = 0.5
+  const double low = 1.5 * 0.2 * 0.5;
+  const double high = 1.5 * 0.8 * 0.5;
+  const struct {
+    float roughness;
+    double size;
+  } cases[] = {{0.0f, low},  {0.1f, low},  {0.2f, low},   {0.5f, 1.5 * 0.5 * 0.5},
+               {0.8f, high}, {0.95f, high}, {1.0f, high}};
+  for (const int draw : {kDrawPlusOne, kDrawMinusOne}) {
+    const double sign = draw == kDrawPlusOne ? 1.0 : -1.0;
+    for (const auto& c : cases) {
+      Tile a, b;
+      a.elevation = 0.25f;
+      b.elevation = 0.75f;
+      Tile target;
+      target.roughness = c.roughness;
+      target.temperature = 3.0f;
+      const Tile untouched = target;
+      seedRandom(seedWithFirstDraw(draw));
+      ASSERT_TRUE(planet.displaceMidpoint(1, &target, &a, &b, scale, &params));
+      const double step = static_cast<double>(target.elevation) - 0.5;
+      EXPECT_NEAR(step, sign * c.size, 1e-6) << "roughness " << c.roughness;
+      EXPECT_GE(std::fabs(step), low - 1e-6);
+      EXPECT_LE(std::fabs(step), high + 1e-6);
+      target.elevation = untouched.elevation;
+      EXPECT_TRUE(sameBytes(target, untouched)) << "only the elevation may change";
+    }
+  }
+}
+
+// Replays the pass's draws to check the amplitude used on the diagonal of
+// diamond 0, where each level's centre point lies: (8, 8) at scale 1, (4, 4)
+// at 0.5, (2, 2) at 0.25 and (1, 1) at 0.125.
+TEST(FractalAmplitude, ShareCapLimitsTheCoarseLevels) {
+  const struct {
+    float cap;
+    float amplitudes[4];
+  } cases[] = {{1.0f, {1.0f, 0.5f, 0.25f, 0.125f}},
+               {0.2f, {0.2f, 0.2f, 0.2f, 0.125f}},
+               {1.5f, {1.0f, 0.5f, 0.25f, 0.125f}},
+               {0.3f, {0.3f, 0.3f, 0.25f, 0.125f}}};
+  for (const auto& c : cases) {
+    auto planet = makePlanet(48);
+    ASSERT_EQ(planet->side, 17);
+    PlanetParams params;
+    params.shareCap = c.cap;
+    const uint32_t seed = 77u;
+    seedRandom(seed);
+    TargetLog log(*planet);
+    runPass(*planet, 2, params);
+
+    seedRandom(seed);
+    for (int i = 0; i < 36; ++i) nextRandom();
+    std::vector<double> u;
+    for (size_t i = 0; i < log.targets.size(); ++i) u.push_back(2.0 * randomFraction() - 1.0);
+
+    const Tile& origin = *planet->tileAt(0, 0, 0);
+    for (int level = 0; level < 4; ++level) {
+      const int k = 8 >> level;
+      size_t i = 0;
+      while (!sameCoord(log.targets[i], TileCoord{0, k, k})) ++i;
+      const Tile& far = *planet->tileAt(0, 2 * k, 2 * k);
+      const double amplitude = c.amplitudes[level];
+      const float expected = static_cast<float>(
+          (static_cast<double>(origin.temperature) + far.temperature) * 0.5 +
+          u[i] * amplitude * 10.0);
+      EXPECT_EQ(planet->tileAt(0, k, k)->temperature, expected)
+          << "cap " << c.cap << " level " << level;
+    }
+  }
+}
+
+TEST(FractalAmplitude, ExtremeDrawMovesTenTimesTheAmplitude) {
+  Planet planet;
+  const struct {
+    float cap, scale, amplitude;
+  } cases[] = {{1.0f, 1.0f, 1.0f},    {0.2f, 1.0f, 0.2f},    {0.2f, 0.25f, 0.2f},
+               {0.2f, 0.125f, 0.125f}, {2.0f, 1.0f, 1.0f}, {2.0f, 0.0625f, 0.0625f}};
+  for (const auto& c : cases) {
+    PlanetParams params;
+    params.shareCap = c.cap;
+    for (const int draw : {kDrawPlusOne, kDrawMinusOne}) {
+      Tile a, b, target;
+      seedRandom(seedWithFirstDraw(draw));
+      ASSERT_TRUE(planet.displaceMidpoint(2, &target, &a, &b, c.scale, &params));
+      const double sign = draw == kDrawPlusOne ? 1.0 : -1.0;
+      EXPECT_EQ(target.temperature, static_cast<float>(sign * c.amplitude * 10.0))
+          << "cap " << c.cap << " scale " << c.scale;
+    }
+  }
+}
+
+TEST(FractalRefusal, PhaseAboveTwoDrawsNothingAndChangesNothing) {
+  auto planet = makePlanet(16);
+  PlanetParams params;
+  seedRandom(5u);
+  runTerrainPhases(*planet, params, 2);
+  const std::vector<Tile> before(planet->tiles, planet->tiles + diamondRecords(*planet));
+
+  const uint32_t seed = 99u;
+  seedRandom(seed);
+  TargetLog log(*planet);
+  Tile vertexTiles[12];
+  EXPECT_FALSE(planet->setVertexValues(3, vertexTiles, 12, &params));
+  EXPECT_FALSE(planet->fractalPass(3, &params, vertexTiles));
+  EXPECT_FALSE(planet->fractalPass(7, &params, vertexTiles));
+  Tile a, b, target;
+  target.temperature = 1.25f;
+  const Tile untouched = target;
+  for (const int phase : {3, 4, -1}) {
+    EXPECT_FALSE(planet->displaceMidpoint(phase, &target, &a, &b, 1.0f, &params)) << phase;
+  }
+  EXPECT_TRUE(sameBytes(target, untouched));
+  EXPECT_TRUE(log.targets.empty());
+  EXPECT_TRUE(drewExactly(seed, 0));
+  for (size_t i = 0; i < before.size(); ++i) {
+    ASSERT_TRUE(sameBytes(planet->tiles[i], before[i])) << "record " << i;
+  }
+}
+
+}  // namespace

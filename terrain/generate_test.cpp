@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "app/random.h"
+#include "grid/planet.h"
+#include "terrain/stages.h"
+#include "terrain/test_planet.h"
+
+namespace {
+
+std::vector<std::pair<float, const char*>> reports;
+
+void recordReport(float fraction, const char* stage) { reports.emplace_back(fraction, stage); }
+
+struct GeneratedPlanet {
+  std::unique_ptr<Planet> planet;
+  std::unique_ptr<PlanetParams> params = std::make_unique<PlanetParams>();
+  bool result = false;
+};
+
+GeneratedPlanet generate(int width, uint32_t seed, int turns, ProgressCallback callback) {
+  GeneratedPlanet run;
+  run.planet = makePlanet(width);
+  run.params->turns = turns;
+  resetRiverThresholds();
+  reports.clear();
+  seedRandom(seed);
+  run.result = run.planet->generate(run.params.get(), callback);
+  return run;
+}
+
+bool sameTiles(const Planet& a, const Planet& b) {
+  return a.side == b.side &&
+         std::memcmp(a.tiles, b.tiles, sizeof(Tile) * diamondRecords(a)) == 0;
+}
+
+// The closing statistics and the river points, bit for bit.
+void expectSameResults(const PlanetParams& a, const PlanetParams& b) {
+  const float PlanetParams::*fields[] = {
+      &PlanetParams::seaLevel,       &PlanetParams::elevationMin,   &PlanetParams::elevationMax,
+      &PlanetParams::waterFlowing,   &PlanetParams::rainfall,       &PlanetParams::temperatureMin,
+      &PlanetParams::temperatureMax, &PlanetParams::tileElevationDiff};
+  for (const auto field : fields) {
+    EXPECT_EQ(std::memcmp(&(a.*field), &(b.*field), sizeof(float)), 0);
+  }
+  ASSERT_EQ(a.riverPoints.count, b.riverPoints.count);
+  EXPECT_EQ(std::memcmp(a.riverPoints.data, b.riverPoints.data,
+                        sizeof(RiverPoint) * a.riverPoints.count),
+            0);
+}
+
+TEST(Generate, ReportsEveryStageInOrder) {
+  const GeneratedPlanet run = generate(16, 19800518u, 3, recordReport);
+  EXPECT_TRUE(run.result);
+  EXPECT_EQ(run.planet->progress, &recordReport);
+  const struct {
+    float fraction;
+    const char* text;
+    const char* object;
+  } expected[] = {{0.0f, "Prestoring neighbors and move fractions", kStageNeighbors},
+                  {0.01f, "Creating roughness", kStageRoughness},
+                  {0.02f, "Creating terrain elevations", kStageElevations},
+                  {0.04f, "Calibrating sea level", kStageSeaLevel},
+                  {0.05f, "Tweaking temperatures", kStageTemperatures},
+                  {0.07f, "Setting up iterations", kStageSetup},
+                  {0.08f, "Iterating", kStageIterating},
+                  {0.38f, "Iterating", kStageIterating},
+                  {0.68f, "Iterating", kStageIterating},
+                  {0.98f, "Making rivers", kStageRivers},
+                  {1.0f, "Done generating planet", kStageDone}};
+  ASSERT_EQ(reports.size(), std::size(expected));
+  for (size_t i = 0; i < reports.size(); ++i) {
+    EXPECT_EQ(reports[i].first, expected[i].fraction) << "report " << i;
+    EXPECT_STREQ(reports[i].second, expected[i].text) << "report " << i;
+    // The display starts a new line when the text object changes, so each
+    // stage must always come with the same object.
+    EXPECT_EQ(reports[i].second, expected[i].object) << "report " << i;
+  }
+  EXPECT_EQ(reports[6].second, reports[7].second);
+  EXPECT_EQ(reports[7].second, reports[8].second);
+}
+
+TEST(Generate, SameSeedSamePlanetWithOrWithoutProgress) {
+  const GeneratedPlanet quiet = generate(48, 7u, 3, nullptr);
+  const GeneratedPlanet shown = generate(48, 7u, 3, recordReport);
+  EXPECT_EQ(reports.size(), 11u);
+  const GeneratedPlanet again = generate(48, 7u, 3, nullptr);
+  EXPECT_TRUE(sameTiles(*quiet.planet, *shown.planet));
+  EXPECT_TRUE(sameTiles(*quiet.planet, *again.planet));
+  expectSameResults(*quiet.params, *shown.params);
+  expectSameResults(*quiet.params, *again.params);
+  EXPECT_TRUE(copiesAgree(*quiet.planet));
+
+  const GeneratedPlanet other = generate(48, 8u, 3, nullptr);
+  EXPECT_FALSE(sameTiles(*quiet.planet, *other.planet));
+}
+
+// Only the three fractal passes draw, 10 (side - 1)^2 + 26 numbers each.
+TEST(Generate, DrawsOnlyInTheFractalPasses) {
+  const uint32_t seed = 4242u;
+  const GeneratedPlanet run = generate(16, seed, 2, nullptr);
+  const int edge = run.planet->side - 1;
+  const int draws = 3 * (10 * edge * edge + 26);
+  const int next = nextRandom();
+  seedRandom(seed);
+  for (int i = 0; i < draws; ++i) nextRandom();
+  EXPECT_EQ(nextRandom(), next);
+}
+
+}  // namespace

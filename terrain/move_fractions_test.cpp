@@ -1,0 +1,183 @@
+#include "terrain/move_fractions.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "grid/planet.h"
+#include "terrain/test_planet.h"
+
+namespace {
+
+bool isVertex(const Planet& planet, const TileCoord& c) {
+  const int L = planet.lastIndex;
+  return (c.x == 0 || c.x == L) && (c.y == 0 || c.y == L);
+}
+
+double fractionSum(const Tile& t) {
+  double sum = 0;
+  for (int i = 0; i < t.neighborCount; ++i) sum += t.moveFractions[i];
+  return sum;
+}
+
+double smallestFraction(const Tile& t) {
+  double least = 2;
+  for (int i = 0; i < t.neighborCount; ++i) least = std::fmin(least, t.moveFractions[i]);
+  return least;
+}
+
+struct Position {
+  double latitude;
+  double longitude;
+};
+
+Position positionOf(const Planet& planet, const TileCoord& c) {
+  float latitude, longitude;
+  planet.mapCoordinates(TilePoint{c, 0, 0}, latitude, longitude);
+  return {latitude, longitude};
+}
+
+TEST(MoveFractions, EastwardWeightTable) {
+  EXPECT_DOUBLE_EQ(eastwardWeight(-1.0), 0.1);
+  EXPECT_DOUBLE_EQ(eastwardWeight(-0.3), 0.1);
+  EXPECT_DOUBLE_EQ(eastwardWeight(0.0), 0.1);
+  EXPECT_DOUBLE_EQ(eastwardWeight(0.25), 0.3);
+  EXPECT_NEAR(eastwardWeight(0.4999999), 0.5, 1e-6);
+  EXPECT_DOUBLE_EQ(eastwardWeight(0.5), 0.5);
+  EXPECT_DOUBLE_EQ(eastwardWeight(0.725), 0.75);
+  EXPECT_DOUBLE_EQ(eastwardWeight(0.9), 0.5 + 0.4 / 0.9);
+  EXPECT_DOUBLE_EQ(eastwardWeight(0.941), 0.99);
+  EXPECT_DOUBLE_EQ(eastwardWeight(0.95), 1.0);
+  EXPECT_DOUBLE_EQ(eastwardWeight(0.97), 1.0);
+  EXPECT_DOUBLE_EQ(eastwardWeight(1.0), 1.0);
+  // Due east against due west: ten times the share.
+  EXPECT_DOUBLE_EQ(eastwardWeight(1.0) / eastwardWeight(-1.0), 10.0);
+}
+
+TEST(MoveFractions, CountsSumsAndCopies) {
+  auto planet = makePlanet(48);
+  storeNeighborsAndMoveFractions(*planet);
+  EXPECT_TRUE(copiesAgree(*planet));
+  for (int i = 0; i < diamondRecords(*planet); ++i) {
+    const TileCoord c = planet->coordOf(i);
+    const Tile& t = planet->tiles[i];
+    TileCoord listed[6];
+    EXPECT_EQ(t.neighborCount, planet->neighbors(c, listed)) << describe(c);
+    ASSERT_EQ(t.neighborCount, isVertex(*planet, c) ? 5 : 6) << describe(c);
+    EXPECT_NEAR(fractionSum(t), 1.0, 1e-6) << describe(c);
+    for (int k = 0; k < t.neighborCount; ++k) EXPECT_GT(t.moveFractions[k], 0.0f) << describe(c);
+  }
+}
+
+TEST(MoveFractions, PolesShareEqually) {
+  auto planet = makePlanet(24);
+  storeNeighborsAndMoveFractions(*planet);
+  const int L = planet->lastIndex;
+  for (const TileCoord& pole : {TileCoord{0, 0, L}, TileCoord{5, L, 0}}) {
+    const Tile& t = *planet->tileAt(pole);
+    ASSERT_EQ(t.neighborCount, 5);
+    for (int k = 0; k < 5; ++k) EXPECT_EQ(t.moveFractions[k], 0.2f) << describe(pole);
+  }
+}
+
+// Every neighbour to the west (or due north or south, poles included) gets the
+// tile's smallest share; every neighbour clearly to the east gets more. The
+// longitude difference is taken the short way round, so neighbours across the
+// 0/1 seam count as near.
+TEST(MoveFractions, EastLeansAndSeamNeighboursAreNear) {
+  auto planet = makePlanet(48);
+  storeNeighborsAndMoveFractions(*planet);
+  int seamPairs = 0, eastPairs = 0, westPairs = 0;
+  for (int i = 0; i < diamondRecords(*planet); ++i) {
+    const TileCoord c = planet->coordOf(i);
+    if (planet->isPole(c)) continue;
+    const Tile& t = planet->tiles[i];
+    const Position here = positionOf(*planet, c);
+    const double least = smallestFraction(t);
+    for (int k = 0; k < t.neighborCount; ++k) {
+      const TileCoord& n = t.neighbors[k];
+      const double share = t.moveFractions[k];
+      if (planet->isPole(n)) {
+        EXPECT_EQ(share, least) << describe(c) << " to a pole";
+        continue;
+      }
+      const Position there = positionOf(*planet, n);
+      double dLon = there.longitude - here.longitude;
+      if (std::fabs(dLon) > 0.5) {
+        dLon -= dLon > 0 ? 1.0 : -1.0;
+        ++seamPairs;
+      }
+      const double east = dLon * std::cos((there.latitude - 0.5) * M_PI);
+      const double north = there.latitude - here.latitude;
+      const double d = east / std::hypot(east, north);
+      if (d < -1e-4) {
+        ++westPairs;
+        EXPECT_EQ(share, least) << describe(c) << " to " << describe(n);
+      } else if (d > 0.05) {
+        ++eastPairs;
+        EXPECT_GT(share, least) << describe(c) << " to " << describe(n);
+      }
+    }
+  }
+  EXPECT_GT(seamPairs, 0);
+  EXPECT_GT(eastPairs, 1000);
+  EXPECT_GT(westPairs, 1000);
+}
+
+// The five upper diamonds are one another turned by a fifth of a turn, and so
+// are the five lower ones: away from their edges, their tiles must get the
+// same shares, whether or not the longitude seam runs through them.
+TEST(MoveFractions, SeamDoesNotBreakTheFivefoldSymmetry) {
+  auto planet = makePlanet(48);
+  storeNeighborsAndMoveFractions(*planet);
+  const int L = planet->lastIndex;
+  for (const int first : {0, 5}) {
+    for (int d = first + 1; d < first + 5; ++d) {
+      for (int y = 1; y < L; ++y) {
+        for (int x = 1; x < L; ++x) {
+          const Tile& a = *planet->tileAt(first, x, y);
+          const Tile& b = *planet->tileAt(d, x, y);
+          for (int k = 0; k < 6; ++k) {
+            ASSERT_NEAR(a.moveFractions[k], b.moveFractions[k], 1e-4)
+                << describe(TileCoord{d, x, y}) << " neighbour " << k;
+          }
+        }
+      }
+    }
+  }
+}
+
+// From level 8 on, tiles beside a pole map onto the pole itself, so some
+// directions have no length: such a neighbour counts as neither east nor west
+// and gets the smallest share, and no NaN may reach a share.
+TEST(MoveFractions, LargeGridHasOnlyFiniteShares) {
+  auto planet = makePlanet(1536);
+  ASSERT_EQ(planet->level, 9);
+  storeNeighborsAndMoveFractions(*planet);
+  int samePlace = 0;
+  for (int i = 0; i < diamondRecords(*planet); ++i) {
+    const TileCoord c = planet->coordOf(i);
+    const Tile& t = planet->tiles[i];
+    for (int k = 0; k < t.neighborCount; ++k) {
+      ASSERT_TRUE(std::isfinite(t.moveFractions[k])) << describe(c);
+      ASSERT_GT(t.moveFractions[k], 0.0f) << describe(c);
+    }
+    ASSERT_NEAR(fractionSum(t), 1.0, 1e-6) << describe(c);
+
+    if (planet->isPole(c) || !planet->isOnDiamondEdge(c) && c.x > 2 && c.y > 2) continue;
+    const Position here = positionOf(*planet, c);
+    for (int k = 0; k < t.neighborCount; ++k) {
+      const TileCoord& n = t.neighbors[k];
+      const Position there = positionOf(*planet, n);
+      if (planet->isPole(n) || there.latitude != here.latitude ||
+          there.longitude != here.longitude) {
+        continue;
+      }
+      ++samePlace;
+      EXPECT_EQ(t.moveFractions[k], smallestFraction(t)) << describe(c) << " to " << describe(n);
+    }
+  }
+  EXPECT_GT(samePlace, 0);
+}
+
+}  // namespace

@@ -1,0 +1,206 @@
+#include "terrain/sea_level.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+#include "app/random.h"
+#include "grid/planet.h"
+#include "terrain/test_planet.h"
+
+namespace {
+
+// Gives every point the elevation f chooses, in all its copies.
+void setElevations(Planet& planet, const std::function<float(const TileCoord&)>& f) {
+  TileCursor cursor;
+  for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
+    Tile t = *planet.tileAt(cursor.coord());
+    t.elevation = f(cursor.coord());
+    planet.storeToAllCopies(t, cursor.coord());
+  }
+}
+
+// Share of the records (copies included) with an elevation below `level`.
+double shareBelow(const Planet& planet, double level) {
+  int below = 0;
+  for (int i = 0; i < diamondRecords(planet); ++i) below += planet.tiles[i].elevation < level;
+  return static_cast<double>(below) / diamondRecords(planet);
+}
+
+void expectDepthsFollowSeaLevel(const Planet& planet, float seaLevel) {
+  for (int i = 0; i < diamondRecords(planet); ++i) {
+    const Tile& t = planet.tiles[i];
+    ASSERT_TRUE(std::isfinite(t.waterDepth)) << i;
+    if (t.elevation >= seaLevel) {
+      ASSERT_EQ(t.waterDepth, 0.0f) << i;
+    } else {
+      ASSERT_EQ(t.waterDepth,
+                static_cast<float>(static_cast<double>(seaLevel) - t.elevation))
+          << i;
+    }
+  }
+}
+
+struct SeaLevel : testing::Test {
+  std::unique_ptr<Planet> planet = makePlanet(48);
+  PlanetParams params;
+
+  // Fractal terrain, as the driver makes it.
+  void makeTerrain(uint32_t seed) {
+    seedRandom(seed);
+    runTerrainPhases(*planet, params, 1);
+  }
+};
+
+TEST_F(SeaLevel, RangeBucketRuleAndDepths) {
+  makeTerrain(19800518u);
+  float lowest = planet->tiles[0].elevation, highest = lowest;
+  for (int i = 0; i < diamondRecords(*planet); ++i) {
+    lowest = std::fmin(lowest, planet->tiles[i].elevation);
+    highest = std::fmax(highest, planet->tiles[i].elevation);
+  }
+  ASSERT_LT(lowest, highest);
+  const float width = static_cast<float>((static_cast<double>(highest) - lowest) / 100);
+
+  for (const float seaFraction : {0.75f, 0.05f, 0.3f, 0.5f, 0.97f}) {
+    params.seaFraction = seaFraction;
+    calibrateSeaLevel(*planet, params);
+    EXPECT_EQ(params.elevationMin, lowest);
+    EXPECT_EQ(params.elevationMax, highest);
+    const float sea = params.seaLevel;
+    EXPECT_GE(sea, lowest);
+    EXPECT_LE(sea, highest);
+
+    // On a bucket boundary: min plus a whole number of widths.
+    const double k = std::round((static_cast<double>(sea) - lowest) / width);
+    EXPECT_GE(k, 0);
+    EXPECT_LE(k, 99);
+    EXPECT_EQ(sea, static_cast<float>(k * width + lowest)) << seaFraction;
+
+    // The share below is at most the one asked for; the bucket that starts
+    // at the sea level takes it past.
+    EXPECT_LE(shareBelow(*planet, sea), seaFraction) << seaFraction;
+    EXPECT_GT(shareBelow(*planet, (k + 1) * width + lowest), seaFraction) << seaFraction;
+
+    expectDepthsFollowSeaLevel(*planet, sea);
+    EXPECT_TRUE(copiesAgree(*planet));
+  }
+}
+
+TEST_F(SeaLevel, NoLandAndAllLand) {
+  makeTerrain(8u);
+  params.seaFraction = 0.0f;  // land cover 100 %
+  calibrateSeaLevel(*planet, params);
+  EXPECT_EQ(params.seaLevel, params.elevationMin);
+  for (int i = 0; i < diamondRecords(*planet); ++i) ASSERT_EQ(planet->tiles[i].waterDepth, 0.0f);
+
+  // Land cover below 0 %: the share never passes, the sea covers everything.
+  params.seaFraction = 1.5f;
+  calibrateSeaLevel(*planet, params);
+  EXPECT_EQ(params.seaLevel, params.elevationMax);
+  expectDepthsFollowSeaLevel(*planet, params.seaLevel);
+
+  // Land cover 0 %: the float running share may end a rounding step above 1,
+  // which puts the sea level at the foot of the top bucket instead.
+  params.seaFraction = 1.0f;
+  calibrateSeaLevel(*planet, params);
+  const float width = static_cast<float>(
+      (static_cast<double>(params.elevationMax) - params.elevationMin) / 100);
+  const float topBucket = static_cast<float>(99.0 * width + params.elevationMin);
+  EXPECT_TRUE(params.seaLevel == params.elevationMax || params.seaLevel == topBucket)
+      << params.seaLevel;
+  expectDepthsFollowSeaLevel(*planet, params.seaLevel);
+}
+
+TEST_F(SeaLevel, EqualElevationsGiveADefinedLevel) {
+  setElevations(*planet, [](const TileCoord&) { return 0.375f; });
+  for (const float seaFraction : {0.0f, 0.75f, 1.0f}) {
+    params.seaFraction = seaFraction;
+    calibrateSeaLevel(*planet, params);
+    EXPECT_EQ(params.seaLevel, 0.375f) << seaFraction;
+    EXPECT_EQ(params.elevationMin, 0.375f);
+    EXPECT_EQ(params.elevationMax, 0.375f);
+    EXPECT_EQ(params.tileElevationDiff, 0.0f);
+    for (int i = 0; i < diamondRecords(*planet); ++i) {
+      ASSERT_EQ(planet->tiles[i].waterDepth, 0.0f);
+    }
+  }
+}
+
+// With 0 and 1 only, 1 / the float width comes out just above 100: the
+// highest records must still land in the top bucket.
+TEST_F(SeaLevel, MaximumCountsInTheTopBucket) {
+  setElevations(*planet, [](const TileCoord& c) { return c.x < 3 ? 1.0f : 0.0f; });
+  const double highShare = 1.0 - shareBelow(*planet, 1.0);
+  ASSERT_GT(highShare, 0.05);
+  params.seaFraction = static_cast<float>(1.0 - highShare / 2);
+  calibrateSeaLevel(*planet, params);
+  EXPECT_EQ(params.seaLevel, static_cast<float>(99 * 0.01f));
+  expectDepthsFollowSeaLevel(*planet, params.seaLevel);
+}
+
+TEST_F(SeaLevel, LargestStepStaysInsideDiamonds) {
+  const int L = planet->lastIndex;
+  setElevations(*planet, [](const TileCoord&) { return 0.0f; });
+  calibrateSeaLevel(*planet, params);
+  EXPECT_EQ(params.tileElevationDiff, 0.0f);
+
+  // One inner point raised: its steps to the points around it count.
+  planet->tileAt(3, 5, 6)->elevation = 0.5f;
+  calibrateSeaLevel(*planet, params);
+  EXPECT_EQ(params.tileElevationDiff, 0.5f);
+  planet->tileAt(3, 5, 6)->elevation = 0.0f;
+
+  // A step downward counts by its size.
+  planet->tileAt(7, L - 1, L - 1)->elevation = -0.25f;
+  calibrateSeaLevel(*planet, params);
+  EXPECT_EQ(params.tileElevationDiff, 0.25f);
+  planet->tileAt(7, L - 1, L - 1)->elevation = 0.0f;
+
+  // Diamond 1 raised but for its last row and column: on the sphere its rim
+  // steps down by 1 all round, but every such pair touches the last row or
+  // column of its diamond (its x = 0 and y = 0 edges are the last rows of
+  // diamonds 0 and 5), so none of them is compared.
+  setElevations(*planet, [&](const TileCoord& c) {
+    TileCoord copies[5];
+    const int n = planet->aliases(c, copies);
+    for (int k = 0; k < n; ++k) {
+      if (copies[k].diamond == 1 && copies[k].x < L && copies[k].y < L) return 1.0f;
+    }
+    return 0.0f;
+  });
+  calibrateSeaLevel(*planet, params);
+  EXPECT_EQ(params.elevationMax, 1.0f);
+  EXPECT_EQ(params.tileElevationDiff, 0.0f);
+
+  // Raising the last column too moves the step inside diamonds 6 and 2.
+  setElevations(*planet, [&](const TileCoord& c) {
+    TileCoord copies[5];
+    const int n = planet->aliases(c, copies);
+    for (int k = 0; k < n; ++k) {
+      if (copies[k].diamond == 1 && copies[k].y < L) return 1.0f;
+    }
+    return 0.0f;
+  });
+  calibrateSeaLevel(*planet, params);
+  EXPECT_EQ(params.tileElevationDiff, 1.0f);
+}
+
+TEST_F(SeaLevel, PhaseStepReportsAroundCalibration) {
+  static std::vector<std::pair<float, const char*>> reports;
+  reports.clear();
+  planet->progress = [](float fraction, const char* stage) { reports.emplace_back(fraction, stage); };
+  makeTerrain(11u);
+  reports.clear();
+  ASSERT_TRUE(planet->runPhase(2, &params));
+  ASSERT_EQ(reports.size(), 2u);
+  EXPECT_EQ(reports[0].first, 0.04f);
+  EXPECT_STREQ(reports[0].second, "Calibrating sea level");
+  EXPECT_EQ(reports[1].first, 0.05f);
+  EXPECT_STREQ(reports[1].second, "Tweaking temperatures");
+  EXPECT_LT(params.elevationMin, params.elevationMax);
+  EXPECT_GT(params.tileElevationDiff, 0.0f);
+}
+
+}  // namespace

@@ -1,0 +1,55 @@
+#pragma once
+
+// Shared helpers of the terrain tests.
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "grid/planet.h"
+
+// A planet with fresh tiles and the grid chosen for an image of this width
+// at zoom 1 (width 8: side 3, 16: side 5, 24: side 9, 48: side 17).
+inline std::unique_ptr<Planet> makePlanet(int width) {
+  auto planet = std::make_unique<Planet>();
+  planet->buildIcosahedron();
+  if (!planet->allocate(width, 1.0f)) ADD_FAILURE() << "no grid for width " << width;
+  return planet;
+}
+
+// Records of the ten diamonds, copies of shared points included.
+inline int diamondRecords(const Planet& planet) { return 10 * planet.sideSquared; }
+
+inline std::string describe(const TileCoord& c) {
+  return "(" + std::to_string(c.diamond) + ", " + std::to_string(c.x) + ", " +
+         std::to_string(c.y) + ")";
+}
+
+// Every copy of every point holds the very same bytes as the first copy listed.
+inline testing::AssertionResult copiesAgree(const Planet& planet) {
+  for (int i = 0; i < diamondRecords(planet); ++i) {
+    const TileCoord c = planet.coordOf(i);
+    TileCoord copies[5];
+    const int n = planet.aliases(c, copies);
+    for (int k = 0; k < n; ++k) {
+      if (std::memcmp(planet.tileAt(copies[k]), planet.tileAt(c), sizeof(Tile)) != 0) {
+        return testing::AssertionFailure()
+               << describe(c) << " differs from its copy " << describe(copies[k]);
+      }
+    }
+  }
+  return testing::AssertionSuccess();
+}
+
+// Runs the driver's steps of phases 0 to lastPhase (at most 2) as generate()
+// does, without the climate phase.
+inline void runTerrainPhases(Planet& planet, PlanetParams& params, int lastPhase) {
+  Tile vertexTiles[12];
+  for (int phase = 0; phase <= lastPhase; ++phase) {
+    ASSERT_TRUE(planet.runPhase(phase, &params));
+    ASSERT_TRUE(planet.setVertexValues(phase, vertexTiles, 12, &params));
+    ASSERT_TRUE(planet.fractalPass(phase, &params, vertexTiles));
+  }
+}
