@@ -1,0 +1,88 @@
+#include "climate/atmosphere.h"
+
+#include "grid/planet.h"
+
+namespace {
+// Sea water evaporates with warmth, never more than the tile holds; the
+// reserve is repaid from it, or lends to air that is dry.
+void evaporateAndExchange(Tile& t, PlanetParams& params) {
+  double e = 0;
+  if (t.isSea() && t.temperature > 0) {
+    e = 0.0025 * t.temperature;
+    const double held = static_cast<double>(t.waterDepth) * 10000.0;
+    if (held < e) e = held;
+  }
+  const double humidity = t.humidity;
+  if (humidity + e > 1 && params.waterReserve < 0) {
+    double x = humidity + e - 1;
+    const double owed = -static_cast<double>(params.waterReserve);
+    if (owed < x) x = owed;
+    params.waterReserve = static_cast<float>(params.waterReserve + x);
+    e -= x;
+    const double depth = t.waterDepth - x * kDepthUnit;
+    t.waterDepth = depth < 0 ? 0.0f : static_cast<float>(depth);
+  } else if (humidity + e > 1) {
+    e = 1 - humidity;
+  } else {
+    const double room = 1 - humidity - e;
+    double v = params.reserveTransferLimit < room ? params.reserveTransferLimit : room;
+    if (v < 0) v = 0;
+    t.humidity = static_cast<float>(humidity + v);
+    params.waterReserve = static_cast<float>(params.waterReserve - v);
+  }
+  if (t.humidity + e > 1) e = 1 - static_cast<double>(t.humidity);
+  t.humidity = static_cast<float>(t.humidity + e);
+  const double depth = t.waterDepth - e * kDepthUnit;
+  t.waterDepth = depth < 0 ? 0.0f : static_cast<float>(depth);
+}
+
+// The air holds all its moisture where the surroundings lie at sea level and
+// none where they reach the highest ground.
+double holdingCapacity(const Planet& planet, const Tile& t, const PlanetParams& params) {
+  double surround = 0;
+  for (int i = 0; i < t.neighborCount; ++i) {
+    surround +=
+        static_cast<double>(t.moveFractions[i]) * planet.tileAt(t.neighbors[i])->surfaceHeight();
+  }
+  const double range = static_cast<double>(params.seaLevel) - params.elevationMax;
+  if (range == 0) return 1;
+  double c = (surround - params.elevationMax) / range;
+  if (c < 0) c = 0;
+  if (c > 1) c = 1;
+  return c;
+}
+
+void passMoistureOn(Planet& planet, const Tile& t, PlanetParams& params) {
+  for (int i = 0; i < t.neighborCount; ++i) {
+    Tile n = *planet.tileAt(t.neighbors[i]);
+    n.humidityInflow = static_cast<float>(static_cast<double>(n.humidityInflow) +
+                                          static_cast<double>(t.humidity) * t.moveFractions[i]);
+    if (n.humidityInflow > 1) {
+      params.waterReserve =
+          static_cast<float>(static_cast<double>(params.waterReserve) + (1.0 - n.humidityInflow));
+      n.humidityInflow = 1;
+    }
+    planet.storeToAllCopies(n, t.neighbors[i]);
+  }
+}
+}  // namespace
+
+float atmospherePass(Planet& planet, PlanetParams& params) {
+  float largestRain = 0;
+  TileCursor cursor;
+  for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
+    const TileCoord c = cursor.coord();
+    Tile t = *planet.tileAt(c);
+    evaporateAndExchange(t, params);
+    const double capacity = holdingCapacity(planet, t, params);
+    const double rain = t.humidity - capacity;
+    t.rain = rain > 0 ? static_cast<float>(rain) : 0.0f;
+    t.humidity = static_cast<float>(static_cast<double>(t.humidity) - t.rain);
+    if (t.rain > largestRain) largestRain = t.rain;
+    passMoistureOn(planet, t, params);
+    t.humidity = 0;
+    t.waterFlow = 0;
+    planet.storeToAllCopies(t, c);
+  }
+  return largestRain;
+}

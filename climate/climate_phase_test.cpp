@@ -1,0 +1,278 @@
+#include "climate/climate_phase.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/random.h"
+#include "climate/test_world.h"
+
+namespace {
+
+using climate_test::allPositions;
+
+class Climate : public testing::Test {
+ protected:
+  void TearDown() override { resetRiverThresholds(); }
+};
+
+void generatePlanet(Planet& planet, PlanetParams& params, int width, uint32_t seed,
+                    ProgressCallback progress = nullptr) {
+  planet.buildIcosahedron();
+  ASSERT_TRUE(planet.allocate(width, 1.0f));
+  seedRandom(seed);
+  planet.generate(&params, progress);
+}
+
+float largestRain(const Planet& planet) {
+  float largest = 0;
+  for (const TileCoord& c : allPositions(planet)) {
+    if (planet.tileAt(c)->rain > largest) largest = planet.tileAt(c)->rain;
+  }
+  return largest;
+}
+
+// What must hold between turns: no field negative or undefined, no inflow
+// left over, sediment within its ceiling, a reserve that only ever lends, and
+// every copy of a point alike.
+void expectSound(const Planet& planet, const PlanetParams& params) {
+  int bad = 0;
+  for (const TileCoord& c : allPositions(planet)) {
+    const Tile& t = *planet.tileAt(c);
+    const bool ok = climate_test::finiteTile(t) && t.humidity >= 0 && t.humidity <= 1 &&
+                    t.humidityInflow == 0 && t.rain >= 0 && t.waterDepth >= 0 && t.waterFlow >= 0 &&
+                    t.sediment >= 0 && t.sediment <= 0.05f;
+    if (!ok && bad++ < 3) {
+      ADD_FAILURE() << "tile " << c.diamond << "," << c.x << "," << c.y << " humidity "
+                    << t.humidity << " inflow " << t.humidityInflow << " rain " << t.rain
+                    << " depth " << t.waterDepth << " flow " << t.waterFlow << " sediment "
+                    << t.sediment;
+    }
+  }
+  EXPECT_EQ(bad, 0);
+  EXPECT_EQ(climate_test::mismatchedCopies(planet), 0);
+  EXPECT_LE(params.waterReserve, 0.0f);
+  EXPECT_TRUE(std::isfinite(params.waterReserve));
+}
+
+struct Watch {
+  const Planet* planet = nullptr;
+  const PlanetParams* params = nullptr;
+  std::vector<int> turns;
+};
+
+int checkTurn(int turn, void* user) {
+  Watch& watch = *static_cast<Watch*>(user);
+  watch.turns.push_back(turn);
+  SCOPED_TRACE(testing::Message() << "turn " << turn);
+  expectSound(*watch.planet, *watch.params);
+  // The rain measure follows the latest atmosphere pass; none before the first.
+  EXPECT_EQ(watch.params->rainfall, turn == 0 ? 0.0f : largestRain(*watch.planet));
+  return 0;
+}
+
+// Finds the tile of a river point by its map position.
+std::map<std::pair<float, float>, TileCoord> tilesByPosition(const Planet& planet) {
+  std::map<std::pair<float, float>, TileCoord> out;
+  TileCursor cursor;
+  for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
+    float lat, lon;
+    planet.mapCoordinates(TilePoint{cursor.coord(), 0, 0}, lat, lon);
+    out[{lon, lat}] = cursor.coord();
+  }
+  return out;
+}
+
+std::vector<float> landFlows(const Planet& planet) {
+  std::vector<float> flows;
+  TileCursor cursor;
+  for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
+    const Tile& t = *planet.tileAt(cursor.coord());
+    if (!t.isSea()) flows.push_back(t.waterFlow);
+  }
+  return flows;
+}
+
+int countAbove(const std::vector<float>& flows, double limit) {
+  int n = 0;
+  for (const float f : flows) n += f > limit;
+  return n;
+}
+
+std::vector<std::pair<float, std::string>> reports;
+void recordReport(float fraction, const char* stage) {
+  reports.emplace_back(fraction, stage);
+}
+
+}  // namespace
+
+TEST_F(Climate, EveryTurnLeavesTheTilesSound) {
+  for (const int width : {32, 64}) {
+    for (const uint32_t seed : {1u, 77u}) {
+      SCOPED_TRACE(testing::Message() << "width " << width << " seed " << seed);
+      Planet planet;
+      PlanetParams params;
+      Watch watch{&planet, &params, {}};
+      params.turns = 6;
+      params.turnCallback = checkTurn;
+      params.turnCallbackUser = &watch;
+      generatePlanet(planet, params, width, seed);
+      EXPECT_EQ(watch.turns, (std::vector<int>{0, 1, 2, 3, 4, 5}));
+      expectSound(planet, params);
+    }
+  }
+}
+
+TEST_F(Climate, RiversCoverAboutTheRequestedShareOfLand) {
+  for (const float fraction : {0.05f, 0.2f}) {
+    for (const uint32_t seed : {3u, 11u}) {
+      SCOPED_TRACE(testing::Message() << "fraction " << fraction << " seed " << seed);
+      resetRiverThresholds();
+      Planet planet;
+      PlanetParams params;
+      params.riverFraction = fraction;
+      generatePlanet(planet, params, 64, seed);
+      EXPECT_GE(majorRiverFlowThreshold, riverFlowThreshold);
+      EXPECT_EQ(params.rainfall, largestRain(planet));
+      float largestFlow = 0;
+      for (const TileCoord& c : allPositions(planet)) {
+        if (planet.tileAt(c)->waterFlow > largestFlow) largestFlow = planet.tileAt(c)->waterFlow;
+      }
+      EXPECT_EQ(params.waterFlowing, largestFlow);
+
+      // The threshold lies inside the fine bin where the running count
+      // reaches the target, so the share is right to within a bin either way.
+      const std::vector<float> flows = landFlows(planet);
+      const int land = static_cast<int>(flows.size());
+      ASSERT_GT(land, 100);
+      const int wanted = land - static_cast<int>(land * (1.0 - static_cast<double>(fraction)));
+      float p99 = 0;
+      {
+        std::vector<float> sorted = flows;
+        std::sort(sorted.begin(), sorted.end());
+        p99 = sorted[static_cast<size_t>(land * 0.99)];
+      }
+      const double bin = 1.01 * p99 / 1024 + 1e-9;
+      EXPECT_LE(countAbove(flows, riverFlowThreshold + bin), wanted);
+      EXPECT_GE(countAbove(flows, riverFlowThreshold - bin), wanted);
+      EXPECT_GT(countAbove(flows, riverFlowThreshold), 0);
+
+      // Each segment starts at a river tile and runs to a neighbour no higher.
+      const auto byPosition = tilesByPosition(planet);
+      const GrowableArray<RiverPoint>& points = params.riverPoints;
+      EXPECT_EQ(points.count % 2, 0);
+      EXPECT_GT(points.count, 0);
+      for (int32_t i = 0; i + 1 < points.count; i += 2) {
+        const auto up = byPosition.find({points[i].longitude, points[i].latitude});
+        const auto down = byPosition.find({points[i + 1].longitude, points[i + 1].latitude});
+        ASSERT_NE(up, byPosition.end());
+        ASSERT_NE(down, byPosition.end());
+        const Tile& upper = *planet.tileAt(up->second);
+        const Tile& lower = *planet.tileAt(down->second);
+        EXPECT_FALSE(planet.samePoint(up->second, down->second));
+        EXPECT_FALSE(upper.isSea());
+        EXPECT_GT(upper.waterFlow, riverFlowThreshold);
+        EXPECT_EQ(points[i].flow, upper.waterFlow);
+        EXPECT_EQ(points[i + 1].flow, lower.waterFlow);
+        EXPECT_LE(lower.elevation, upper.elevation);
+      }
+    }
+  }
+}
+
+TEST_F(Climate, RiverFractionsAtTheEndsStayDefined) {
+  for (const float fraction : {0.0f, 1.0f}) {
+    SCOPED_TRACE(fraction);
+    resetRiverThresholds();
+    Planet planet;
+    PlanetParams params;
+    params.riverFraction = fraction;
+    generatePlanet(planet, params, 32, 9);
+    EXPECT_TRUE(std::isfinite(riverFlowThreshold));
+    EXPECT_TRUE(std::isfinite(majorRiverFlowThreshold));
+    EXPECT_EQ(params.riverPoints.count % 2, 0);
+    for (int32_t i = 0; i < params.riverPoints.count; ++i) {
+      EXPECT_TRUE(std::isfinite(params.riverPoints[i].flow));
+    }
+    if (fraction == 0.0f) {
+      // Every sample lies at or below the top of the highest filled bin.
+      EXPECT_EQ(riverFlowThreshold, majorRiverFlowThreshold);
+      EXPECT_GT(riverFlowThreshold, 0.0f);
+    } else {
+      EXPECT_EQ(riverFlowThreshold, 0.0f);
+      const std::vector<float> flows = landFlows(planet);
+      EXPECT_GE(params.riverPoints.count, 2);
+      EXPECT_LE(params.riverPoints.count, 2 * countAbove(flows, 0));
+    }
+  }
+}
+
+TEST_F(Climate, DegenerateSettingsStayFinite) {
+  struct Case {
+    float seaFraction;
+    float cornerRange;
+    int turns;
+  };
+  for (const Case c :
+       {Case{0.0f, 0.2f, 3}, Case{1.0f, 0.2f, 3}, Case{0.75f, 0.2f, 1}, Case{0.75f, 0.0f, 3},
+        Case{0.75f, 10.0f, 3}, Case{0.75f, -10.0f, 3}, Case{0.75f, 1e6f, 3}}) {
+    SCOPED_TRACE(testing::Message()
+                 << "sea " << c.seaFraction << " range " << c.cornerRange << " turns " << c.turns);
+    resetRiverThresholds();
+    Planet planet;
+    PlanetParams params;
+    params.seaFraction = c.seaFraction;
+    params.cornerElevationRange = c.cornerRange;
+    params.turns = c.turns;
+    generatePlanet(planet, params, 32, 21);
+    int bad = 0;
+    for (const TileCoord& tc : allPositions(planet))
+      bad += !climate_test::finiteTile(*planet.tileAt(tc));
+    EXPECT_EQ(bad, 0);
+    const float stats[] = {params.seaLevel,        params.elevationMin,   params.elevationMax,
+                           params.temperatureMin,  params.temperatureMax, params.waterFlowing,
+                           params.rainfall,        params.waterReserve,   riverFlowThreshold,
+                           majorRiverFlowThreshold};
+    for (const float s : stats) EXPECT_TRUE(std::isfinite(s)) << s;
+    EXPECT_GE(params.temperatureMax, params.temperatureMin);
+    for (int32_t i = 0; i < params.riverPoints.count; ++i) {
+      const RiverPoint& p = params.riverPoints[i];
+      EXPECT_TRUE(std::isfinite(p.longitude) && std::isfinite(p.latitude) && std::isfinite(p.flow));
+    }
+  }
+}
+
+TEST_F(Climate, ReportsEachStageInOrder) {
+  for (const bool withCallback : {false, true}) {
+    SCOPED_TRACE(withCallback);
+    reports.clear();
+    Planet planet;
+    PlanetParams params;
+    Watch watch{&planet, &params, {}};
+    params.turns = 4;
+    if (withCallback) {
+      params.turnCallback = checkTurn;
+      params.turnCallbackUser = &watch;
+    }
+    generatePlanet(planet, params, 16, 2, recordReport);
+    size_t first = 0;
+    while (first < reports.size() && reports[first].second != "Setting up iterations") ++first;
+    const std::vector<std::pair<float, std::string>> expected = {
+        {0.07f, "Setting up iterations"},
+        {static_cast<float>(0.08), "Iterating"},
+        {static_cast<float>(0.08 + 0.9 * 1 / 4), "Iterating"},
+        {static_cast<float>(0.08 + 0.9 * 2 / 4), "Iterating"},
+        {static_cast<float>(0.08 + 0.9 * 3 / 4), "Iterating"},
+        {0.98f, "Making rivers"},
+        {1.0f, "Done generating planet"}};
+    ASSERT_EQ(reports.size() - first, expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+      EXPECT_EQ(reports[first + i], expected[i]) << "report " << i;
+    }
+  }
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+
+#include "app/growable_array.h"
+
+// Counts of samples in equal bins over a fixed range; values beyond the range
+// count in the end bins.
+struct Histogram {
+  GrowableArray<int32_t> bins;
+  int32_t sampleCount = 0;
+  float minValue = 0;
+  float binWidth = 0;
+  float inverseBinWidth = 0;
+  float maxValue = 0;
+  int32_t binCount = 0;
+
+  Histogram(float minimum, float maximum, int32_t count);
+
+  void addSample(float v);
+  // The value below which the share q of the samples lies, interpolated
+  // inside its bin.
+  float quantile(double q) const;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+struct Planet;
+struct PlanetParams;
+
+// Lists every distinct tile, highest ground first (equal heights by ascending
+// tile index), in params.tilesByElevation.
+void sortTilesByElevation(const Planet& planet, PlanetParams& params);
+
+// Converts moved water into moved sediment: 2 / (elevationMax - seaLevel),
+// or 0 when there is no height above the sea.
+float erosionScaleFor(const PlanetParams& params);

@@ -1,0 +1,68 @@
+#include "climate/iteration_setup.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "climate/test_world.h"
+
+using climate_test::TestWorld;
+
+namespace {
+
+// The smallest index among the copies of a point names the point.
+int pointKey(const Planet& planet, int index) {
+  TileCoord copies[5];
+  const int n = planet.aliases(planet.coordOf(index), copies);
+  int key = index;
+  for (int i = 0; i < n; ++i) {
+    if (planet.tileIndex(copies[i]) < key) key = planet.tileIndex(copies[i]);
+  }
+  return key;
+}
+
+void expectSortedOncePerPoint(const Planet& planet, const PlanetParams& params) {
+  const GrowableArray<int32_t>& list = params.tilesByElevation;
+  const int inner = planet.side - 1;
+  ASSERT_EQ(list.count, 10 * inner * inner + 2);
+  EXPECT_EQ(list.capacity, 10 * planet.sideSquared);
+  std::set<int> points;
+  for (int32_t i = 0; i < list.count; ++i) {
+    ASSERT_GE(list[i], 0);
+    ASSERT_LT(list[i], 10 * planet.sideSquared);
+    points.insert(pointKey(planet, list[i]));
+    if (i == 0) continue;
+    const float above = planet.tiles[list[i - 1]].elevation;
+    const float below = planet.tiles[list[i]].elevation;
+    EXPECT_GE(above, below) << "entry " << i;
+    if (above == below) {
+      EXPECT_LT(list[i - 1], list[i]) << "entry " << i;
+    }
+  }
+  EXPECT_EQ(static_cast<int32_t>(points.size()), list.count);
+}
+
+}  // namespace
+
+TEST(IterationSetup, ListsEveryPointOnceHighestFirstTiesByIndex) {
+  // 42 points in room for 90 records on the smallest grid, 162 in 250 on the next.
+  for (const int width : {8, 16}) {
+    TestWorld world(width);
+    // Few distinct heights, so most entries tie with others.
+    int n = 0;
+    world.forEach([&n](Tile& t) { t.elevation = static_cast<float>((n++ * 7) % 5) * 0.25f; });
+    sortTilesByElevation(world.planet, world.params);
+    SCOPED_TRACE(width);
+    expectSortedOncePerPoint(world.planet, world.params);
+    EXPECT_EQ(world.params.tilesByElevation.count, width == 8 ? 42 : 162);
+  }
+}
+
+TEST(IterationSetup, ErosionScaleSpansTheHeightAboveTheSea) {
+  PlanetParams params;
+  params.seaLevel = 0.5f;
+  params.elevationMax = 0.9f;
+  EXPECT_EQ(erosionScaleFor(params), static_cast<float>(2.0 / (static_cast<double>(0.9f) - 0.5)));
+  params.seaLevel = 0.9f;
+  EXPECT_EQ(erosionScaleFor(params), 0.0f);
+}

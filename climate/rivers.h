@@ -1,0 +1,9 @@
+#pragma once
+
+struct Planet;
+struct PlanetParams;
+
+// After the last turn: the largest flow and rain, the flow thresholds that
+// give the requested share of land rivers, and one segment from every river
+// tile to its lowest neighbour.
+void makeRivers(const Planet& planet, PlanetParams& params);

@@ -1,0 +1,108 @@
+#include "climate/rivers.h"
+
+#include <gtest/gtest.h>
+
+#include "climate/test_world.h"
+
+namespace {
+
+// Dry land at height 0.9 with one tile in the middle that carries a flow.
+class Rivers : public testing::Test {
+ protected:
+  climate_test::TestWorld world{16};
+  const TileCoord tile{2, 2, 2};
+  TileCoord around[6];
+  int aroundCount = 0;
+
+  void SetUp() override {
+    world.forEach([](Tile& t) { t.elevation = 0.9f; });
+    world.edit(tile, [](Tile& t) { t.waterFlow = 1; });
+    aroundCount = world.planet.neighbors(tile, around);
+  }
+  void TearDown() override { resetRiverThresholds(); }
+
+  void setElevation(const TileCoord& c, float e) {
+    world.edit(c, [e](Tile& t) { t.elevation = e; });
+  }
+  void expectPoint(int i, const TileCoord& c) const {
+    ASSERT_LT(i, world.params.riverPoints.count);
+    const RiverPoint& p = world.params.riverPoints[i];
+    float lat, lon;
+    world.planet.mapCoordinates(TilePoint{c, 0, 0}, lat, lon);
+    EXPECT_EQ(p.latitude, lat) << "point " << i;
+    EXPECT_EQ(p.longitude, lon) << "point " << i;
+    EXPECT_EQ(p.flow, world.at(c).waterFlow) << "point " << i;
+  }
+};
+
+}  // namespace
+
+TEST_F(Rivers, SegmentRunsToTheLowestNeighbourFirstListedOnATie) {
+  setElevation(tile, 0.5f);
+  setElevation(around[3], 0.2f);
+  setElevation(around[4], 0.2f);
+  world.edit(TileCoord{7, 2, 2}, [](Tile& t) { t.rain = 0.7f; });
+  makeRivers(world.planet, world.params);
+
+  EXPECT_EQ(world.params.waterFlowing, 1.0f);
+  EXPECT_EQ(world.params.rainfall, 0.7f);
+  EXPECT_GT(riverFlowThreshold, 0.0f);
+  EXPECT_LT(riverFlowThreshold, 0.001f);
+  EXPECT_GE(majorRiverFlowThreshold, riverFlowThreshold);
+  ASSERT_EQ(world.params.riverPoints.count, 2);
+  expectPoint(0, tile);
+  expectPoint(1, around[3]);
+  EXPECT_EQ(world.params.riverPoints[1].flow, 0.0f);
+}
+
+TEST_F(Rivers, PitGetsNoSegmentButLevelGroundDoes) {
+  setElevation(tile, 0.1f);
+  makeRivers(world.planet, world.params);
+  EXPECT_EQ(world.params.riverPoints.count, 0);
+
+  world.params.riverPoints.release();
+  setElevation(tile, 0.9f);  // every neighbour just as high
+  makeRivers(world.planet, world.params);
+  ASSERT_EQ(world.params.riverPoints.count, 2);
+  expectPoint(0, tile);
+  expectPoint(1, around[0]);
+}
+
+TEST_F(Rivers, SeaTilesCarryNoRiversButCountInTheLargestFlow) {
+  world.edit(tile, [](Tile& t) {
+    t.waterDepth = 0.5f;
+    t.waterFlow = 0.1f;
+  });
+  world.edit(around[1], [](Tile& t) { t.elevation = 0.2f; });
+  makeRivers(world.planet, world.params);
+  EXPECT_EQ(world.params.waterFlowing, 0.1f);
+  EXPECT_EQ(world.params.rainfall, 0.0f);
+  EXPECT_EQ(world.params.riverPoints.count, 0);
+  EXPECT_TRUE(std::isfinite(riverFlowThreshold));
+}
+
+TEST_F(Rivers, NoFlowAnywhereGivesZeroThresholdsAndNoSegments) {
+  world.edit(tile, [](Tile& t) { t.waterFlow = 0; });
+  makeRivers(world.planet, world.params);
+  EXPECT_EQ(world.params.waterFlowing, 0.0f);
+  EXPECT_EQ(riverFlowThreshold, 0.0f);
+  EXPECT_EQ(majorRiverFlowThreshold, 0.0f);
+  EXPECT_EQ(world.params.riverPoints.count, 0);
+}
+
+TEST_F(Rivers, ThresholdsComeFromTheFineHistogramBelowTheCoarse99PercentMark) {
+  // 100 tiles at 0.002, 60 at 0.004 and two outliers at 1: the coarse 99 %
+  // mark is 0.005, so the fine bins are 0.005 / 1024 wide.
+  int n = 0;
+  world.forEach([&n](Tile& t) {
+    const int k = n++;
+    t.waterFlow = k < 100 ? 0.002f : (k < 160 ? 0.004f : 1.0f);
+  });
+  ASSERT_EQ(n, 162);
+  makeRivers(world.planet, world.params);
+  const double fineBin = static_cast<double>(0.005f) / 1024;
+  // The 153rd and 159th samples lie in the bin of 0.004 (bin 819).
+  EXPECT_FLOAT_EQ(riverFlowThreshold, static_cast<float>((819 + 53.0 / 60) * fineBin));
+  EXPECT_FLOAT_EQ(majorRiverFlowThreshold, static_cast<float>((819 + 59.0 / 60) * fineBin));
+  EXPECT_EQ(world.params.riverPoints.count, 4);
+}

@@ -1,0 +1,87 @@
+#include "climate/water_flow.h"
+
+#include <cmath>
+
+#include "grid/planet.h"
+
+namespace {
+constexpr double kSedimentCeiling = 0.05;
+constexpr double kFreezing = -15;
+
+float depositCapped(float sediment, double added) {
+  const double s = static_cast<double>(sediment) + added;
+  return static_cast<float>(s > kSedimentCeiling ? kSedimentCeiling : s);
+}
+
+// The stored neighbour with the lowest surface; on a tie the first listed.
+int lowestNeighbor(const Planet& planet, const Tile& t) {
+  int lowest = 0;
+  float lowestHeight = planet.tileAt(t.neighbors[0])->surfaceHeight();
+  for (int i = 1; i < t.neighborCount; ++i) {
+    const float h = planet.tileAt(t.neighbors[i])->surfaceHeight();
+    if (h < lowestHeight) {
+      lowest = i;
+      lowestHeight = h;
+    }
+  }
+  return lowest;
+}
+
+// Water moved from t to its lowest neighbour (negative: from it to t).
+double runOffAmount(const Tile& t, const Tile& low) {
+  const double ts = t.surfaceHeight();
+  const double ls = low.surfaceHeight();
+  double m;
+  if (ls + t.waterDepth < t.elevation) {
+    m = t.waterDepth;
+  } else if (ts + low.waterDepth < low.elevation) {
+    m = -static_cast<double>(low.waterDepth);
+  } else {
+    m = (ts - ls) * 0.5;
+  }
+  if (m < 0 && m < -static_cast<double>(low.waterDepth)) m = -static_cast<double>(low.waterDepth);
+  if (m > 0 && m > t.waterDepth) m = t.waterDepth;
+  return m;
+}
+
+// A tile that runs dry loses sediment; half of it lands on the other tile.
+void moveSediment(Tile& from, Tile& to, double s) {
+  if (from.waterDepth != 0) return;
+  if (s > from.sediment) s = from.sediment;
+  from.sediment = static_cast<float>(static_cast<double>(from.sediment) - s);
+  to.sediment = depositCapped(to.sediment, s * 0.5);
+}
+
+void runOff(Planet& planet, Tile& t, float erosionScale) {
+  const TileCoord lowCoord = t.neighbors[lowestNeighbor(planet, t)];
+  Tile low = *planet.tileAt(lowCoord);
+  const double m = runOffAmount(t, low);
+  t.waterDepth = static_cast<float>(static_cast<double>(t.waterDepth) - m);
+  low.waterDepth = static_cast<float>(static_cast<double>(low.waterDepth) + m);
+  t.waterFlow = static_cast<float>(static_cast<double>(t.waterFlow) + std::fabs(m));
+  low.waterFlow = static_cast<float>(static_cast<double>(low.waterFlow) + std::fabs(m));
+  const double s = m * erosionScale;
+  if (s > 0) {
+    moveSediment(t, low, s);
+  } else {
+    moveSediment(low, t, -s);
+  }
+  planet.storeToAllCopies(low, lowCoord);
+}
+}  // namespace
+
+void waterPass(Planet& planet, const PlanetParams& params, float erosionScale) {
+  const GrowableArray<int32_t>& order = params.tilesByElevation;
+  for (int32_t i = 0; i < order.count; ++i) {
+    const TileCoord c = planet.coordOf(order[i]);
+    Tile t = *planet.tileAt(c);
+    t.humidity = t.humidityInflow;
+    t.humidityInflow = 0;
+    if (t.rain != 0) {
+      t.waterDepth = static_cast<float>(static_cast<double>(t.waterDepth) +
+                                        static_cast<double>(t.rain) * kDepthUnit);
+    }
+    if (t.waterDepth != 0 && t.temperature > kFreezing) runOff(planet, t, erosionScale);
+    planet.storeToAllCopies(t, c);
+  }
+}
