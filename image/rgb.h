@@ -13,4 +13,6 @@ static_assert(sizeof(Rgb) == 3, "three bytes, no padding");
 inline bool operator==(const Rgb& a, const Rgb& b) {
   return a.blue == b.blue && a.green == b.green && a.red == b.red;
 }
-inline bool operator!=(const Rgb& a, const Rgb& b) { return !(a == b); }
+inline bool operator!=(const Rgb& a, const Rgb& b) {
+  return !(a == b);
+}

@@ -1,0 +1,153 @@
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "image/rgb_image.h"
+
+namespace {
+
+constexpr size_t kHeaderBytes = 54;
+constexpr int kTempNameTries = 100;
+
+void putLe16(unsigned char* at, uint32_t value) {
+  at[0] = static_cast<unsigned char>(value & 0xFF);
+  at[1] = static_cast<unsigned char>((value >> 8) & 0xFF);
+}
+
+void putLe32(unsigned char* at, uint32_t value) {
+  putLe16(at, value & 0xFFFF);
+  putLe16(at + 2, value >> 16);
+}
+
+// The 14-byte file header followed by the 40-byte info header; every field
+// not set here is zero.
+void fillHeader(unsigned char* header, int width, int height, uint32_t fileSize) {
+  std::memset(header, 0, kHeaderBytes);
+  header[0] = 'B';
+  header[1] = 'M';
+  putLe32(header + 2, fileSize);
+  putLe32(header + 10, static_cast<uint32_t>(kHeaderBytes));
+  putLe32(header + 14, 40);
+  putLe32(header + 18, static_cast<uint32_t>(width));
+  putLe32(header + 22, static_cast<uint32_t>(height));
+  putLe16(header + 26, 1);
+  putLe16(header + 28, 24);
+}
+
+// Hands bytes to the kernel until all are taken or a real error occurs.
+bool writeFully(int fd, const unsigned char* data, size_t size) {
+  while (size > 0) {
+    const ssize_t done = ::write(fd, data, size);
+    if (done < 0 && errno == EINTR) continue;
+    if (done <= 0) return false;
+    data += done;
+    size -= static_cast<size_t>(done);
+  }
+  return true;
+}
+
+// Collects the file in a large buffer so the kernel sees few big writes.
+// failAfter >= 0 plays a device that takes that many bytes and then fails.
+struct BmpSink {
+  int fd = -1;
+  int64_t failAfter = -1;
+  int64_t written = 0;
+  size_t used = 0;
+  unsigned char buffer[1 << 16];
+
+  bool emit(const unsigned char* data, size_t size) {
+    if (failAfter >= 0 && written + static_cast<int64_t>(size) > failAfter) {
+      writeFully(fd, data, static_cast<size_t>(failAfter - written));
+      written = failAfter;
+      errno = ENOSPC;
+      return false;
+    }
+    if (!writeFully(fd, data, size)) return false;
+    written += static_cast<int64_t>(size);
+    return true;
+  }
+
+  bool flush() {
+    const size_t size = used;
+    used = 0;
+    return emit(buffer, size);
+  }
+
+  bool put(const unsigned char* data, size_t size) {
+    while (size > 0) {
+      if (used == sizeof buffer && !flush()) return false;
+      const size_t room = sizeof buffer - used;
+      const size_t take = size < room ? size : room;
+      std::memcpy(buffer + used, data, take);
+      used += take;
+      data += take;
+      size -= take;
+    }
+    return true;
+  }
+};
+
+// Opens a fresh file beside the target, never one that already exists, so a
+// failed write can remove it without touching anybody else's file.
+int createTempFile(const char* name, std::string& tempName) {
+  static std::atomic<unsigned long> counter{0};
+  for (int attempt = 0; attempt < kTempNameTries; ++attempt) {
+    tempName = name;
+    tempName += '.';
+    tempName += std::to_string(static_cast<long>(::getpid()));
+    tempName += '.';
+    tempName += std::to_string(counter.fetch_add(1));
+    tempName += ".tmp";
+    const int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0) return fd;
+    if (errno != EEXIST) return -1;
+  }
+  return -1;
+}
+
+bool writeContents(const RgbImage& image, BmpSink& sink, size_t pad, uint32_t fileSize) {
+  unsigned char header[kHeaderBytes];
+  fillHeader(header, image.width, image.height, fileSize);
+  if (!sink.put(header, sizeof header)) return false;
+  if (image.width == 0) return true;  // rows of no bytes and no pad
+  const unsigned char zeros[3] = {0, 0, 0};
+  const size_t rowBytes = static_cast<size_t>(image.width) * sizeof(Rgb);
+  for (int y = 0; y < image.height; ++y) {
+    const auto* row = reinterpret_cast<const unsigned char*>(&image.at(0, y));
+    if (!sink.put(row, rowBytes) || !sink.put(zeros, pad)) return false;
+  }
+  return sink.flush();
+}
+
+}  // namespace
+
+bool RgbImage::writeBmp(const char* name, int64_t failAfterBytes) const {
+  if (name == nullptr || width < 0 || height < 0) return false;
+  if (pixels == nullptr && static_cast<int64_t>(width) * height > 0) return false;
+
+  const uint64_t rowBytes = 3 * static_cast<uint64_t>(width);
+  const uint64_t pad = (4 - rowBytes % 4) % 4;
+  const uint64_t fileSize = (rowBytes + pad) * static_cast<uint64_t>(height) + kHeaderBytes;
+  if (fileSize > UINT32_MAX) return false;  // the format cannot state its size
+
+  std::string tempName;
+  const int fd = createTempFile(name, tempName);
+  if (fd < 0) return false;
+
+  BmpSink sink;
+  sink.fd = fd;
+  sink.failAfter = failAfterBytes;
+  bool ok = writeContents(*this, sink, static_cast<size_t>(pad), static_cast<uint32_t>(fileSize));
+  // The data must be on disk before the rename makes it the file at the name.
+  ok = ok && ::fsync(fd) == 0;
+  ok = ::close(fd) == 0 && ok;
+  ok = ok && std::rename(tempName.c_str(), name) == 0;
+  if (!ok) ::unlink(tempName.c_str());
+  return ok;
+}

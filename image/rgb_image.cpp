@@ -1,0 +1,23 @@
+#include "image/rgb_image.h"
+
+#include <cstring>
+
+#include "app/out_of_memory.h"
+
+RgbImage::RgbImage(int w, int h) : width(w > 0 ? w : 0), height(h > 0 ? h : 0) {
+  const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
+  // An image without pixels (a map too small to have rows) keeps a null
+  // buffer; it can still be written as a bare header.
+  if (count == 0) return;
+  const size_t bytes = count * sizeof(Rgb);
+  void* storage = allocateOrExit(bytes);
+  std::memset(storage, 0, bytes);
+  pixels = static_cast<Rgb*>(storage);
+}
+
+RgbImage::~RgbImage() {
+  delete[] reinterpret_cast<unsigned char*>(pixels);
+  pixels = nullptr;
+  width = 0;
+  height = 0;
+}

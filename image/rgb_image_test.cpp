@@ -1,0 +1,48 @@
+#include "image/rgb_image.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#if defined(__SANITIZE_ADDRESS__)
+#define GEOWEAVE_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define GEOWEAVE_ASAN 1
+#endif
+#endif
+
+TEST(RgbImage, NewImageIsBlack) {
+  const RgbImage image(7, 5);
+  ASSERT_NE(image.pixels, nullptr);
+  EXPECT_EQ(image.width, 7);
+  EXPECT_EQ(image.height, 5);
+  for (int y = 0; y < 5; ++y) {
+    for (int x = 0; x < 7; ++x) EXPECT_EQ(image.at(x, y), Rgb{}) << x << "," << y;
+  }
+}
+
+TEST(RgbImage, EmptyOrNegativeSizesHoldNoPixels) {
+  const RgbImage noRows(1, 0);
+  EXPECT_EQ(noRows.width, 1);
+  EXPECT_EQ(noRows.height, 0);
+  EXPECT_EQ(noRows.pixels, nullptr);
+
+  const RgbImage negative(-3, -2);
+  EXPECT_EQ(negative.width, 0);
+  EXPECT_EQ(negative.height, 0);
+  EXPECT_EQ(negative.pixels, nullptr);
+
+  const RgbImage negativeHeight(4, -1);
+  EXPECT_EQ(negativeHeight.width, 4);
+  EXPECT_EQ(negativeHeight.height, 0);
+}
+
+TEST(RgbImageDeathTest, StorageThatCannotBeHadEndsTheRun) {
+#if defined(GEOWEAVE_ASAN)
+  GTEST_SKIP() << "the address sanitizer aborts on oversized requests itself";
+#else
+  // More bytes than any address space holds, so no overcommit setting lets it pass.
+  EXPECT_EXIT(RgbImage(INT_MAX, INT_MAX), testing::ExitedWithCode(2), "^error: out of memory\n$");
+#endif
+}
