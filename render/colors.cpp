@@ -1,0 +1,165 @@
+#include "render/colors.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+uint8_t toByte(double v) {
+  return static_cast<uint8_t>(static_cast<int>(v));
+}
+
+uint8_t mixChannel(uint8_t a, uint8_t b, float oneMinusT, float t) {
+  const float value = static_cast<float>(a / 255.0 * oneMinusT + b / 255.0 * t);
+  return toByte(static_cast<double>(value) * 255);
+}
+
+// Sea water keeps a fifth of red and green, worked in single precision.
+uint8_t seaChannel(uint8_t c) {
+  const float f = static_cast<float>(c) / 255.0f * 0.2f;
+  return static_cast<uint8_t>(static_cast<int>(f * 255.0f));
+}
+
+// Rain relative to the wettest tile. Before any rain statistic exists the
+// rainfall is 0, and rain then counts for nothing.
+double rainWeight(const Tile& t, const PlanetParams& p) {
+  if (p.rainfall == 0) return 0;
+  return 3 * static_cast<double>(t.rain) / static_cast<double>(p.rainfall);
+}
+
+double flowWeight(const Tile& t) {
+  const double major = majorRiverFlowThreshold;
+  if (major == 0) return t.waterFlow > 0 ? 1 : 0;
+  return clamp01(static_cast<double>(t.waterFlow) / major);
+}
+
+struct GroundColors {
+  Rgb dry;
+  Rgb vegetation;
+};
+
+GroundColors groundColors(double temp) {
+  if (temp > 20) {
+    return {mixRgb(kOlive, kYellow, static_cast<float>(clamp01((temp - 20) / 30))),
+            mixRgb(kGreen, kDarkGreen, static_cast<float>(clamp01((temp - 20) / 20)))};
+  }
+  const float k = static_cast<float>(clamp01((temp - 20) / (5 - 20)));
+  return {mixRgb(kOlive, kBrown, k), mixRgb(kGreen, kDarkGreen, k)};
+}
+
+double vegetationWeight(const Tile& t, const PlanetParams& p, double temp, bool sea) {
+  double w = std::min(rainWeight(t, p), 1.0);
+  w = w * clamp01((temp - 50) / (25 - 50));
+  w = w * clamp01((temp + 10) / (25 + 10));
+  // Flowing water feeds plants whatever the temperature.
+  w = std::min(w + flowWeight(t), 1.0);
+  w = w * (0.2 * clamp01((temp - 50) / (40 - 50)) + 0.8);
+  return sea ? 0 : w;
+}
+
+}  // namespace
+
+Rgb rgbFromFractions(float red, float green, float blue) {
+  return rgbBytes(toByte(static_cast<double>(red) * 255), toByte(static_cast<double>(green) * 255),
+                  toByte(static_cast<double>(blue) * 255));
+}
+
+Rgb mixRgb(Rgb a, Rgb b, float t) {
+  const float oneMinusT = 1.0f - t;
+  return rgbBytes(mixChannel(a.red, b.red, oneMinusT, t),
+                  mixChannel(a.green, b.green, oneMinusT, t),
+                  mixChannel(a.blue, b.blue, oneMinusT, t));
+}
+
+double clamp01(double x) {
+  return std::min(std::max(x, 0.0), 1.0);
+}
+
+float reliefShade(const Tile& t, const Tile& n, const PlanetParams& p, float altitudeShadeScale) {
+  const double range = static_cast<double>(p.elevationMax) - static_cast<double>(p.seaLevel);
+  if (range == 0) return 0;
+  double s = 2 * (static_cast<double>(t.elevation) - static_cast<double>(n.elevation)) / range *
+             static_cast<double>(altitudeShadeScale);
+  s = std::min(std::max(s, -0.4), 0.4);
+  // Ease towards the limit; a NaN falls through to no shade.
+  const double a = std::abs(s);
+  const double eased = 0.4 * (1 - (1 - 2.5 * a) * (1 - 2.5 * a));
+  if (s > 0) return static_cast<float>(eased);
+  if (s < 0) return static_cast<float>(-eased);
+  return 0;
+}
+
+GroundPixel groundCover(const Tile& t, float shade, const PlanetParams& p) {
+  const double temp = t.temperature;
+  const bool sea = t.isSea();
+  const GroundColors colors = groundColors(temp);
+  Rgb c =
+      mixRgb(colors.dry, colors.vegetation, static_cast<float>(vegetationWeight(t, p, temp, sea)));
+
+  double s = shade;
+  if (sea) {
+    c.red = seaChannel(c.red);
+    c.green = seaChannel(c.green);
+    c.blue = toByte(0.7 * 255);
+    s = s * 0.3;
+  }
+
+  const double landIce = clamp01(1 - (temp + 10) / (5 + 10));
+  const float g = static_cast<float>(sea ? 0 : std::max(1 - landIce, 0.2));
+  const Rgb mask = rgbFromFractions(g, g, g);
+
+  const double ice = sea ? 1 - clamp01((temp + 15) / (-12.5 + 15)) : landIce;
+  c = mixRgb(c, kWhite, static_cast<float>(ice));
+  c = mixRgb(c, kBlack, static_cast<float>(std::max(-s, 0.0)));
+  c = mixRgb(c, kWhite, static_cast<float>(std::max(s, 0.0)));
+  return {c, mask};
+}
+
+float inverseElevationRange(const PlanetParams& p) {
+  const double range = static_cast<double>(p.elevationMax) - static_cast<double>(p.elevationMin);
+  return range == 0 ? 0 : static_cast<float>(1 / range);
+}
+
+Rgb elevationPanelColor(const Tile& t, const PlanetParams& p, float inverseRange) {
+  double e = 0;
+  if (p.elevationMax != p.elevationMin) {
+    e = clamp01((static_cast<double>(t.elevation) - static_cast<double>(p.elevationMin)) *
+                static_cast<double>(inverseRange));
+  }
+  if (t.isSea()) {
+    const float half = static_cast<float>(0.5 * e);
+    return rgbFromFractions(half, half, 0.7f);
+  }
+  const float f = static_cast<float>(e);
+  return rgbFromFractions(f, f, f);
+}
+
+Rgb rainPanelColor(const Tile& t, const PlanetParams& p) {
+  const double r =
+      p.rainfall == 0 ? 0 : static_cast<double>(t.rain) / static_cast<double>(p.rainfall);
+  return rgbFromFractions(t.isSea() ? 0.0f : 0.1f, static_cast<float>(r),
+                          static_cast<float>(r / 2));
+}
+
+Rgb temperaturePanelColor(const Tile& t, const PlanetParams& p) {
+  const double range =
+      static_cast<double>(p.temperatureMax) - static_cast<double>(p.temperatureMin);
+  const double q =
+      range == 0
+          ? 0.5
+          : (static_cast<double>(t.temperature) - static_cast<double>(p.temperatureMin)) / range;
+  return rgbFromFractions(static_cast<float>(q), 0, static_cast<float>(1 - q));
+}
+
+Rgb humidityPanelColor(const Tile& t) {
+  const double h = std::min(static_cast<double>(t.humidity), 1.0);
+  return rgbFromFractions(0, 0, static_cast<float>(h));
+}
+
+Rgb sedimentPanelColor(const Tile& t, const PlanetParams& p) {
+  const float d = static_cast<float>(clamp01(1 - static_cast<double>(t.sediment) / 0.05));
+  Rgb c = rgbFromFractions(d, d, d);
+  // Standing water above sea level is a lake.
+  if (t.isSea() && t.elevation > p.seaLevel) c.red = 255;
+  return c;
+}

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "grid/planet.h"
+
+namespace {
+
+constexpr float Tile::*kFields[9] = {
+    &Tile::roughness, &Tile::elevation,  &Tile::temperature, &Tile::humidity, &Tile::humidityInflow,
+    &Tile::rain,      &Tile::waterDepth, &Tile::waterFlow,   &Tile::sediment,
+};
+
+// A tile whose nine fields are base, 2 base, ... 9 base.
+Tile scaled(float base) {
+  Tile t;
+  for (int i = 0; i < 9; ++i) t.*kFields[i] = base * static_cast<float>(i + 1);
+  return t;
+}
+
+Tile poisoned() {
+  Tile t;
+  for (const auto field : kFields) t.*field = std::numeric_limits<float>::quiet_NaN();
+  return t;
+}
+
+TilePoint at(int diamond, int x, int y, float fx = 0, float fy = 0) {
+  TilePoint p;
+  p.coord = TileCoord{diamond, x, y};
+  p.fracX = fx;
+  p.fracY = fy;
+  return p;
+}
+
+// A side-5 grid whose every record, the two spare blocks included, is NaN: a
+// read of any tile the test did not set shows up in the result.
+struct InterpolateTile : testing::Test {
+  Planet planet;
+  void SetUp() override {
+    ASSERT_TRUE(planet.allocate(16, 1));
+    ASSERT_EQ(planet.side, 5);
+    for (int64_t i = 0; i < Planet::tileRecordsFor(planet.level); ++i) planet.tiles[i] = poisoned();
+  }
+  void set(int d, int x, int y, const Tile& t) { *planet.tileAt(d, x, y) = t; }
+};
+
+void expectFields(const Tile& got, const Tile& want) {
+  for (int i = 0; i < 9; ++i) EXPECT_EQ(got.*kFields[i], want.*kFields[i]) << "field " << i;
+}
+
+TEST_F(InterpolateTile, WholeFractionsGiveTheTileItself) {
+  const int last = planet.lastIndex;
+  const int corners[][2] = {{0, 0},    {last, 0}, {0, last}, {last, last},
+                            {last, 2}, {2, last}, {1, 3}};
+  for (const int d : {0, 4, 9}) {
+    for (const auto& c : corners) {
+      SCOPED_TRACE(testing::Message() << "diamond " << d << " at " << c[0] << "," << c[1]);
+      const Tile own = scaled(0.125f * static_cast<float>(d + 1));
+      set(d, c[0], c[1], own);
+      const Tile got = planet.interpolateTile(at(d, c[0], c[1]));
+      // Sediment too is the tile's own value: the sum starts at 0, not 0.05.
+      expectFields(got, own);
+      EXPECT_EQ(got.neighborCount, 0);
+      set(d, c[0], c[1], poisoned());
+    }
+  }
+}
+
+TEST_F(InterpolateTile, LowerTriangleWeights) {
+  // fx >= fy: (x + 1, y) takes fx - fy, (x + 1, y + 1) fy, (x, y) 1 - fx;
+  // (x, y + 1) is never read.
+  set(3, 1, 2, scaled(1));
+  set(3, 2, 2, scaled(10));
+  set(3, 2, 3, scaled(100));
+  const Tile got = planet.interpolateTile(at(3, 1, 2, 0.5f, 0.25f));
+  expectFields(got, scaled(0.5f + 2.5f + 25));
+}
+
+TEST_F(InterpolateTile, UpperTriangleWeights) {
+  // fx < fy: (x, y + 1) takes fy - fx, (x + 1, y + 1) fx, (x, y) 1 - fy;
+  // (x + 1, y) is never read.
+  set(5, 3, 0, scaled(1));
+  set(5, 3, 1, scaled(10));
+  set(5, 4, 1, scaled(100));
+  const Tile got = planet.interpolateTile(at(5, 3, 0, 0.25f, 0.5f));
+  expectFields(got, scaled(0.5f + 2.5f + 25));
+}
+
+TEST_F(InterpolateTile, DiagonalReadsOnlyItsEnds) {
+  set(0, 0, 0, scaled(2));
+  set(0, 1, 1, scaled(6));
+  expectFields(planet.interpolateTile(at(0, 0, 0, 0.5f, 0.5f)), scaled(4));
+}
+
+TEST_F(InterpolateTile, EdgeOfLastColumnStaysInside) {
+  // x = lastIndex with fracX 0 and fy > 0: only (x, y) and (x, y + 1).
+  set(9, 4, 1, scaled(4));
+  set(9, 4, 2, scaled(8));
+  expectFields(planet.interpolateTile(at(9, 4, 1, 0, 0.25f)), scaled(5));
+  // y = lastIndex with fracY 0 and fx > 0: only (x, y) and (x + 1, y).
+  set(9, 1, 4, scaled(4));
+  set(9, 2, 4, scaled(8));
+  expectFields(planet.interpolateTile(at(9, 1, 4, 0.75f, 0)), scaled(7));
+}
+
+TEST_F(InterpolateTile, CornersAreAddedInOrderRoundingEachSum) {
+  // Weights 0.25, 0.25, 0.5 for (x + 1, y), (x + 1, y + 1), (x, y), in that
+  // order: 1 + 1 + 2^24 = 16777218 holds exactly in a float, while adding the
+  // large term first would lose both ones to rounding.
+  Tile small;
+  small.elevation = 4;
+  Tile large;
+  large.elevation = 33554432;  // 2^25
+  set(7, 2, 2, large);
+  set(7, 3, 2, small);
+  set(7, 3, 3, small);
+  EXPECT_EQ(planet.interpolateTile(at(7, 2, 2, 0.5f, 0.25f)).elevation, 16777218.0f);
+}
+
+}  // namespace

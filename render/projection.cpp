@@ -1,0 +1,167 @@
+#include "render/projection.h"
+
+#include <cmath>
+
+namespace {
+constexpr double kPiDouble = 3.14159265358979323846;
+
+Vector3d sub(const Vector3d& a, const Vector3d& b) {
+  return Vector3d{a.x - b.x, a.y - b.y, a.z - b.z};
+}
+double dot(const Vector3d& a, const Vector3d& b) {
+  return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+Vector3d cross(const Vector3d& a, const Vector3d& b) {
+  return Vector3d{a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+
+double frac(double z) {
+  return z - std::floor(z);
+}
+
+float wrapUnit(float value) {
+  while (value < 0) value = static_cast<float>(value + 1.0);
+  while (value > 1) value = static_cast<float>(value - 1.0);
+  return value;
+}
+
+// Grid fractions (a, b) in [0, 1] of a diamond to a point of its grid.
+TilePoint pointFromFractions(int diamond, double a, double b, int lastIndex) {
+  TilePoint p;
+  p.coord.diamond = diamond;
+  const double ax = a * lastIndex;
+  const double by = b * lastIndex;
+  p.coord.x = static_cast<int>(ax);
+  p.fracX = static_cast<float>(ax - p.coord.x);
+  p.coord.y = static_cast<int>(by);
+  p.fracY = static_cast<float>(by - p.coord.y);
+  return p;
+}
+
+// From triangle coordinates to the diamond's grid fractions, kept as floats.
+TilePoint pointFromTriangle(int diamond, bool upperTriangle, double a, double b, int lastIndex) {
+  const float gridX = static_cast<float>(upperTriangle ? a : a + b);
+  const float gridY = static_cast<float>(upperTriangle ? a + b : b);
+  return pointFromFractions(diamond, gridX, gridY, lastIndex);
+}
+
+// Solves h = a e1 + b e2 + c (e1 x e2) for a and b by Cramer's rule.
+void solveInTriangle(const Vector3d& h, const Vector3d& e1, const Vector3d& e2, double& a,
+                     double& b) {
+  const Vector3d n = cross(e1, e2);
+  const double det = dot(e1, cross(e2, n));
+  a = dot(h, cross(e2, n)) / det;
+  b = dot(e1, cross(h, n)) / det;
+}
+}  // namespace
+
+Vector3d mapDirection(float v, float u) {
+  const double latitude = (static_cast<double>(v) - 0.5) * kPiDouble;
+  const double longitude = 2.0 * kPiDouble * u;
+  return Vector3d{std::cos(longitude) * std::cos(latitude),
+                  std::sin(longitude) * std::cos(latitude), std::sin(latitude)};
+}
+
+TilePoint netTilePoint(const Planet& planet, float v, float u) {
+  u = wrapUnit(u);
+  v = wrapUnit(v);
+  const double w = 3.0 * v;
+  int diamond;
+  double a, b;
+  if (w < 1) {
+    // The lower ring of vertices is turned by a tenth of a turn.
+    double g = static_cast<double>(u) - 0.1;
+    if (g < 0) g += 1;
+    diamond = static_cast<int>(5 * g) % 5 + 5;
+    const double f = frac(5 * g);
+    a = (f - 1) * w + 1;
+    b = f * w;
+  } else if (w < 2) {
+    diamond = static_cast<int>(5.0 * u) % 5;
+    const double m = w - 1;
+    const double t = 2 * frac(5.0 * u);
+    if (t < 1 && m + t < 1) {
+      diamond = (diamond + 4) % 5 + 5;
+      b = (m + t + 1) / 2;
+      a = t - b + 1;
+    } else if (t < 1) {
+      b = (m + t - 1) / 2;
+      a = t - b;
+    } else if (t - m > 1) {
+      diamond = diamond % 5 + 5;
+      b = (m + t - 1) / 2;
+      a = t - b - 1;
+    } else {
+      b = (m + t - 1) / 2;
+      a = t - b;
+    }
+  } else {
+    diamond = static_cast<int>(5.0 * u) % 5;
+    const double m = w - 2;
+    const double f = frac(5.0 * u);
+    a = f * (1 - m);
+    b = f + (1 - f) * m;
+  }
+  return pointFromFractions(diamond, a, b, planet.lastIndex);
+}
+
+Plane planeThrough(const Vector3d& p1, const Vector3d& p2, const Vector3d& p3) {
+  Plane plane;
+  plane.normal = cross(sub(p3, p1), sub(p2, p1));
+  plane.normal.scale(1.0 / plane.normal.length());
+  plane.offset = -dot(plane.normal, p1);
+  return plane;
+}
+
+bool intersectLine(const Plane& plane, const Vector3d& a, const Vector3d& b, Vector3d& hit) {
+  const double ha = dot(plane.normal, a) + plane.offset;
+  const double hb = dot(plane.normal, b) + plane.offset;
+  if (ha == hb) return false;
+  const double r = -ha / (hb - ha);
+  hit = a.copy().add(sub(b, a).scale(r));
+  return true;
+}
+
+TilePoint locateTilePoint(const Planet& planet, float v, float u) {
+  const Vector3d direction = mapDirection(v, u);
+  const Vector3d origin;
+  const TilePoint start = netTilePoint(planet, v, u);
+  TilePoint result = start;
+  double bestError = 1000;
+  int d = start.coord.diamond;
+  do {
+    const int* k = planet.diamonds[d];
+    const Vector3d& c0 = planet.vertices[k[0]];
+    const Vector3d& c1 = planet.vertices[k[1]];
+    const Vector3d& c2 = planet.vertices[k[2]];
+    const Vector3d& c3 = planet.vertices[k[3]];
+    // Triangle A (corners 3, 0, 1) holds y >= x, triangle B (3, 1, 2) x >= y.
+    const Plane planes[2] = {planeThrough(c3, c0, c1), planeThrough(c3, c1, c2)};
+    const Vector3d edges[2][2] = {{sub(c1, c3), sub(c0, c3)}, {sub(c2, c3), sub(c1, c3)}};
+    for (int tri = 0; tri < 2; ++tri) {
+      Vector3d hit;
+      if (!(dot(planes[tri].normal, direction) > 0)) continue;
+      if (!intersectLine(planes[tri], origin, direction, hit)) continue;
+      double a, b;
+      solveInTriangle(sub(hit, c3), edges[tri][0], edges[tri][1], a, b);
+      const double error = (a < 0 ? -a : 0.0) + (b < 0 ? -b : 0.0) + (a + b > 1 ? a + b - 1 : 0.0);
+      if (error == 0) {
+        return pointFromTriangle(d, tri == 0, a, b, planet.lastIndex);
+      }
+      if (error < bestError) {
+        // Nearest so far: pulled just inside its triangle.
+        bestError = error;
+        a = a > 0 ? a : 0.0;
+        b = b > 0 ? b : 0.0;
+        const double s = 0.001 + a + b;
+        if (s > 1) {
+          a /= s;
+          b /= s;
+        }
+        result = pointFromTriangle(d, tri == 0, a, b, planet.lastIndex);
+      }
+    }
+    d = (d + 1) % 10;
+  } while (d != start.coord.diamond);
+  return result;
+}
