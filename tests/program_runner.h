@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// What one run of the program left behind.
+struct ProgramRun {
+  int exitCode = -1;  // the exit status, or minus the signal that ended it
+  std::string out;
+  std::string err;
+  std::vector<std::string> files;  // names in the working directory, sorted
+};
+
+// Runs the built program with args in a fresh, empty working directory,
+// standard input from /dev/null, and removes the directory afterwards.
+ProgramRun runProgram(const std::vector<std::string>& args);
+
+// The usage text, as the program prints it.
+extern const char kUsage[];
+
+// The whole progress display of a successful run with the given turns.
+std::string expectedProgress(int turns);
+
+// True when text has the shape: '#' stands for a number as %f writes it,
+// '@' for a run of digits, anything else for itself. The text of each '#'
+// and '@' is appended to fields.
+bool matchesShape(const std::string& text, const std::string& shape,
+                  std::vector<std::string>* fields = nullptr);
+
+// True when err is exactly the statistics line (finite values) followed by
+// the timing line.
+bool isClosingLines(const std::string& err);
+
+// The statistics line of a finished run: err without its timing line.
+std::string statisticsOf(const std::string& err);
