@@ -67,12 +67,4 @@ TEST(Random, FractionSpansZeroToOneInclusive) {
   }
 }
 
-TEST(Random, FractionUsesOneDraw) {
-  seedRandom(7u);
-  randomFraction();
-  randomFraction();
-  const int next = nextRandom();
-  EXPECT_EQ(firstDraws(7u, 3)[2], next);
-}
-
 }  // namespace

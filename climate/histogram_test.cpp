@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 TEST(Histogram, QuantileInterpolatesInsideTheBinThatReachesTheTarget) {
   Histogram h(0, 1, 10);
   EXPECT_EQ(h.bins.count, 10);
@@ -50,4 +52,14 @@ TEST(Histogram, ZeroTargetAtAnEmptyBinIsItsLowerEdge) {
   late.addSample(0.75f);
   EXPECT_EQ(late.quantile(0.0), 0.0f);
   EXPECT_FLOAT_EQ(late.quantile(1.0), 0.8f);
+}
+
+// A river share far beyond 100 % asks for a quantile far below the range; the
+// answer must stay a finite float instead of overflowing a conversion.
+TEST(Histogram, QuantileFarOutsideTheUnitRangeStaysFinite) {
+  Histogram histogram(0, 1, 10);
+  for (int i = 0; i < 10; ++i) histogram.addSample(0.05f * i);
+  EXPECT_TRUE(std::isfinite(histogram.quantile(-1e30)));
+  EXPECT_LT(histogram.quantile(-1e30), 0.0f);
+  EXPECT_TRUE(std::isfinite(histogram.quantile(1e30)));
 }

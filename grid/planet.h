@@ -73,7 +73,10 @@ struct Planet {
   // --- generation (terrain and climate) ---
   bool generate(PlanetParams* params, ProgressCallback callback);
   bool runPhase(int phase, PlanetParams* params);
-  bool fractalPass(int phase, PlanetParams* params, Tile vertexTiles[12]);
+  // One fractal pass: the vertex step, then the diamond schedule. A phase
+  // above 2 is refused before anything is drawn.
+  enum class PassResult { kDone, kRefused, kFailed };
+  PassResult fractalPass(int phase, PlanetParams* params, Tile vertexTiles[12]);
   bool setVertexValues(int phase, Tile vertexTiles[], int count, const PlanetParams* params);
   bool displaceMidpoint(int phase, Tile* target, const Tile* a, const Tile* b, float scale,
                         const PlanetParams* params);

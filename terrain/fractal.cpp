@@ -29,14 +29,14 @@ constexpr DiamondSchedule kSchedule[10] = {
 };
 }  // namespace
 
-bool Planet::fractalPass(int phase, PlanetParams* params, Tile vertexTiles[12]) {
-  (void)vertexTiles;  // already gathered and scattered by the vertex step
+Planet::PassResult Planet::fractalPass(int phase, PlanetParams* params, Tile vertexTiles[12]) {
+  if (!setVertexValues(phase, vertexTiles, 12, params)) return PassResult::kRefused;
   bool ok = true;
   for (int d = 0; d < 10; ++d) {
     if (ok) ok = subdivide(phase, d, kSchedule[d].flags, params, 0, 0, lastIndex, 1.0f);
     for (int e = 0; e < kSchedule[d].copiedCount; ++e) copyEdge(d, kSchedule[d].copiedEdges[e]);
   }
-  return ok;
+  return ok ? PassResult::kDone : PassResult::kFailed;
 }
 
 bool Planet::setVertexValues(int phase, Tile vertexTiles[], int count, const PlanetParams* params) {

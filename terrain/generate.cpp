@@ -9,8 +9,9 @@ bool Planet::generate(PlanetParams* params, ProgressCallback callback) {
   Tile vertexTiles[12];
   for (int phase = 0;; ++phase) {
     if (!runPhase(phase, params)) return true;
-    if (!setVertexValues(phase, vertexTiles, 12, params)) return true;
-    if (!fractalPass(phase, params, vertexTiles)) return false;
+    const PassResult pass = fractalPass(phase, params, vertexTiles);
+    if (pass == PassResult::kRefused) return true;
+    if (pass == PassResult::kFailed) return false;
   }
 }
 

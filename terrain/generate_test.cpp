@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <iterator>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -14,7 +15,9 @@ namespace {
 
 std::vector<std::pair<float, const char*>> reports;
 
-void recordReport(float fraction, const char* stage) { reports.emplace_back(fraction, stage); }
+void recordReport(float fraction, const char* stage) {
+  reports.emplace_back(fraction, stage);
+}
 
 struct GeneratedPlanet {
   std::unique_ptr<Planet> planet;
@@ -34,23 +37,22 @@ GeneratedPlanet generate(int width, uint32_t seed, int turns, ProgressCallback c
 }
 
 bool sameTiles(const Planet& a, const Planet& b) {
-  return a.side == b.side &&
-         std::memcmp(a.tiles, b.tiles, sizeof(Tile) * diamondRecords(a)) == 0;
+  return a.side == b.side && std::memcmp(a.tiles, b.tiles, sizeof(Tile) * diamondRecords(a)) == 0;
 }
 
 // The closing statistics and the river points, bit for bit.
 void expectSameResults(const PlanetParams& a, const PlanetParams& b) {
   const float PlanetParams::*fields[] = {
-      &PlanetParams::seaLevel,       &PlanetParams::elevationMin,   &PlanetParams::elevationMax,
-      &PlanetParams::waterFlowing,   &PlanetParams::rainfall,       &PlanetParams::temperatureMin,
+      &PlanetParams::seaLevel,       &PlanetParams::elevationMin,     &PlanetParams::elevationMax,
+      &PlanetParams::waterFlowing,   &PlanetParams::rainfall,         &PlanetParams::temperatureMin,
       &PlanetParams::temperatureMax, &PlanetParams::tileElevationDiff};
   for (const auto field : fields) {
     EXPECT_EQ(std::memcmp(&(a.*field), &(b.*field), sizeof(float)), 0);
   }
   ASSERT_EQ(a.riverPoints.count, b.riverPoints.count);
-  EXPECT_EQ(std::memcmp(a.riverPoints.data, b.riverPoints.data,
-                        sizeof(RiverPoint) * a.riverPoints.count),
-            0);
+  EXPECT_EQ(
+      std::memcmp(a.riverPoints.data, b.riverPoints.data, sizeof(RiverPoint) * a.riverPoints.count),
+      0);
 }
 
 TEST(Generate, ReportsEveryStageInOrder) {
