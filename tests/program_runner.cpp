@@ -64,6 +64,15 @@ int waitFor(pid_t pid) {
 }
 }  // namespace
 
+uint64_t digest(const std::string& bytes) {
+  uint64_t hash = 14695981039346656037ull;
+  for (const char c : bytes) {
+    hash ^= static_cast<unsigned char>(c);
+    hash *= 1099511628211ull;
+  }
+  return hash;
+}
+
 ProgramRun runProgram(const std::vector<std::string>& args) {
   ProgramRun run;
   std::string base = (fs::temp_directory_path() / "geoweave-cli-XXXXXX").string();
@@ -106,6 +115,9 @@ ProgramRun runProgram(const std::vector<std::string>& args) {
       run.files.push_back(entry.path().filename().string());
     }
     std::sort(run.files.begin(), run.files.end());
+    for (const std::string& name : run.files) {
+      run.fileDigests.push_back(digest(readFile((work / name).string())));
+    }
   }
   std::error_code ignored;
   fs::remove_all(dir, ignored);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -8,8 +9,12 @@ struct ProgramRun {
   int exitCode = -1;  // the exit status, or minus the signal that ended it
   std::string out;
   std::string err;
-  std::vector<std::string> files;  // names in the working directory, sorted
+  std::vector<std::string> files;     // names in the working directory, sorted
+  std::vector<uint64_t> fileDigests;  // digest() of each file's bytes, same order
 };
+
+// 64-bit FNV-1a of a byte string: a compact fingerprint of an output.
+uint64_t digest(const std::string& bytes);
 
 // Runs the built program with args in a fresh, empty working directory,
 // standard input from /dev/null, and removes the directory afterwards.
