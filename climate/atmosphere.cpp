@@ -52,17 +52,25 @@ double holdingCapacity(const Planet& planet, const Tile& t, const PlanetParams& 
   return c;
 }
 
+// Only the neighbour's inflow changes, so only that field is written, to
+// every copy of the neighbour.
 void passMoistureOn(Planet& planet, const Tile& t, PlanetParams& params) {
   for (int i = 0; i < t.neighborCount; ++i) {
-    Tile n = *planet.tileAt(t.neighbors[i]);
-    n.humidityInflow = static_cast<float>(static_cast<double>(n.humidityInflow) +
-                                          static_cast<double>(t.humidity) * t.moveFractions[i]);
-    if (n.humidityInflow > 1) {
+    const TileCoord& c = t.neighbors[i];
+    Tile& n = *planet.tileAt(c);
+    float inflow = static_cast<float>(static_cast<double>(n.humidityInflow) +
+                                      static_cast<double>(t.humidity) * t.moveFractions[i]);
+    if (inflow > 1) {
       params.waterReserve =
-          static_cast<float>(static_cast<double>(params.waterReserve) + (1.0 - n.humidityInflow));
-      n.humidityInflow = 1;
+          static_cast<float>(static_cast<double>(params.waterReserve) + (1.0 - inflow));
+      inflow = 1;
     }
-    planet.storeToAllCopies(n, t.neighbors[i]);
+    n.humidityInflow = inflow;
+    if (planet.isOnDiamondEdge(c)) {
+      TileCoord copies[5];
+      const int count = planet.aliases(c, copies);
+      for (int k = 0; k < count; ++k) planet.tileAt(copies[k])->humidityInflow = inflow;
+    }
   }
 }
 }  // namespace
@@ -70,9 +78,11 @@ void passMoistureOn(Planet& planet, const Tile& t, PlanetParams& params) {
 float atmospherePass(Planet& planet, PlanetParams& params) {
   float largestRain = 0;
   TileCursor cursor;
+  // Each tile is changed in place: no pass step reads a tile's own other
+  // copies, which are brought up to date when the tile is done.
   for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
     const TileCoord c = cursor.coord();
-    Tile t = *planet.tileAt(c);
+    Tile& t = *planet.tileAt(c);
     evaporateAndExchange(t, params);
     const double capacity = holdingCapacity(planet, t, params);
     const double rain = t.humidity - capacity;
@@ -82,7 +92,7 @@ float atmospherePass(Planet& planet, PlanetParams& params) {
     passMoistureOn(planet, t, params);
     t.humidity = 0;
     t.waterFlow = 0;
-    planet.storeToAllCopies(t, c);
+    planet.copyToOtherCopies(c);
   }
   return largestRain;
 }

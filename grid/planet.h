@@ -84,6 +84,11 @@ struct Planet {
                  int size, float scale);
   void copyEdge(int diamond, int edge);
   void storeToAllCopies(const Tile& record, const TileCoord& c);
+  // After the record at c was changed in place: the point's other copies get
+  // it too. Interior points have no other copies and cost one test.
+  void copyToOtherCopies(const TileCoord& c) {
+    if (isOnDiamondEdge(c)) storeToAllCopies(*tileAt(c), c);
+  }
 
   // --- rendering ---
   // The tile blended from the grid points around a point between tiles.
