@@ -19,9 +19,13 @@ int writeTurnSnapshot(int turn, void* user) {
   char allName[512];
   formatSnapshotName(context->groundPattern, turn, groundName);
   formatSnapshotName(context->allPattern, turn, allName);
+  if (context->canvas == nullptr) {
+    context->canvas =
+        std::make_unique<SnapshotCanvas>(*context->planet, context->width, context->height);
+  }
   const bool written =
-      renderSnapshot(groundName, allName, context->width, context->height,
-                     context->altitudeShadeScale, context->params, context->planet);
+      renderSnapshot(groundName, allName, *context->canvas, context->altitudeShadeScale,
+                     context->params, context->planet);
   if (!written) context->writeFailed = true;
   return written ? 1 : 0;
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <memory>
+
+#include "render/render_snapshot.h"
+
 struct PlanetParams;
 struct Planet;
 
@@ -17,6 +21,8 @@ struct SnapshotContext {
   // Set when any picture could not be written: the run then ends with exit
   // code 2 instead of 0, so a lost frame is never silent.
   bool writeFailed = false;
+  // Pixel positions and images, made at the first snapshot.
+  std::unique_ptr<SnapshotCanvas> canvas;
 };
 
 // The turn callback armed by -v: renders the planet as it stands and writes

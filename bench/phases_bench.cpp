@@ -100,6 +100,14 @@ void BM_RenderSnapshot(benchmark::State& state) {
 }
 BENCHMARK(BM_RenderSnapshot)->Unit(benchmark::kMillisecond);
 
+// A run's later snapshots: pixel positions and images already made.
+void BM_RenderSnapshotOnCanvas(benchmark::State& state) {
+  World& w = world();
+  SnapshotCanvas canvas(w.planet, kWidth, kWidth / 2);
+  for (auto _ : state) renderSnapshot(nullptr, nullptr, canvas, 1.0f, &w.params, &w.planet);
+}
+BENCHMARK(BM_RenderSnapshotOnCanvas)->Unit(benchmark::kMillisecond);
+
 void BM_WriteBmp(benchmark::State& state) {
   const int width = static_cast<int>(state.range(0));
   const int height = static_cast<int>(state.range(1));

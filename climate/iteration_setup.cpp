@@ -1,20 +1,59 @@
 #include "climate/iteration_setup.h"
 
 #include <algorithm>
+#include <cstring>
 
+#include "app/buffer.h"
+#include "app/parallel.h"
 #include "grid/planet.h"
+
+namespace {
+// Unsigned bits that order like the float (both zeros alike), inverted so
+// that ascending keys run from the highest elevation down.
+uint64_t descendingKey(float elevation, int32_t index) {
+  if (elevation == 0) elevation = 0;  // -0 and +0 are one height
+  uint32_t bits;
+  std::memcpy(&bits, &elevation, sizeof bits);
+  bits = (bits & 0x80000000u) != 0 ? ~bits : bits | 0x80000000u;
+  return (static_cast<uint64_t>(~bits) << 32) | static_cast<uint32_t>(index);
+}
+
+// Sorts the keys in one slice per processor, then merges the slices.
+void sortKeys(Buffer<uint64_t>& keys, size_t count, GrowableArray<int32_t>& list) {
+  const int slices = workerCount();
+  auto sortSlices = [&](int64_t first, int64_t end) {
+    for (int64_t s = first; s < end; ++s) {
+      std::sort(keys.data + count * s / slices, keys.data + count * (s + 1) / slices);
+    }
+  };
+  parallelFor(slices, sortSlices);
+  size_t next[16];
+  for (int s = 0; s < slices; ++s) next[s] = count * s / slices;
+  for (size_t written = 0; written < count; ++written) {
+    int best = -1;
+    for (int s = 0; s < slices; ++s) {
+      if (next[s] < count * (s + 1) / slices &&
+          (best < 0 || keys[next[s]] < keys[next[best]])) {
+        best = s;
+      }
+    }
+    list.append(static_cast<int32_t>(keys[next[best]++] & 0xFFFFFFFFu));
+  }
+}
+}  // namespace
 
 void sortTilesByElevation(const Planet& planet, PlanetParams& params) {
   GrowableArray<int32_t>& list = params.tilesByElevation;
   list.reserve(10 * planet.sideSquared);
+  // Highest first, equal elevations by ascending tile index: one total order,
+  // so the planet never depends on how the sort breaks ties.
+  Buffer<uint64_t> keys(static_cast<size_t>(list.capacity - list.count));
+  size_t count = 0;
   TileCursor cursor;
-  for (cursor.start(planet.side); cursor.valid(); cursor.advance()) list.append(cursor.index());
-  const Tile* tiles = planet.tiles;
-  std::sort(list.data, list.data + list.count, [tiles](int32_t a, int32_t b) {
-    const float ea = tiles[a].elevation;
-    const float eb = tiles[b].elevation;
-    return ea != eb ? ea > eb : a < b;
-  });
+  for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
+    keys[count++] = descendingKey(planet.tileAt(cursor.coord())->elevation, cursor.index());
+  }
+  sortKeys(keys, count, list);
 }
 
 float erosionScaleFor(const PlanetParams& params) {

@@ -40,24 +40,44 @@ RiverPoint riverPointAt(const Planet& planet, const TileCoord& c) {
   return p;
 }
 
+// The neighbour with the lowest ground (sediment and water not counted); on
+// a tie the first listed. -1 for a pit, whose neighbours all lie higher.
+int riverOutlet(const Planet& planet, const TileCoord& c, const Tile& t, TileCoord around[6]) {
+  const int n = planet.neighbors(c, around);
+  int lowest = 0;
+  for (int i = 1; i < n; ++i) {
+    if (planet.tileAt(around[i])->elevation < planet.tileAt(around[lowest])->elevation) {
+      lowest = i;
+    }
+  }
+  return planet.tileAt(around[lowest])->elevation > t.elevation ? -1 : lowest;
+}
+
+bool carriesRiver(const Tile& t) {
+  return !t.isSea() && t.waterFlow > riverFlowThreshold;
+}
+
 void addSegments(const Planet& planet, PlanetParams& params) {
+  // The list grows by a few entries at a time, copying everything each time:
+  // on large planets that is quadratic, so the segments are counted first
+  // and the room for them is made once.
+  int32_t segments = 0;
   TileCursor cursor;
+  for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
+    const Tile& t = *planet.tileAt(cursor.coord());
+    TileCoord around[6];
+    if (carriesRiver(t) && riverOutlet(planet, cursor.coord(), t, around) >= 0) ++segments;
+  }
+  params.riverPoints.reserve(params.riverPoints.count + 2 * segments);
   for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
     const TileCoord c = cursor.coord();
     const Tile& t = *planet.tileAt(c);
-    if (t.isSea() || !(t.waterFlow > riverFlowThreshold)) continue;
+    if (!carriesRiver(t)) continue;
     TileCoord around[6];
-    const int n = planet.neighbors(c, around);
-    int lowest = 0;
-    for (int i = 1; i < n; ++i) {
-      if (planet.tileAt(around[i])->elevation < planet.tileAt(around[lowest])->elevation) {
-        lowest = i;
-      }
-    }
-    // A pit (every neighbour higher) gets no segment.
-    if (planet.tileAt(around[lowest])->elevation > t.elevation) continue;
+    const int outlet = riverOutlet(planet, c, t, around);
+    if (outlet < 0) continue;
     params.riverPoints.append(riverPointAt(planet, c));
-    params.riverPoints.append(riverPointAt(planet, around[lowest]));
+    params.riverPoints.append(riverPointAt(planet, around[outlet]));
   }
 }
 }  // namespace

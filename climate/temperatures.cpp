@@ -2,34 +2,62 @@
 
 #include <cmath>
 
+#include "app/parallel.h"
 #include "grid/planet.h"
 
+namespace {
+struct Range {
+  float minimum;
+  float maximum;
+};
+
+// Latitude warms the equator; high ground is pulled towards -40 (with no
+// height above the sea there is none). Sea starts humid, land dry.
+void adjustPoint(Planet& planet, const TileCoord& c, double seaLevel, double heightRange) {
+  Tile t = *planet.tileAt(c);
+  const float lat = planet.latitudeOf(TilePoint{c, 0, 0});
+  t.temperature = static_cast<float>(static_cast<double>(t.temperature) + 40.0 -
+                                     120.0 * std::fabs(static_cast<double>(lat) - 0.5));
+  double h = heightRange != 0 ? (t.surfaceHeight() - seaLevel) / heightRange : 0.0;
+  if (h < 0) h = 0;
+  double f = 1.2 * h * h;
+  if (f > 1) f = 1;
+  const double temperature = t.temperature;
+  t.temperature = static_cast<float>(temperature - (temperature + 40.0) * f);
+  t.humidity = t.isSea() ? 0.5f : 0.1f;
+  planet.storeToAllCopies(t, c);
+}
+}  // namespace
+
 void adjustTemperatures(Planet& planet, PlanetParams& params) {
-  params.temperatureMin = planet.tiles[0].temperature;
-  params.temperatureMax = params.temperatureMin;
+  const float start = planet.tiles[0].temperature;
   const double seaLevel = params.seaLevel;
   const double heightRange = static_cast<double>(params.elevationMax) - seaLevel;
-  TileCursor cursor;
-  for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
-    const TileCoord c = cursor.coord();
-    Tile t = *planet.tileAt(c);
-    float lat, lon;
-    planet.mapCoordinates(TilePoint{c, 0, 0}, lat, lon);
-    t.temperature = static_cast<float>(static_cast<double>(t.temperature) + 40.0 -
-                                       120.0 * std::fabs(static_cast<double>(lat) - 0.5));
-    // High ground is pulled towards -40; with no height range there is none.
-    double h = heightRange != 0 ? (t.surfaceHeight() - seaLevel) / heightRange : 0.0;
-    if (h < 0) h = 0;
-    double f = 1.2 * h * h;
-    if (f > 1) f = 1;
-    const double temperature = t.temperature;
-    t.temperature = static_cast<float>(temperature - (temperature + 40.0) * f);
-    if (t.temperature < params.temperatureMin) {
-      params.temperatureMin = t.temperature;
-    } else if (t.temperature > params.temperatureMax) {
-      params.temperatureMax = t.temperature;
+  // Points are independent, so the diamonds are shared out between the
+  // processors; the range is the same in any order, as it starts from the
+  // unadjusted value of the first record.
+  Range ranges[10];
+  auto adjust = [&](int64_t firstDiamond, int64_t endDiamond) {
+    for (int d = static_cast<int>(firstDiamond); d < endDiamond; ++d) {
+      Range range{start, start};
+      TileCursor cursor;
+      for (cursor.startAt(planet.side, d); cursor.diamond == d; cursor.advance()) {
+        adjustPoint(planet, cursor.coord(), seaLevel, heightRange);
+        const float t = planet.tileAt(cursor.coord())->temperature;
+        if (t < range.minimum) {
+          range.minimum = t;
+        } else if (t > range.maximum) {
+          range.maximum = t;
+        }
+      }
+      ranges[d] = range;
     }
-    t.humidity = t.isSea() ? 0.5f : 0.1f;
-    planet.storeToAllCopies(t, c);
+  };
+  parallelFor(10, adjust);
+  params.temperatureMin = start;
+  params.temperatureMax = start;
+  for (const Range& r : ranges) {
+    if (r.minimum < params.temperatureMin) params.temperatureMin = r.minimum;
+    if (r.maximum > params.temperatureMax) params.temperatureMax = r.maximum;
   }
 }

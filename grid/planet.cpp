@@ -127,19 +127,24 @@ Vector3f Planet::pointPosition(const TilePoint& p) const {
   return out;
 }
 
+namespace {
+// Latitude fraction of a unit direction: 1 at the north pole, 0 at the south.
+float latitudeOfDirection(const Vector3f& d) {
+  if (d.z > 0.99999f) return 1;
+  if (d.z < -0.99999f) return 0;
+  return static_cast<float>(std::asin(static_cast<double>(d.z)) * kInvPi + 0.5);
+}
+}  // namespace
+
+float Planet::latitudeOf(const TilePoint& p) const { return latitudeOfDirection(pointPosition(p)); }
+
 void Planet::mapCoordinates(const TilePoint& p, float& latitude, float& longitude) const {
   const Vector3f d = pointPosition(p);
-  if (d.z > 0.99999f) {
-    latitude = 1;
+  latitude = latitudeOfDirection(d);
+  if (d.z > 0.99999f || d.z < -0.99999f) {
     longitude = 0;
     return;
   }
-  if (d.z < -0.99999f) {
-    latitude = 0;
-    longitude = 0;
-    return;
-  }
-  latitude = static_cast<float>(std::asin(static_cast<double>(d.z)) * kInvPi + 0.5);
   longitude = static_cast<float>(std::atan2(static_cast<double>(d.y), static_cast<double>(d.x)) *
                                  0.5 * kInvPi);
   while (longitude < 0) longitude = static_cast<float>(longitude + 1.0);

@@ -55,6 +55,8 @@ struct Planet {
   }
   Vector3f pointPosition(const TilePoint& p) const;
   void mapCoordinates(const TilePoint& p, float& latitude, float& longitude) const;
+  // The latitude mapCoordinates gives, without working out the longitude.
+  float latitudeOf(const TilePoint& p) const;
 
   // --- neighbour navigation ---
   bool isOnDiamondEdge(const TileCoord& c) const {
@@ -93,6 +95,8 @@ struct Planet {
   // --- rendering ---
   // The tile blended from the grid points around a point between tiles.
   Tile interpolateTile(const TilePoint& p) const;
+  // Its elevation alone, for the relief shading.
+  float interpolateElevation(const TilePoint& p) const;
 
   void report(float fraction, const char* stage) const {
     if (progress != nullptr) progress(fraction, stage);
@@ -114,6 +118,14 @@ struct TileCursor {
     side = gridSide;
     lastIndex = gridSide - 1;
     sideSquared = gridSide * gridSide;
+  }
+  // Starts at the first point the walk visits in one diamond; the diamond's
+  // points follow until the walk moves on (diamond changes).
+  void startAt(int gridSide, int firstDiamond) {
+    start(gridSide);
+    diamond = firstDiamond;
+    x = firstDiamond == 0 ? 0 : 1;
+    y = firstDiamond >= 6 ? 1 : 0;
   }
   bool valid() const { return diamond >= 0 && diamond <= 9; }
   TileCoord coord() const { return TileCoord{diamond, x, y}; }

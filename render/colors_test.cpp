@@ -145,3 +145,24 @@ TEST(Colors, Panels) {
   EXPECT_EQ(text(elevationPanelColor(land, p, std::numeric_limits<float>::infinity())), "0,0,0");
   EXPECT_EQ(text(temperaturePanelColor(land, p)), "127,0,127");
 }
+
+// The blend's ends are the colours themselves for every byte value, not only
+// for the palette: the renderer relies on it to skip blends of weight 0 or 1.
+TEST(Colors, MixEndsReturnEveryByteUnchanged) {
+  for (int v = 0; v < 256; ++v) {
+    const uint8_t c = static_cast<uint8_t>(v);
+    const Rgb a{c, static_cast<uint8_t>(255 - v), c};
+    const Rgb b{static_cast<uint8_t>(255 - v), c, static_cast<uint8_t>(v / 2)};
+    // The arithmetic of a blend, written out: both ends must come back exact.
+    for (const float t : {0.0f, 1.0f}) {
+      const float omt = 1.0f - t;
+      const auto channel = [&](uint8_t x, uint8_t y) {
+        return static_cast<uint8_t>(static_cast<int>(
+            static_cast<double>(static_cast<float>(x / 255.0 * omt + y / 255.0 * t)) * 255));
+      };
+      const Rgb expected{channel(a.blue, b.blue), channel(a.green, b.green), channel(a.red, b.red)};
+      EXPECT_EQ(mixRgb(a, b, t), expected) << "byte " << v << " t " << t;
+      EXPECT_EQ(expected, t == 0 ? a : b) << "byte " << v << " t " << t;
+    }
+  }
+}

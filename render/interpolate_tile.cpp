@@ -1,46 +1,74 @@
+#include <cstddef>
+#include <cstring>
+
 #include "grid/planet.h"
 
 namespace {
-// The nine fields a blended tile carries.
-constexpr float Tile::*kBlendedFields[9] = {
-    &Tile::roughness, &Tile::elevation,  &Tile::temperature, &Tile::humidity, &Tile::humidityInflow,
-    &Tile::rain,      &Tile::waterDepth, &Tile::waterFlow,   &Tile::sediment,
+// The nine blended fields lie first in the record, one after the other.
+constexpr int kBlendedFields = 9;
+static_assert(offsetof(Tile, sediment) == sizeof(float) * (kBlendedFields - 1),
+              "roughness to sediment are the first nine floats of a tile");
+
+// The grid points around a point between tiles, in the order they are
+// added: (x, y + 1), (x + 1, y), (x + 1, y + 1), (x, y), with their
+// barycentric weights in the grid triangle that holds the point (split along
+// the same diagonal as the diamonds).
+struct Corners {
+  const Tile* tiles[4];
+  double weights[4];
 };
 
-void addWeighted(Tile& sum, const Tile& corner, double weight) {
-  for (const auto field : kBlendedFields) {
-    sum.*field = static_cast<float>(static_cast<double>(sum.*field) + weight * (corner.*field));
-  }
-}
-}  // namespace
-
-Tile Planet::interpolateTile(const TilePoint& p) const {
+Corners cornersOf(const Planet& planet, const TilePoint& p) {
   const double fx = p.fracX;
   const double fy = p.fracY;
-  // Barycentric weights in the grid triangle that holds the point, split
-  // along the same diagonal as the diamonds.
-  double w01, w10, w11, w00;
+  Corners c;
   if (fx >= fy) {
-    w01 = 0;
-    w10 = fx - fy;
-    w11 = fy;
-    w00 = 1 - fx;
+    c.weights[0] = 0;
+    c.weights[1] = fx - fy;
+    c.weights[2] = fy;
+    c.weights[3] = 1 - fx;
   } else {
-    w01 = fy - fx;
-    w10 = 0;
-    w11 = fx;
-    w00 = 1 - fy;
+    c.weights[0] = fy - fx;
+    c.weights[1] = 0;
+    c.weights[2] = fx;
+    c.weights[3] = 1 - fy;
   }
-  Tile blended;
-  for (const auto field : kBlendedFields) blended.*field = 0;
   const int d = p.coord.diamond;
   const int x = p.coord.x;
   const int y = p.coord.y;
   // A corner of weight 0 is never read: points on the last row or column
   // stay inside the diamond.
-  if (w01 != 0) addWeighted(blended, *tileAt(d, x, y + 1), w01);
-  if (w10 != 0) addWeighted(blended, *tileAt(d, x + 1, y), w10);
-  if (w11 != 0) addWeighted(blended, *tileAt(d, x + 1, y + 1), w11);
-  if (w00 != 0) addWeighted(blended, *tileAt(d, x, y), w00);
+  const int at[4][2] = {{x, y + 1}, {x + 1, y}, {x + 1, y + 1}, {x, y}};
+  for (int k = 0; k < 4; ++k) {
+    c.tiles[k] = c.weights[k] != 0 ? planet.tileAt(d, at[k][0], at[k][1]) : nullptr;
+  }
+  return c;
+}
+}  // namespace
+
+Tile Planet::interpolateTile(const TilePoint& p) const {
+  const Corners corners = cornersOf(*this, p);
+  float sum[kBlendedFields] = {};
+  for (int k = 0; k < 4; ++k) {
+    if (corners.tiles[k] == nullptr) continue;
+    float fields[kBlendedFields];
+    std::memcpy(fields, corners.tiles[k], sizeof fields);
+    for (int f = 0; f < kBlendedFields; ++f) {
+      sum[f] = static_cast<float>(static_cast<double>(sum[f]) + corners.weights[k] * fields[f]);
+    }
+  }
+  Tile blended;
+  std::memcpy(static_cast<void*>(&blended), sum, sizeof sum);
   return blended;
+}
+
+float Planet::interpolateElevation(const TilePoint& p) const {
+  const Corners corners = cornersOf(*this, p);
+  float sum = 0;
+  for (int k = 0; k < 4; ++k) {
+    if (corners.tiles[k] == nullptr) continue;
+    sum = static_cast<float>(static_cast<double>(sum) +
+                             corners.weights[k] * corners.tiles[k]->elevation);
+  }
+  return sum;
 }

@@ -2,58 +2,25 @@
 
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 
+#include "app/parallel.h"
 #include "grid/planet.h"
 #include "image/rgb_image.h"
 #include "render/colors.h"
-#include "render/projection.h"
 #include "render/river_overlay.h"
 
 namespace {
-// The seven map-sized images a snapshot is drawn into.
-struct Panels {
-  RgbImage ground;
-  RgbImage sediment;
-  RgbImage elevation;
-  RgbImage rain;
-  RgbImage temperature;
-  RgbImage humidity;
-  RgbImage riverMask;
-
-  Panels(int w, int h)
-      : ground(w, h),
-        sediment(w, h),
-        elevation(w, h),
-        rain(w, h),
-        temperature(w, h),
-        humidity(w, h),
-        riverMask(w, h) {}
-};
-
-// Latitude fraction of a pixel row; a single row lies on the equator.
-float rowLatitude(int y, int height) {
-  return height > 1 ? static_cast<float>(static_cast<double>(y) / (height - 1)) : 0.5f;
-}
-
-void drawPixels(Panels& panels, int width, int height, float altitudeShadeScale,
-                const PlanetParams& params, const Planet& planet) {
+// Colours the rows [firstRow, endRow) of the seven panels; rows are
+// independent, so they are shared out between the processors.
+void drawRows(SnapshotCanvas& panels, const PixelMap& map, int firstRow, int endRow,
+              const PlanetParams& params, const Planet& planet) {
   const float inverseRange = inverseElevationRange(params);
-  for (int y = 0; y < height; ++y) {
-    const float v = rowLatitude(y, height);
-    for (int x = 0; x < width; ++x) {
-      const float u = static_cast<float>(static_cast<double>(x) / width);
-      const Tile t = planet.interpolateTile(locateTilePoint(planet, v, u));
-      float shade = 0;
-      if (y < height - 1) {
-        // Light from the upper left: compare with the pixel one column west
-        // (wrapping at column 0) and one row north, placed coarsely.
-        const int westX = x == 0 ? width - 1 : x - 1;
-        const float westU = static_cast<float>(static_cast<double>(westX) / width);
-        const float northV = rowLatitude(y + 1, height);
-        const Tile n = planet.interpolateTile(netTilePoint(planet, northV, westU));
-        shade = reliefShade(t, n, params, altitudeShadeScale);
-      }
-      const GroundPixel ground = groundCover(t, shade, params);
+  for (int y = firstRow; y < endRow; ++y) {
+    for (int x = 0; x < map.width; ++x) {
+      const size_t pixel = static_cast<size_t>(y) * map.width + x;
+      const Tile t = planet.interpolateTile(map.exact[pixel]);
+      const GroundPixel ground = groundCover(t, panels.shade[pixel], params);
       panels.ground.at(x, y) = ground.color;
       panels.riverMask.at(x, y) = ground.mask;
       panels.elevation.at(x, y) = elevationPanelColor(t, params, inverseRange);
@@ -67,7 +34,7 @@ void drawPixels(Panels& panels, int width, int height, float altitudeShadeScale,
 
 // Two panels across, three down; buffer row 0 is the bottom of the file, so
 // the ground map sits bottom left and temperature top left.
-void compose(const Panels& panels, RgbImage& sheet, int width, int height) {
+void compose(const SnapshotCanvas& panels, RgbImage& sheet, int width, int height) {
   const RgbImage* layout[3][2] = {{&panels.ground, &panels.sediment},
                                   {&panels.elevation, &panels.rain},
                                   {&panels.temperature, &panels.humidity}};
@@ -89,16 +56,74 @@ bool write(const RgbImage& image, const char* name) {
 }
 }  // namespace
 
+SnapshotCanvas::SnapshotCanvas(const Planet& planet, int w, int h)
+    : map(planet, w, h),
+      ground(map.width, map.height),
+      sediment(map.width, map.height),
+      elevation(map.width, map.height),
+      rain(map.width, map.height),
+      temperature(map.width, map.height),
+      humidity(map.width, map.height),
+      riverMask(map.width, map.height),
+      sheet(2 * map.width, 3 * map.height),
+      shade(static_cast<size_t>(map.width) * map.height) {}
+
+void SnapshotCanvas::makeShade(const Planet& planet, const PlanetParams& params,
+                               float altitudeShadeScale) {
+  if (shadeMade && shadeScale == altitudeShadeScale && shadeElevationMax == params.elevationMax &&
+      shadeSeaLevel == params.seaLevel) {
+    return;
+  }
+  // The top row has no row to its north and stays unshaded.
+  auto shadeRows = [&](int64_t firstRow, int64_t endRow) {
+    for (int y = static_cast<int>(firstRow); y < endRow && y < map.height - 1; ++y) {
+      for (int x = 0; x < map.width; ++x) {
+        const size_t pixel = static_cast<size_t>(y) * map.width + x;
+        Tile here;
+        Tile northWest;
+        here.elevation = planet.interpolateElevation(map.exact[pixel]);
+        northWest.elevation = planet.interpolateElevation(map.relief[pixel]);
+        shade[pixel] = reliefShade(here, northWest, params, altitudeShadeScale);
+      }
+    }
+  };
+  parallelFor(map.height, shadeRows);
+  shadeMade = true;
+  shadeScale = altitudeShadeScale;
+  shadeElevationMax = params.elevationMax;
+  shadeSeaLevel = params.seaLevel;
+}
+
+void SnapshotCanvas::clear() {
+  for (RgbImage* image :
+       {&ground, &sediment, &elevation, &rain, &temperature, &humidity, &riverMask, &sheet}) {
+    if (image->pixels != nullptr) {
+      std::memset(static_cast<void*>(image->pixels), 0,
+                  sizeof(Rgb) * static_cast<size_t>(image->width) * image->height);
+    }
+  }
+}
+
 bool renderSnapshot(const char* groundName, const char* allName, int width, int height,
                     float altitudeShadeScale, const PlanetParams* params, const Planet* planet) {
-  if (width < 0) width = 0;
-  if (height < 0) height = 0;
-  Panels panels(width, height);
-  RgbImage sheet(2 * width, 3 * height);
-  drawPixels(panels, width, height, altitudeShadeScale, *params, *planet);
-  drawRivers(params->riverPoints, panels.ground, panels.sediment, panels.riverMask);
-  if (width > 0) compose(panels, sheet, width, height);
-  const bool groundWritten = write(panels.ground, groundName);
-  const bool allWritten = write(sheet, allName);
+  SnapshotCanvas canvas(*planet, width, height);
+  return renderSnapshot(groundName, allName, canvas, altitudeShadeScale, params, planet);
+}
+
+bool renderSnapshot(const char* groundName, const char* allName, SnapshotCanvas& canvas,
+                    float altitudeShadeScale, const PlanetParams* params, const Planet* planet) {
+  const int width = canvas.map.width;
+  const int height = canvas.map.height;
+  canvas.clear();
+  canvas.makeShade(*planet, *params, altitudeShadeScale);
+  auto draw = [&](int64_t firstRow, int64_t endRow) {
+    drawRows(canvas, canvas.map, static_cast<int>(firstRow), static_cast<int>(endRow), *params,
+             *planet);
+  };
+  parallelFor(height, draw);
+  drawRivers(params->riverPoints, canvas.ground, canvas.sediment, canvas.riverMask);
+  if (width > 0) compose(canvas, canvas.sheet, width, height);
+  const bool groundWritten = write(canvas.ground, groundName);
+  const bool allWritten = write(canvas.sheet, allName);
   return groundWritten && allWritten;
 }

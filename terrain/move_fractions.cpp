@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "app/buffer.h"
+#include "app/parallel.h"
 #include "grid/planet.h"
 
 double eastwardWeight(double d) {
@@ -12,15 +14,46 @@ double eastwardWeight(double d) {
 }
 
 namespace {
-// East component of the unit direction from (lat, lon) to a neighbour. The
+struct MapPosition {
+  float latitude;
+  float longitude;
+};
+
+// Every record's map position, computed once: each point is looked at from
+// all its neighbours. Copies of one point are kept apart, as their positions
+// may differ in the last bit.
+struct PositionTable {
+  const Planet& planet;
+  Buffer<MapPosition> positions;
+
+  explicit PositionTable(const Planet& p) : planet(p), positions(10 * size_t(p.sideSquared)) {
+    auto fill = [this](int64_t begin, int64_t end) {
+      for (int64_t i = begin; i < end; ++i) {
+        MapPosition& m = positions[static_cast<size_t>(i)];
+        planet.mapCoordinates(TilePoint{planet.coordOf(static_cast<int>(i)), 0, 0}, m.latitude,
+                              m.longitude);
+      }
+    };
+    parallelFor(static_cast<int64_t>(positions.size), fill);
+  }
+
+  const MapPosition& at(const TileCoord& c) const {
+    return positions[static_cast<size_t>(planet.tileIndex(c))];
+  }
+};
+
+// East component of the unit direction from here to a neighbour. The
 // direction lives in a local frame: east, north, 0.
-double eastComponent(const Planet& planet, const TileCoord& neighbor, float lat, float lon) {
+double eastComponent(const Planet& planet, const TileCoord& neighbor, const MapPosition& here,
+                     const MapPosition& there) {
   Vector3f direction;
   if (planet.isPole(neighbor)) {
     direction.set(0, neighbor.diamond < 5 ? 1.0f : -1.0f, 0);
   } else {
-    float nLat, nLon;
-    planet.mapCoordinates(TilePoint{neighbor, 0, 0}, nLat, nLon);
+    const float lat = here.latitude;
+    const float lon = here.longitude;
+    const float nLat = there.latitude;
+    float nLon = there.longitude;
     const double k = std::cos((static_cast<double>(nLat) - 0.5) * static_cast<double>(kPi));
     // A neighbour just across the 0/1 longitude seam is near, not a turn away.
     if (nLon < lon && std::fabs(static_cast<double>(nLon) + 1.0 - lon) <
@@ -42,28 +75,39 @@ double eastComponent(const Planet& planet, const TileCoord& neighbor, float lat,
   east.set(1, 0, 0);
   return direction.dot(east);
 }
+
+void storePoint(Planet& planet, const PositionTable& table, const TileCoord& c) {
+  Tile t = *planet.tileAt(c);
+  const int n = planet.neighbors(c, t.neighbors);
+  if (planet.isPole(c)) {
+    for (int i = 0; i < n; ++i) t.moveFractions[i] = static_cast<float>(1.0 / n);
+  } else {
+    const MapPosition& here = table.at(c);
+    double weights[6];
+    double sum = 0;
+    for (int i = 0; i < n; ++i) {
+      weights[i] = eastwardWeight(
+          eastComponent(planet, t.neighbors[i], here, table.at(t.neighbors[i])));
+      sum += weights[i];
+    }
+    for (int i = 0; i < n; ++i) t.moveFractions[i] = static_cast<float>(weights[i] * (1.0 / sum));
+  }
+  t.neighborCount = n;
+  planet.storeToAllCopies(t, c);
+}
 }  // namespace
 
 void storeNeighborsAndMoveFractions(Planet& planet) {
-  TileCursor cursor;
-  for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
-    const TileCoord c = cursor.coord();
-    Tile t = *planet.tileAt(c);
-    const int n = planet.neighbors(c, t.neighbors);
-    if (planet.isPole(c)) {
-      for (int i = 0; i < n; ++i) t.moveFractions[i] = static_cast<float>(1.0 / n);
-    } else {
-      float lat, lon;
-      planet.mapCoordinates(TilePoint{c, 0, 0}, lat, lon);
-      double weights[6];
-      double sum = 0;
-      for (int i = 0; i < n; ++i) {
-        weights[i] = eastwardWeight(eastComponent(planet, t.neighbors[i], lat, lon));
-        sum += weights[i];
+  const PositionTable table(planet);
+  // Points are independent: each writes only its own copies. The diamonds
+  // are shared out between the processors.
+  auto store = [&planet, &table](int64_t firstDiamond, int64_t endDiamond) {
+    for (int d = static_cast<int>(firstDiamond); d < endDiamond; ++d) {
+      TileCursor cursor;
+      for (cursor.startAt(planet.side, d); cursor.diamond == d; cursor.advance()) {
+        storePoint(planet, table, cursor.coord());
       }
-      for (int i = 0; i < n; ++i) t.moveFractions[i] = static_cast<float>(weights[i] * (1.0 / sum));
     }
-    t.neighborCount = n;
-    planet.storeToAllCopies(t, c);
-  }
+  };
+  parallelFor(10, store);
 }
