@@ -36,14 +36,28 @@ void evaporateAndExchange(Tile& t, PlanetParams& params) {
   t.waterDepth = depth < 0 ? 0.0f : static_cast<float>(depth);
 }
 
+// The stored neighbours of a tile, located once per tile.
+struct Around {
+  int count;
+  Tile* tiles[6];
+  double fractions[6];
+};
+
+Around around(Planet& planet, const Tile& t) {
+  Around a;
+  a.count = t.neighborCount;
+  for (int i = 0; i < a.count; ++i) {
+    a.tiles[i] = planet.tileAt(t.neighbors[i]);
+    a.fractions[i] = t.moveFractions[i];
+  }
+  return a;
+}
+
 // The air holds all its moisture where the surroundings lie at sea level and
 // none where they reach the highest ground.
-double holdingCapacity(const Planet& planet, const Tile& t, const PlanetParams& params) {
+double holdingCapacity(const Around& a, const PlanetParams& params) {
   double surround = 0;
-  for (int i = 0; i < t.neighborCount; ++i) {
-    surround +=
-        static_cast<double>(t.moveFractions[i]) * planet.tileAt(t.neighbors[i])->surfaceHeight();
-  }
+  for (int i = 0; i < a.count; ++i) surround += a.fractions[i] * a.tiles[i]->surfaceHeight();
   const double range = static_cast<double>(params.seaLevel) - params.elevationMax;
   if (range == 0) return 1;
   double c = (surround - params.elevationMax) / range;
@@ -54,18 +68,19 @@ double holdingCapacity(const Planet& planet, const Tile& t, const PlanetParams& 
 
 // Only the neighbour's inflow changes, so only that field is written, to
 // every copy of the neighbour.
-void passMoistureOn(Planet& planet, const Tile& t, PlanetParams& params) {
-  for (int i = 0; i < t.neighborCount; ++i) {
-    const TileCoord& c = t.neighbors[i];
-    Tile& n = *planet.tileAt(c);
-    float inflow = static_cast<float>(static_cast<double>(n.humidityInflow) +
-                                      static_cast<double>(t.humidity) * t.moveFractions[i]);
+void passMoistureOn(Planet& planet, const Tile& t, const Around& a, PlanetParams& params) {
+  const double humidity = t.humidity;
+  for (int i = 0; i < a.count; ++i) {
+    Tile& n = *a.tiles[i];
+    float inflow =
+        static_cast<float>(static_cast<double>(n.humidityInflow) + humidity * a.fractions[i]);
     if (inflow > 1) {
       params.waterReserve =
           static_cast<float>(static_cast<double>(params.waterReserve) + (1.0 - inflow));
       inflow = 1;
     }
     n.humidityInflow = inflow;
+    const TileCoord& c = t.neighbors[i];
     if (planet.isOnDiamondEdge(c)) {
       TileCoord copies[5];
       const int count = planet.aliases(c, copies);
@@ -84,12 +99,13 @@ float atmospherePass(Planet& planet, PlanetParams& params) {
     const TileCoord c = cursor.coord();
     Tile& t = *planet.tileAt(c);
     evaporateAndExchange(t, params);
-    const double capacity = holdingCapacity(planet, t, params);
+    const Around neighbors = around(planet, t);
+    const double capacity = holdingCapacity(neighbors, params);
     const double rain = t.humidity - capacity;
     t.rain = rain > 0 ? static_cast<float>(rain) : 0.0f;
     t.humidity = static_cast<float>(static_cast<double>(t.humidity) - t.rain);
     if (t.rain > largestRain) largestRain = t.rain;
-    passMoistureOn(planet, t, params);
+    passMoistureOn(planet, t, neighbors, params);
     t.humidity = 0;
     t.waterFlow = 0;
     planet.copyToOtherCopies(c);
