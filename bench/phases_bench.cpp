@@ -1,5 +1,7 @@
-// Cost of each phase of a default planet (width 512: 163,842 points), measured
-// on a planet that has been generated once, so every pass sees real data.
+// Cost of each phase of a planet, measured on a planet that has been generated
+// once, so every pass sees real data. The width is the default 512 (163,842
+// points) unless GEOWEAVE_BENCH_WIDTH says otherwise (2048 for the large
+// profile).
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -20,7 +22,12 @@
 #include "terrain/sea_level.h"
 
 namespace {
-constexpr int kWidth = 512;
+int benchWidth() {
+  const char* text = std::getenv("GEOWEAVE_BENCH_WIDTH");
+  const int width = text != nullptr ? std::atoi(text) : 0;
+  return width > 0 ? width : 512;
+}
+const int kWidth = benchWidth();
 
 struct World {
   Planet planet;

@@ -44,28 +44,27 @@ double flowWeight(const Tile& t) {
   return clamp01(static_cast<double>(t.waterFlow) / major);
 }
 
-struct GroundColors {
-  Rgb dry;
-  Rgb vegetation;
-};
+// Dry ground by temperature: brown when cold, olive at 20 degrees, yellow
+// desert from 50.
+Rgb dryColor(double temp) {
+  if (temp > 20) return mixRgb(kOlive, kYellow, static_cast<float>(clamp01((temp - 20) / 30)));
+  return mixRgb(kOlive, kBrown, static_cast<float>(clamp01((temp - 20) / (5 - 20))));
+}
 
-GroundColors groundColors(double temp) {
-  if (temp > 20) {
-    return {mixRgb(kOlive, kYellow, static_cast<float>(clamp01((temp - 20) / 30))),
-            mixRgb(kGreen, kDarkGreen, static_cast<float>(clamp01((temp - 20) / 20)))};
-  }
-  const float k = static_cast<float>(clamp01((temp - 20) / (5 - 20)));
-  return {mixRgb(kOlive, kBrown, k), mixRgb(kGreen, kDarkGreen, k)};
+// Vegetation by temperature: green at 20 degrees, darker towards 5 and 40.
+Rgb vegetationColor(double temp) {
+  if (temp > 20) return mixRgb(kGreen, kDarkGreen, static_cast<float>(clamp01((temp - 20) / 20)));
+  return mixRgb(kGreen, kDarkGreen, static_cast<float>(clamp01((temp - 20) / (5 - 20))));
 }
 
 double vegetationWeight(const Tile& t, const PlanetParams& p, double temp, bool sea) {
+  if (sea) return 0;
   double w = std::min(rainWeight(t, p), 1.0);
   w = w * clamp01((temp - 50) / (25 - 50));
   w = w * clamp01((temp + 10) / (25 + 10));
   // Flowing water feeds plants whatever the temperature.
   w = std::min(w + flowWeight(t), 1.0);
-  w = w * (0.2 * clamp01((temp - 50) / (40 - 50)) + 0.8);
-  return sea ? 0 : w;
+  return w * (0.2 * clamp01((temp - 50) / (40 - 50)) + 0.8);
 }
 
 }  // namespace
@@ -108,9 +107,11 @@ float reliefShade(const Tile& t, const Tile& n, const PlanetParams& p, float alt
 GroundPixel groundCover(const Tile& t, float shade, const PlanetParams& p) {
   const double temp = t.temperature;
   const bool sea = t.isSea();
-  const GroundColors colors = groundColors(temp);
-  Rgb c =
-      mixRgb(colors.dry, colors.vegetation, static_cast<float>(vegetationWeight(t, p, temp, sea)));
+  // A weight of 0 (always so on sea) leaves the dry colour as it is, so the
+  // vegetation is only worked out where it shows.
+  Rgb c = dryColor(temp);
+  const float w = static_cast<float>(vegetationWeight(t, p, temp, sea));
+  if (w != 0) c = mixRgb(c, vegetationColor(temp), w);
 
   double s = shade;
   if (sea) {

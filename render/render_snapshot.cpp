@@ -1,9 +1,11 @@
 #include "render/render_snapshot.h"
 
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
 
+#include "app/out_of_memory.h"
 #include "app/parallel.h"
 #include "grid/planet.h"
 #include "image/rgb_image.h"
@@ -11,6 +13,13 @@
 #include "render/river_overlay.h"
 
 namespace {
+// A side of the six-panel sheet; one too long for an image cannot be had.
+int sheetSize(int panelSize, int panels) {
+  const int64_t size = static_cast<int64_t>(panelSize) * panels;
+  if (size > INT_MAX) exitOutOfMemory();
+  return static_cast<int>(size);
+}
+
 // Colours the rows [firstRow, endRow) of the seven panels; rows are
 // independent, so they are shared out between the processors.
 void drawRows(SnapshotCanvas& panels, const PixelMap& map, int firstRow, int endRow,
@@ -65,7 +74,7 @@ SnapshotCanvas::SnapshotCanvas(const Planet& planet, int w, int h)
       temperature(map.width, map.height),
       humidity(map.width, map.height),
       riverMask(map.width, map.height),
-      sheet(2 * map.width, 3 * map.height),
+      sheet(sheetSize(map.width, 2), sheetSize(map.height, 3)),
       shade(static_cast<size_t>(map.width) * map.height) {}
 
 void SnapshotCanvas::makeShade(const Planet& planet, const PlanetParams& params,
