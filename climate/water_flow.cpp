@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "grid/index_divider.h"
 #include "grid/planet.h"
 
 namespace {
@@ -80,6 +81,9 @@ void waterPass(Planet& planet, const PlanetParams& params, float erosionScale) {
   const auto* base = reinterpret_cast<const char*>(planet.tiles);
   const int64_t records = 10 * static_cast<int64_t>(planet.sideSquared);
   const int64_t side = planet.side;
+  // Decoding an index takes two divisions per entry; done as multiplications.
+  const IndexDivider bySide(static_cast<uint32_t>(planet.side));
+  const IndexDivider byDiamond(static_cast<uint32_t>(planet.sideSquared));
   for (int32_t i = 0; i < order.count; ++i) {
     // The sweep jumps across the whole array: fetch a tile some entries ahead
     // and the surface fields of the six neighbours an interior tile has. The
@@ -99,7 +103,12 @@ void waterPass(Planet& planet, const PlanetParams& params, float erosionScale) {
         }
       }
     }
-    const TileCoord c = planet.coordOf(order[i]);
+    const uint32_t index = static_cast<uint32_t>(order[i]);
+    const uint32_t diamond = byDiamond.divide(index);
+    const uint32_t rest = index - diamond * static_cast<uint32_t>(planet.sideSquared);
+    const uint32_t y = bySide.divide(rest);
+    const TileCoord c{static_cast<int>(diamond), static_cast<int>(rest - y * planet.side),
+                      static_cast<int>(y)};
     Tile& t = *planet.tileAt(c);
     t.humidity = t.humidityInflow;
     t.humidityInflow = 0;
