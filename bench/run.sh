@@ -12,7 +12,7 @@ cd "$work"
 
 median() { sort -g | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
 
-printf '| %-28s | %12s | %14s |\n' "Run" "Wall (s)" "Peak (MB)"
+printf '| %-28s | %12s | %14s |\n' "Run" "Wall (s)" "Peak (MiB)"
 printf '|%s|%s|%s|\n' "------------------------------" "--------------" "----------------"
 for args in "" "-v" "-w2048" "-w4096 -t3"; do
   : >times
