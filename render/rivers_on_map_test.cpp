@@ -1,0 +1,97 @@
+// A planet's own river list drawn onto its maps, checked against the overlay
+// rules rather than against a second drawing.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/params.h"
+#include "app/random.h"
+#include "grid/planet.h"
+#include "render/render_snapshot.h"
+#include "render/river_overlay.h"
+
+namespace {
+constexpr Rgb kRiverBlue{204, 51, 51};
+
+bool between(uint8_t value, uint8_t from, uint8_t to) {
+  return value >= std::min(from, to) && value <= std::max(from, to);
+}
+
+struct RiverMaps : testing::Test {
+  Planet planet;
+  PlanetParams params;
+  PlanetParams withoutRivers;
+
+  void SetUp() override {
+    resetRiverThresholds();
+    planet.buildIcosahedron();
+    ASSERT_TRUE(planet.allocate(128, 1.0f));
+    seedRandom(3);
+    params.turns = 4;
+    params.riverFraction = 0.3f;  // plenty of segments to look at
+    planet.generate(&params, nullptr);
+    ASSERT_GT(params.riverPoints.count, 20);
+    withoutRivers.elevationMin = params.elevationMin;
+    withoutRivers.elevationMax = params.elevationMax;
+    withoutRivers.seaLevel = params.seaLevel;
+    withoutRivers.rainfall = params.rainfall;
+    withoutRivers.temperatureMin = params.temperatureMin;
+    withoutRivers.temperatureMax = params.temperatureMax;
+  }
+  void TearDown() override { resetRiverThresholds(); }
+};
+
+TEST_F(RiverMaps, DrawnPixelsFollowTheOverlayRules) {
+  const int w = 256, h = 128;
+  SnapshotCanvas plain(planet, w, h);
+  ASSERT_TRUE(renderSnapshot(nullptr, nullptr, plain, 1.0f, &withoutRivers, &planet));
+  SnapshotCanvas drawn(planet, w, h);
+  ASSERT_TRUE(renderSnapshot(nullptr, nullptr, drawn, 1.0f, &params, &planet));
+
+  int changed = 0;
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      const Rgb before = plain.ground.at(x, y);
+      const Rgb after = drawn.ground.at(x, y);
+      const uint8_t mask = drawn.riverMask.at(x, y).red;
+      if (mask == 0) {
+        // Over sea the mask hides every line.
+        EXPECT_EQ(after, before) << x << "," << y;
+        EXPECT_EQ(drawn.sediment.at(x, y), plain.sediment.at(x, y)) << x << "," << y;
+        continue;
+      }
+      if (after == before) continue;
+      ++changed;
+      // A line only ever blends a pixel towards the river colour.
+      EXPECT_TRUE(between(after.red, before.red, kRiverBlue.red)) << x << "," << y;
+      EXPECT_TRUE(between(after.green, before.green, kRiverBlue.green)) << x << "," << y;
+      EXPECT_TRUE(between(after.blue, before.blue, kRiverBlue.blue)) << x << "," << y;
+    }
+  }
+  EXPECT_GT(changed, 0);
+
+  // A segment starting with full opacity paints its first pixel exactly the
+  // river colour where the mask is full, and later lines keep it so.
+  int fullStarts = 0;
+  for (int32_t i = 0; i + 1 < params.riverPoints.count; i += 2) {
+    const RiverPoint& p = params.riverPoints[i];
+    const int x = static_cast<int>(roundHalfAway(w * static_cast<double>(p.longitude)));
+    const int y = static_cast<int>(roundHalfAway(h * static_cast<double>(p.latitude)));
+    if (riverOpacity(p.flow) != 1.0f || x < 0 || y < 0 || x >= w || y >= h) continue;
+    if (drawn.riverMask.at(x, y).red != 255) continue;
+    ++fullStarts;
+    EXPECT_EQ(drawn.ground.at(x, y), kRiverBlue) << "segment " << i / 2;
+    EXPECT_EQ(drawn.sediment.at(x, y), kRiverBlue) << "segment " << i / 2;
+  }
+  EXPECT_GT(fullStarts, 0);
+
+  // Rivers touch the ground map and the sediment panel only.
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      EXPECT_EQ(drawn.elevation.at(x, y), plain.elevation.at(x, y));
+      EXPECT_EQ(drawn.rain.at(x, y), plain.rain.at(x, y));
+    }
+  }
+}
+}  // namespace
