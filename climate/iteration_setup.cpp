@@ -32,8 +32,7 @@ void sortKeys(Buffer<uint64_t>& keys, size_t count, GrowableArray<int32_t>& list
   for (size_t written = 0; written < count; ++written) {
     int best = -1;
     for (int s = 0; s < slices; ++s) {
-      if (next[s] < count * (s + 1) / slices &&
-          (best < 0 || keys[next[s]] < keys[next[best]])) {
+      if (next[s] < count * (s + 1) / slices && (best < 0 || keys[next[s]] < keys[next[best]])) {
         best = s;
       }
     }

@@ -86,8 +86,8 @@ void storePoint(Planet& planet, const PositionTable& table, const TileCoord& c) 
     double weights[6];
     double sum = 0;
     for (int i = 0; i < n; ++i) {
-      weights[i] = eastwardWeight(
-          eastComponent(planet, t.neighbors[i], here, table.at(t.neighbors[i])));
+      weights[i] =
+          eastwardWeight(eastComponent(planet, t.neighbors[i], here, table.at(t.neighbors[i])));
       sum += weights[i];
     }
     for (int i = 0; i < n; ++i) t.moveFractions[i] = static_cast<float>(weights[i] * (1.0 / sum));
