@@ -19,6 +19,7 @@ struct Histogram {
 
   void addSample(float v);
   // The value below which the share q of the samples lies, interpolated
-  // inside its bin.
+  // inside its bin. q is a double, as the shares it is called with are
+  // worked out in double (0.99 is the double 0.99).
   float quantile(double q) const;
 };

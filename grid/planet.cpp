@@ -154,6 +154,7 @@ void Planet::mapCoordinates(const TilePoint& p, float& latitude, float& longitud
     longitude = 0;
     return;
   }
+  // The longitude is a float from here on; the wrap into [0, 1] works on it.
   longitude = static_cast<float>(std::atan2(static_cast<double>(d.y), static_cast<double>(d.x)) *
                                  0.5 * kInvPi);
   while (longitude < 0) longitude = static_cast<float>(longitude + 1.0);

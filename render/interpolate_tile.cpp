@@ -48,6 +48,8 @@ Corners cornersOf(const Planet& planet, const TilePoint& p) {
 
 Tile Planet::interpolateTile(const TilePoint& p) const {
   const Corners corners = cornersOf(*this, p);
+  // Each field is a float of the blended tile: every corner's share is added
+  // to it and rounded to float in turn.
   float sum[kBlendedFields] = {};
   for (int k = 0; k < 4; ++k) {
     if (corners.tiles[k] == nullptr) continue;

@@ -55,6 +55,7 @@ void solveInTriangle(const Vector3d& h, const Vector3d& e1, const Vector3d& e2, 
 }
 }  // namespace
 
+// The geometry of the exact mapping is all double precision, pi included.
 Vector3d mapDirection(float v, float u) {
   const double latitude = (static_cast<double>(v) - 0.5) * kPiDouble;
   const double longitude = 2.0 * kPiDouble * u;
