@@ -40,13 +40,14 @@ Planet::PassResult Planet::fractalPass(int phase, PlanetParams* params, Tile ver
 }
 
 bool Planet::setVertexValues(int phase, Tile vertexTiles[], int count, const PlanetParams* params) {
+  // Corner k of every diamond: (0, L), (L, L), (L, 0), (0, 0).
+  const int corner[4][2] = {{0, lastIndex}, {lastIndex, lastIndex}, {lastIndex, 0}, {0, 0}};
   for (int d = 0; d < 10; ++d) {
     for (int k = 0; k < 4; ++k) {
-      const int corner[4][2] = {{0, lastIndex}, {lastIndex, lastIndex}, {lastIndex, 0}, {0, 0}};
       vertexTiles[diamonds[d][k]] = *tileAt(d, corner[k][0], corner[k][1]);
     }
   }
-  if (phase > 2) return false;
+  if (phase < 0 || phase > 2) return false;
   for (int v = 0; v < count; ++v) {
     const double s = bellDraw();
     Tile& t = vertexTiles[v];
@@ -60,9 +61,9 @@ bool Planet::setVertexValues(int phase, Tile vertexTiles[], int count, const Pla
     }
   }
   for (int d = 0; d < 10; ++d) {
-    const int corner[4][2] = {{0, lastIndex}, {lastIndex, lastIndex}, {lastIndex, 0}, {0, 0}};
-    for (int k = 0; k < 4; ++k)
+    for (int k = 0; k < 4; ++k) {
       *tileAt(d, corner[k][0], corner[k][1]) = vertexTiles[diamonds[d][k]];
+    }
   }
   return true;
 }

@@ -298,6 +298,7 @@ TEST(FractalRefusal, PhaseAboveTwoDrawsNothingAndChangesNothing) {
   EXPECT_FALSE(planet->setVertexValues(3, vertexTiles, 12, &params));
   EXPECT_EQ(planet->fractalPass(3, &params, vertexTiles), Planet::PassResult::kRefused);
   EXPECT_EQ(planet->fractalPass(7, &params, vertexTiles), Planet::PassResult::kRefused);
+  EXPECT_EQ(planet->fractalPass(-1, &params, vertexTiles), Planet::PassResult::kRefused);
   Tile a, b, target;
   target.temperature = 1.25f;
   const Tile untouched = target;
