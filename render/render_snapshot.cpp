@@ -22,8 +22,9 @@ int sheetSize(int panelSize, int panels) {
 
 // Colours the rows [firstRow, endRow) of the seven panels; rows are
 // independent, so they are shared out between the processors.
-void drawRows(SnapshotCanvas& panels, const PixelMap& map, int firstRow, int endRow,
-              const PlanetParams& params, const Planet& planet) {
+void drawRows(SnapshotCanvas& panels, int firstRow, int endRow, const PlanetParams& params,
+              const Planet& planet) {
+  const PixelMap& map = panels.map;
   const float inverseRange = inverseElevationRange(params);
   for (int y = firstRow; y < endRow; ++y) {
     for (int x = 0; x < map.width; ++x) {
@@ -126,8 +127,7 @@ bool renderSnapshot(const char* groundName, const char* allName, SnapshotCanvas&
   canvas.clear();
   canvas.makeShade(*planet, *params, altitudeShadeScale);
   auto draw = [&](int64_t firstRow, int64_t endRow) {
-    drawRows(canvas, canvas.map, static_cast<int>(firstRow), static_cast<int>(endRow), *params,
-             *planet);
+    drawRows(canvas, static_cast<int>(firstRow), static_cast<int>(endRow), *params, *planet);
   };
   parallelFor(height, draw);
   drawRivers(params->riverPoints, canvas.ground, canvas.sediment, canvas.riverMask);
