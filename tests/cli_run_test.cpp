@@ -64,6 +64,19 @@ TEST(CliSnapshots, PercentInGroundNameIsLiteral) {
             (Files{"%n%s%d0000.bmp", "all0000.bmp"}));
 }
 
+// A picture that cannot be written is reported, the run still writes the
+// others, and the exit code tells a script that output is missing.
+TEST(CliSnapshots, UnwritablePictureIsReportedAndEndsWithCodeTwo) {
+  const ProgramRun run = runProgram({"-w16", "-t2", "-v"}, {"grnd0000.bmp"});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_EQ(run.out, expectedProgress(2));
+  const std::string warning = "warning: could not write grnd0000.bmp\n";
+  ASSERT_EQ(run.err.compare(0, warning.size(), warning), 0) << run.err;
+  EXPECT_TRUE(isClosingLines(run.err.substr(warning.size()))) << run.err;
+  // The directory stands as it was, next to every picture that could be made.
+  EXPECT_EQ(run.files, (Files{"all0000.bmp", "all0001.bmp", "grnd0000.bmp", "grnd0001.bmp"}));
+}
+
 TEST(CliGrid, WidthsBelowThreeUseTheSmallestGrid) {
   for (const char* width : {"-w1", "-w2", "-w3"}) {
     SCOPED_TRACE(width);

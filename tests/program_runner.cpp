@@ -73,7 +73,8 @@ uint64_t digest(const std::string& bytes) {
   return hash;
 }
 
-ProgramRun runProgram(const std::vector<std::string>& args) {
+ProgramRun runProgram(const std::vector<std::string>& args,
+                      const std::vector<std::string>& directories) {
   ProgramRun run;
   std::string base = (fs::temp_directory_path() / "geoweave-cli-XXXXXX").string();
   if (mkdtemp(base.data()) == nullptr) {
@@ -83,6 +84,7 @@ ProgramRun runProgram(const std::vector<std::string>& args) {
   const fs::path dir(base);
   const fs::path work = dir / "work";
   fs::create_directory(work);
+  for (const std::string& name : directories) fs::create_directory(work / name);
   const std::string outPath = (dir / "stdout").string();
   const std::string errPath = (dir / "stderr").string();
 

@@ -16,9 +16,11 @@ struct ProgramRun {
 // 64-bit FNV-1a of a byte string: a compact fingerprint of an output.
 uint64_t digest(const std::string& bytes);
 
-// Runs the built program with args in a fresh, empty working directory,
-// standard input from /dev/null, and removes the directory afterwards.
-ProgramRun runProgram(const std::vector<std::string>& args);
+// Runs the built program with args in a fresh working directory, empty but
+// for the given subdirectories, standard input from /dev/null, and removes
+// the directory afterwards.
+ProgramRun runProgram(const std::vector<std::string>& args,
+                      const std::vector<std::string>& directories = {});
 
 // The usage text, as the program prints it.
 extern const char kUsage[];
