@@ -104,6 +104,23 @@ void expectGridError(const ProgramRun& run, const std::string& width, const std:
   EXPECT_TRUE(count.size() > 10 || std::stoll(count) > INT32_MAX) << count;
 }
 
+// Odd widths round the height down; rows are padded to four bytes.
+TEST(CliSnapshots, OddWidthsWritePaddedPictures) {
+  const struct {
+    const char* width;
+    size_t groundBytes;
+    size_t sheetBytes;
+  } cases[] = {{"-w5", (16 * 2) + 54, (32 * 6) + 54},
+               {"-w513", (1540 * 256) + 54, (3080 * 768) + 54}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.width);
+    const ProgramRun run = runProgram({c.width, "-t1", "-v"});
+    EXPECT_EQ(run.exitCode, 0);
+    ASSERT_EQ(run.files, (Files{"all0000.bmp", "grnd0000.bmp"}));
+    EXPECT_EQ(run.fileSizes, (std::vector<size_t>{c.sheetBytes, c.groundBytes}));
+  }
+}
+
 TEST(CliGrid, GridTooLargeEndsBeforeGeneration) {
   expectGridError(runProgram({"-w2000000000"}), "2000000000", "1");
   expectGridError(runProgram({"-z0.0000001", "-w512"}), "512", "1e-07");

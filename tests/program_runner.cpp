@@ -118,7 +118,9 @@ ProgramRun runProgram(const std::vector<std::string>& args,
     }
     std::sort(run.files.begin(), run.files.end());
     for (const std::string& name : run.files) {
-      run.fileDigests.push_back(digest(readFile((work / name).string())));
+      const std::string bytes = readFile((work / name).string());
+      run.fileDigests.push_back(digest(bytes));
+      run.fileSizes.push_back(bytes.size());
     }
   }
   std::error_code ignored;

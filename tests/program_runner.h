@@ -11,6 +11,7 @@ struct ProgramRun {
   std::string err;
   std::vector<std::string> files;     // names in the working directory, sorted
   std::vector<uint64_t> fileDigests;  // digest() of each file's bytes, same order
+  std::vector<size_t> fileSizes;      // each file's size in bytes, same order
 };
 
 // 64-bit FNV-1a of a byte string: a compact fingerprint of an output.
