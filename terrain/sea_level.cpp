@@ -2,80 +2,127 @@
 
 #include <cmath>
 
+#include "app/parallel.h"
 #include "grid/planet.h"
 
+// Every step here is a count, a minimum, a maximum or a per-point write, so
+// the records are shared out between the processors in any way: the results
+// are the same as from one sweep.
 namespace {
 constexpr int kBuckets = 100;
+constexpr int kMaxSlices = 16;
 
-float seaLevelFromHistogram(const Planet& planet, int records, float minimum, float maximum,
-                            float seaFraction) {
-  const float width = static_cast<float>((static_cast<double>(maximum) - minimum) / kBuckets);
-  int counts[kBuckets] = {};
-  for (int i = 0; i < records; ++i) {
-    int b = 0;
-    // All elevations equal: every record counts in the first bucket.
-    if (width > 0) {
-      const double scaled =
-          (static_cast<double>(planet.tiles[i].elevation) - minimum) / static_cast<double>(width);
-      // The maximum itself (and rounding just below it) belongs to the top bucket.
-      b = scaled < kBuckets - 1 ? static_cast<int>(scaled) : kBuckets - 1;
+struct Range {
+  float minimum;
+  float maximum;
+};
+
+Range elevationRange(const Planet& planet, int records) {
+  Range slices[kMaxSlices];
+  const int count = workerCount();
+  auto scan = [&](int64_t first, int64_t end) {
+    for (int64_t s = first; s < end; ++s) {
+      Range r{planet.tiles[0].elevation, planet.tiles[0].elevation};
+      for (int64_t i = records * s / count; i < records * (s + 1) / count; ++i) {
+        const float e = planet.tiles[i].elevation;
+        if (e < r.minimum) r.minimum = e;
+        if (e > r.maximum) r.maximum = e;
+      }
+      slices[s] = r;
     }
-    ++counts[b];
+  };
+  parallelFor(count, scan);
+  Range range = slices[0];
+  for (int s = 1; s < count; ++s) {
+    if (slices[s].minimum < range.minimum) range.minimum = slices[s].minimum;
+    if (slices[s].maximum > range.maximum) range.maximum = slices[s].maximum;
   }
+  return range;
+}
+
+float seaLevelFromHistogram(const Planet& planet, int records, Range range, float seaFraction) {
+  const float width =
+      static_cast<float>((static_cast<double>(range.maximum) - range.minimum) / kBuckets);
+  int sliceCounts[kMaxSlices][kBuckets] = {};
+  const int slices = workerCount();
+  auto count = [&](int64_t first, int64_t end) {
+    for (int64_t s = first; s < end; ++s) {
+      for (int64_t i = records * s / slices; i < records * (s + 1) / slices; ++i) {
+        int b = 0;
+        // All elevations equal: every record counts in the first bucket.
+        if (width > 0) {
+          const double scaled = (static_cast<double>(planet.tiles[i].elevation) - range.minimum) /
+                                static_cast<double>(width);
+          // The maximum itself (and rounding just below it) belongs to the top bucket.
+          b = scaled < kBuckets - 1 ? static_cast<int>(scaled) : kBuckets - 1;
+        }
+        ++sliceCounts[s][b];
+      }
+    }
+  };
+  parallelFor(slices, count);
   float share = 0;
   for (int b = 0; b < kBuckets; ++b) {
+    int counted = 0;
+    for (int s = 0; s < slices; ++s) counted += sliceCounts[s][b];
     share = static_cast<float>(static_cast<double>(share) +
-                               static_cast<double>(counts[b]) / static_cast<double>(records));
+                               static_cast<double>(counted) / static_cast<double>(records));
     if (share > seaFraction) {
-      return static_cast<float>(static_cast<double>(b) * width + minimum);
+      return static_cast<float>(static_cast<double>(b) * width + range.minimum);
     }
   }
   // A share never passed (no land wanted at all): the sea covers everything.
-  return maximum;
+  return range.maximum;
 }
 
 void setWaterDepths(Planet& planet, float seaLevel) {
-  TileCursor cursor;
-  for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
-    Tile t = *planet.tileAt(cursor.coord());
-    const double depth = static_cast<double>(seaLevel) - t.elevation;
-    t.waterDepth = depth >= 0 ? static_cast<float>(depth) : 0.0f;
-    planet.storeToAllCopies(t, cursor.coord());
-  }
+  auto fill = [&planet, seaLevel](int64_t firstDiamond, int64_t endDiamond) {
+    for (int d = static_cast<int>(firstDiamond); d < endDiamond; ++d) {
+      TileCursor cursor;
+      for (cursor.startAt(planet.side, d); cursor.diamond == d; cursor.advance()) {
+        Tile t = *planet.tileAt(cursor.coord());
+        const double depth = static_cast<double>(seaLevel) - t.elevation;
+        t.waterDepth = depth >= 0 ? static_cast<float>(depth) : 0.0f;
+        planet.storeToAllCopies(t, cursor.coord());
+      }
+    }
+  };
+  parallelFor(10, fill);
 }
 
 // Pairs stay inside one diamond and never touch its last row or column.
 float largestElevationStep(const Planet& planet) {
-  float largest = 0;
-  for (int d = 0; d < 10; ++d) {
-    for (int y = 0; y <= planet.side - 3; ++y) {
-      for (int x = 0; x <= planet.side - 3; ++x) {
-        const double e = planet.tileAt(d, x, y)->elevation;
-        const Tile* others[3] = {planet.tileAt(d, x + 1, y), planet.tileAt(d, x, y + 1),
-                                 planet.tileAt(d, x + 1, y + 1)};
-        for (const Tile* o : others) {
-          const double step = std::fabs(static_cast<double>(o->elevation) - e);
-          if (step > largest) largest = static_cast<float>(step);
+  float largest[10] = {};
+  auto scan = [&](int64_t firstDiamond, int64_t endDiamond) {
+    for (int d = static_cast<int>(firstDiamond); d < endDiamond; ++d) {
+      for (int y = 0; y <= planet.side - 3; ++y) {
+        for (int x = 0; x <= planet.side - 3; ++x) {
+          const double e = planet.tileAt(d, x, y)->elevation;
+          const Tile* others[3] = {planet.tileAt(d, x + 1, y), planet.tileAt(d, x, y + 1),
+                                   planet.tileAt(d, x + 1, y + 1)};
+          for (const Tile* o : others) {
+            const double step = std::fabs(static_cast<double>(o->elevation) - e);
+            if (step > largest[d]) largest[d] = static_cast<float>(step);
+          }
         }
       }
     }
+  };
+  parallelFor(10, scan);
+  float result = 0;
+  for (const float l : largest) {
+    if (l > result) result = l;
   }
-  return largest;
+  return result;
 }
 }  // namespace
 
 void calibrateSeaLevel(Planet& planet, PlanetParams& params) {
   const int records = 10 * planet.sideSquared;
-  float minimum = planet.tiles[0].elevation;
-  float maximum = minimum;
-  for (int i = 1; i < records; ++i) {
-    const float e = planet.tiles[i].elevation;
-    if (e < minimum) minimum = e;
-    if (e > maximum) maximum = e;
-  }
-  params.seaLevel = seaLevelFromHistogram(planet, records, minimum, maximum, params.seaFraction);
+  const Range range = elevationRange(planet, records);
+  params.seaLevel = seaLevelFromHistogram(planet, records, range, params.seaFraction);
   setWaterDepths(planet, params.seaLevel);
   params.tileElevationDiff = largestElevationStep(planet);
-  params.elevationMin = minimum;
-  params.elevationMax = maximum;
+  params.elevationMin = range.minimum;
+  params.elevationMax = range.maximum;
 }
