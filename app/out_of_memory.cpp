@@ -5,8 +5,8 @@
 #include <new>
 
 void exitOutOfMemory() {
+  std::fflush(stdout);  // what was already shown comes first
   std::fputs("error: out of memory\n", stderr);
-  std::fflush(stdout);
   std::exit(2);
 }
 

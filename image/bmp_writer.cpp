@@ -93,19 +93,39 @@ struct BmpSink {
   }
 };
 
+// The scratch name: the target's name plus a unique suffix, or, when that
+// would make the last path component too long, a short hidden name in the
+// same directory, so that any name the target may have can be written.
+std::string tempNameFor(const char* name, bool shortForm, unsigned long count) {
+  std::string temp;
+  if (shortForm) {
+    const char* slash = std::strrchr(name, '/');
+    if (slash != nullptr) temp.assign(name, static_cast<size_t>(slash - name) + 1);
+    temp += ".geoweave";
+  } else {
+    temp = name;
+  }
+  temp += '.';
+  temp += std::to_string(static_cast<long>(::getpid()));
+  temp += '.';
+  temp += std::to_string(count);
+  temp += ".tmp";
+  return temp;
+}
+
 // Opens a fresh file beside the target, never one that already exists, so a
 // failed write can remove it without touching anybody else's file.
 int createTempFile(const char* name, std::string& tempName) {
   static std::atomic<unsigned long> counter{0};
+  bool shortForm = false;
   for (int attempt = 0; attempt < kTempNameTries; ++attempt) {
-    tempName = name;
-    tempName += '.';
-    tempName += std::to_string(static_cast<long>(::getpid()));
-    tempName += '.';
-    tempName += std::to_string(counter.fetch_add(1));
-    tempName += ".tmp";
+    tempName = tempNameFor(name, shortForm, counter.fetch_add(1));
     const int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0) return fd;
+    if (errno == ENAMETOOLONG && !shortForm) {
+      shortForm = true;
+      continue;
+    }
     if (errno != EEXIST) return -1;
   }
   return -1;
@@ -115,7 +135,7 @@ bool writeContents(const RgbImage& image, BmpSink& sink, size_t pad, uint32_t fi
   unsigned char header[kHeaderBytes];
   fillHeader(header, image.width, image.height, fileSize);
   if (!sink.put(header, sizeof header)) return false;
-  if (image.width == 0) return true;  // rows of no bytes and no pad
+  if (image.width == 0) return sink.flush();  // rows of no bytes and no pad
   const unsigned char zeros[3] = {0, 0, 0};
   const size_t rowBytes = static_cast<size_t>(image.width) * sizeof(Rgb);
   for (int y = 0; y < image.height; ++y) {

@@ -136,6 +136,32 @@ TEST_F(BmpWriter, ImageWithoutRowsIsJustTheHeader) {
   expectHeader(b, 1, 0, 54);
 }
 
+TEST_F(BmpWriter, ImageWithoutColumnsIsJustTheHeader) {
+  for (const int height : {0, 5}) {
+    SCOPED_TRACE(height);
+    const RgbImage image(0, height);
+    const std::string name = path("thin.bmp");
+    ASSERT_TRUE(image.writeBmp(name.c_str()));
+    const Bytes b = readFile(name);
+    ASSERT_EQ(b.size(), 54u);
+    expectHeader(b, 0, static_cast<uint32_t>(height), 54);
+  }
+}
+
+TEST_F(BmpWriter, NameNearTheLengthLimitIsWritten) {
+  // The scratch copy's suffix must not push a valid name past the limit on
+  // one path component.
+  const std::string leaf = std::string(246, 'n') + ".bmp";
+  const std::string name = path(leaf.c_str());
+  RgbImage image(2, 2);
+  image.at(1, 1) = Rgb{4, 5, 6};
+  ASSERT_TRUE(image.writeBmp(name.c_str()));
+  EXPECT_EQ(readFile(name).size(), 70u);
+  EXPECT_EQ(entries(), std::vector<std::string>{leaf});
+  EXPECT_FALSE(image.writeBmp(path((leaf + std::string(10, 'x')).c_str()).c_str()));
+  EXPECT_EQ(entries(), std::vector<std::string>{leaf});
+}
+
 TEST_F(BmpWriter, WritingAgainReplacesTheFile) {
   const std::string name = path("twice.bmp");
   RgbImage first(4, 4);
