@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <type_traits>
 
@@ -15,12 +16,18 @@ struct Buffer {
   T* data = nullptr;
   size_t size = 0;
 
-  explicit Buffer(size_t n) : data(static_cast<T*>(allocateOrExit(n * sizeof(T)))), size(n) {
+  explicit Buffer(size_t n) : data(static_cast<T*>(allocateOrExit(bytesFor(n)))), size(n) {
     std::memset(static_cast<void*>(data), 0, n * sizeof(T));
   }
   Buffer(const Buffer&) = delete;
   Buffer& operator=(const Buffer&) = delete;
   ~Buffer() { delete[] reinterpret_cast<unsigned char*>(data); }
+
+  // A count whose byte size does not fit a size_t could never be stored.
+  static size_t bytesFor(size_t n) {
+    if (n > SIZE_MAX / sizeof(T)) exitOutOfMemory();
+    return n * sizeof(T);
+  }
 
   T& operator[](size_t i) { return data[i]; }
   const T& operator[](size_t i) const { return data[i]; }
