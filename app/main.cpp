@@ -1,5 +1,6 @@
 #include <cstdio>
 #include <ctime>
+#include <string>
 
 #include "app/options.h"
 #include "app/params.h"
@@ -27,13 +28,13 @@ int main(int argc, char** argv) {
   snapshot.height = height;
   snapshot.altitudeShadeScale = settings.altitudeShadeScale;
   if (!planet.allocate(settings.width, settings.zoom)) {
-    const long double records =
-        Planet::tileRecordsNeeded(Planet::levelFor(settings.width, settings.zoom));
+    const std::string records =
+        Planet::tileRecordsText(Planet::levelFor(settings.width, settings.zoom));
     std::fflush(stdout);
     std::fprintf(stderr,
-                 "error: the grid for width %d and zoom %g needs %.0Lf tiles, which cannot be "
+                 "error: the grid for width %d and zoom %g needs %s tiles, which cannot be "
                  "allocated\n",
-                 settings.width, static_cast<double>(settings.zoom), records);
+                 settings.width, static_cast<double>(settings.zoom), records.c_str());
     return 2;
   }
 

@@ -77,9 +77,29 @@ int64_t Planet::tileRecordsFor(int64_t level) {
   return 12 * s * s;
 }
 
-long double Planet::tileRecordsNeeded(int64_t level) {
-  const long double s = std::ldexp(1.0L, static_cast<int>(level)) + 1;
-  return 12 * s * s;
+namespace {
+
+// digits = digits x factor + addend, decimal digits least significant first.
+void multiplyAdd(std::string& digits, int factor, int addend) {
+  int carry = addend;
+  for (char& d : digits) {
+    const int v = (d - '0') * factor + carry;
+    d = static_cast<char>('0' + v % 10);
+    carry = v / 10;
+  }
+  for (; carry > 0; carry /= 10) digits += static_cast<char>('0' + carry % 10);
+}
+
+}  // namespace
+
+std::string Planet::tileRecordsText(int64_t level) {
+  // 12 (2^level + 1)^2 = (12 x 2^level + 24) x 2^level + 12, exact at any level.
+  std::string digits = "21";
+  for (int64_t i = 0; i < level; ++i) multiplyAdd(digits, 2, 0);
+  multiplyAdd(digits, 1, 24);
+  for (int64_t i = 0; i < level; ++i) multiplyAdd(digits, 2, 0);
+  multiplyAdd(digits, 1, 12);
+  return std::string(digits.rbegin(), digits.rend());
 }
 
 bool Planet::allocate(int width, float zoom) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "app/params.h"
 #include "grid/tile.h"
@@ -41,8 +42,8 @@ struct Planet {
   static int64_t levelFor(int width, float zoom);
   // 12 x side^2 records for a level no larger than allocate() accepts.
   static int64_t tileRecordsFor(int64_t level);
-  // The same count for any level, for the message that refuses it.
-  static long double tileRecordsNeeded(int64_t level);
+  // The same count in decimal for any level, for the message that refuses it.
+  static std::string tileRecordsText(int64_t level);
   void freeTiles();
 
   int tileIndex(const TileCoord& c) const { return c.diamond * sideSquared + c.y * side + c.x; }

@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cmath>
+#include <string>
 
 namespace {
 
@@ -38,7 +39,14 @@ TEST(GridSizeTest, LevelFollowsTheRatioTable) {
     EXPECT_EQ(Planet::levelFor(r.to, 1.0f), r.level) << r.to;
     EXPECT_EQ((int64_t{1} << r.level) + 1, r.side);
     EXPECT_EQ(Planet::tileRecordsFor(r.level), r.records);
+    EXPECT_EQ(Planet::tileRecordsText(r.level), std::to_string(r.records));
   }
+  // The refusal names the exact count however large the grid.
+  EXPECT_EQ(Planet::tileRecordsText(13), "805502988");
+  EXPECT_EQ(Planet::tileRecordsText(40), "14507109835401938375540748");
+  EXPECT_EQ(Planet::tileRecordsText(180),
+            "28182510993285998734673767161472044328508190586899838485267384639167840901975629973171"
+            "808387466963368789671948");
   EXPECT_EQ(Planet::levelFor(512, 1.0f), 7);
   EXPECT_EQ(Planet::levelFor(1024, 2.0f), 7);
   EXPECT_EQ(Planet::levelFor(383, 1.0f), 6);
