@@ -220,7 +220,10 @@ TEST_F(Climate, DegenerateSettingsStayFinite) {
   };
   for (const Case c :
        {Case{0.0f, 0.2f, 3}, Case{1.0f, 0.2f, 3}, Case{0.75f, 0.2f, 1}, Case{0.75f, 0.0f, 3},
-        Case{0.75f, 10.0f, 3}, Case{0.75f, -10.0f, 3}, Case{0.75f, 1e6f, 3}}) {
+        Case{0.75f, 10.0f, 3}, Case{0.75f, -10.0f, 3}, Case{0.75f, 1e6f, 3},
+        // Depths and surfaces at the edge of the float range.
+        Case{1.0f, 3.4e38f, 3}, Case{1.05f, 3.4e38f, 3}, Case{1.05f, -3.4e38f, 3},
+        Case{0.75f, 1e-38f, 3}}) {
     SCOPED_TRACE(testing::Message()
                  << "sea " << c.seaFraction << " range " << c.cornerRange << " turns " << c.turns);
     resetRiverThresholds();

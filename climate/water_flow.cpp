@@ -1,5 +1,7 @@
 #include "climate/water_flow.h"
 
+#include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 #include "grid/index_divider.h"
@@ -10,6 +12,13 @@ constexpr double kSedimentCeiling = 0.05;
 constexpr double kFreezing = -15;
 // How many entries ahead of the sweep the tiles are fetched into the cache.
 constexpr int32_t kPrefetchAhead = 16;
+
+// Water gathered from ground at the edge of the float range (corner ranges
+// near its limit) stays at the largest float instead of becoming infinite.
+float toFloatSaturated(double v) {
+  return static_cast<float>(
+      std::clamp(v, -static_cast<double>(FLT_MAX), static_cast<double>(FLT_MAX)));
+}
 
 float depositCapped(float sediment, double added) {
   const double s = static_cast<double>(sediment) + added;
@@ -44,7 +53,9 @@ double runOffAmount(const Tile& t, const Tile& low) {
   }
   if (m < 0 && m < -static_cast<double>(low.waterDepth)) m = -static_cast<double>(low.waterDepth);
   if (m > 0 && m > t.waterDepth) m = t.waterDepth;
-  return m;
+  // Surfaces past the float range (corner ranges near its limit) give no
+  // measurable level: nothing moves rather than an infinity or NaN spreading.
+  return std::isfinite(m) ? m : 0;
 }
 
 // A tile that runs dry loses sediment; half of it lands on the other tile.
@@ -59,14 +70,14 @@ void runOff(Planet& planet, Tile& t, float erosionScale) {
   const TileCoord lowCoord = t.neighbors[lowestNeighbor(planet, t)];
   Tile& low = *planet.tileAt(lowCoord);
   const double m = runOffAmount(t, low);
-  t.waterDepth = static_cast<float>(static_cast<double>(t.waterDepth) - m);
-  low.waterDepth = static_cast<float>(static_cast<double>(low.waterDepth) + m);
-  t.waterFlow = static_cast<float>(static_cast<double>(t.waterFlow) + std::fabs(m));
-  low.waterFlow = static_cast<float>(static_cast<double>(low.waterFlow) + std::fabs(m));
+  t.waterDepth = toFloatSaturated(static_cast<double>(t.waterDepth) - m);
+  low.waterDepth = toFloatSaturated(static_cast<double>(low.waterDepth) + m);
+  t.waterFlow = toFloatSaturated(static_cast<double>(t.waterFlow) + std::fabs(m));
+  low.waterFlow = toFloatSaturated(static_cast<double>(low.waterFlow) + std::fabs(m));
   const double s = m * erosionScale;
   if (s > 0) {
     moveSediment(t, low, s);
-  } else {
+  } else if (s < 0) {  // none moves at 0, nor when an infinite scale meets m = 0
     moveSediment(low, t, -s);
   }
   planet.copyToOtherCopies(lowCoord);

@@ -1,5 +1,7 @@
 #include "terrain/sea_level.h"
 
+#include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 #include "app/parallel.h"
@@ -82,7 +84,9 @@ void setWaterDepths(Planet& planet, float seaLevel) {
       for (cursor.startAt(planet.side, d); cursor.diamond == d; cursor.advance()) {
         Tile t = *planet.tileAt(cursor.coord());
         const double depth = static_cast<double>(seaLevel) - t.elevation;
-        t.waterDepth = depth >= 0 ? static_cast<float>(depth) : 0.0f;
+        // A depth past the float range (corner ranges near its limit) is
+        // kept at the largest float instead of becoming infinite.
+        t.waterDepth = depth >= 0 ? static_cast<float>(std::min<double>(depth, FLT_MAX)) : 0.0f;
         planet.storeToAllCopies(t, cursor.coord());
       }
     }
