@@ -1,17 +1,8 @@
 #include "climate/histogram.h"
 
-#include <cfloat>
 #include <cmath>
 
-namespace {
-// A river share far above 100 % asks for a quantile far below the range; the
-// literal interpolation can then leave the float range.
-float saturatedFloat(double v) {
-  if (v > FLT_MAX) return FLT_MAX;
-  if (v < -FLT_MAX) return -FLT_MAX;
-  return static_cast<float>(v);
-}
-}  // namespace
+#include "app/saturated_float.h"
 
 Histogram::Histogram(float minimum, float maximum, int32_t count)
     : minValue(minimum), maxValue(maximum), binCount(count) {
@@ -44,6 +35,8 @@ float Histogram::quantile(double q) const {
     if (inBin >= target) {
       // A target of 0 at an empty bin is that bin's lower edge.
       const double within = inBin != 0 ? target / inBin : 0.0;
+      // A river share far above 100 % asks for a quantile far below the
+      // range; the literal interpolation can then leave the float range.
       return saturatedFloat(minValue + (b + within) * binWidth);
     }
     target -= inBin;

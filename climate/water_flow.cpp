@@ -1,9 +1,8 @@
 #include "climate/water_flow.h"
 
-#include <algorithm>
-#include <cfloat>
 #include <cmath>
 
+#include "app/saturated_float.h"
 #include "grid/index_divider.h"
 #include "grid/planet.h"
 
@@ -12,13 +11,6 @@ constexpr double kSedimentCeiling = 0.05;
 constexpr double kFreezing = -15;
 // How many entries ahead of the sweep the tiles are fetched into the cache.
 constexpr int32_t kPrefetchAhead = 16;
-
-// Water gathered from ground at the edge of the float range (corner ranges
-// near its limit) stays at the largest float instead of becoming infinite.
-float toFloatSaturated(double v) {
-  return static_cast<float>(
-      std::clamp(v, -static_cast<double>(FLT_MAX), static_cast<double>(FLT_MAX)));
-}
 
 float depositCapped(float sediment, double added) {
   const double s = static_cast<double>(sediment) + added;
@@ -70,10 +62,11 @@ void runOff(Planet& planet, Tile& t, float erosionScale) {
   const TileCoord lowCoord = t.neighbors[lowestNeighbor(planet, t)];
   Tile& low = *planet.tileAt(lowCoord);
   const double m = runOffAmount(t, low);
-  t.waterDepth = toFloatSaturated(static_cast<double>(t.waterDepth) - m);
-  low.waterDepth = toFloatSaturated(static_cast<double>(low.waterDepth) + m);
-  t.waterFlow = toFloatSaturated(static_cast<double>(t.waterFlow) + std::fabs(m));
-  low.waterFlow = toFloatSaturated(static_cast<double>(low.waterFlow) + std::fabs(m));
+  // Water gathered on ground at the edge of the float range stays finite.
+  t.waterDepth = saturatedFloat(static_cast<double>(t.waterDepth) - m);
+  low.waterDepth = saturatedFloat(static_cast<double>(low.waterDepth) + m);
+  t.waterFlow = saturatedFloat(static_cast<double>(t.waterFlow) + std::fabs(m));
+  low.waterFlow = saturatedFloat(static_cast<double>(low.waterFlow) + std::fabs(m));
   const double s = m * erosionScale;
   if (s > 0) {
     moveSediment(t, low, s);

@@ -1,10 +1,9 @@
 #include "terrain/sea_level.h"
 
-#include <algorithm>
-#include <cfloat>
 #include <cmath>
 
 #include "app/parallel.h"
+#include "app/saturated_float.h"
 #include "grid/planet.h"
 
 // Every step here is a count, a minimum, a maximum or a per-point write, so
@@ -86,7 +85,7 @@ void setWaterDepths(Planet& planet, float seaLevel) {
         const double depth = static_cast<double>(seaLevel) - t.elevation;
         // A depth past the float range (corner ranges near its limit) is
         // kept at the largest float instead of becoming infinite.
-        t.waterDepth = depth >= 0 ? static_cast<float>(std::min<double>(depth, FLT_MAX)) : 0.0f;
+        t.waterDepth = depth >= 0 ? saturatedFloat(depth) : 0.0f;
         planet.storeToAllCopies(t, cursor.coord());
       }
     }
