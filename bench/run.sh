@@ -3,9 +3,29 @@
 # peak memory of five runs each, release build.
 # Usage: bench/run.sh [path/to/GeoweaveTest]   (default: build/release/app/GeoweaveTest)
 set -euo pipefail
+usage="usage: bench/run.sh [path/to/GeoweaveTest]   (default: build/release/app/GeoweaveTest; RUNS=N runs each, default 5)"
+fail() { echo "run.sh: $1" >&2; exit "${2:-1}"; }
+
+case "${1:-}" in
+  -h | --help) echo "$usage"; exit 0 ;;
+  -*) echo "$usage" >&2; exit 2 ;;
+esac
+[ $# -le 1 ] || { echo "$usage" >&2; exit 2; }
+
 root=$(cd "$(dirname "$0")/.." && pwd)
-binary=$(realpath "${1:-$root/build/release/app/GeoweaveTest}")
+if [ $# -eq 1 ]; then
+  if ! [ -f "$1" ] || ! [ -x "$1" ]; then fail "$1 is not an executable file" 2; fi
+  binary=$(realpath "$1")
+else
+  binary=$root/build/release/app/GeoweaveTest
+  if ! [ -f "$binary" ] || ! [ -x "$binary" ]; then
+    fail "no $binary; build it with: cmake --preset release && cmake --build --preset release"
+  fi
+fi
 runs=${RUNS:-5}
+[[ "$runs" =~ ^[1-9][0-9]*$ ]] || fail "RUNS must be a positive whole number, not '$runs'" 2
+[ -x /usr/bin/time ] || fail "/usr/bin/time is needed (Debian package: time)"
+
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
@@ -15,16 +35,21 @@ median() { sort -g | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
 printf '| %-28s | %12s | %14s |\n' "Run" "Wall (s)" "Peak (MiB)"
 printf '|%s|%s|%s|\n' "------------------------------" "--------------" "----------------"
 for args in "" "-v" "-w2048" "-w4096 -t3"; do
-  : >times
+  : >wall_times
   : >memory
   for _ in $(seq "$runs"); do
+    status=0
     # shellcheck disable=SC2086
-    /usr/bin/time -f '%e %M' -o stats "$binary" $args >/dev/null 2>&1
+    /usr/bin/time -f '%e %M' -o stats "$binary" $args >/dev/null 2>stderr || status=$?
+    if [ "$status" -ne 0 ]; then
+      cat stderr >&2
+      fail "GeoweaveTest${args:+ $args} failed with exit status $status"
+    fi
     read -r wall kb <stats
-    echo "$wall" >>times
+    echo "$wall" >>wall_times
     echo "$kb" >>memory
     rm -f ./*.bmp
   done
-  printf '| %-28s | %12s | %14s |\n' "GeoweaveTest $args" "$(median <times)" \
+  printf '| %-28s | %12s | %14s |\n' "GeoweaveTest $args" "$(median <wall_times)" \
     "$(median <memory | awk '{printf "%.1f", $1 / 1024}')"
 done
