@@ -1,13 +1,16 @@
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <string>
 
 #include "app/options.h"
-#include "app/params.h"
+#include "app/out_of_memory.h"
 #include "app/progress.h"
-#include "app/random.h"
 #include "app/snapshot.h"
+#include "base/parallel.h"
+#include "generation/generate.h"
 #include "grid/planet.h"
+#include "world/params.h"
 
 int main(int argc, char** argv) {
   const std::time_t start = std::time(nullptr);
@@ -18,7 +21,11 @@ int main(int argc, char** argv) {
     return 1;
   }
   const int height = settings.width / 2;
-  seedRandom(static_cast<uint32_t>(settings.seed));
+  params.workers = workersFromEnvironment(std::getenv("GEOWEAVE_THREADS"));
+  params.random.seed(static_cast<uint32_t>(settings.seed));
+  ProgressDisplay display;
+  params.progress = showProgress;
+  params.progressUser = &display;
 
   Planet planet;
   planet.buildIcosahedron();
@@ -27,7 +34,7 @@ int main(int argc, char** argv) {
   snapshot.width = settings.width;
   snapshot.height = height;
   snapshot.altitudeShadeScale = settings.altitudeShadeScale;
-  if (!planet.allocate(settings.width, settings.zoom)) {
+  if (!planet.allocate(settings.width, settings.zoom, params.workers)) {
     const std::string records =
         Planet::tileRecordsText(Planet::levelFor(settings.width, settings.zoom));
     std::fflush(stdout);
@@ -38,7 +45,7 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  planet.generate(&params, showProgress);
+  if (generatePlanet(planet, params) == GenerateStatus::kOutOfMemory) exitOutOfMemory();
   std::fflush(stdout);
 
   debugMessage(

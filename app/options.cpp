@@ -6,7 +6,9 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/params.h"
+#include "base/numeric.h"
+#include "base/parallel.h"
+#include "world/params.h"
 
 const char kUsageText[] =
     "GeoweaveTest [options]\n"
@@ -39,16 +41,6 @@ int parseIntAt(const char* p) {
   if (value > INT_MAX) return INT_MAX;
   if (value < INT_MIN) return INT_MIN;
   return static_cast<int>(value);
-}
-
-// A double stored as float, or false when the float would not be finite.
-bool toFiniteFloat(double value, float& stored) {
-  if (!std::isfinite(value)) return false;
-  // Below this bound round-to-nearest still gives FLT_MAX.
-  const double limit = static_cast<double>(FLT_MAX) + std::ldexp(1.0, 103);
-  if (std::fabs(value) >= limit) return false;
-  stored = static_cast<float>(value);
-  return true;
 }
 
 struct Parser {
@@ -167,6 +159,14 @@ struct Parser {
 
 int parseInt(const char* text) {
   return parseIntAt(text);
+}
+
+int workersFromEnvironment(const char* value) {
+  if (value == nullptr) return usableWorkers(0);
+  char* end = nullptr;
+  const long n = std::strtol(value, &end, 10);
+  if (end == value || *end != '\0' || n < 1) return usableWorkers(0);
+  return usableWorkers(n > kMaxWorkers ? kMaxWorkers : static_cast<int>(n));
 }
 
 bool buildGroundPattern(const std::string& fileName, char (&pattern)[1024]) {

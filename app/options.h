@@ -5,8 +5,7 @@
 #include <string>
 
 #include "app/snapshot.h"
-
-struct PlanetParams;
+#include "world/params.h"
 
 // The run's settings besides PlanetParams.
 struct RunSettings {
@@ -32,5 +31,10 @@ bool buildGroundPattern(const std::string& fileName, char (&pattern)[1024]);
 
 // atoi without undefined behaviour: out-of-range values saturate.
 int parseInt(const char* text);
+
+// The worker count GEOWEAVE_THREADS asks for (null when unset): a positive
+// whole number, at most kMaxWorkers; anything else means every processor
+// the process may run on.
+int workersFromEnvironment(const char* value);
 
 extern const char kUsageText[];

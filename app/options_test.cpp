@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/params.h"
 #include "app/snapshot.h"
+#include "world/params.h"
 
 namespace {
 

@@ -20,9 +20,9 @@ void ProgressDisplay::show(float fraction, const char* stage, std::FILE* out) {
   }
 }
 
-void showProgress(float fraction, const char* stage) {
-  static ProgressDisplay display;
-  display.show(fraction, stage, stdout);
+void showProgress(float fraction, const char* stage, void* user) {
+  auto* display = static_cast<ProgressDisplay*>(user);
+  display->show(fraction, stage, display->out);
 }
 
 namespace {

@@ -7,12 +7,14 @@
 struct ProgressDisplay {
   const char* lastStage = nullptr;
   int dots = 0;
+  std::FILE* out = stdout;
 
-  void show(float fraction, const char* stage, std::FILE* out);
+  void show(float fraction, const char* stage, std::FILE* stream);
 };
 
-// The program's progress callback: the one display, on standard output.
-void showProgress(float fraction, const char* stage);
+// The program's progress callback: user is the run's ProgressDisplay, which
+// draws on its own stream.
+void showProgress(float fraction, const char* stage, void* user);
 
 // Formats like printf, cut at 511 characters, and sends the text to the
 // channel for the closing lines (standard error), never to standard output.

@@ -2,7 +2,16 @@
 
 #include <cstdio>
 
-#include "render/render_snapshot.h"
+#include "app/out_of_memory.h"
+
+namespace {
+bool writeFrame(const RgbImage& image, const char* name) {
+  if (image.writeBmp(name)) return true;
+  std::fflush(stdout);
+  std::fprintf(stderr, "warning: could not write %s\n", name);
+  return false;
+}
+}  // namespace
 
 void formatSnapshotName(const char* pattern, int turn, char (&name)[512]) {
   // The patterns hold exactly one conversion; any '%' from a user's file name
@@ -20,12 +29,14 @@ int writeTurnSnapshot(int turn, void* user) {
   formatSnapshotName(context->groundPattern, turn, groundName);
   formatSnapshotName(context->allPattern, turn, allName);
   if (context->canvas == nullptr) {
-    context->canvas =
-        std::make_unique<SnapshotCanvas>(*context->planet, context->width, context->height);
+    context->canvas = std::make_unique<SnapshotCanvas>(*context->planet, context->width,
+                                                       context->height, context->params->workers);
+    if (!context->canvas->ok()) exitOutOfMemory();
   }
-  const bool written =
-      renderSnapshot(groundName, allName, *context->canvas, context->altitudeShadeScale,
-                     context->params, context->planet);
+  drawSnapshot(*context->canvas, context->altitudeShadeScale, *context->params, *context->planet);
+  const bool groundWritten = writeFrame(context->canvas->ground, groundName);
+  const bool allWritten = writeFrame(context->canvas->sheet, allName);
+  const bool written = groundWritten && allWritten;
   if (!written) context->writeFailed = true;
   return written ? 1 : 0;
 }

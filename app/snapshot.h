@@ -2,10 +2,9 @@
 
 #include <memory>
 
+#include "grid/planet.h"
 #include "render/render_snapshot.h"
-
-struct PlanetParams;
-struct Planet;
+#include "world/params.h"
 
 // What the per-turn snapshot needs: the file name patterns, the run's
 // planet and parameters, and the picture size.
@@ -26,7 +25,9 @@ struct SnapshotContext {
 };
 
 // The turn callback armed by -v: renders the planet as it stands and writes
-// the numbered ground-cover map and six-panel sheet.
+// the numbered ground-cover map and six-panel sheet. A file that cannot be
+// written is named in a warning on standard error (the other is still
+// written); images that cannot be had end the run as out of memory.
 int writeTurnSnapshot(int turn, void* user);
 
 // File name of one turn: the pattern formatted with the turn number, at most

@@ -8,8 +8,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/params.h"
-#include "app/random.h"
+#include "base/random.h"
 #include "climate/atmosphere.h"
 #include "climate/iteration_setup.h"
 #include "climate/rivers.h"
@@ -20,6 +19,7 @@
 #include "render/render_snapshot.h"
 #include "terrain/move_fractions.h"
 #include "terrain/sea_level.h"
+#include "world/params.h"
 
 namespace {
 int benchWidth() {

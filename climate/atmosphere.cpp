@@ -1,6 +1,7 @@
 #include "climate/atmosphere.h"
 
 #include "grid/planet.h"
+#include "world/params.h"
 
 namespace {
 // Sea water evaporates with warmth, never more than the tile holds; the

@@ -4,5 +4,7 @@ struct Planet;
 struct PlanetParams;
 
 // The last generation phase: temperatures, the tile order, the climate turns
-// and the rivers, ending with the final progress report.
-void runClimatePhase(Planet& planet, PlanetParams& params);
+// and the rivers, ending with the final progress report. False when storage
+// for the tile order or the rivers could not be had; the phase then stops
+// there, reporting nothing more.
+bool runClimatePhase(Planet& planet, PlanetParams& params);

@@ -9,24 +9,25 @@
 #include <utility>
 #include <vector>
 
-#include "app/random.h"
 #include "climate/test_world.h"
+#include "terrain/test_planet.h"
 
 namespace {
 
 using climate_test::allPositions;
 
-class Climate : public testing::Test {
- protected:
-  void TearDown() override { resetRiverThresholds(); }
-};
+class Climate : public testing::Test {};
 
+// The whole generation: the terrain phases as the driver runs them, then
+// the climate phase.
 void generatePlanet(Planet& planet, PlanetParams& params, int width, uint32_t seed,
                     ProgressCallback progress = nullptr) {
   planet.buildIcosahedron();
   ASSERT_TRUE(planet.allocate(width, 1.0f));
-  seedRandom(seed);
-  planet.generate(&params, progress);
+  params.random.seed(seed);
+  params.progress = progress;
+  runTerrainPhases(planet, params, 2);
+  ASSERT_TRUE(runClimatePhase(planet, params));
 }
 
 float largestRain(const Planet& planet) {
@@ -105,7 +106,7 @@ int countAbove(const std::vector<float>& flows, double limit) {
 }
 
 std::vector<std::pair<float, std::string>> reports;
-void recordReport(float fraction, const char* stage) {
+void recordReport(float fraction, const char* stage, void*) {
   reports.emplace_back(fraction, stage);
 }
 
@@ -132,12 +133,11 @@ TEST_F(Climate, RiversCoverAboutTheRequestedShareOfLand) {
   for (const float fraction : {0.05f, 0.2f}) {
     for (const uint32_t seed : {3u, 11u}) {
       SCOPED_TRACE(testing::Message() << "fraction " << fraction << " seed " << seed);
-      resetRiverThresholds();
       Planet planet;
       PlanetParams params;
       params.riverFraction = fraction;
       generatePlanet(planet, params, 64, seed);
-      EXPECT_GE(majorRiverFlowThreshold, riverFlowThreshold);
+      EXPECT_GE(params.majorRiverFlowThreshold, params.riverFlowThreshold);
       EXPECT_EQ(params.rainfall, largestRain(planet));
       float largestFlow = 0;
       for (const TileCoord& c : allPositions(planet)) {
@@ -158,9 +158,9 @@ TEST_F(Climate, RiversCoverAboutTheRequestedShareOfLand) {
         p99 = sorted[static_cast<size_t>(land * 0.99)];
       }
       const double bin = 1.01 * p99 / 1024 + 1e-9;
-      EXPECT_LE(countAbove(flows, riverFlowThreshold + bin), wanted);
-      EXPECT_GE(countAbove(flows, riverFlowThreshold - bin), wanted);
-      EXPECT_GT(countAbove(flows, riverFlowThreshold), 0);
+      EXPECT_LE(countAbove(flows, params.riverFlowThreshold + bin), wanted);
+      EXPECT_GE(countAbove(flows, params.riverFlowThreshold - bin), wanted);
+      EXPECT_GT(countAbove(flows, params.riverFlowThreshold), 0);
 
       // Each segment starts at a river tile and runs to a neighbour no higher.
       const auto byPosition = tilesByPosition(planet);
@@ -176,7 +176,7 @@ TEST_F(Climate, RiversCoverAboutTheRequestedShareOfLand) {
         const Tile& lower = *planet.tileAt(down->second);
         EXPECT_FALSE(planet.samePoint(up->second, down->second));
         EXPECT_FALSE(upper.isSea());
-        EXPECT_GT(upper.waterFlow, riverFlowThreshold);
+        EXPECT_GT(upper.waterFlow, params.riverFlowThreshold);
         EXPECT_EQ(points[i].flow, upper.waterFlow);
         EXPECT_EQ(points[i + 1].flow, lower.waterFlow);
         EXPECT_LE(lower.elevation, upper.elevation);
@@ -188,23 +188,22 @@ TEST_F(Climate, RiversCoverAboutTheRequestedShareOfLand) {
 TEST_F(Climate, RiverFractionsAtTheEndsStayDefined) {
   for (const float fraction : {0.0f, 1.0f}) {
     SCOPED_TRACE(fraction);
-    resetRiverThresholds();
     Planet planet;
     PlanetParams params;
     params.riverFraction = fraction;
     generatePlanet(planet, params, 32, 9);
-    EXPECT_TRUE(std::isfinite(riverFlowThreshold));
-    EXPECT_TRUE(std::isfinite(majorRiverFlowThreshold));
+    EXPECT_TRUE(std::isfinite(params.riverFlowThreshold));
+    EXPECT_TRUE(std::isfinite(params.majorRiverFlowThreshold));
     EXPECT_EQ(params.riverPoints.count % 2, 0);
     for (int32_t i = 0; i < params.riverPoints.count; ++i) {
       EXPECT_TRUE(std::isfinite(params.riverPoints[i].flow));
     }
     if (fraction == 0.0f) {
       // Every sample lies at or below the top of the highest filled bin.
-      EXPECT_EQ(riverFlowThreshold, majorRiverFlowThreshold);
-      EXPECT_GT(riverFlowThreshold, 0.0f);
+      EXPECT_EQ(params.riverFlowThreshold, params.majorRiverFlowThreshold);
+      EXPECT_GT(params.riverFlowThreshold, 0.0f);
     } else {
-      EXPECT_EQ(riverFlowThreshold, 0.0f);
+      EXPECT_EQ(params.riverFlowThreshold, 0.0f);
       const std::vector<float> flows = landFlows(planet);
       EXPECT_GE(params.riverPoints.count, 2);
       EXPECT_LE(params.riverPoints.count, 2 * countAbove(flows, 0));
@@ -226,7 +225,6 @@ TEST_F(Climate, DegenerateSettingsStayFinite) {
         Case{0.75f, 1e-38f, 3}}) {
     SCOPED_TRACE(testing::Message()
                  << "sea " << c.seaFraction << " range " << c.cornerRange << " turns " << c.turns);
-    resetRiverThresholds();
     Planet planet;
     PlanetParams params;
     params.seaFraction = c.seaFraction;
@@ -237,10 +235,11 @@ TEST_F(Climate, DegenerateSettingsStayFinite) {
     for (const TileCoord& tc : allPositions(planet))
       bad += !climate_test::finiteTile(*planet.tileAt(tc));
     EXPECT_EQ(bad, 0);
-    const float stats[] = {params.seaLevel,        params.elevationMin,   params.elevationMax,
-                           params.temperatureMin,  params.temperatureMax, params.waterFlowing,
-                           params.rainfall,        params.waterReserve,   riverFlowThreshold,
-                           majorRiverFlowThreshold};
+    const float stats[] = {params.seaLevel,           params.elevationMin,
+                           params.elevationMax,       params.temperatureMin,
+                           params.temperatureMax,     params.waterFlowing,
+                           params.rainfall,           params.waterReserve,
+                           params.riverFlowThreshold, params.majorRiverFlowThreshold};
     for (const float s : stats) EXPECT_TRUE(std::isfinite(s)) << s;
     EXPECT_GE(params.temperatureMax, params.temperatureMin);
     for (int32_t i = 0; i < params.riverPoints.count; ++i) {

@@ -2,12 +2,11 @@
 
 #include <cmath>
 
-#include "app/saturated_float.h"
+#include "base/saturated_float.h"
 
 Histogram::Histogram(float minimum, float maximum, int32_t count)
     : minValue(minimum), maxValue(maximum), binCount(count) {
-  bins.reserve(count);
-  for (int32_t b = 0; b < count; ++b) bins.append(0);
+  if (bins.reserve(count)) bins.count = count;  // reserved slots are zero
   binWidth = static_cast<float>((static_cast<double>(maximum) - minimum) / count);
   // An empty range has no usable inverse: every sample then goes to bin 0.
   inverseBinWidth = binWidth != 0 ? static_cast<float>(1.0 / binWidth) : 0.0f;

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/growable_array.h"
+#include "base/growable_array.h"
 
 // Counts of samples in equal bins over a fixed range; values beyond the range
 // count in the end bins.
@@ -15,7 +15,10 @@ struct Histogram {
   float maxValue = 0;
   int32_t binCount = 0;
 
+  // count empty bins over [minimum, maximum]; not ok() when their storage
+  // could not be had.
   Histogram(float minimum, float maximum, int32_t count);
+  bool ok() const { return bins.count == binCount; }
 
   void addSample(float v);
   // The value below which the share q of the samples lies, interpolated

@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/buffer.h"
-#include "app/parallel.h"
+#include "base/buffer.h"
+#include "base/parallel.h"
 #include "grid/planet.h"
+#include "world/params.h"
 
 namespace {
 // Unsigned bits that order like the float (both zeros alike), inverted so
@@ -19,15 +20,16 @@ uint64_t descendingKey(float elevation, int32_t index) {
 }
 
 // Sorts the keys in one slice per processor, then merges the slices.
-void sortKeys(Buffer<uint64_t>& keys, size_t count, GrowableArray<int32_t>& list) {
-  const int slices = workerCount();
+// The list has room for every key.
+void sortKeys(Buffer<uint64_t>& keys, size_t count, GrowableArray<int32_t>& list, int workers) {
+  const int slices = workers;
   auto sortSlices = [&](int64_t first, int64_t end) {
     for (int64_t s = first; s < end; ++s) {
       std::sort(keys.data + count * s / slices, keys.data + count * (s + 1) / slices);
     }
   };
-  parallelFor(slices, sortSlices);
-  size_t next[16];
+  parallelFor(workers, slices, sortSlices);
+  size_t next[kMaxWorkers];
   for (int s = 0; s < slices; ++s) next[s] = count * s / slices;
   for (size_t written = 0; written < count; ++written) {
     int best = -1;
@@ -36,23 +38,25 @@ void sortKeys(Buffer<uint64_t>& keys, size_t count, GrowableArray<int32_t>& list
         best = s;
       }
     }
-    list.append(static_cast<int32_t>(keys[next[best]++] & 0xFFFFFFFFu));
+    list[list.count++] = static_cast<int32_t>(keys[next[best]++] & 0xFFFFFFFFu);
   }
 }
 }  // namespace
 
-void sortTilesByElevation(const Planet& planet, PlanetParams& params) {
+bool sortTilesByElevation(const Planet& planet, PlanetParams& params) {
   GrowableArray<int32_t>& list = params.tilesByElevation;
-  list.reserve(10 * planet.sideSquared);
+  if (!list.reserve(10 * planet.sideSquared)) return false;
   // Highest first, equal elevations by ascending tile index: one total order,
   // so the planet never depends on how the sort breaks ties.
   Buffer<uint64_t> keys(static_cast<size_t>(list.capacity - list.count));
+  if (!keys.ok()) return false;
   size_t count = 0;
   TileCursor cursor;
   for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
     keys[count++] = descendingKey(planet.tileAt(cursor.coord())->elevation, cursor.index());
   }
-  sortKeys(keys, count, list);
+  sortKeys(keys, count, list, usableWorkers(params.workers));
+  return true;
 }
 
 float erosionScaleFor(const PlanetParams& params) {

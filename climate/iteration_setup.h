@@ -4,8 +4,9 @@ struct Planet;
 struct PlanetParams;
 
 // Lists every distinct tile, highest ground first (equal heights by ascending
-// tile index), in params.tilesByElevation.
-void sortTilesByElevation(const Planet& planet, PlanetParams& params);
+// tile index), in params.tilesByElevation. False when the list or its
+// scratch space could not be had.
+bool sortTilesByElevation(const Planet& planet, PlanetParams& params);
 
 // Converts moved water into moved sediment: 2 / (elevationMax - seaLevel),
 // or 0 when there is no height above the sea.

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "climate/test_world.h"
+#include "world/params.h"
 
 using climate_test::TestWorld;
 
@@ -51,7 +52,7 @@ TEST(IterationSetup, ListsEveryPointOnceHighestFirstTiesByIndex) {
     // Few distinct heights, so most entries tie with others.
     int n = 0;
     world.forEach([&n](Tile& t) { t.elevation = static_cast<float>((n++ * 7) % 5) * 0.25f; });
-    sortTilesByElevation(world.planet, world.params);
+    ASSERT_TRUE(sortTilesByElevation(world.planet, world.params));
     SCOPED_TRACE(width);
     expectSortedOncePerPoint(world.planet, world.params);
     EXPECT_EQ(world.params.tilesByElevation.count, width == 8 ? 42 : 162);

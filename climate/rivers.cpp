@@ -2,6 +2,7 @@
 
 #include "climate/histogram.h"
 #include "grid/planet.h"
+#include "world/params.h"
 
 namespace {
 void recordLargestFlowAndRain(const Planet& planet, PlanetParams& params) {
@@ -24,13 +25,17 @@ void addLandFlows(const Planet& planet, Histogram& histogram) {
 }
 
 // The coarse histogram only finds the top of the fine one (its 99 % mark).
-void setRiverThresholds(const Planet& planet, const PlanetParams& params) {
+bool setRiverThresholds(const Planet& planet, PlanetParams& params) {
   Histogram coarse(0, params.waterFlowing, 200);
+  if (!coarse.ok()) return false;
   addLandFlows(planet, coarse);
   Histogram fine(0, coarse.quantile(0.99), 1024);
+  if (!fine.ok()) return false;
   addLandFlows(planet, fine);
-  riverFlowThreshold = fine.quantile(1.0 - static_cast<double>(params.riverFraction));
-  majorRiverFlowThreshold = fine.quantile(1.0 - 0.25 * static_cast<double>(params.riverFraction));
+  params.riverFlowThreshold = fine.quantile(1.0 - static_cast<double>(params.riverFraction));
+  params.majorRiverFlowThreshold =
+      fine.quantile(1.0 - 0.25 * static_cast<double>(params.riverFraction));
+  return true;
 }
 
 RiverPoint riverPointAt(const Planet& planet, const TileCoord& c) {
@@ -53,11 +58,11 @@ int riverOutlet(const Planet& planet, const TileCoord& c, const Tile& t, TileCoo
   return planet.tileAt(around[lowest])->elevation > t.elevation ? -1 : lowest;
 }
 
-bool carriesRiver(const Tile& t) {
-  return !t.isSea() && t.waterFlow > riverFlowThreshold;
+bool carriesRiver(const Tile& t, const PlanetParams& params) {
+  return !t.isSea() && t.waterFlow > params.riverFlowThreshold;
 }
 
-void addSegments(const Planet& planet, PlanetParams& params) {
+bool addSegments(const Planet& planet, PlanetParams& params) {
   // The list grows by a few entries at a time, copying everything each time:
   // on large planets that is quadratic, so the segments are counted first
   // and the room for them is made once.
@@ -66,24 +71,26 @@ void addSegments(const Planet& planet, PlanetParams& params) {
   for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
     const Tile& t = *planet.tileAt(cursor.coord());
     TileCoord around[6];
-    if (carriesRiver(t) && riverOutlet(planet, cursor.coord(), t, around) >= 0) ++segments;
+    if (carriesRiver(t, params) && riverOutlet(planet, cursor.coord(), t, around) >= 0) ++segments;
   }
-  params.riverPoints.reserve(params.riverPoints.count + 2 * segments);
+  if (!params.riverPoints.reserve(params.riverPoints.count + 2 * segments)) return false;
   for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
     const TileCoord c = cursor.coord();
     const Tile& t = *planet.tileAt(c);
-    if (!carriesRiver(t)) continue;
+    if (!carriesRiver(t, params)) continue;
     TileCoord around[6];
     const int outlet = riverOutlet(planet, c, t, around);
     if (outlet < 0) continue;
-    params.riverPoints.append(riverPointAt(planet, c));
-    params.riverPoints.append(riverPointAt(planet, around[outlet]));
+    // Room for both ends was made above.
+    GrowableArray<RiverPoint>& points = params.riverPoints;
+    points[points.count++] = riverPointAt(planet, c);
+    points[points.count++] = riverPointAt(planet, around[outlet]);
   }
+  return true;
 }
 }  // namespace
 
-void makeRivers(const Planet& planet, PlanetParams& params) {
+bool makeRivers(const Planet& planet, PlanetParams& params) {
   recordLargestFlowAndRain(planet, params);
-  setRiverThresholds(planet, params);
-  addSegments(planet, params);
+  return setRiverThresholds(planet, params) && addSegments(planet, params);
 }

@@ -6,4 +6,5 @@ struct PlanetParams;
 // After the last turn: the largest flow and rain, the flow thresholds that
 // give the requested share of land rivers, and one segment from every river
 // tile to its lowest neighbour.
-void makeRivers(const Planet& planet, PlanetParams& params);
+// False when the histograms or the segment list could not be had.
+bool makeRivers(const Planet& planet, PlanetParams& params);

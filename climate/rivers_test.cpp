@@ -19,7 +19,6 @@ class Rivers : public testing::Test {
     world.edit(tile, [](Tile& t) { t.waterFlow = 1; });
     aroundCount = world.planet.neighbors(tile, around);
   }
-  void TearDown() override { resetRiverThresholds(); }
 
   void setElevation(const TileCoord& c, float e) {
     world.edit(c, [e](Tile& t) { t.elevation = e; });
@@ -42,13 +41,13 @@ TEST_F(Rivers, SegmentRunsToTheLowestNeighbourFirstListedOnATie) {
   setElevation(around[3], 0.2f);
   setElevation(around[4], 0.2f);
   world.edit(TileCoord{7, 2, 2}, [](Tile& t) { t.rain = 0.7f; });
-  makeRivers(world.planet, world.params);
+  ASSERT_TRUE(makeRivers(world.planet, world.params));
 
   EXPECT_EQ(world.params.waterFlowing, 1.0f);
   EXPECT_EQ(world.params.rainfall, 0.7f);
-  EXPECT_GT(riverFlowThreshold, 0.0f);
-  EXPECT_LT(riverFlowThreshold, 0.001f);
-  EXPECT_GE(majorRiverFlowThreshold, riverFlowThreshold);
+  EXPECT_GT(world.params.riverFlowThreshold, 0.0f);
+  EXPECT_LT(world.params.riverFlowThreshold, 0.001f);
+  EXPECT_GE(world.params.majorRiverFlowThreshold, world.params.riverFlowThreshold);
   ASSERT_EQ(world.params.riverPoints.count, 2);
   expectPoint(0, tile);
   expectPoint(1, around[3]);
@@ -57,12 +56,12 @@ TEST_F(Rivers, SegmentRunsToTheLowestNeighbourFirstListedOnATie) {
 
 TEST_F(Rivers, PitGetsNoSegmentButLevelGroundDoes) {
   setElevation(tile, 0.1f);
-  makeRivers(world.planet, world.params);
+  ASSERT_TRUE(makeRivers(world.planet, world.params));
   EXPECT_EQ(world.params.riverPoints.count, 0);
 
   world.params.riverPoints.release();
   setElevation(tile, 0.9f);  // every neighbour just as high
-  makeRivers(world.planet, world.params);
+  ASSERT_TRUE(makeRivers(world.planet, world.params));
   ASSERT_EQ(world.params.riverPoints.count, 2);
   expectPoint(0, tile);
   expectPoint(1, around[0]);
@@ -74,19 +73,19 @@ TEST_F(Rivers, SeaTilesCarryNoRiversButCountInTheLargestFlow) {
     t.waterFlow = 0.1f;
   });
   world.edit(around[1], [](Tile& t) { t.elevation = 0.2f; });
-  makeRivers(world.planet, world.params);
+  ASSERT_TRUE(makeRivers(world.planet, world.params));
   EXPECT_EQ(world.params.waterFlowing, 0.1f);
   EXPECT_EQ(world.params.rainfall, 0.0f);
   EXPECT_EQ(world.params.riverPoints.count, 0);
-  EXPECT_TRUE(std::isfinite(riverFlowThreshold));
+  EXPECT_TRUE(std::isfinite(world.params.riverFlowThreshold));
 }
 
 TEST_F(Rivers, NoFlowAnywhereGivesZeroThresholdsAndNoSegments) {
   world.edit(tile, [](Tile& t) { t.waterFlow = 0; });
-  makeRivers(world.planet, world.params);
+  ASSERT_TRUE(makeRivers(world.planet, world.params));
   EXPECT_EQ(world.params.waterFlowing, 0.0f);
-  EXPECT_EQ(riverFlowThreshold, 0.0f);
-  EXPECT_EQ(majorRiverFlowThreshold, 0.0f);
+  EXPECT_EQ(world.params.riverFlowThreshold, 0.0f);
+  EXPECT_EQ(world.params.majorRiverFlowThreshold, 0.0f);
   EXPECT_EQ(world.params.riverPoints.count, 0);
 }
 
@@ -99,10 +98,11 @@ TEST_F(Rivers, ThresholdsComeFromTheFineHistogramBelowTheCoarse99PercentMark) {
     t.waterFlow = k < 100 ? 0.002f : (k < 160 ? 0.004f : 1.0f);
   });
   ASSERT_EQ(n, 162);
-  makeRivers(world.planet, world.params);
+  ASSERT_TRUE(makeRivers(world.planet, world.params));
   const double fineBin = static_cast<double>(0.005f) / 1024;
   // The 153rd and 159th samples lie in the bin of 0.004 (bin 819).
-  EXPECT_FLOAT_EQ(riverFlowThreshold, static_cast<float>((819 + 53.0 / 60) * fineBin));
-  EXPECT_FLOAT_EQ(majorRiverFlowThreshold, static_cast<float>((819 + 59.0 / 60) * fineBin));
+  EXPECT_FLOAT_EQ(world.params.riverFlowThreshold, static_cast<float>((819 + 53.0 / 60) * fineBin));
+  EXPECT_FLOAT_EQ(world.params.majorRiverFlowThreshold,
+                  static_cast<float>((819 + 59.0 / 60) * fineBin));
   EXPECT_EQ(world.params.riverPoints.count, 4);
 }

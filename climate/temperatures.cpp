@@ -2,8 +2,9 @@
 
 #include <cmath>
 
-#include "app/parallel.h"
+#include "base/parallel.h"
 #include "grid/planet.h"
+#include "world/params.h"
 
 namespace {
 struct Range {
@@ -53,7 +54,7 @@ void adjustTemperatures(Planet& planet, PlanetParams& params) {
       ranges[d] = range;
     }
   };
-  parallelFor(10, adjust);
+  parallelFor(usableWorkers(params.workers), 10, adjust);
   params.temperatureMin = start;
   params.temperatureMax = start;
   for (const Range& r : ranges) {

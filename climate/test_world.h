@@ -8,6 +8,7 @@
 
 #include "grid/planet.h"
 #include "terrain/move_fractions.h"
+#include "world/params.h"
 
 namespace climate_test {
 
@@ -20,7 +21,7 @@ struct TestWorld {
   explicit TestWorld(int width = 8) {
     planet.buildIcosahedron();
     planet.allocate(width, 1.0f);
-    storeNeighborsAndMoveFractions(planet);
+    storeNeighborsAndMoveFractions(planet, 1);
     forEach([](Tile& t) { t.sediment = 0; });
     params.seaLevel = 0;
     params.elevationMax = 1;

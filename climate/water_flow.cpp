@@ -2,9 +2,10 @@
 
 #include <cmath>
 
-#include "app/saturated_float.h"
+#include "base/saturated_float.h"
 #include "grid/index_divider.h"
 #include "grid/planet.h"
+#include "world/params.h"
 
 namespace {
 constexpr double kSedimentCeiling = 0.05;

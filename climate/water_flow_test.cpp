@@ -25,7 +25,8 @@ struct Slope : climate_test::TestWorld {
   // Sweeps the listed tiles only, in the order given.
   void run(std::initializer_list<TileCoord> order, float erosionScale = 0.2f) {
     params.tilesByElevation.release();
-    for (const TileCoord& c : order) params.tilesByElevation.append(planet.tileIndex(c));
+    for (const TileCoord& c : order)
+      ASSERT_TRUE(params.tilesByElevation.append(planet.tileIndex(c)));
     waterPass(planet, params, erosionScale);
     EXPECT_EQ(climate_test::mismatchedCopies(planet), 0);
   }
@@ -223,7 +224,7 @@ TEST(WaterFlow, WholeSweepConservesWaterAndKeepsFieldsInRange) {
     t.humidityInflow = static_cast<float>(k % 5) * 0.2f;
     before += t.waterDepth + static_cast<double>(t.rain) * kDepthUnit;
   });
-  sortTilesByElevation(world.planet, world.params);
+  ASSERT_TRUE(sortTilesByElevation(world.planet, world.params));
   waterPass(world.planet, world.params, 5.0f);
   EXPECT_EQ(climate_test::mismatchedCopies(world.planet), 0);
   double after = 0;

@@ -6,7 +6,8 @@
 #include <cstdlib>
 #include <new>
 
-#include "app/parallel.h"
+#include "base/numeric.h"
+#include "base/parallel.h"
 
 namespace {
 // Corner vertices of each diamond, corners 0 to 3.
@@ -20,7 +21,7 @@ constexpr size_t kHugePage = size_t{2} << 20;
 // The tile array on 2 MiB boundaries, offered to the kernel for huge pages:
 // the climate passes jump across the whole array, and with small pages
 // nearly every jump misses the address translation cache.
-Tile* allocateTileArray(size_t count) {
+Tile* allocateTileArray(size_t count, int workers) {
   const size_t bytes = (count * sizeof(Tile) + kHugePage - 1) / kHugePage * kHugePage;
   void* storage = std::aligned_alloc(kHugePage, bytes);
   if (storage == nullptr) return nullptr;
@@ -31,16 +32,15 @@ Tile* allocateTileArray(size_t count) {
   auto construct = [tiles](int64_t begin, int64_t end) {
     for (int64_t i = begin; i < end; ++i) new (tiles + i) Tile();
   };
-  parallelFor(static_cast<int64_t>(count), construct);
+  parallelFor(workers, static_cast<int64_t>(count), construct);
   return tiles;
 }
 }  // namespace
 
 void Planet::buildIcosahedron() {
-  const double pi = 3.14159265358979323846;
   const double ringZ = 0.2 * std::sqrt(5.0);
   const double ringRadius = 0.4 * std::sqrt(5.0);
-  const double step = 2.0 * pi / 5.0;
+  const double step = 2.0 * kPiDouble / 5.0;
   vertices[0] = Vector3d{0, 0, 1};
   vertices[11] = Vector3d{0, 0, -1};
   // The angle is accumulated by addition, as the ring is walked.
@@ -49,7 +49,7 @@ void Planet::buildIcosahedron() {
     vertices[v] = Vector3d{ringRadius * std::cos(angle), ringRadius * std::sin(angle), ringZ};
     angle += step;
   }
-  angle = pi / 5.0;
+  angle = kPiDouble / 5.0;
   for (int v = 6; v <= 10; ++v) {
     vertices[v] = Vector3d{ringRadius * std::cos(angle), ringRadius * std::sin(angle), -ringZ};
     angle += step;
@@ -102,7 +102,7 @@ std::string Planet::tileRecordsText(int64_t level) {
   return std::string(digits.rbegin(), digits.rend());
 }
 
-bool Planet::allocate(int width, float zoom) {
+bool Planet::allocate(int width, float zoom, int workers) {
   freeTiles();
   const int64_t newLevel = levelFor(width, zoom);
   if (newLevel > kMaxLevel) return false;
@@ -112,7 +112,7 @@ bool Planet::allocate(int width, float zoom) {
   edgeMask = side - 2;
   sideSquared = side * side;
   cellSize = static_cast<float>(1.0 / static_cast<double>(side - 1));
-  tiles = allocateTileArray(static_cast<size_t>(tileRecordsFor(level)));
+  tiles = allocateTileArray(static_cast<size_t>(tileRecordsFor(level)), workers);
   if (tiles == nullptr) {
     freeTiles();
     return false;
@@ -177,6 +177,40 @@ void Planet::mapCoordinates(const TilePoint& p, float& latitude, float& longitud
   // The longitude is a float from here on; the wrap into [0, 1] works on it.
   longitude = static_cast<float>(std::atan2(static_cast<double>(d.y), static_cast<double>(d.x)) *
                                  0.5 * kInvPi);
-  while (longitude < 0) longitude = static_cast<float>(longitude + 1.0);
-  while (longitude > 1) longitude = static_cast<float>(longitude - 1.0);
+  longitude = wrapUnit(longitude);
+}
+
+void Planet::copyEdge(int diamond, int edge) {
+  for (int i = 1; i <= side - 2; ++i) {
+    TileCoord c{diamond, 0, 0};
+    switch (edge) {
+      case 0:
+        c.x = i;
+        c.y = lastIndex;
+        break;
+      case 1:
+        c.x = lastIndex;
+        c.y = i;
+        break;
+      case 2:
+        c.x = i;
+        c.y = 0;
+        break;
+      default:
+        c.x = 0;
+        c.y = i;
+        break;
+    }
+    storeToAllCopies(*tileAt(c), c);
+  }
+}
+
+void Planet::storeToAllCopies(const Tile& record, const TileCoord& c) {
+  if (!isOnDiamondEdge(c)) {
+    *tileAt(c) = record;
+    return;
+  }
+  TileCoord copies[5];
+  const int n = aliases(c, copies);
+  for (int i = n - 1; i >= 0; --i) *tileAt(copies[i]) = record;
 }

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <string>
 
-#include "app/params.h"
 #include "grid/tile.h"
 #include "grid/tile_coord.h"
 #include "grid/vector.h"
@@ -21,11 +20,6 @@ struct Planet {
   Tile* tiles = nullptr;
   int edgeMask = 0;
   float cellSize = 0;
-  ProgressCallback progress = nullptr;
-
-  // Test seam: told the target of every midpoint displacement, in order.
-  void (*midpointObserver)(const Planet& planet, const Tile* target, void* user) = nullptr;
-  void* midpointObserverUser = nullptr;
 
   Planet() = default;
   Planet(const Planet&) = delete;
@@ -35,9 +29,10 @@ struct Planet {
   // --- geometry and addressing ---
   // The twelve vertices and the ten-diamond table.
   void buildIcosahedron();
-  // Sizes the grid for an image width and zoom and allocates the tile records.
-  // False when the grid is too large for 32-bit tile indices or for memory.
-  bool allocate(int width, float zoom);
+  // Sizes the grid for an image width and zoom and allocates the tile records
+  // (workers share out the first touch of the pages). False when the grid is
+  // too large for 32-bit tile indices or for memory.
+  bool allocate(int width, float zoom, int workers = 1);
   // The grid level allocate() would choose, before any limit is applied.
   static int64_t levelFor(int width, float zoom);
   // 12 x side^2 records for a level no larger than allocate() accepts.
@@ -73,34 +68,16 @@ struct Planet {
   // The distinct neighbouring points: 6, or 5 at the twelve vertices.
   int neighbors(const TileCoord& c, TileCoord out[6]) const;
 
-  // --- generation (terrain and climate) ---
-  bool generate(PlanetParams* params, ProgressCallback callback);
-  bool runPhase(int phase, PlanetParams* params);
-  // One fractal pass: the vertex step, then the diamond schedule. A phase
-  // above 2 is refused before anything is drawn.
-  enum class PassResult { kDone, kRefused, kFailed };
-  PassResult fractalPass(int phase, PlanetParams* params, Tile vertexTiles[12]);
-  bool setVertexValues(int phase, Tile vertexTiles[], int count, const PlanetParams* params);
-  bool displaceMidpoint(int phase, Tile* target, const Tile* a, const Tile* b, float scale,
-                        const PlanetParams* params);
-  bool subdivide(int phase, int diamond, int flags, const PlanetParams* params, int x0, int y0,
-                 int size, float scale);
+  // --- keeping the copies of a point alike ---
+  // The points along one edge of a diamond (0 top, 1 right, 2 bottom, 3
+  // left), corners excluded, stored to every copy.
   void copyEdge(int diamond, int edge);
+  // The record stored at every copy of the point at c.
   void storeToAllCopies(const Tile& record, const TileCoord& c);
   // After the record at c was changed in place: the point's other copies get
   // it too. Interior points have no other copies and cost one test.
   void copyToOtherCopies(const TileCoord& c) {
     if (isOnDiamondEdge(c)) storeToAllCopies(*tileAt(c), c);
-  }
-
-  // --- rendering ---
-  // The tile blended from the grid points around a point between tiles.
-  Tile interpolateTile(const TilePoint& p) const;
-  // Its elevation alone, for the relief shading.
-  float interpolateElevation(const TilePoint& p) const;
-
-  void report(float fraction, const char* stage) const {
-    if (progress != nullptr) progress(fraction, stage);
   }
 };
 

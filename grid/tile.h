@@ -3,8 +3,12 @@
 #include <cstdint>
 #include <type_traits>
 
-#include "app/params.h"
 #include "grid/tile_coord.h"
+
+// Depths of water and sediment are measured in this unit.
+constexpr float kDepthUnit = static_cast<float>(1.0 / 10000.0);
+// More than this much standing water makes a tile sea.
+constexpr float kSeaDepth = static_cast<float>(60.0 * kDepthUnit);
 
 // The whole state of one surface point. Every pass copies a record out, changes
 // it and writes it back to every copy of its point, so it is a plain value.

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "app/out_of_memory.h"
+#include "base/allocation.h"
 
 RgbImage::RgbImage(int w, int h) : width(w > 0 ? w : 0), height(h > 0 ? h : 0) {
   const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
@@ -10,13 +10,17 @@ RgbImage::RgbImage(int w, int h) : width(w > 0 ? w : 0), height(h > 0 ? h : 0) {
   // buffer; it can still be written as a bare header.
   if (count == 0) return;
   const size_t bytes = count * sizeof(Rgb);
-  void* storage = allocateOrExit(bytes);
+  void* storage = tryAllocate(bytes);
+  if (storage == nullptr) {
+    failed = true;
+    return;
+  }
   std::memset(storage, 0, bytes);
   pixels = static_cast<Rgb*>(storage);
 }
 
 RgbImage::~RgbImage() {
-  delete[] reinterpret_cast<unsigned char*>(pixels);
+  releaseStorage(pixels);
   pixels = nullptr;
   width = 0;
   height = 0;

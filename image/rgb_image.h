@@ -11,12 +11,16 @@ struct RgbImage {
   int width = 0;
   int height = 0;
   Rgb* pixels = nullptr;
+  bool failed = false;
 
-  // A black image. Storage that cannot be had ends the run (out of memory).
+  // A black image. When its storage cannot be had it holds no pixels and
+  // ok() is false; the owner reports that.
   RgbImage(int w, int h);
   RgbImage(const RgbImage&) = delete;
   RgbImage& operator=(const RgbImage&) = delete;
   ~RgbImage();
+
+  bool ok() const { return !failed; }
 
   Rgb& at(int x, int y) { return pixels[static_cast<size_t>(y) * width + x]; }
   const Rgb& at(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
@@ -26,11 +30,4 @@ struct RgbImage {
   // stood at the name before is untouched. failAfterBytes (tests only) makes
   // every write after that many bytes fail.
   bool writeBmp(const char* name, int64_t failAfterBytes = -1) const;
-
-  // River lines (drawn by the renderer): a straight line blended into the
-  // image, and the same split where it crosses the map's seam or a pole.
-  void drawWrappedLine(int x0, int y0, int x1, int y1, Rgb startColor, Rgb endColor,
-                       float startOpacity, float endOpacity, const RgbImage* mask);
-  void drawBlendedLine(int x0, int y0, int x1, int y1, Rgb startColor, Rgb endColor,
-                       float startOpacity, float endOpacity, const RgbImage* mask);
 };

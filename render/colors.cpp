@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/numeric.h"
+
 namespace {
 
 uint8_t toByte(double v) {
@@ -38,8 +40,8 @@ double rainWeight(const Tile& t, const PlanetParams& p) {
   return 3 * static_cast<double>(t.rain) / static_cast<double>(p.rainfall);
 }
 
-double flowWeight(const Tile& t) {
-  const double major = majorRiverFlowThreshold;
+double flowWeight(const Tile& t, const PlanetParams& p) {
+  const double major = p.majorRiverFlowThreshold;
   if (major == 0) return t.waterFlow > 0 ? 1 : 0;
   return clamp01(static_cast<double>(t.waterFlow) / major);
 }
@@ -63,7 +65,7 @@ double vegetationWeight(const Tile& t, const PlanetParams& p, double temp, bool 
   w = w * clamp01((temp - 50) / (25 - 50));
   w = w * clamp01((temp + 10) / (25 + 10));
   // Flowing water feeds plants whatever the temperature.
-  w = std::min(w + flowWeight(t), 1.0);
+  w = std::min(w + flowWeight(t, p), 1.0);
   return w * (0.2 * clamp01((temp - 50) / (40 - 50)) + 0.8);
 }
 
@@ -84,10 +86,6 @@ Rgb mixRgb(Rgb a, Rgb b, float t) {
   return rgbBytes(mixChannel(a.red, b.red, oneMinusT, t),
                   mixChannel(a.green, b.green, oneMinusT, t),
                   mixChannel(a.blue, b.blue, oneMinusT, t));
-}
-
-double clamp01(double x) {
-  return std::min(std::max(x, 0.0), 1.0);
 }
 
 float reliefShade(const Tile& t, const Tile& n, const PlanetParams& p, float altitudeShadeScale) {

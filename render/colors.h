@@ -2,25 +2,19 @@
 
 #include <cstdint>
 
-#include "app/params.h"
 #include "grid/tile.h"
 #include "image/rgb.h"
+#include "world/params.h"
 
 // Pixel colour rules of the rendered maps: ground cover with relief shading,
 // the river mask and the five data panels. Each rule reads one pixel's
 // interpolated tile and nothing else.
-
-constexpr Rgb rgbBytes(uint8_t red, uint8_t green, uint8_t blue) {
-  return Rgb{blue, green, red};
-}
 
 constexpr Rgb kOlive = rgbBytes(96, 96, 0);
 constexpr Rgb kYellow = rgbBytes(255, 255, 0);
 constexpr Rgb kBrown = rgbBytes(96, 48, 0);
 constexpr Rgb kGreen = rgbBytes(0, 128, 0);
 constexpr Rgb kDarkGreen = rgbBytes(0, 48, 0);
-constexpr Rgb kWhite = rgbBytes(255, 255, 255);
-constexpr Rgb kBlack = rgbBytes(0, 0, 0);
 
 // Each channel is its fraction times 255, truncated. Callers keep the
 // fractions in [0, 1]; nothing is clamped here.
@@ -28,8 +22,6 @@ Rgb rgbFromFractions(float red, float green, float blue);
 
 // a at t = 0, b at t = 1; 1 - t is formed in single precision.
 Rgb mixRgb(Rgb a, Rgb b, float t);
-
-double clamp01(double x);
 
 // Relief shade in [-0.4, 0.4] from the elevation difference to the pixel's
 // north-west neighbour n; 0 when the land has no height range above sea.

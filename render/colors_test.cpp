@@ -73,7 +73,7 @@ TEST(Colors, ReliefShadeEasesTowardsItsLimit) {
 TEST_F(ColorsGround, DryAndVegetationColoursByTemperature) {
   EXPECT_EQ(color(landAt(20)), "96,96,0");
   // 20 degrees is the cold branch's end: green with full water.
-  EXPECT_EQ(color(landAt(20, 0, majorRiverFlowThreshold)), "0,128,0");
+  EXPECT_EQ(color(landAt(20, 0, kMajorRiverFlowThresholdStart)), "0,128,0");
   EXPECT_EQ(color(landAt(25, 0.34f)), "0,108,0");
   EXPECT_EQ(color(landAt(5)), "96,48,0");
   // Too hot for rain-fed plants: desert, and flowing water gives only 0.8.

@@ -1,7 +1,7 @@
+#include "render/interpolate_tile.h"
+
 #include <cstddef>
 #include <cstring>
-
-#include "grid/planet.h"
 
 namespace {
 // The nine blended fields lie first in the record, one after the other.
@@ -46,8 +46,8 @@ Corners cornersOf(const Planet& planet, const TilePoint& p) {
 }
 }  // namespace
 
-Tile Planet::interpolateTile(const TilePoint& p) const {
-  const Corners corners = cornersOf(*this, p);
+Tile interpolateTile(const Planet& planet, const TilePoint& p) {
+  const Corners corners = cornersOf(planet, p);
   // Each field is a float of the blended tile: every corner's share is added
   // to it and rounded to float in turn.
   float sum[kBlendedFields] = {};
@@ -64,8 +64,8 @@ Tile Planet::interpolateTile(const TilePoint& p) const {
   return blended;
 }
 
-float Planet::interpolateElevation(const TilePoint& p) const {
-  const Corners corners = cornersOf(*this, p);
+float interpolateElevation(const Planet& planet, const TilePoint& p) {
+  const Corners corners = cornersOf(planet, p);
   float sum = 0;
   for (int k = 0; k < 4; ++k) {
     if (corners.tiles[k] == nullptr) continue;

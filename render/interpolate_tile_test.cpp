@@ -1,3 +1,5 @@
+#include "render/interpolate_tile.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -58,7 +60,7 @@ TEST_F(InterpolateTile, WholeFractionsGiveTheTileItself) {
       SCOPED_TRACE(testing::Message() << "diamond " << d << " at " << c[0] << "," << c[1]);
       const Tile own = scaled(0.125f * static_cast<float>(d + 1));
       set(d, c[0], c[1], own);
-      const Tile got = planet.interpolateTile(at(d, c[0], c[1]));
+      const Tile got = interpolateTile(planet, at(d, c[0], c[1]));
       // Sediment too is the tile's own value: the sum starts at 0, not 0.05.
       expectFields(got, own);
       EXPECT_EQ(got.neighborCount, 0);
@@ -73,7 +75,7 @@ TEST_F(InterpolateTile, LowerTriangleWeights) {
   set(3, 1, 2, scaled(1));
   set(3, 2, 2, scaled(10));
   set(3, 2, 3, scaled(100));
-  const Tile got = planet.interpolateTile(at(3, 1, 2, 0.5f, 0.25f));
+  const Tile got = interpolateTile(planet, at(3, 1, 2, 0.5f, 0.25f));
   expectFields(got, scaled(0.5f + 2.5f + 25));
 }
 
@@ -83,25 +85,25 @@ TEST_F(InterpolateTile, UpperTriangleWeights) {
   set(5, 3, 0, scaled(1));
   set(5, 3, 1, scaled(10));
   set(5, 4, 1, scaled(100));
-  const Tile got = planet.interpolateTile(at(5, 3, 0, 0.25f, 0.5f));
+  const Tile got = interpolateTile(planet, at(5, 3, 0, 0.25f, 0.5f));
   expectFields(got, scaled(0.5f + 2.5f + 25));
 }
 
 TEST_F(InterpolateTile, DiagonalReadsOnlyItsEnds) {
   set(0, 0, 0, scaled(2));
   set(0, 1, 1, scaled(6));
-  expectFields(planet.interpolateTile(at(0, 0, 0, 0.5f, 0.5f)), scaled(4));
+  expectFields(interpolateTile(planet, at(0, 0, 0, 0.5f, 0.5f)), scaled(4));
 }
 
 TEST_F(InterpolateTile, EdgeOfLastColumnStaysInside) {
   // x = lastIndex with fracX 0 and fy > 0: only (x, y) and (x, y + 1).
   set(9, 4, 1, scaled(4));
   set(9, 4, 2, scaled(8));
-  expectFields(planet.interpolateTile(at(9, 4, 1, 0, 0.25f)), scaled(5));
+  expectFields(interpolateTile(planet, at(9, 4, 1, 0, 0.25f)), scaled(5));
   // y = lastIndex with fracY 0 and fx > 0: only (x, y) and (x + 1, y).
   set(9, 1, 4, scaled(4));
   set(9, 2, 4, scaled(8));
-  expectFields(planet.interpolateTile(at(9, 1, 4, 0.75f, 0)), scaled(7));
+  expectFields(interpolateTile(planet, at(9, 1, 4, 0.75f, 0)), scaled(7));
 }
 
 TEST_F(InterpolateTile, CornersAreAddedInOrderRoundingEachSum) {
@@ -115,7 +117,7 @@ TEST_F(InterpolateTile, CornersAreAddedInOrderRoundingEachSum) {
   set(7, 2, 2, large);
   set(7, 3, 2, small);
   set(7, 3, 3, small);
-  EXPECT_EQ(planet.interpolateTile(at(7, 2, 2, 0.5f, 0.25f)).elevation, 16777218.0f);
+  EXPECT_EQ(interpolateTile(planet, at(7, 2, 2, 0.5f, 0.25f)).elevation, 16777218.0f);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "render/pixel_map.h"
 
-#include "app/parallel.h"
+#include "base/parallel.h"
 #include "grid/planet.h"
 #include "render/projection.h"
 
@@ -8,11 +8,12 @@ float rowLatitude(int y, int height) {
   return height > 1 ? static_cast<float>(static_cast<double>(y) / (height - 1)) : 0.5f;
 }
 
-PixelMap::PixelMap(const Planet& planet, int w, int h)
+PixelMap::PixelMap(const Planet& planet, int w, int h, int workers)
     : width(w < 0 ? 0 : w),
       height(h < 0 ? 0 : h),
       exact(static_cast<size_t>(width) * height),
       relief(static_cast<size_t>(width) * height) {
+  if (!ok()) return;
   auto mapRows = [this, &planet](int64_t firstRow, int64_t endRow) {
     for (int y = static_cast<int>(firstRow); y < endRow; ++y) {
       const float v = rowLatitude(y, height);
@@ -30,5 +31,5 @@ PixelMap::PixelMap(const Planet& planet, int w, int h)
       }
     }
   };
-  parallelFor(height, mapRows);
+  parallelFor(workers, height, mapRows);
 }

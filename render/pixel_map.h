@@ -1,9 +1,8 @@
 #pragma once
 
-#include "app/buffer.h"
+#include "base/buffer.h"
+#include "grid/planet.h"
 #include "grid/tile_coord.h"
-
-struct Planet;
 
 // Where every pixel of a width x height map falls on the grid: the exact
 // point under the pixel, and the coarse point of its relief neighbour (one
@@ -15,7 +14,9 @@ struct PixelMap {
   Buffer<TilePoint> exact;
   Buffer<TilePoint> relief;  // unused in the top row, which has no shading
 
-  PixelMap(const Planet& planet, int w, int h);
+  // Not ok() when the storage could not be had; workers share out the rows.
+  PixelMap(const Planet& planet, int w, int h, int workers);
+  bool ok() const { return exact.ok() && relief.ok(); }
 };
 
 // Latitude fraction of a pixel row; a single row lies on the equator.

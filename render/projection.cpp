@@ -2,8 +2,9 @@
 
 #include <cmath>
 
+#include "base/numeric.h"
+
 namespace {
-constexpr double kPiDouble = 3.14159265358979323846;
 
 Vector3d sub(const Vector3d& a, const Vector3d& b) {
   return Vector3d{a.x - b.x, a.y - b.y, a.z - b.z};
@@ -17,12 +18,6 @@ Vector3d cross(const Vector3d& a, const Vector3d& b) {
 
 double frac(double z) {
   return z - std::floor(z);
-}
-
-float wrapUnit(float value) {
-  while (value < 0) value = static_cast<float>(value + 1.0);
-  while (value > 1) value = static_cast<float>(value - 1.0);
-  return value;
 }
 
 // Grid fractions (a, b) in [0, 1] of a diamond to a point of its grid.

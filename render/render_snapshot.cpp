@@ -1,23 +1,22 @@
 #include "render/render_snapshot.h"
 
 #include <climits>
-#include <cstdio>
 #include <cstring>
 #include <initializer_list>
 
-#include "app/out_of_memory.h"
-#include "app/parallel.h"
-#include "grid/planet.h"
-#include "image/rgb_image.h"
+#include "base/parallel.h"
 #include "render/colors.h"
+#include "render/interpolate_tile.h"
 #include "render/river_overlay.h"
 
 namespace {
-// A side of the six-panel sheet; one too long for an image cannot be had.
+// A side of the six-panel sheet; one too long for an image cannot be had
+// (the canvas is then not ok() and the sheet is left empty).
+bool sheetFits(int panelSize, int panels) {
+  return static_cast<int64_t>(panelSize) * panels <= INT_MAX;
+}
 int sheetSize(int panelSize, int panels) {
-  const int64_t size = static_cast<int64_t>(panelSize) * panels;
-  if (size > INT_MAX) exitOutOfMemory();
-  return static_cast<int>(size);
+  return sheetFits(panelSize, panels) ? panelSize * panels : 0;
 }
 
 // Colours the rows [firstRow, endRow) of the seven panels; rows are
@@ -29,7 +28,7 @@ void drawRows(SnapshotCanvas& panels, int firstRow, int endRow, const PlanetPara
   for (int y = firstRow; y < endRow; ++y) {
     for (int x = 0; x < map.width; ++x) {
       const size_t pixel = static_cast<size_t>(y) * map.width + x;
-      const Tile t = planet.interpolateTile(map.exact[pixel]);
+      const Tile t = interpolateTile(planet, map.exact[pixel]);
       const GroundPixel ground = groundCover(t, panels.shade[pixel], params);
       panels.ground.at(x, y) = ground.color;
       panels.riverMask.at(x, y) = ground.mask;
@@ -58,16 +57,11 @@ void compose(const SnapshotCanvas& panels, RgbImage& sheet, int width, int heigh
   }
 }
 
-bool write(const RgbImage& image, const char* name) {
-  if (name == nullptr || image.writeBmp(name)) return true;
-  std::fflush(stdout);
-  std::fprintf(stderr, "warning: could not write %s\n", name);
-  return false;
-}
 }  // namespace
 
-SnapshotCanvas::SnapshotCanvas(const Planet& planet, int w, int h)
-    : map(planet, w, h),
+SnapshotCanvas::SnapshotCanvas(const Planet& planet, int w, int h, int workerCount)
+    : workers(workerCount),
+      map(planet, w, h, workerCount),
       ground(map.width, map.height),
       sediment(map.width, map.height),
       elevation(map.width, map.height),
@@ -77,6 +71,17 @@ SnapshotCanvas::SnapshotCanvas(const Planet& planet, int w, int h)
       riverMask(map.width, map.height),
       sheet(sheetSize(map.width, 2), sheetSize(map.height, 3)),
       shade(static_cast<size_t>(map.width) * map.height) {}
+
+bool SnapshotCanvas::ok() const {
+  if (!sheetFits(map.width, 2) || !sheetFits(map.height, 3) || !map.ok() || !shade.ok()) {
+    return false;
+  }
+  for (const RgbImage* image :
+       {&ground, &sediment, &elevation, &rain, &temperature, &humidity, &riverMask, &sheet}) {
+    if (!image->ok()) return false;
+  }
+  return true;
+}
 
 void SnapshotCanvas::makeShade(const Planet& planet, const PlanetParams& params,
                                float altitudeShadeScale) {
@@ -91,13 +96,13 @@ void SnapshotCanvas::makeShade(const Planet& planet, const PlanetParams& params,
         const size_t pixel = static_cast<size_t>(y) * map.width + x;
         Tile here;
         Tile northWest;
-        here.elevation = planet.interpolateElevation(map.exact[pixel]);
-        northWest.elevation = planet.interpolateElevation(map.relief[pixel]);
+        here.elevation = interpolateElevation(planet, map.exact[pixel]);
+        northWest.elevation = interpolateElevation(planet, map.relief[pixel]);
         shade[pixel] = reliefShade(here, northWest, params, altitudeShadeScale);
       }
     }
   };
-  parallelFor(map.height, shadeRows);
+  parallelFor(workers, map.height, shadeRows);
   shadeMade = true;
   shadeScale = altitudeShadeScale;
   shadeElevationMax = params.elevationMax;
@@ -114,25 +119,16 @@ void SnapshotCanvas::clear() {
   }
 }
 
-bool renderSnapshot(const char* groundName, const char* allName, int width, int height,
-                    float altitudeShadeScale, const PlanetParams* params, const Planet* planet) {
-  SnapshotCanvas canvas(*planet, width, height);
-  return renderSnapshot(groundName, allName, canvas, altitudeShadeScale, params, planet);
-}
-
-bool renderSnapshot(const char* groundName, const char* allName, SnapshotCanvas& canvas,
-                    float altitudeShadeScale, const PlanetParams* params, const Planet* planet) {
+void drawSnapshot(SnapshotCanvas& canvas, float altitudeShadeScale, const PlanetParams& params,
+                  const Planet& planet) {
   const int width = canvas.map.width;
   const int height = canvas.map.height;
   canvas.clear();
-  canvas.makeShade(*planet, *params, altitudeShadeScale);
+  canvas.makeShade(planet, params, altitudeShadeScale);
   auto draw = [&](int64_t firstRow, int64_t endRow) {
-    drawRows(canvas, static_cast<int>(firstRow), static_cast<int>(endRow), *params, *planet);
+    drawRows(canvas, static_cast<int>(firstRow), static_cast<int>(endRow), params, planet);
   };
-  parallelFor(height, draw);
-  drawRivers(params->riverPoints, canvas.ground, canvas.sediment, canvas.riverMask);
+  parallelFor(canvas.workers, height, draw);
+  drawRivers(params, canvas.ground, canvas.sediment, canvas.riverMask);
   if (width > 0) compose(canvas, canvas.sheet, width, height);
-  const bool groundWritten = write(canvas.ground, groundName);
-  const bool allWritten = write(canvas.sheet, allName);
-  return groundWritten && allWritten;
 }

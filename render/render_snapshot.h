@@ -1,22 +1,16 @@
 #pragma once
 
+#include "base/buffer.h"
+#include "grid/planet.h"
 #include "image/rgb_image.h"
 #include "render/pixel_map.h"
-
-struct Planet;
-struct PlanetParams;
-
-// Draws the planet as it stands into the ground-cover map (width x height)
-// and the six-panel sheet and writes them; a null name skips that file. A
-// file that cannot be written is reported on standard error; the result is
-// then false (the other file is still written).
-bool renderSnapshot(const char* groundName, const char* allName, int width, int height,
-                    float altitudeShadeScale, const PlanetParams* params, const Planet* planet);
+#include "world/params.h"
 
 // What a run's snapshots draw with: where each pixel falls on the grid (the
 // same for every turn), the seven map-sized panels and the six-panel sheet.
 // Made once for a run; each snapshot starts from black images.
 struct SnapshotCanvas {
+  int workers;
   PixelMap map;
   RgbImage ground;
   RgbImage sediment;
@@ -35,10 +29,19 @@ struct SnapshotCanvas {
   float shadeElevationMax = 0;
   float shadeSeaLevel = 0;
 
-  SnapshotCanvas(const Planet& planet, int w, int h);
+  // A width x height map of the planet's grid; workers share out the rows
+  // of every step. Check ok() before drawing.
+  SnapshotCanvas(const Planet& planet, int w, int h, int workers);
+  // False when any image or table could not be had, or the sheet would be
+  // larger than an image can be.
+  bool ok() const;
   void clear();
   void makeShade(const Planet& planet, const PlanetParams& params, float altitudeShadeScale);
 };
 
-bool renderSnapshot(const char* groundName, const char* allName, SnapshotCanvas& canvas,
-                    float altitudeShadeScale, const PlanetParams* params, const Planet* planet);
+// Draws the planet as it stands into the canvas: the ground-cover map with
+// relief shading, the five data panels, the run's rivers over the ground and
+// sediment maps, and the six-panel sheet made of them. The canvas must be
+// ok() and made for this planet's grid.
+void drawSnapshot(SnapshotCanvas& canvas, float altitudeShadeScale, const PlanetParams& params,
+                  const Planet& planet);

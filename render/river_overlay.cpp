@@ -1,18 +1,20 @@
 #include "render/river_overlay.h"
 
-#include "app/params.h"
+#include "base/numeric.h"
+#include "image/line_drawing.h"
 #include "render/colors.h"
 
-float riverOpacity(float flow) {
-  const double low = riverFlowThreshold;
-  const double high = majorRiverFlowThreshold;
+float riverOpacity(float flow, const PlanetParams& params) {
+  const double low = params.riverFlowThreshold;
+  const double high = params.majorRiverFlowThreshold;
   // Equal thresholds leave no ramp: a river is either drawn fully or not.
-  if (high == low) return flow > riverFlowThreshold ? 1.0f : 0.0f;
+  if (high == low) return flow > params.riverFlowThreshold ? 1.0f : 0.0f;
   return static_cast<float>(clamp01((static_cast<double>(flow) - low) / (high - low)));
 }
 
-void drawRivers(const GrowableArray<RiverPoint>& points, RgbImage& ground, RgbImage& sediment,
+void drawRivers(const PlanetParams& params, RgbImage& ground, RgbImage& sediment,
                 const RgbImage& mask) {
+  const GrowableArray<RiverPoint>& points = params.riverPoints;
   const Rgb river = rgbFromFractions(0.2f, 0.2f, 0.8f);
   const double width = ground.width;
   const double height = ground.height;
@@ -24,9 +26,9 @@ void drawRivers(const GrowableArray<RiverPoint>& points, RgbImage& ground, RgbIm
     const int y0 = static_cast<int>(roundHalfAway(height * static_cast<double>(p0.latitude)));
     const int x1 = static_cast<int>(roundHalfAway(width * static_cast<double>(p1.longitude)));
     const int y1 = static_cast<int>(roundHalfAway(height * static_cast<double>(p1.latitude)));
-    const float a0 = riverOpacity(p0.flow);
-    const float a1 = riverOpacity(p1.flow);
-    ground.drawWrappedLine(x0, y0, x1, y1, river, river, a0, a1, &mask);
-    sediment.drawWrappedLine(x0, y0, x1, y1, river, river, a0, a1, &mask);
+    const float a0 = riverOpacity(p0.flow, params);
+    const float a1 = riverOpacity(p1.flow, params);
+    drawWrappedLine(ground, x0, y0, x1, y1, river, river, a0, a1, &mask);
+    drawWrappedLine(sediment, x0, y0, x1, y1, river, river, a0, a1, &mask);
   }
 }

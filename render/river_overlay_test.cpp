@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "app/params.h"
 #include "render/colors.h"
+#include "world/params.h"
 
 namespace {
 
@@ -24,16 +24,16 @@ struct RiverLinesOverlay : testing::Test {
   RgbImage ground{16, 8};
   RgbImage sediment{16, 8};
   RgbImage mask{16, 8};
-  GrowableArray<RiverPoint> points;
+  PlanetParams params;  // its river list and thresholds
+  GrowableArray<RiverPoint>& points = params.riverPoints;
 
   void SetUp() override {
     for (int i = 0; i < 16 * 8; ++i) mask.pixels[i] = kWhite;
   }
-  void TearDown() override { resetRiverThresholds(); }
   void draw(float lon0, float lat0, float flow0, float lon1, float lat1, float flow1) {
-    points.append(RiverPoint{lon0, lat0, flow0});
-    points.append(RiverPoint{lon1, lat1, flow1});
-    drawRivers(points, ground, sediment, mask);
+    ASSERT_TRUE(points.append(RiverPoint{lon0, lat0, flow0}));
+    ASSERT_TRUE(points.append(RiverPoint{lon1, lat1, flow1}));
+    drawRivers(params, ground, sediment, mask);
   }
 };
 
@@ -41,7 +41,7 @@ struct RiverLinesOverlay : testing::Test {
 
 TEST_F(RiverLinesOverlay, FullFlowDrawsTheRiverColourOnBothImages) {
   mask.at(6, 4) = rgbBytes(51, 51, 51);  // under full ice
-  draw(0.25f, 0.5f, 1, 0.5f, 0.5f, majorRiverFlowThreshold);
+  draw(0.25f, 0.5f, 1, 0.5f, 0.5f, params.majorRiverFlowThreshold);
   for (const int x : {4, 5, 7, 8}) {
     EXPECT_EQ(text(ground.at(x, 4)), "51,51,204") << x;
     EXPECT_EQ(text(sediment.at(x, 4)), "51,51,204") << x;
@@ -51,26 +51,26 @@ TEST_F(RiverLinesOverlay, FullFlowDrawsTheRiverColourOnBothImages) {
 }
 
 TEST_F(RiverLinesOverlay, ThresholdFlowSeaAndUnpairedPointsDrawNothing) {
-  draw(0.25f, 0.5f, riverFlowThreshold, 0.5f, 0.5f, 0);
+  draw(0.25f, 0.5f, params.riverFlowThreshold, 0.5f, 0.5f, 0);
   for (int x = 0; x < 16; ++x) mask.at(x, 2) = kBlack;  // sea
   draw(0.25f, 0.25f, 1, 0.5f, 0.25f, 1);
   points.release();
-  points.append(RiverPoint{0.75f, 0.5f, 1});
-  drawRivers(points, ground, sediment, mask);
+  ASSERT_TRUE(points.append(RiverPoint{0.75f, 0.5f, 1}));
+  drawRivers(params, ground, sediment, mask);
   EXPECT_EQ(paintedCount(ground) + paintedCount(sediment), 0);
 }
 
 TEST_F(RiverLinesOverlay, EqualThresholdsSwitchOpacityWithoutARamp) {
-  EXPECT_NEAR(riverOpacity(0.0065f), 0.5f, 1e-6);
-  riverFlowThreshold = majorRiverFlowThreshold = 0.005f;
-  EXPECT_EQ(riverOpacity(0.005f), 0);
-  EXPECT_EQ(riverOpacity(0.0051f), 1);
+  EXPECT_NEAR(riverOpacity(0.0065f, params), 0.5f, 1e-6);
+  params.riverFlowThreshold = params.majorRiverFlowThreshold = 0.005f;
+  EXPECT_EQ(riverOpacity(0.005f, params), 0);
+  EXPECT_EQ(riverOpacity(0.0051f, params), 1);
 }
 
 TEST_F(RiverLinesOverlay, SinglePixelAveragesOpacityAndIgnoresTheMask) {
   mask.at(3, 4) = kBlack;
   // 16 * 2.5 / 16 = 2.5 rounds away from zero, to column 3.
-  draw(2.5f / 16, 0.5f, riverFlowThreshold, 2.5f / 16, 0.5f, majorRiverFlowThreshold);
+  draw(2.5f / 16, 0.5f, params.riverFlowThreshold, 2.5f / 16, 0.5f, params.majorRiverFlowThreshold);
   EXPECT_EQ(text(ground.at(3, 4)), "25,25,102");
   EXPECT_EQ(paintedCount(ground), 1);
 }

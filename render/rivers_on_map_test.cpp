@@ -5,11 +5,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/params.h"
-#include "app/random.h"
+#include "base/numeric.h"
+#include "generation/generate.h"
 #include "grid/planet.h"
 #include "render/render_snapshot.h"
 #include "render/river_overlay.h"
+#include "world/params.h"
 
 namespace {
 constexpr Rgb kRiverBlue{204, 51, 51};
@@ -24,13 +25,12 @@ struct RiverMaps : testing::Test {
   PlanetParams withoutRivers;
 
   void SetUp() override {
-    resetRiverThresholds();
     planet.buildIcosahedron();
     ASSERT_TRUE(planet.allocate(128, 1.0f));
-    seedRandom(3);
+    params.random.seed(3);
     params.turns = 4;
     params.riverFraction = 0.3f;  // plenty of segments to look at
-    planet.generate(&params, nullptr);
+    ASSERT_EQ(generatePlanet(planet, params), GenerateStatus::kDone);
     ASSERT_GT(params.riverPoints.count, 20);
     withoutRivers.elevationMin = params.elevationMin;
     withoutRivers.elevationMax = params.elevationMax;
@@ -38,16 +38,19 @@ struct RiverMaps : testing::Test {
     withoutRivers.rainfall = params.rainfall;
     withoutRivers.temperatureMin = params.temperatureMin;
     withoutRivers.temperatureMax = params.temperatureMax;
+    withoutRivers.riverFlowThreshold = params.riverFlowThreshold;
+    withoutRivers.majorRiverFlowThreshold = params.majorRiverFlowThreshold;
   }
-  void TearDown() override { resetRiverThresholds(); }
 };
 
 TEST_F(RiverMaps, DrawnPixelsFollowTheOverlayRules) {
   const int w = 256, h = 128;
-  SnapshotCanvas plain(planet, w, h);
-  ASSERT_TRUE(renderSnapshot(nullptr, nullptr, plain, 1.0f, &withoutRivers, &planet));
-  SnapshotCanvas drawn(planet, w, h);
-  ASSERT_TRUE(renderSnapshot(nullptr, nullptr, drawn, 1.0f, &params, &planet));
+  SnapshotCanvas plain(planet, w, h, 1);
+  ASSERT_TRUE(plain.ok());
+  drawSnapshot(plain, 1.0f, withoutRivers, planet);
+  SnapshotCanvas drawn(planet, w, h, 2);
+  ASSERT_TRUE(drawn.ok());
+  drawSnapshot(drawn, 1.0f, params, planet);
 
   int changed = 0;
   for (int y = 0; y < h; ++y) {
@@ -78,7 +81,7 @@ TEST_F(RiverMaps, DrawnPixelsFollowTheOverlayRules) {
     const RiverPoint& p = params.riverPoints[i];
     const int x = static_cast<int>(roundHalfAway(w * static_cast<double>(p.longitude)));
     const int y = static_cast<int>(roundHalfAway(h * static_cast<double>(p.latitude)));
-    if (riverOpacity(p.flow) != 1.0f || x < 0 || y < 0 || x >= w || y >= h) continue;
+    if (riverOpacity(p.flow, params) != 1.0f || x < 0 || y < 0 || x >= w || y >= h) continue;
     if (drawn.riverMask.at(x, y).red != 255) continue;
     ++fullStarts;
     EXPECT_EQ(drawn.ground.at(x, y), kRiverBlue) << "segment " << i / 2;

@@ -1,3 +1,5 @@
+#include "terrain/fractal.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -6,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/random.h"
+#include "base/random.h"
 #include "grid/planet.h"
 #include "terrain/test_planet.h"
 
@@ -14,21 +16,19 @@ namespace {
 
 using Point = std::pair<int, int>;
 
-// Records the target of every displacement while it is attached.
+// Records the target of every displacement of the passes it watches.
 struct TargetLog {
-  Planet& planet;
   std::vector<TileCoord> targets;
 
-  explicit TargetLog(Planet& p) : planet(p) {
-    planet.midpointObserver = [](const Planet& owner, const Tile* target, void* user) {
+  // A run of the fractal passes that reports to this log.
+  FractalRun watch(Planet& planet, PlanetParams& params) {
+    FractalRun run{planet, params};
+    run.midpointObserver = [](const Planet& owner, const Tile* target, void* user) {
       static_cast<TargetLog*>(user)->targets.push_back(
           owner.coordOf(static_cast<int>(target - owner.tiles)));
     };
-    planet.midpointObserverUser = this;
-  }
-  ~TargetLog() {
-    planet.midpointObserver = nullptr;
-    planet.midpointObserverUser = nullptr;
+    run.observerUser = this;
+    return run;
   }
   std::vector<Point> pointsOf(int diamond) const {
     std::vector<Point> out;
@@ -39,14 +39,15 @@ struct TargetLog {
   }
 };
 
-// The generator has made exactly `draws` steps since it was seeded with `seed`.
-testing::AssertionResult drewExactly(uint32_t seed, int draws) {
+// The sequence has made exactly `draws` steps since it was seeded with `seed`.
+testing::AssertionResult drewExactly(Random& random, uint32_t seed, int draws) {
   int next[3];
-  for (int& n : next) n = nextRandom();
-  seedRandom(seed);
-  for (int i = 0; i < draws; ++i) nextRandom();
+  for (int& n : next) n = random.next();
+  Random fresh;
+  fresh.seed(seed);
+  for (int i = 0; i < draws; ++i) fresh.next();
   for (const int n : next) {
-    if (nextRandom() != n) return testing::AssertionFailure() << "not at draw " << draws;
+    if (fresh.next() != n) return testing::AssertionFailure() << "not at draw " << draws;
   }
   return testing::AssertionSuccess();
 }
@@ -54,8 +55,9 @@ testing::AssertionResult drewExactly(uint32_t seed, int draws) {
 // A seed whose first draw is r.
 uint32_t seedWithFirstDraw(int r) {
   for (uint32_t s = 0;; ++s) {
-    seedRandom(s);
-    if (nextRandom() == r) return s;
+    Random random;
+    random.seed(s);
+    if (random.next() == r) return s;
   }
 }
 constexpr int kDrawPlusOne = 16384;  // u = +1
@@ -65,17 +67,18 @@ bool sameBytes(const Tile& a, const Tile& b) {
   return std::memcmp(&a, &b, sizeof(Tile)) == 0;
 }
 
-void runPass(Planet& planet, int phase, PlanetParams& params) {
+void runPass(Planet& planet, int phase, PlanetParams& params, TargetLog* log = nullptr) {
   Tile vertexTiles[12];
-  ASSERT_EQ(planet.fractalPass(phase, &params, vertexTiles), Planet::PassResult::kDone);
+  const FractalRun run = log != nullptr ? log->watch(planet, params) : FractalRun{planet, params};
+  ASSERT_EQ(fractalPass(run, phase, vertexTiles), PassResult::kDone);
 }
 
 TEST(FractalOrder, SmallestGrid) {
   auto planet = makePlanet(8);
   ASSERT_EQ(planet->side, 3);
   PlanetParams params;
-  TargetLog log(*planet);
-  runPass(*planet, 0, params);
+  TargetLog log;
+  runPass(*planet, 0, params, &log);
 
   const std::vector<Point> first = {{1, 2}, {2, 1}, {1, 0}, {0, 1}, {1, 1}};
   const std::vector<Point> threeEdges = {{1, 2}, {2, 1}, {1, 0}, {1, 1}};
@@ -97,8 +100,8 @@ TEST(FractalOrder, DepthFirstOnSideFive) {
   auto planet = makePlanet(16);
   ASSERT_EQ(planet->side, 5);
   PlanetParams params;
-  TargetLog log(*planet);
-  runPass(*planet, 1, params);
+  TargetLog log;
+  runPass(*planet, 1, params, &log);
 
   const std::vector<Point> diamond0 = {{2, 4}, {4, 2}, {2, 0}, {0, 2}, {2, 2}, {1, 2}, {2, 1},
                                        {1, 0}, {0, 1}, {1, 1}, {3, 2}, {4, 1}, {3, 0}, {3, 1},
@@ -117,13 +120,14 @@ TEST(FractalDraws, OnePerPointAndThreePerVertex) {
     PlanetParams params;
     for (int phase = 0; phase <= 2; ++phase) {
       const uint32_t seed = 1000u + static_cast<uint32_t>(phase);
-      ASSERT_TRUE(planet->runPhase(phase, &params));
-      seedRandom(seed);
-      TargetLog log(*planet);
-      runPass(*planet, phase, params);
+      prepareTerrainPhase(*planet, params, phase);
+      params.random.seed(seed);
+      TargetLog log;
+      runPass(*planet, phase, params, &log);
       EXPECT_EQ(static_cast<int>(log.targets.size()) + 36, expected)
           << "width " << width << " phase " << phase;
-      EXPECT_TRUE(drewExactly(seed, expected)) << "width " << width << " phase " << phase;
+      EXPECT_TRUE(drewExactly(params.random, seed, expected))
+          << "width " << width << " phase " << phase;
     }
   }
 }
@@ -132,10 +136,10 @@ TEST(FractalCopies, AgreeAfterEveryStepAndPassChangesOnlyItsField) {
   auto planet = makePlanet(48);
   PlanetParams params;
   params.shareCap = 1.0f;
-  seedRandom(19800518u);
+  params.random.seed(19800518u);
   std::vector<Tile> before(diamondRecords(*planet));
   for (int phase = 0; phase <= 2; ++phase) {
-    ASSERT_TRUE(planet->runPhase(phase, &params));
+    prepareTerrainPhase(*planet, params, phase);
     EXPECT_TRUE(copiesAgree(*planet)) << "after step " << phase;
     std::memcpy(static_cast<void*>(before.data()), planet->tiles, before.size() * sizeof(Tile));
     runPass(*planet, phase, params);
@@ -158,8 +162,8 @@ TEST(FractalRoughness, ClampedToUnitRangeVerticesWithinTheirs) {
   auto planet = makePlanet(48);
   PlanetParams params;
   params.shareCap = 5.0f;  // large steps at every level: the clamp must hold them
-  seedRandom(3u);
-  ASSERT_TRUE(planet->runPhase(0, &params));
+  params.random.seed(3u);
+  prepareTerrainPhase(*planet, params, 0);
   runPass(*planet, 0, params);
   int atBounds = 0;
   for (int i = 0; i < diamondRecords(*planet); ++i) {
@@ -197,8 +201,8 @@ TEST(FractalRoughness, DisplacementClampsAtBothEnds) {
     Tile a, b, target;
     a.roughness = c.parentA;
     b.roughness = c.parentB;
-    seedRandom(seedWithFirstDraw(c.draw));
-    ASSERT_TRUE(planet.displaceMidpoint(0, &target, &a, &b, c.scale, &params));
+    params.random.seed(seedWithFirstDraw(c.draw));
+    ASSERT_TRUE(displaceMidpoint(FractalRun{planet, params}, 0, &target, &a, &b, c.scale));
     EXPECT_FLOAT_EQ(target.roughness, c.expected) << c.parentA << " " << c.draw;
   }
 }
@@ -226,8 +230,8 @@ TEST(FractalElevation, DisplacementBoundedByClampedRoughness) {
       target.roughness = c.roughness;
       target.temperature = 3.0f;
       const Tile untouched = target;
-      seedRandom(seedWithFirstDraw(draw));
-      ASSERT_TRUE(planet.displaceMidpoint(1, &target, &a, &b, scale, &params));
+      params.random.seed(seedWithFirstDraw(draw));
+      ASSERT_TRUE(displaceMidpoint(FractalRun{planet, params}, 1, &target, &a, &b, scale));
       const double step = static_cast<double>(target.elevation) - 0.5;
       EXPECT_NEAR(step, sign * c.size, 1e-6) << "roughness " << c.roughness;
       EXPECT_GE(std::fabs(step), low - 1e-6);
@@ -255,14 +259,15 @@ TEST(FractalAmplitude, ShareCapLimitsTheCoarseLevels) {
     PlanetParams params;
     params.shareCap = c.cap;
     const uint32_t seed = 77u;
-    seedRandom(seed);
-    TargetLog log(*planet);
-    runPass(*planet, 2, params);
+    params.random.seed(seed);
+    TargetLog log;
+    runPass(*planet, 2, params, &log);
 
-    seedRandom(seed);
-    for (int i = 0; i < 36; ++i) nextRandom();
+    Random replay;
+    replay.seed(seed);
+    for (int i = 0; i < 36; ++i) replay.next();
     std::vector<double> u;
-    for (size_t i = 0; i < log.targets.size(); ++i) u.push_back(2.0 * randomFraction() - 1.0);
+    for (size_t i = 0; i < log.targets.size(); ++i) u.push_back(2.0 * replay.fraction() - 1.0);
 
     const Tile& origin = *planet->tileAt(0, 0, 0);
     for (int level = 0; level < 4; ++level) {
@@ -287,27 +292,28 @@ TEST(FractalAmplitude, ShareCapLimitsTheCoarseLevels) {
 TEST(FractalRefusal, PhaseAboveTwoDrawsNothingAndChangesNothing) {
   auto planet = makePlanet(16);
   PlanetParams params;
-  seedRandom(5u);
+  params.random.seed(5u);
   runTerrainPhases(*planet, params, 2);
   const std::vector<Tile> before(planet->tiles, planet->tiles + diamondRecords(*planet));
 
   const uint32_t seed = 99u;
-  seedRandom(seed);
-  TargetLog log(*planet);
+  params.random.seed(seed);
+  TargetLog log;
+  const FractalRun run = log.watch(*planet, params);
   Tile vertexTiles[12];
-  EXPECT_FALSE(planet->setVertexValues(3, vertexTiles, 12, &params));
-  EXPECT_EQ(planet->fractalPass(3, &params, vertexTiles), Planet::PassResult::kRefused);
-  EXPECT_EQ(planet->fractalPass(7, &params, vertexTiles), Planet::PassResult::kRefused);
-  EXPECT_EQ(planet->fractalPass(-1, &params, vertexTiles), Planet::PassResult::kRefused);
+  EXPECT_FALSE(setVertexValues(run, 3, vertexTiles, 12));
+  EXPECT_EQ(fractalPass(run, 3, vertexTiles), PassResult::kRefused);
+  EXPECT_EQ(fractalPass(run, 7, vertexTiles), PassResult::kRefused);
+  EXPECT_EQ(fractalPass(run, -1, vertexTiles), PassResult::kRefused);
   Tile a, b, target;
   target.temperature = 1.25f;
   const Tile untouched = target;
   for (const int phase : {3, 4, -1}) {
-    EXPECT_FALSE(planet->displaceMidpoint(phase, &target, &a, &b, 1.0f, &params)) << phase;
+    EXPECT_FALSE(displaceMidpoint(run, phase, &target, &a, &b, 1.0f)) << phase;
   }
   EXPECT_TRUE(sameBytes(target, untouched));
   EXPECT_TRUE(log.targets.empty());
-  EXPECT_TRUE(drewExactly(seed, 0));
+  EXPECT_TRUE(drewExactly(params.random, seed, 0));
   for (size_t i = 0; i < before.size(); ++i) {
     ASSERT_TRUE(sameBytes(planet->tiles[i], before[i])) << "record " << i;
   }

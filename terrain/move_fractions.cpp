@@ -2,8 +2,9 @@
 
 #include <cmath>
 
-#include "app/buffer.h"
-#include "app/parallel.h"
+#include "base/buffer.h"
+#include "base/numeric.h"
+#include "base/parallel.h"
 #include "grid/planet.h"
 
 double eastwardWeight(double d) {
@@ -26,7 +27,8 @@ struct PositionTable {
   const Planet& planet;
   Buffer<MapPosition> positions;
 
-  explicit PositionTable(const Planet& p) : planet(p), positions(10 * size_t(p.sideSquared)) {
+  PositionTable(const Planet& p, int workers) : planet(p), positions(10 * size_t(p.sideSquared)) {
+    if (!positions.ok()) return;
     auto fill = [this](int64_t begin, int64_t end) {
       for (int64_t i = begin; i < end; ++i) {
         MapPosition& m = positions[static_cast<size_t>(i)];
@@ -34,7 +36,7 @@ struct PositionTable {
                               m.longitude);
       }
     };
-    parallelFor(static_cast<int64_t>(positions.size), fill);
+    parallelFor(workers, static_cast<int64_t>(positions.size), fill);
   }
 
   const MapPosition& at(const TileCoord& c) const {
@@ -97,8 +99,9 @@ void storePoint(Planet& planet, const PositionTable& table, const TileCoord& c) 
 }
 }  // namespace
 
-void storeNeighborsAndMoveFractions(Planet& planet) {
-  const PositionTable table(planet);
+bool storeNeighborsAndMoveFractions(Planet& planet, int workers) {
+  const PositionTable table(planet, workers);
+  if (!table.positions.ok()) return false;
   // Points are independent: each writes only its own copies. The diamonds
   // are shared out between the processors.
   auto store = [&planet, &table](int64_t firstDiamond, int64_t endDiamond) {
@@ -109,5 +112,6 @@ void storeNeighborsAndMoveFractions(Planet& planet) {
       }
     }
   };
-  parallelFor(10, store);
+  parallelFor(workers, 10, store);
+  return true;
 }

@@ -2,25 +2,25 @@
 
 #include <cmath>
 
-#include "app/parallel.h"
-#include "app/saturated_float.h"
+#include "base/parallel.h"
+#include "base/saturated_float.h"
 #include "grid/planet.h"
+#include "world/params.h"
 
 // Every step here is a count, a minimum, a maximum or a per-point write, so
 // the records are shared out between the processors in any way: the results
 // are the same as from one sweep.
 namespace {
 constexpr int kBuckets = 100;
-constexpr int kMaxSlices = 16;
 
 struct Range {
   float minimum;
   float maximum;
 };
 
-Range elevationRange(const Planet& planet, int records) {
-  Range slices[kMaxSlices];
-  const int count = workerCount();
+Range elevationRange(const Planet& planet, int records, int workers) {
+  Range slices[kMaxWorkers];
+  const int count = workers;
   auto scan = [&](int64_t first, int64_t end) {
     for (int64_t s = first; s < end; ++s) {
       Range r{planet.tiles[0].elevation, planet.tiles[0].elevation};
@@ -32,7 +32,7 @@ Range elevationRange(const Planet& planet, int records) {
       slices[s] = r;
     }
   };
-  parallelFor(count, scan);
+  parallelFor(workers, count, scan);
   Range range = slices[0];
   for (int s = 1; s < count; ++s) {
     if (slices[s].minimum < range.minimum) range.minimum = slices[s].minimum;
@@ -41,11 +41,12 @@ Range elevationRange(const Planet& planet, int records) {
   return range;
 }
 
-float seaLevelFromHistogram(const Planet& planet, int records, Range range, float seaFraction) {
+float seaLevelFromHistogram(const Planet& planet, int records, Range range, float seaFraction,
+                            int workers) {
   const float width =
       static_cast<float>((static_cast<double>(range.maximum) - range.minimum) / kBuckets);
-  int sliceCounts[kMaxSlices][kBuckets] = {};
-  const int slices = workerCount();
+  int sliceCounts[kMaxWorkers][kBuckets] = {};
+  const int slices = workers;
   auto count = [&](int64_t first, int64_t end) {
     for (int64_t s = first; s < end; ++s) {
       for (int64_t i = records * s / slices; i < records * (s + 1) / slices; ++i) {
@@ -61,7 +62,7 @@ float seaLevelFromHistogram(const Planet& planet, int records, Range range, floa
       }
     }
   };
-  parallelFor(slices, count);
+  parallelFor(workers, slices, count);
   float share = 0;
   for (int b = 0; b < kBuckets; ++b) {
     int counted = 0;
@@ -76,7 +77,7 @@ float seaLevelFromHistogram(const Planet& planet, int records, Range range, floa
   return range.maximum;
 }
 
-void setWaterDepths(Planet& planet, float seaLevel) {
+void setWaterDepths(Planet& planet, float seaLevel, int workers) {
   auto fill = [&planet, seaLevel](int64_t firstDiamond, int64_t endDiamond) {
     for (int d = static_cast<int>(firstDiamond); d < endDiamond; ++d) {
       TileCursor cursor;
@@ -90,11 +91,11 @@ void setWaterDepths(Planet& planet, float seaLevel) {
       }
     }
   };
-  parallelFor(10, fill);
+  parallelFor(workers, 10, fill);
 }
 
 // Pairs stay inside one diamond and never touch its last row or column.
-float largestElevationStep(const Planet& planet) {
+float largestElevationStep(const Planet& planet, int workers) {
   float largest[10] = {};
   auto scan = [&](int64_t firstDiamond, int64_t endDiamond) {
     for (int d = static_cast<int>(firstDiamond); d < endDiamond; ++d) {
@@ -111,7 +112,7 @@ float largestElevationStep(const Planet& planet) {
       }
     }
   };
-  parallelFor(10, scan);
+  parallelFor(workers, 10, scan);
   float result = 0;
   for (const float l : largest) {
     if (l > result) result = l;
@@ -122,10 +123,11 @@ float largestElevationStep(const Planet& planet) {
 
 void calibrateSeaLevel(Planet& planet, PlanetParams& params) {
   const int records = 10 * planet.sideSquared;
-  const Range range = elevationRange(planet, records);
-  params.seaLevel = seaLevelFromHistogram(planet, records, range, params.seaFraction);
-  setWaterDepths(planet, params.seaLevel);
-  params.tileElevationDiff = largestElevationStep(planet);
+  const int workers = usableWorkers(params.workers);
+  const Range range = elevationRange(planet, records, workers);
+  params.seaLevel = seaLevelFromHistogram(planet, records, range, params.seaFraction, workers);
+  setWaterDepths(planet, params.seaLevel, workers);
+  params.tileElevationDiff = largestElevationStep(planet, workers);
   params.elevationMin = range.minimum;
   params.elevationMax = range.maximum;
 }

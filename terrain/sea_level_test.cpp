@@ -5,7 +5,7 @@
 #include <cmath>
 #include <functional>
 
-#include "app/random.h"
+#include "base/random.h"
 #include "grid/planet.h"
 #include "terrain/test_planet.h"
 
@@ -46,7 +46,7 @@ struct SeaLevel : testing::Test {
 
   // Fractal terrain, as the driver makes it.
   void makeTerrain(uint32_t seed) {
-    seedRandom(seed);
+    params.random.seed(seed);
     runTerrainPhases(*planet, params, 1);
   }
 };

@@ -9,6 +9,10 @@
 #include <string>
 
 #include "grid/planet.h"
+#include "terrain/fractal.h"
+#include "terrain/move_fractions.h"
+#include "terrain/sea_level.h"
+#include "world/params.h"
 
 // A planet with fresh tiles and the grid chosen for an image of this width
 // at zoom 1 (width 8: side 3, 16: side 5, 24: side 9, 48: side 17).
@@ -45,12 +49,22 @@ inline testing::AssertionResult copiesAgree(const Planet& planet) {
   return testing::AssertionSuccess();
 }
 
-// Runs the driver's steps of phases 0 to lastPhase (at most 2) as generate()
+// The work the generation driver does before fractal pass `phase`: the
+// neighbour tables before roughness, the sea level before temperatures.
+inline void prepareTerrainPhase(Planet& planet, PlanetParams& params, int phase) {
+  if (phase == 0) {
+    ASSERT_TRUE(storeNeighborsAndMoveFractions(planet, 1));
+  }
+  if (phase == 2) calibrateSeaLevel(planet, params);
+}
+
+// Runs the driver's steps of phases 0 to lastPhase (at most 2) as generation
 // does, without the climate phase.
 inline void runTerrainPhases(Planet& planet, PlanetParams& params, int lastPhase) {
   Tile vertexTiles[12];
+  const FractalRun run{planet, params};
   for (int phase = 0; phase <= lastPhase; ++phase) {
-    ASSERT_TRUE(planet.runPhase(phase, &params));
-    ASSERT_EQ(planet.fractalPass(phase, &params, vertexTiles), Planet::PassResult::kDone);
+    prepareTerrainPhase(planet, params, phase);
+    ASSERT_EQ(fractalPass(run, phase, vertexTiles), PassResult::kDone);
   }
 }

@@ -4,10 +4,11 @@
 #include <cstring>
 #include <type_traits>
 
-#include "app/out_of_memory.h"
+#include "base/allocation.h"
 
 // A heap array of plain elements that grows by a fixed step, never
-// geometrically. Callers that know the final size reserve it first.
+// geometrically. Callers that know the final size reserve it first. When
+// storage cannot be had the array is left as it was and the call says so.
 template <typename T>
 struct GrowableArray {
   static_assert(std::is_trivially_copyable_v<T>, "elements are copied bytewise");
@@ -22,23 +23,26 @@ struct GrowableArray {
   GrowableArray& operator=(const GrowableArray&) = delete;
   ~GrowableArray() { release(); }
 
-  void append(const T& element) {
-    if (count == capacity) moveTo(capacity + growBy);
+  // False when the array was full and could not grow.
+  [[nodiscard]] bool append(const T& element) {
+    if (count == capacity && !moveTo(static_cast<int64_t>(capacity) + growBy)) return false;
     data[count] = element;
     ++count;
+    return true;
   }
 
-  // Capacity n exactly; never below the elements in use.
-  void reserve(int32_t n) {
-    if (n == capacity || n < count) return;
-    moveTo(n);
+  // Capacity n exactly; never below the elements in use. False when the
+  // storage could not be had.
+  [[nodiscard]] bool reserve(int32_t n) {
+    if (n == capacity || n < count) return true;
+    return moveTo(n);
   }
 
   T& operator[](int32_t i) { return data[i]; }
   const T& operator[](int32_t i) const { return data[i]; }
 
   void release() {
-    delete[] reinterpret_cast<unsigned char*>(data);
+    releaseStorage(data);
     data = nullptr;
     capacity = 0;
     count = 0;
@@ -46,13 +50,16 @@ struct GrowableArray {
 
  private:
   // New slots are zero-filled, so nothing past count is ever indeterminate.
-  void moveTo(int32_t newCapacity) {
+  bool moveTo(int64_t newCapacity) {
+    if (newCapacity > INT32_MAX) return false;  // past what a count can index
     const size_t bytes = sizeof(T) * static_cast<size_t>(newCapacity);
-    auto* storage = static_cast<T*>(allocateOrExit(bytes));
+    auto* storage = static_cast<T*>(tryAllocate(bytes));
+    if (storage == nullptr) return false;
     std::memset(static_cast<void*>(storage), 0, bytes);
     if (count > 0) std::memcpy(static_cast<void*>(storage), data, sizeof(T) * count);
-    delete[] reinterpret_cast<unsigned char*>(data);
+    releaseStorage(data);
     data = storage;
-    capacity = newCapacity;
+    capacity = static_cast<int32_t>(newCapacity);
+    return true;
   }
 };

@@ -5,10 +5,10 @@
 #include <cstring>
 #include <type_traits>
 
-#include "app/out_of_memory.h"
+#include "base/allocation.h"
 
 // A fixed-size heap array of plain values, zero-filled. Storage that cannot
-// be had ends the run (out of memory).
+// be had leaves it empty and not ok(); the owner reports that.
 template <typename T>
 struct Buffer {
   static_assert(std::is_trivially_copyable_v<T>, "plain values only");
@@ -16,18 +16,20 @@ struct Buffer {
   T* data = nullptr;
   size_t size = 0;
 
-  explicit Buffer(size_t n) : data(static_cast<T*>(allocateOrExit(bytesFor(n)))), size(n) {
+  explicit Buffer(size_t n) {
+    // A count whose byte size does not fit a size_t could never be stored.
+    if (n > SIZE_MAX / sizeof(T)) return;
+    data = static_cast<T*>(tryAllocate(n * sizeof(T)));
+    if (data == nullptr) return;
     std::memset(static_cast<void*>(data), 0, n * sizeof(T));
+    size = n;
   }
   Buffer(const Buffer&) = delete;
   Buffer& operator=(const Buffer&) = delete;
-  ~Buffer() { delete[] reinterpret_cast<unsigned char*>(data); }
+  ~Buffer() { releaseStorage(data); }
 
-  // A count whose byte size does not fit a size_t could never be stored.
-  static size_t bytesFor(size_t n) {
-    if (n > SIZE_MAX / sizeof(T)) exitOutOfMemory();
-    return n * sizeof(T);
-  }
+  // False when the storage could not be had.
+  bool ok() const { return data != nullptr; }
 
   T& operator[](size_t i) { return data[i]; }
   const T& operator[](size_t i) const { return data[i]; }

@@ -2,33 +2,24 @@
 
 #include <cstdint>
 
-#include "app/growable_array.h"
-#include "app/river_point.h"
+#include "base/growable_array.h"
+#include "base/random.h"
+#include "grid/tile.h"
+#include "world/river_point.h"
 
 // Reports the overall completed share of generation and the current stage.
-using ProgressCallback = void (*)(float fraction, const char* stage);
+using ProgressCallback = void (*)(float fraction, const char* stage, void* user);
 // Called at the start of every climate turn; the result is not read.
 using TurnCallback = int (*)(int turn, void* user);
 
-// Program-wide values, fixed before the command line is read. They are
-// derived in this order: pi as float, 1/pi from that float, then the depths.
-constexpr float kPi = static_cast<float>(3.14159265358979323846);
-constexpr float kInvPi = static_cast<float>(1.0 / static_cast<double>(kPi));
-constexpr float kDepthUnit = static_cast<float>(1.0 / 10000.0);
+// Where the river thresholds start before the river stage sets them.
 constexpr float kRiverFlowThresholdStart = static_cast<float>(30.0 * kDepthUnit);
 constexpr float kMajorRiverFlowThresholdStart = static_cast<float>(100.0 * kDepthUnit);
-constexpr float kSeaDepth = static_cast<float>(60.0 * kDepthUnit);
-
-// Written by the river stage, read by the renderer.
-extern float riverFlowThreshold;
-extern float majorRiverFlowThreshold;
-
-// Puts both river thresholds back to their starting values (a new run in the
-// same process, such as a test, must not see the last run's rivers).
-void resetRiverThresholds();
 
 // Settings in, statistics out: the one record that travels from the command
-// line through generation and back to the closing statistics line.
+// line through generation and back to the closing statistics line. Each run
+// has its own, with its own random sequence and river thresholds, so planets
+// made at the same time in one process never see each other.
 struct PlanetParams {
   float cornerElevationMean = 0.5f;
   float cornerElevationRange = 0.2f;
@@ -47,6 +38,15 @@ struct PlanetParams {
   float temperatureMin = 0;
   float temperatureMax = 0;
   float tileElevationDiff = 0;
+  // Written by the river stage, read by the renderer.
+  float riverFlowThreshold = kRiverFlowThresholdStart;
+  float majorRiverFlowThreshold = kMajorRiverFlowThresholdStart;
+  // Worker threads for the passes that share out their points (1 to
+  // kMaxWorkers); the output never depends on it.
+  int workers = 1;
+  Random random;
+  ProgressCallback progress = nullptr;
+  void* progressUser = nullptr;
   TurnCallback turnCallback = nullptr;
   void* turnCallbackUser = nullptr;
   GrowableArray<int32_t> tilesByElevation;
@@ -55,4 +55,8 @@ struct PlanetParams {
   PlanetParams() = default;
   PlanetParams(const PlanetParams&) = delete;
   PlanetParams& operator=(const PlanetParams&) = delete;
+
+  void report(float fraction, const char* stage) const {
+    if (progress != nullptr) progress(fraction, stage, progressUser);
+  }
 };

@@ -1,3 +1,5 @@
+#include "generation/generate.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -6,16 +8,17 @@
 #include <utility>
 #include <vector>
 
-#include "app/random.h"
+#include "base/parallel.h"
+#include "base/random.h"
 #include "grid/planet.h"
-#include "terrain/stages.h"
 #include "terrain/test_planet.h"
+#include "world/stages.h"
 
 namespace {
 
 std::vector<std::pair<float, const char*>> reports;
 
-void recordReport(float fraction, const char* stage) {
+void recordReport(float fraction, const char* stage, void*) {
   reports.emplace_back(fraction, stage);
 }
 
@@ -25,14 +28,16 @@ struct GeneratedPlanet {
   bool result = false;
 };
 
-GeneratedPlanet generate(int width, uint32_t seed, int turns, ProgressCallback callback) {
+GeneratedPlanet generate(int width, uint32_t seed, int turns, ProgressCallback callback,
+                         int workers = 1) {
   GeneratedPlanet run;
   run.planet = makePlanet(width);
   run.params->turns = turns;
-  resetRiverThresholds();
+  run.params->workers = workers;
+  run.params->progress = callback;
   reports.clear();
-  seedRandom(seed);
-  run.result = run.planet->generate(run.params.get(), callback);
+  run.params->random.seed(seed);
+  run.result = generatePlanet(*run.planet, *run.params) == GenerateStatus::kDone;
   return run;
 }
 
@@ -58,7 +63,7 @@ void expectSameResults(const PlanetParams& a, const PlanetParams& b) {
 TEST(Generate, ReportsEveryStageInOrder) {
   const GeneratedPlanet run = generate(16, 19800518u, 3, recordReport);
   EXPECT_TRUE(run.result);
-  EXPECT_EQ(run.planet->progress, &recordReport);
+  EXPECT_EQ(run.params->progress, &recordReport);
   const struct {
     float fraction;
     const char* text;
@@ -101,16 +106,34 @@ TEST(Generate, SameSeedSamePlanetWithOrWithoutProgress) {
   EXPECT_FALSE(sameTiles(*quiet.planet, *other.planet));
 }
 
+// The passes share their points out between the workers, and the slices of
+// the sea-level counts and the tile sort follow the worker count: none of it
+// may show in the planet.
+TEST(Generate, SamePlanetForAnyNumberOfWorkers) {
+  const GeneratedPlanet one = generate(48, 11u, 2, nullptr, 1);
+  for (const int workers : {2, 3, 7, kMaxWorkers}) {
+    SCOPED_TRACE(workers);
+    const GeneratedPlanet many = generate(48, 11u, 2, nullptr, workers);
+    EXPECT_TRUE(sameTiles(*one.planet, *many.planet));
+    expectSameResults(*one.params, *many.params);
+    ASSERT_EQ(one.params->tilesByElevation.count, many.params->tilesByElevation.count);
+    EXPECT_EQ(std::memcmp(one.params->tilesByElevation.data, many.params->tilesByElevation.data,
+                          sizeof(int32_t) * one.params->tilesByElevation.count),
+              0);
+  }
+}
+
 // Only the three fractal passes draw, 10 (side - 1)^2 + 26 numbers each.
 TEST(Generate, DrawsOnlyInTheFractalPasses) {
   const uint32_t seed = 4242u;
   const GeneratedPlanet run = generate(16, seed, 2, nullptr);
   const int edge = run.planet->side - 1;
   const int draws = 3 * (10 * edge * edge + 26);
-  const int next = nextRandom();
-  seedRandom(seed);
-  for (int i = 0; i < draws; ++i) nextRandom();
-  EXPECT_EQ(nextRandom(), next);
+  const int next = run.params->random.next();
+  Random fresh;
+  fresh.seed(seed);
+  for (int i = 0; i < draws; ++i) fresh.next();
+  EXPECT_EQ(fresh.next(), next);
 }
 
 }  // namespace

@@ -1,11 +1,9 @@
-#include "app/parallel.h"
+#include "base/parallel.h"
 
 #include <pthread.h>
 #include <sched.h>
 
 namespace {
-constexpr int kMaxWorkers = 16;
-
 struct Range {
   int64_t begin;
   int64_t end;
@@ -20,19 +18,22 @@ void* runRange(void* argument) {
 }
 }  // namespace
 
-int workerCount() {
-  static const int count = [] {
-    cpu_set_t set;
-    if (sched_getaffinity(0, sizeof set, &set) != 0) return 1;
-    const int n = CPU_COUNT(&set);
-    return n < 1 ? 1 : (n > kMaxWorkers ? kMaxWorkers : n);
-  }();
-  return count;
+int availableProcessors() {
+  cpu_set_t set;
+  if (sched_getaffinity(0, sizeof set, &set) != 0) return 1;
+  const int n = CPU_COUNT(&set);
+  return n < 1 ? 1 : (n > kMaxWorkers ? kMaxWorkers : n);
 }
 
-void parallelRanges(int64_t count, void (*work)(int64_t, int64_t, void*), void* user) {
+int usableWorkers(int requested) {
+  if (requested <= 0) return availableProcessors();
+  return requested > kMaxWorkers ? kMaxWorkers : requested;
+}
+
+void parallelRanges(int requested, int64_t count, void (*work)(int64_t, int64_t, void*),
+                    void* user) {
   if (count <= 0) return;
-  int workers = workerCount();
+  int workers = requested < 1 ? 1 : (requested > kMaxWorkers ? kMaxWorkers : requested);
   if (workers > count) workers = static_cast<int>(count);
   Range ranges[kMaxWorkers];
   pthread_t threads[kMaxWorkers];

@@ -1,7 +1,8 @@
+#include "image/line_drawing.h"
+
 #include <cstdlib>
 
-#include "image/rgb_image.h"
-#include "render/river_overlay.h"
+#include "base/numeric.h"
 
 namespace {
 
@@ -41,8 +42,10 @@ bool contains(const RgbImage& image, int x, int y) {
 
 }  // namespace
 
-void RgbImage::drawWrappedLine(int x0, int y0, int x1, int y1, Rgb startColor, Rgb endColor,
-                               float startOpacity, float endOpacity, const RgbImage* mask) {
+void drawWrappedLine(RgbImage& image, int x0, int y0, int x1, int y1, Rgb startColor, Rgb endColor,
+                     float startOpacity, float endOpacity, const RgbImage* mask) {
+  const int width = image.width;
+  const int height = image.height;
   // No pixel to draw, and a zero half-size would split forever.
   if (width <= 0 || height <= 0) return;
   const int hw = width / 2;
@@ -52,38 +55,38 @@ void RgbImage::drawWrappedLine(int x0, int y0, int x1, int y1, Rgb startColor, R
   for (;;) {
     if (std::abs(x0 - x1) > hw) {
       if (x0 > x1) {
-        drawWrappedLine(x0, y0, x1 + width, y1, startColor, endColor, startOpacity, endOpacity,
-                        mask);
+        drawWrappedLine(image, x0, y0, x1 + width, y1, startColor, endColor, startOpacity,
+                        endOpacity, mask);
         x0 = x0 - width;
       } else {
-        drawWrappedLine(x0, y0, x1 - width, y1, startColor, endColor, startOpacity, endOpacity,
-                        mask);
+        drawWrappedLine(image, x0, y0, x1 - width, y1, startColor, endColor, startOpacity,
+                        endOpacity, mask);
         x0 = x0 + width;
       }
     } else if (std::abs(y0 - y1) > hh) {
       if (y0 > y1) {
-        drawWrappedLine(x0, y0, x1, y1 + height, startColor, endColor, startOpacity, endOpacity,
-                        mask);
+        drawWrappedLine(image, x0, y0, x1, y1 + height, startColor, endColor, startOpacity,
+                        endOpacity, mask);
         y0 = y0 - height;
       } else {
-        drawWrappedLine(x0, y0, x1, y1 - height, startColor, endColor, startOpacity, endOpacity,
-                        mask);
+        drawWrappedLine(image, x0, y0, x1, y1 - height, startColor, endColor, startOpacity,
+                        endOpacity, mask);
         y0 = y0 + height;
       }
     } else {
       break;
     }
   }
-  drawBlendedLine(x0, y0, x1, y1, startColor, endColor, startOpacity, endOpacity, mask);
+  drawBlendedLine(image, x0, y0, x1, y1, startColor, endColor, startOpacity, endOpacity, mask);
 }
 
-void RgbImage::drawBlendedLine(int x0, int y0, int x1, int y1, Rgb startColor, Rgb endColor,
-                               float startOpacity, float endOpacity, const RgbImage* mask) {
+void drawBlendedLine(RgbImage& image, int x0, int y0, int x1, int y1, Rgb startColor, Rgb endColor,
+                     float startOpacity, float endOpacity, const RgbImage* mask) {
   const double a0 = startOpacity;
   const double a1 = endOpacity;
   if (x0 == x1 && y0 == y1) {
-    if (!contains(*this, x0, y0)) return;
-    Rgb& pixel = at(x0, y0);
+    if (!contains(image, x0, y0)) return;
+    Rgb& pixel = image.at(x0, y0);
     pixel = blend(pixel, blend(startColor, endColor, 0.5), (a0 + a1) / 2);
     return;
   }
@@ -106,11 +109,11 @@ void RgbImage::drawBlendedLine(int x0, int y0, int x1, int y1, Rgb startColor, R
     const int minor = minorStart + static_cast<int>(roundHalfAway(minorDelta * td));
     const int x = yMajor ? minor : major;
     const int y = yMajor ? major : minor;
-    if (!contains(*this, x, y)) continue;
+    if (!contains(image, x, y)) continue;
 
     double o = a0 + (a1 - a0) * td;
     if (mask != nullptr) o = o * mask->at(x, y).red / 255;
-    Rgb& pixel = at(x, y);
+    Rgb& pixel = image.at(x, y);
     pixel = blend(pixel, ramp(startColor, endColor, td), o);
   }
 }

@@ -1,4 +1,4 @@
-#include "app/random.h"
+#include "base/random.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,10 @@
 namespace {
 
 std::vector<int> firstDraws(uint32_t seed, int n) {
-  seedRandom(seed);
+  Random random;
+  random.seed(seed);
   std::vector<int> out;
-  for (int i = 0; i < n; ++i) out.push_back(nextRandom());
+  for (int i = 0; i < n; ++i) out.push_back(random.next());
   return out;
 }
 
@@ -45,8 +46,9 @@ TEST(Random, ResultIsBits16To30OfTheState) {
       {0x80000000u, 0}, {0x80050000u, 5}, {0xFFFFFFFFu, 32767}, {0x40000000u, 16384},
   };
   for (const auto& c : cases) {
-    seedRandom(seedReaching(c.state));
-    EXPECT_EQ(nextRandom(), c.result) << std::hex << c.state;
+    Random random;
+    random.seed(seedReaching(c.state));
+    EXPECT_EQ(random.next(), c.result) << std::hex << c.state;
   }
 }
 
@@ -62,8 +64,9 @@ TEST(Random, FractionSpansZeroToOneInclusive) {
                {16386, 1.0 / 16384},
                {32767, 16382.0 / 16384}};
   for (const auto& c : cases) {
-    seedRandom(seedReaching(static_cast<uint32_t>(c.draw) << 16));
-    EXPECT_EQ(randomFraction(), c.fraction) << c.draw;
+    Random random;
+    random.seed(seedReaching(static_cast<uint32_t>(c.draw) << 16));
+    EXPECT_EQ(random.fraction(), c.fraction) << c.draw;
   }
 }
 

@@ -1,9 +1,8 @@
+#include "image/line_drawing.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "image/rgb_image.h"
-#include "render/colors.h"
 
 namespace {
 
@@ -23,24 +22,24 @@ std::string painted(const RgbImage& image) {
 }
 
 void drawOpaque(RgbImage& image, int x0, int y0, int x1, int y1) {
-  image.drawWrappedLine(x0, y0, x1, y1, kWhite, kWhite, 1, 1, nullptr);
+  drawWrappedLine(image, x0, y0, x1, y1, kWhite, kWhite, 1, 1, nullptr);
 }
 
 }  // namespace
 
 TEST(RiverLines, MinorAxisRoundsHalfAwayFromZero) {
   RgbImage forward(5, 3);
-  forward.drawBlendedLine(0, 0, 4, 2, kWhite, kWhite, 1, 1, nullptr);
+  drawBlendedLine(forward, 0, 0, 4, 2, kWhite, kWhite, 1, 1, nullptr);
   EXPECT_EQ(painted(forward), "0,0 1,1 2,1 3,2 4,2 ");
   RgbImage backward(5, 3);
-  backward.drawBlendedLine(4, 2, 0, 0, kWhite, kWhite, 1, 1, nullptr);
+  drawBlendedLine(backward, 4, 2, 0, 0, kWhite, kWhite, 1, 1, nullptr);
   EXPECT_EQ(painted(backward), "0,0 1,0 2,1 3,1 4,2 ");
 }
 
 TEST(RiverLines, OpacityAndColourRunFromStartToEnd) {
   RgbImage image(5, 2);
-  image.drawBlendedLine(0, 0, 4, 0, rgbBytes(255, 0, 0), rgbBytes(255, 0, 0), 0, 1, nullptr);
-  image.drawBlendedLine(0, 1, 4, 1, rgbBytes(0, 0, 0), rgbBytes(200, 0, 0), 1, 1, nullptr);
+  drawBlendedLine(image, 0, 0, 4, 0, rgbBytes(255, 0, 0), rgbBytes(255, 0, 0), 0, 1, nullptr);
+  drawBlendedLine(image, 0, 1, 4, 1, rgbBytes(0, 0, 0), rgbBytes(200, 0, 0), 1, 1, nullptr);
   const int opacityRamp[] = {0, 63, 127, 191, 255};
   const int colourRamp[] = {0, 50, 100, 150, 200};
   for (int x = 0; x < 5; ++x) {
@@ -55,14 +54,14 @@ TEST(RiverLines, MaskScalesOpacityExceptForASinglePoint) {
   mask.at(2, 0) = kBlack;
   const Rgb river = rgbBytes(51, 51, 204);
   RgbImage line(4, 1);
-  line.drawBlendedLine(0, 0, 3, 0, river, river, 1, 1, &mask);
+  drawBlendedLine(line, 0, 0, 3, 0, river, river, 1, 1, &mask);
   EXPECT_EQ(text(line.at(0, 0)), "10,10,40");
   EXPECT_EQ(text(line.at(3, 0)), "10,10,40");
   EXPECT_EQ(line.at(2, 0), kBlack);
 
   // A single point blends the two colours and opacities halfway.
   RgbImage point(4, 1);
-  point.drawBlendedLine(2, 0, 2, 0, rgbBytes(100, 0, 0), rgbBytes(200, 0, 0), 0.2f, 0.6f, &mask);
+  drawBlendedLine(point, 2, 0, 2, 0, rgbBytes(100, 0, 0), rgbBytes(200, 0, 0), 0.2f, 0.6f, &mask);
   EXPECT_EQ(painted(point), "2,0 ");
   EXPECT_EQ(text(point.at(2, 0)), "60,0,0");
 }
@@ -89,8 +88,8 @@ TEST(RiverLines, PoleCrossingSplitsVertically) {
 
 TEST(RiverLines, PointsOutsideTheImageAreSkipped) {
   RgbImage image(8, 3);
-  image.drawBlendedLine(-2, 1, 9, 1, kWhite, kWhite, 1, 1, nullptr);
-  image.drawBlendedLine(1, -3, 1, 6, kWhite, kWhite, 1, 1, nullptr);
-  image.drawBlendedLine(20, 20, 20, 20, kWhite, kWhite, 1, 1, nullptr);
+  drawBlendedLine(image, -2, 1, 9, 1, kWhite, kWhite, 1, 1, nullptr);
+  drawBlendedLine(image, 1, -3, 1, 6, kWhite, kWhite, 1, 1, nullptr);
+  drawBlendedLine(image, 20, 20, 20, 20, kWhite, kWhite, 1, 1, nullptr);
   EXPECT_EQ(painted(image), "1,0 0,1 1,1 2,1 3,1 4,1 5,1 6,1 7,1 1,2 ");
 }

@@ -1,9 +1,0 @@
-#include "app/params.h"
-
-float riverFlowThreshold = kRiverFlowThresholdStart;
-float majorRiverFlowThreshold = kMajorRiverFlowThresholdStart;
-
-void resetRiverThresholds() {
-  riverFlowThreshold = kRiverFlowThresholdStart;
-  majorRiverFlowThreshold = kMajorRiverFlowThresholdStart;
-}

@@ -1,0 +1,11 @@
+#include "base/allocation.h"
+
+#include <new>
+
+void* tryAllocate(size_t bytes) {
+  return new (std::nothrow) unsigned char[bytes == 0 ? 1 : bytes];
+}
+
+void releaseStorage(void* storage) {
+  delete[] static_cast<unsigned char*>(storage);
+}

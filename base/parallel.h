@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+
+// The most workers any pass uses; every per-worker array is this long.
+constexpr int kMaxWorkers = 16;
+
+// The processors this process may run on, from 1 to kMaxWorkers.
+int availableProcessors();
+
+// A requested worker count made usable: 0 or less means every available
+// processor; the result lies in 1..kMaxWorkers.
+int usableWorkers(int requested);
+
+// Runs work(begin, end, user) over [0, count) split into one contiguous
+// range per worker (workers is clamped to 1..kMaxWorkers), on POSIX threads;
+// the calling thread takes the first range. A thread that cannot be started
+// leaves its range to the caller, so the work is always done. Every range
+// must be independent of the others.
+void parallelRanges(int workers, int64_t count,
+                    void (*work)(int64_t begin, int64_t end, void* user), void* user);
+
+// The same with a callable, for lambdas with captures.
+template <typename Work>
+void parallelFor(int workers, int64_t count, Work& work) {
+  parallelRanges(
+      workers, count,
+      [](int64_t begin, int64_t end, void* user) { (*static_cast<Work*>(user))(begin, end); },
+      &work);
+}

@@ -1,0 +1,25 @@
+# What `cmake --install` puts in a prefix: the program, the library and its
+# public headers, a CMake package (find_package(Geoweave CONFIG) gives
+# Geoweave::geoweave), a pkg-config file and the man pages.
+include(CMakePackageConfigHelpers)
+
+install(TARGETS GeoweaveTest RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS geoweave EXPORT GeoweaveTargets ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+install(FILES ${GEOWEAVE_PUBLIC_HEADERS} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/geoweave)
+
+set(GEOWEAVE_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Geoweave)
+install(EXPORT GeoweaveTargets NAMESPACE Geoweave:: DESTINATION ${GEOWEAVE_CMAKE_DIR})
+configure_package_config_file(cmake/GeoweaveConfig.cmake.in
+                              ${CMAKE_CURRENT_BINARY_DIR}/GeoweaveConfig.cmake
+                              INSTALL_DESTINATION ${GEOWEAVE_CMAKE_DIR})
+write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/GeoweaveConfigVersion.cmake
+                                 COMPATIBILITY SameMinorVersion)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/GeoweaveConfig.cmake
+              ${CMAKE_CURRENT_BINARY_DIR}/GeoweaveConfigVersion.cmake
+        DESTINATION ${GEOWEAVE_CMAKE_DIR})
+
+configure_file(cmake/geoweave.pc.in ${CMAKE_CURRENT_BINARY_DIR}/geoweave.pc @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/geoweave.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+
+install(FILES man/GeoweaveTest.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "grid/planet.h"
+#include "world/params.h"
+
+// How a generation ended.
+enum class GenerateStatus {
+  kDone,
+  // A fractal pass failed partway (the planet is incomplete).
+  kFailed,
+  // Storage for the tile order, the river list or a pass's scratch space could
+  // not be had; the planet is incomplete and nothing more was reported.
+  kOutOfMemory,
+};
+
+// Builds the whole planet on an allocated grid: neighbours and move fractions,
+// roughness, elevation, sea level, temperatures, the climate turns and the
+// rivers, reporting progress and calling the turn callback through params.
+// The random sequence is params.random as the caller seeded it.
+GenerateStatus generatePlanet(Planet& planet, PlanetParams& params);
+
+// One step of the driver: the work before fractal pass `phase` (0 to 2), or
+// for phase 3 the climate phase. kDone with more == false when the driver
+// stops after it.
+GenerateStatus runPhase(Planet& planet, PlanetParams& params, int phase, bool& more);

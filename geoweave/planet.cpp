@@ -1,0 +1,278 @@
+#include "geoweave/planet.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "base/numeric.h"
+#include "base/parallel.h"
+#include "generation/generate.h"
+#include "grid/planet.h"
+#include "render/interpolate_tile.h"
+#include "render/pixel_map.h"
+#include "render/projection.h"
+#include "render/render_snapshot.h"
+#include "world/params.h"
+
+namespace geoweave {
+
+struct Planet::State {
+  Settings settings;
+  ::Planet grid;
+  PlanetParams params;
+  // True once the grid holds a planet that may be sampled: from the first
+  // turn callback on.
+  bool ready = false;
+  const Planet* owner = nullptr;
+  Callbacks callbacks;
+  // Pixel positions and images of the last map size rendered, kept because
+  // finding every pixel on the grid costs more than colouring it.
+  std::unique_ptr<SnapshotCanvas> canvas;
+};
+
+namespace {
+bool fail(std::string* error, const std::string& message) {
+  if (error != nullptr) *error = message;
+  return false;
+}
+
+float fieldOf(const Tile& t, Field field) {
+  const double ground = static_cast<double>(t.elevation) + static_cast<double>(t.sediment);
+  switch (field) {
+    case Field::kElevation:
+      return t.elevation;
+    case Field::kGround:
+      return static_cast<float>(ground);
+    case Field::kSurface:
+      return t.surfaceHeight();
+    case Field::kWaterDepth:
+      return t.waterDepth;
+    case Field::kTemperature:
+      return t.temperature;
+    case Field::kRain:
+      return t.rain;
+    case Field::kHumidity:
+      return t.humidity;
+    case Field::kSediment:
+      return t.sediment;
+    case Field::kWaterFlow:
+      return t.waterFlow;
+  }
+  return 0;
+}
+
+// Map fractions of a place: v from 0 at the south pole to 1 at the north
+// pole, u the longitude as a share of a turn eastward from 0 degrees.
+TilePoint locatePlace(const ::Planet& grid, double latitude, double longitude) {
+  const double turns = longitude / 360.0;
+  const float u = static_cast<float>(turns - std::floor(turns));
+  const float v = static_cast<float>(clamp01(latitude / 180.0 + 0.5));
+  return locateTilePoint(grid, v, u);
+}
+
+void progressAdapter(float fraction, const char* stage, void* user) {
+  const auto* state = static_cast<const Planet::State*>(user);
+  state->callbacks.progress(fraction, stage, state->callbacks.progressUser);
+}
+}  // namespace
+
+Planet::Planet() = default;
+Planet::~Planet() = default;
+Planet::Planet(Planet&&) noexcept = default;
+Planet& Planet::operator=(Planet&&) noexcept = default;
+
+Status Planet::generate(const Settings& settings, const Callbacks& callbacks, std::string* error) {
+  if (!validate(settings, error)) return Status::kInvalidSettings;
+  state_ = std::make_unique<State>();
+  State& s = *state_;
+  s.settings = settings;
+  s.owner = this;
+  s.callbacks = callbacks;
+  PlanetParams& p = s.params;
+  p.workers = usableWorkers(settings.workers);
+  p.cornerElevationRange = settings.cornerRange;
+  p.seaFraction = static_cast<float>(1.0 - settings.landPercent / 100.0);
+  p.riverFraction = static_cast<float>(settings.riverPercent / 100.0);
+  p.turns = settings.turns;
+  p.shareCap = settings.shareCap;
+  p.random.seed(static_cast<uint32_t>(settings.seed));
+  if (callbacks.progress != nullptr) {
+    p.progress = progressAdapter;
+    p.progressUser = &s;
+  }
+  if (callbacks.turn != nullptr) {
+    p.turnCallback = [](int turn, void* user) {
+      auto* state = static_cast<State*>(user);
+      state->ready = true;
+      state->callbacks.turn(*state->owner, turn, state->callbacks.turnUser);
+      return 0;
+    };
+    p.turnCallbackUser = &s;
+  }
+
+  s.grid.buildIcosahedron();
+  if (!s.grid.allocate(settings.width, settings.zoom, p.workers)) {
+    const int64_t level = ::Planet::levelFor(settings.width, settings.zoom);
+    char message[256];
+    std::snprintf(message, sizeof message,
+                  "the grid for width %d and zoom %g needs %s tiles, which cannot be allocated",
+                  settings.width, static_cast<double>(settings.zoom),
+                  ::Planet::tileRecordsText(level).c_str());
+    fail(error, message);
+    state_.reset();
+    return Status::kGridTooLarge;
+  }
+  const GenerateStatus status = generatePlanet(s.grid, p);
+  if (status != GenerateStatus::kDone) {
+    fail(error, status == GenerateStatus::kOutOfMemory ? "out of memory"
+                                                       : "the fractal terrain could not be made");
+    state_.reset();
+    return Status::kOutOfMemory;
+  }
+  s.ready = true;
+  return Status::kOk;
+}
+
+bool Planet::generated() const {
+  return state_ != nullptr && state_->ready;
+}
+
+const Settings& Planet::settings() const {
+  static const Settings kDefaults;
+  return state_ != nullptr ? state_->settings : kDefaults;
+}
+
+int Planet::gridLevel() const {
+  return state_ != nullptr ? state_->grid.level : 0;
+}
+
+int64_t Planet::recordCount() const {
+  return state_ != nullptr ? ::Planet::tileRecordsFor(state_->grid.level) : 0;
+}
+
+Statistics Planet::statistics() const {
+  Statistics out;
+  if (state_ == nullptr) return out;
+  const PlanetParams& p = state_->params;
+  out.elevationMin = p.elevationMin;
+  out.elevationMax = p.elevationMax;
+  out.seaLevel = p.seaLevel;
+  out.waterFlowing = p.waterFlowing;
+  out.rainfall = p.rainfall;
+  out.temperatureMin = p.temperatureMin;
+  out.temperatureMax = p.temperatureMax;
+  out.tileElevationDiff = p.tileElevationDiff;
+  return out;
+}
+
+Rivers Planet::rivers() const {
+  Rivers out;
+  if (state_ == nullptr) return out;
+  const PlanetParams& p = state_->params;
+  out.threshold = p.riverFlowThreshold;
+  out.majorThreshold = p.majorRiverFlowThreshold;
+  out.segments.reserve(static_cast<size_t>(p.riverPoints.count / 2));
+  for (int32_t i = 0; i + 1 < p.riverPoints.count; i += 2) {
+    const RiverPoint& a = p.riverPoints[i];
+    const RiverPoint& b = p.riverPoints[i + 1];
+    out.segments.push_back(RiverSegment{RiverEnd{a.longitude, a.latitude, a.flow},
+                                        RiverEnd{b.longitude, b.latitude, b.flow}});
+  }
+  return out;
+}
+
+float Planet::sample(Field field, double latitude, double longitude) const {
+  if (!generated() || !std::isfinite(latitude) || !std::isfinite(longitude)) return 0;
+  const TilePoint p = locatePlace(state_->grid, latitude, longitude);
+  return fieldOf(interpolateTile(state_->grid, p), field);
+}
+
+Status Planet::sampleMaps(const std::vector<Field>& fields, int width, int height, MapLayout layout,
+                          std::vector<std::vector<float>>* out, std::string* error) const {
+  if (!generated()) {
+    fail(error, "no planet has been generated");
+    return Status::kUnusable;
+  }
+  if (width < 1 || height < 1) {
+    fail(error, "a map needs at least one row and one column");
+    return Status::kUnusable;
+  }
+  const size_t pixels = static_cast<size_t>(width) * static_cast<size_t>(height);
+  out->assign(fields.size(), std::vector<float>());
+  for (std::vector<float>& map : *out) map.resize(pixels);
+  const ::Planet& grid = state_->grid;
+  auto sampleRows = [&](int64_t firstRow, int64_t endRow) {
+    for (int y = static_cast<int>(firstRow); y < endRow; ++y) {
+      for (int x = 0; x < width; ++x) {
+        TilePoint p;
+        if (layout == MapLayout::kFrame) {
+          // The rendered maps' rows run from the south pole up.
+          p = locateTilePoint(grid, rowLatitude(height - 1 - y, height),
+                              static_cast<float>(static_cast<double>(x) / width));
+        } else {
+          p = locatePlace(grid, 90.0 - (y + 0.5) * 180.0 / height,
+                          -180.0 + (x + 0.5) * 360.0 / width);
+        }
+        const Tile t = interpolateTile(grid, p);
+        const size_t pixel = static_cast<size_t>(y) * width + x;
+        for (size_t f = 0; f < fields.size(); ++f) (*out)[f][pixel] = fieldOf(t, fields[f]);
+      }
+    }
+  };
+  parallelFor(state_->params.workers, height, sampleRows);
+  return Status::kOk;
+}
+
+namespace {
+// An image of the canvas's (bottom-up, blue-green-red) pixels, top row first.
+void copyImage(const RgbImage& from, Image* to) {
+  to->width = from.width;
+  to->height = from.height;
+  to->rgb.resize(static_cast<size_t>(from.width) * from.height * 3);
+  uint8_t* out = to->rgb.data();
+  for (int y = from.height - 1; y >= 0; --y) {
+    for (int x = 0; x < from.width; ++x) {
+      const Rgb& p = from.at(x, y);
+      *out++ = p.red;
+      *out++ = p.green;
+      *out++ = p.blue;
+    }
+  }
+}
+}  // namespace
+
+Status Planet::draw(int width, int height, std::string* error) const {
+  if (!generated()) {
+    fail(error, "no planet has been generated");
+    return Status::kUnusable;
+  }
+  if (width < 1 || height < 1) {
+    fail(error, "a map needs at least one row and one column");
+    return Status::kUnusable;
+  }
+  State& s = *state_;
+  if (s.canvas == nullptr || s.canvas->map.width != width || s.canvas->map.height != height) {
+    s.canvas.reset();
+    s.canvas = std::make_unique<SnapshotCanvas>(s.grid, width, height, s.params.workers);
+    if (!s.canvas->ok()) {
+      s.canvas.reset();
+      fail(error, "out of memory");
+      return Status::kOutOfMemory;
+    }
+  }
+  drawSnapshot(*s.canvas, s.settings.shadeScale, s.params, s.grid);
+  return Status::kOk;
+}
+
+Status Planet::renderGround(int width, int height, Image* out, std::string* error) const {
+  const Status status = draw(width, height, error);
+  if (status == Status::kOk) copyImage(state_->canvas->ground, out);
+  return status;
+}
+
+Status Planet::renderSheet(int width, int height, Image* out, std::string* error) const {
+  const Status status = draw(width, height, error);
+  if (status == Status::kOk) copyImage(state_->canvas->sheet, out);
+  return status;
+}
+
+}  // namespace geoweave

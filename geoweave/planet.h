@@ -1,0 +1,163 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "geoweave/image.h"
+#include "geoweave/settings.h"
+
+namespace geoweave {
+
+// How a call ended.
+enum class Status {
+  kOk,
+  // A setting lies outside its limits (the error text names it).
+  kInvalidSettings,
+  // The grid for this width and zoom has more tiles than can be indexed or
+  // allocated.
+  kGridTooLarge,
+  // Storage for the planet's tables or an image could not be had.
+  kOutOfMemory,
+  // The call needs a generated planet, or the map size is not usable.
+  kUnusable,
+};
+
+// The figures of GeoweaveTest's statistics line.
+struct Statistics {
+  float elevationMin = 0;
+  float elevationMax = 0;
+  float seaLevel = 0;
+  float waterFlowing = 0;  // the largest water flow of any tile
+  float rainfall = 0;      // the largest rain of any tile
+  float temperatureMin = 0;
+  float temperatureMax = 0;
+  float tileElevationDiff = 0;  // the largest step between adjacent tiles
+};
+
+// One end of a river segment: map fractions (longitude 0 at longitude 0°
+// growing eastward to 1 at 360°; latitude 0 at the south pole, 1 at the
+// north pole) and the water flow there.
+struct RiverEnd {
+  float longitude = 0;
+  float latitude = 0;
+  float flow = 0;
+};
+
+// A segment runs from a river tile to its lowest neighbour.
+struct RiverSegment {
+  RiverEnd from;
+  RiverEnd to;
+};
+
+// The rivers chosen after the last turn: flows above threshold carry a river,
+// flows at or above majorThreshold are drawn at full strength.
+struct Rivers {
+  float threshold = 0;
+  float majorThreshold = 0;
+  std::vector<RiverSegment> segments;
+};
+
+// The tile fields that can be sampled. Heights are in the planet's height
+// units (sea level lies between elevationMin and elevationMax), depths in
+// the same units, temperatures in degrees Celsius.
+enum class Field {
+  kElevation,   // bedrock height
+  kGround,      // elevation + sediment
+  kSurface,     // ground + standing water
+  kWaterDepth,  // standing water
+  kTemperature,
+  kRain,       // rain of the last turn
+  kHumidity,   // moisture the air holds
+  kSediment,   // loose ground on the bedrock
+  kWaterFlow,  // water passing through in the last turn
+};
+
+// Where the samples of a width x height map lie.
+enum class MapLayout {
+  // The layout of the rendered maps: column x at longitude fraction
+  // x / width (column 0 at longitude 0°, eastward), the top row at the north
+  // pole and the bottom row at the south pole (a single row on the equator).
+  kFrame,
+  // Geographic cells: the centre of column x at longitude
+  // -180 + (x + 0.5) * 360 / width degrees, the centre of row y at latitude
+  // 90 - (y + 0.5) * 180 / height degrees.
+  kGeographic,
+};
+
+class Planet;
+
+// Told the overall completed share of generation (0 to 1) and the stage.
+using ProgressFunction = void (*)(float fraction, const char* stage, void* user);
+// Called at the start of every climate turn (0 to turns - 1) with the planet
+// as it stands then; it may sample and render it.
+using TurnFunction = void (*)(const Planet& planet, int turn, void* user);
+
+struct Callbacks {
+  ProgressFunction progress = nullptr;
+  void* progressUser = nullptr;
+  TurnFunction turn = nullptr;
+  void* turnUser = nullptr;
+};
+
+// One generated world. Each Planet owns all its state, so several can be
+// generated at the same time on different threads; one Planet must not be
+// used from two threads at once.
+class Planet {
+ public:
+  Planet();
+  ~Planet();
+  Planet(Planet&&) noexcept;
+  Planet& operator=(Planet&&) noexcept;
+  Planet(const Planet&) = delete;
+  Planet& operator=(const Planet&) = delete;
+
+  // Generates the planet for these settings, replacing any earlier one:
+  // terrain, sea level, the climate turns and the rivers. kOk, or the reason
+  // it could not, with a one-line message in *error (when not null).
+  Status generate(const Settings& settings, const Callbacks& callbacks, std::string* error);
+
+  // Whether a planet has been generated (or is being, inside a callback).
+  bool generated() const;
+  // The settings of the last generate().
+  const Settings& settings() const;
+  // The grid level and the number of tile records the grid is counted as
+  // (12 x side^2, side = 2^level + 1).
+  int gridLevel() const;
+  int64_t recordCount() const;
+  // The figures of the statistics line (zero before generation).
+  Statistics statistics() const;
+  // The rivers (no segments before the river stage).
+  Rivers rivers() const;
+
+  // The field at a place, blended from the grid points around it exactly as
+  // the rendered maps blend them. Latitude in -90..90, longitude in degrees
+  // (any value; it wraps). 0 before generation.
+  float sample(Field field, double latitude, double longitude) const;
+
+  // Samples several fields over a width x height map in one pass (each point
+  // is located on the grid once): out receives one array of width x height
+  // values per field, rows top to bottom, in the order of fields.
+  Status sampleMaps(const std::vector<Field>& fields, int width, int height, MapLayout layout,
+                    std::vector<std::vector<float>>* out, std::string* error) const;
+
+  // The ground-cover map (relief shading, ice, vegetation and, once chosen,
+  // the rivers) of the planet as it stands, width x height in the kFrame
+  // layout. The same pixels as GeoweaveTest's ground-cover frames.
+  Status renderGround(int width, int height, Image* out, std::string* error) const;
+  // The six-panel sheet, 2 width x 3 height: temperature and humidity on
+  // top, elevation and rain in the middle, ground cover and sediment at the
+  // bottom. The same pixels as GeoweaveTest's sheet frames.
+  Status renderSheet(int width, int height, Image* out, std::string* error) const;
+
+  struct State;
+
+ private:
+  // Draws every panel of a width x height map into the kept canvas.
+  Status draw(int width, int height, std::string* error) const;
+
+  std::unique_ptr<State> state_;
+};
+
+}  // namespace geoweave

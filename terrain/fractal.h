@@ -1,0 +1,37 @@
+#pragma once
+
+#include "grid/planet.h"
+#include "grid/tile.h"
+#include "world/params.h"
+
+// The fractal passes of one run: phase 0 roughness, 1 elevation, 2
+// temperature. Each point is the mean of two others plus a random offset
+// scaled down level by level, drawn from the run's own random sequence.
+struct FractalRun {
+  Planet& planet;
+  PlanetParams& params;
+  // Test seam: told the target of every midpoint displacement, in order.
+  void (*midpointObserver)(const Planet& planet, const Tile* target, void* user) = nullptr;
+  void* observerUser = nullptr;
+};
+
+enum class PassResult { kDone, kRefused, kFailed };
+
+// One fractal pass: the vertex step, then the diamond schedule. A phase
+// outside 0 to 2 is refused before anything is drawn.
+PassResult fractalPass(const FractalRun& run, int phase, Tile vertexTiles[12]);
+
+// The twelve vertices' values for the phase, stored to every diamond corner
+// (vertexTiles receives the records); false for a phase outside 0 to 2,
+// after the records were read and before anything is drawn.
+bool setVertexValues(const FractalRun& run, int phase, Tile vertexTiles[], int count);
+
+// target = the mean of a and b plus a draw scaled by the smaller of scale and
+// the share cap; false for a phase outside 0 to 2.
+bool displaceMidpoint(const FractalRun& run, int phase, Tile* target, const Tile* a, const Tile* b,
+                      float scale);
+
+// Fills the square (x0, y0) .. (x0 + size, y0 + size) of a diamond
+// recursively; flags pick which of its four edges this square computes.
+bool subdivide(const FractalRun& run, int phase, int diamond, int flags, int x0, int y0, int size,
+               float scale);
