@@ -10,6 +10,7 @@
 #include "base/parallel.h"
 #include "generation/generate.h"
 #include "grid/planet.h"
+#include "image/atomic_file.h"
 #include "world/params.h"
 
 int main(int argc, char** argv) {
@@ -20,6 +21,8 @@ int main(int argc, char** argv) {
   if (parseOptions(argc, argv, settings, params, snapshot, stdout, start) != ParseOutcome::kRun) {
     return 1;
   }
+  // A frame cut short by a signal leaves no scratch file behind.
+  installTempFileCleanup();
   const int height = settings.width / 2;
   params.workers = workersFromEnvironment(std::getenv("GEOWEAVE_THREADS"));
   params.random.seed(static_cast<uint32_t>(settings.seed));

@@ -1,19 +1,15 @@
-#include <fcntl.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
-#include <string>
 
+#include "image/atomic_file.h"
 #include "image/rgb_image.h"
 
 namespace {
 
 constexpr size_t kHeaderBytes = 54;
-constexpr int kTempNameTries = 100;
 
 void putLe16(unsigned char* at, uint32_t value) {
   at[0] = static_cast<unsigned char>(value & 0xFF);
@@ -93,44 +89,6 @@ struct BmpSink {
   }
 };
 
-// The scratch name: the target's name plus a unique suffix, or, when that
-// would make the last path component too long, a short hidden name in the
-// same directory, so that any name the target may have can be written.
-std::string tempNameFor(const char* name, bool shortForm, unsigned long count) {
-  std::string temp;
-  if (shortForm) {
-    const char* slash = std::strrchr(name, '/');
-    if (slash != nullptr) temp.assign(name, static_cast<size_t>(slash - name) + 1);
-    temp += ".geoweave";
-  } else {
-    temp = name;
-  }
-  temp += '.';
-  temp += std::to_string(static_cast<long>(::getpid()));
-  temp += '.';
-  temp += std::to_string(count);
-  temp += ".tmp";
-  return temp;
-}
-
-// Opens a fresh file beside the target, never one that already exists, so a
-// failed write can remove it without touching anybody else's file.
-int createTempFile(const char* name, std::string& tempName) {
-  static std::atomic<unsigned long> counter{0};
-  bool shortForm = false;
-  for (int attempt = 0; attempt < kTempNameTries; ++attempt) {
-    tempName = tempNameFor(name, shortForm, counter.fetch_add(1));
-    const int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0) return fd;
-    if (errno == ENAMETOOLONG && !shortForm) {
-      shortForm = true;
-      continue;
-    }
-    if (errno != EEXIST) return -1;
-  }
-  return -1;
-}
-
 bool writeContents(const RgbImage& image, BmpSink& sink, size_t pad, uint32_t fileSize) {
   unsigned char header[kHeaderBytes];
   fillHeader(header, image.width, image.height, fileSize);
@@ -156,20 +114,17 @@ bool RgbImage::writeBmp(const char* name, int64_t failAfterBytes) const {
   const uint64_t fileSize = (rowBytes + pad) * static_cast<uint64_t>(height) + kHeaderBytes;
   if (fileSize > UINT32_MAX) return false;  // the format cannot state its size
 
-  std::string tempName;
-  const int fd = createTempFile(name, tempName);
-  if (fd < 0) return false;
+  AtomicFile file;
+  if (!file.open(name)) return false;
 
   BmpSink sink;
-  sink.fd = fd;
+  sink.fd = file.fd();
   sink.failAfter = failAfterBytes;
-  bool ok = writeContents(*this, sink, static_cast<size_t>(pad), static_cast<uint32_t>(fileSize));
   // Every write and the close are checked, so a full disk or a failing device
-  // is reported. The file is not forced to disk (fsync) before the rename: a
-  // frame per turn would pay for it many times over, and what it guards
-  // against is a machine crash, not a lost or partial frame in a run that ends.
-  ok = ::close(fd) == 0 && ok;
-  ok = ok && std::rename(tempName.c_str(), name) == 0;
-  if (!ok) ::unlink(tempName.c_str());
-  return ok;
+  // is reported; an unfinished file never reaches the name.
+  if (!writeContents(*this, sink, static_cast<size_t>(pad), static_cast<uint32_t>(fileSize))) {
+    file.abort();
+    return false;
+  }
+  return file.commit();
 }

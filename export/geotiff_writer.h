@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// What one band of values means, for the programs that read the file.
+struct GeoTiffBand {
+  std::string name;  // what the values are, e.g. "elevation"; empty leaves it unnamed
+  std::string unit;  // e.g. "m" or "degC"; empty leaves it unstated
+  // The value that marks cells without data, if there are any: readers then
+  // leave such cells out of statistics and colour scales.
+  std::optional<float> nodata;
+};
+
+// Writes a one-band 32-bit float GeoTIFF covering the whole globe in
+// longitude and latitude on WGS 84 (EPSG:4326): column 0 starts at 180 W,
+// row 0 at 90 N (north up), each cell an area of 360 / width by 180 / height
+// degrees. topDown holds width x height values, rows from the north down.
+// Compressed with DEFLATE and the floating-point predictor in 256 x 256
+// tiles; the name and unit go where GDAL reads a band's title and unit.
+// The file appears under path only once it is complete (see AtomicFile): on
+// failure false comes back, whatever stood at path is untouched, no scratch
+// file is left, and *error (when not null) names the file and the reason.
+bool writeGeoTiffFloat(const char* path, int width, int height, const float* topDown,
+                       const GeoTiffBand& band, std::string* error);

@@ -1,0 +1,163 @@
+#include "export/geotiff_writer.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class GeoTiffWriter : public testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/geoweave_tiff_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    dir = pattern;
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    fs::remove_all(dir, ignored);
+  }
+
+  std::string path(const std::string& leaf) const { return dir + "/" + leaf; }
+
+  std::vector<std::string> entries() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir)) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  std::string dir;
+};
+
+// Runs a shell command and returns its standard output; a command that is
+// missing or fails is a test failure, never a skip.
+std::string runCommand(const std::string& command) {
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) {
+    ADD_FAILURE() << "cannot run " << command;
+    return std::string();
+  }
+  std::string out;
+  char chunk[4096];
+  size_t got = 0;
+  while ((got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0) out.append(chunk, got);
+  const int status = pclose(pipe);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+      << command << " failed (is gdal-bin installed?), status " << status;
+  return out;
+}
+
+// Values unlike any neighbour's, so a cell read from the wrong row, column
+// or tile shows.
+float valueAt(int x, int y) {
+  return static_cast<float>(y * 1000 + x) + 0.1f;
+}
+
+TEST_F(GeoTiffWriter, GdalReadsGeoreferenceBandAndValues) {
+  // Two tiles across, the second only partly filled; one tile down.
+  const int width = 300;
+  const int height = 150;
+  std::vector<float> values(static_cast<size_t>(width) * height);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) values[static_cast<size_t>(y) * width + x] = valueAt(x, y);
+  }
+  GeoTiffBand band;
+  band.name = "land & sea <height>";
+  band.unit = "m";
+  band.nodata = -9999.0f;
+  const std::string name = path("elevation.tif");
+  std::string error;
+  ASSERT_TRUE(writeGeoTiffFloat(name.c_str(), width, height, values.data(), band, &error)) << error;
+  EXPECT_EQ(entries(), std::vector<std::string>{"elevation.tif"});
+
+  const std::string text = runCommand("gdalinfo -json '" + name + "'");
+  const nlohmann::json info = nlohmann::json::parse(text, nullptr, false);
+  ASSERT_FALSE(info.is_discarded()) << text;
+  EXPECT_EQ(info["driverShortName"], "GTiff");
+  EXPECT_EQ(info["size"], nlohmann::json::array({width, height}));
+  EXPECT_EQ(info["stac"]["proj:epsg"], 4326);
+  const std::string wkt = info["coordinateSystem"]["wkt"].get<std::string>();
+  EXPECT_NE(wkt.find("ID[\"EPSG\",4326]"), std::string::npos) << wkt;
+  const std::vector<double> transform = info["geoTransform"].get<std::vector<double>>();
+  ASSERT_EQ(transform.size(), 6u);
+  EXPECT_DOUBLE_EQ(transform[0], -180.0);
+  EXPECT_DOUBLE_EQ(transform[1], 360.0 / width);
+  EXPECT_DOUBLE_EQ(transform[2], 0.0);
+  EXPECT_DOUBLE_EQ(transform[3], 90.0);
+  EXPECT_DOUBLE_EQ(transform[4], 0.0);
+  EXPECT_DOUBLE_EQ(transform[5], -180.0 / height);
+  EXPECT_EQ(info["cornerCoordinates"]["upperLeft"], nlohmann::json::array({-180.0, 90.0}));
+  EXPECT_EQ(info["cornerCoordinates"]["lowerRight"], nlohmann::json::array({180.0, -90.0}));
+  EXPECT_EQ(info["metadata"][""]["AREA_OR_POINT"], "Area");
+  EXPECT_EQ(info["metadata"]["IMAGE_STRUCTURE"]["COMPRESSION"], "DEFLATE");
+  EXPECT_EQ(info["metadata"]["IMAGE_STRUCTURE"]["PREDICTOR"], "3");
+  ASSERT_EQ(info["bands"].size(), 1u);
+  const nlohmann::json& b = info["bands"][0];
+  EXPECT_EQ(b["type"], "Float32");
+  EXPECT_EQ(b["description"], band.name);
+  EXPECT_EQ(b["unit"], "m");
+  EXPECT_EQ(b["noDataValue"], -9999.0);
+  EXPECT_EQ(b["block"], nlohmann::json::array({256, 256}));
+
+  // Cell centres: the corners (north up, west first) and one cell in each
+  // tile away from the edges.
+  struct Cell {
+    int x, y;
+  };
+  const Cell cells[] = {{0, 0},    {width - 1, 0}, {0, height - 1}, {width - 1, height - 1},
+                        {257, 10}, {17, 100}};
+  std::ostringstream points;
+  points.precision(17);
+  for (const Cell c : cells) {
+    points << " '" << -180.0 + (c.x + 0.5) * 360.0 / width << ' '
+           << 90.0 - (c.y + 0.5) * 180.0 / height << "'";
+  }
+  std::istringstream read(runCommand("printf '%s\\n'" + points.str() +
+                                     " | gdallocationinfo -valonly -wgs84 '" + name + "'"));
+  for (const Cell c : cells) {
+    double got = 0;
+    ASSERT_TRUE(read >> got) << "no value for cell " << c.x << ", " << c.y;
+    EXPECT_EQ(static_cast<float>(got), valueAt(c.x, c.y)) << "cell " << c.x << ", " << c.y;
+  }
+}
+
+TEST_F(GeoTiffWriter, FailuresNameTheFileAndLeaveNothing) {
+  const float values[4] = {1, 2, 3, 4};
+  const GeoTiffBand band;
+  std::string error;
+
+  const std::string missing = path("nowhere/a.tif");
+  EXPECT_FALSE(writeGeoTiffFloat(missing.c_str(), 2, 2, values, band, &error));
+  EXPECT_NE(error.find(missing), std::string::npos) << error;
+  EXPECT_NE(error.find(std::strerror(ENOENT)), std::string::npos) << error;
+
+  // The rename onto a directory fails only after the whole file was written.
+  const std::string taken = path("taken.tif");
+  ASSERT_TRUE(fs::create_directory(taken));
+  error.clear();
+  EXPECT_FALSE(writeGeoTiffFloat(taken.c_str(), 2, 2, values, band, &error));
+  EXPECT_NE(error.find(taken), std::string::npos) << error;
+  EXPECT_NE(error.find(std::strerror(EISDIR)), std::string::npos) << error;
+  EXPECT_TRUE(fs::is_directory(taken));
+
+  error.clear();
+  EXPECT_FALSE(writeGeoTiffFloat(path("empty.tif").c_str(), 0, 2, values, band, &error));
+  EXPECT_NE(error.find("empty.tif"), std::string::npos) << error;
+  EXPECT_EQ(entries(), std::vector<std::string>{"taken.tif"});
+}
+
+}  // namespace

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Writes an 8-bit RGB PNG of width x height pixels. rgbTopDown holds the rows
+// from the top of the picture down, three bytes (red, green, blue) per pixel,
+// with no padding between rows. The file appears under path only once it is
+// complete (see AtomicFile): on failure false comes back, whatever stood at
+// path is untouched, no scratch file is left, and *error (when error is not
+// null) names the file and the reason. Width and height must be at least 1.
+bool writePngRgb8(const char* path, int width, int height, const uint8_t* rgbTopDown,
+                  std::string* error);
+
+// The same for one 16-bit grey channel: topDown holds width x height values
+// in host byte order, rows from the top; each is stored exactly (PNG keeps
+// 16-bit samples big-endian on every host).
+bool writePngGray16(const char* path, int width, int height, const uint16_t* topDown,
+                    std::string* error);

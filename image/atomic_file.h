@@ -1,0 +1,67 @@
+#pragma once
+
+#include <string>
+
+// How many files one process may be writing at the same moment. Each open file
+// holds a slot in the process-wide table the signal handler reads (see
+// atomic_file.cpp); an open beyond this many fails with EMFILE rather than
+// write a file that an interrupted run could leave behind.
+inline constexpr int kMaxOpenAtomicFiles = 32;
+
+// A file that appears under its final name complete or not at all. The bytes go
+// to a fresh scratch file beside the target (same directory, so the final
+// rename cannot cross file systems); commit() renames it into place, anything
+// else removes it. A scratch file is only ever created with O_EXCL, so the
+// removal can never take a file that somebody else made.
+class AtomicFile {
+ public:
+  AtomicFile() = default;
+  AtomicFile(const AtomicFile&) = delete;
+  AtomicFile& operator=(const AtomicFile&) = delete;
+  // An uncommitted file is aborted: its scratch copy goes, the target stays.
+  ~AtomicFile();
+
+  // Creates the scratch file for finalName (mode 0666 less the umask). Its
+  // name is finalName plus ".PID.N.tmp", or, where that makes the last path
+  // component too long, a short hidden ".geoweave.PID.N.tmp" in the same
+  // directory. False, with error() set to an errno value, when no scratch file
+  // could be made or this object already has one open.
+  bool open(const char* finalName);
+
+  // The scratch file's descriptor while open, else -1. Write to it freely; do
+  // not close it.
+  int fd() const { return fd_; }
+
+  // The scratch file's path while open (empty before the first open).
+  const std::string& tempName() const { return tempName_; }
+
+  // Closes the scratch file and renames it to the final name, replacing what
+  // stood there. On any failure (close, rename, nothing open) the scratch file
+  // is removed, the final name is untouched, error() is set and false comes
+  // back. The data is not forced to disk first: that guards against a machine
+  // crash, not against a partial file, and would cost every frame of a run.
+  bool commit();
+
+  // Closes and removes the scratch file; a no-op when nothing is open. Leaves
+  // errno as it found it, so a caller can still report what went wrong.
+  void abort();
+
+  // The errno value of the last failed open() or commit(); 0 before any.
+  int error() const { return error_; }
+
+ private:
+  int fd_ = -1;
+  int slot_ = -1;
+  int error_ = 0;
+  std::string finalName_;
+  std::string tempName_;
+};
+
+// Installs, for SIGINT, SIGTERM, SIGHUP and SIGQUIT, a handler that removes
+// every scratch file this process has open, restores the signal's default
+// action and raises it again, so the process still ends the way the signal
+// says. For programs' main() to call once, before any file is written; the
+// library never installs it itself. A signal that is ignored when this runs
+// stays ignored (as under nohup); any other handler of these four is
+// replaced. False if a handler could not be installed.
+bool installTempFileCleanup();

@@ -1,0 +1,200 @@
+#include "image/atomic_file.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class AtomicFileTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/geoweave_atomic_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    dir = pattern;
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    fs::remove_all(dir, ignored);
+  }
+
+  std::string path(const std::string& leaf) const { return dir + "/" + leaf; }
+
+  std::vector<std::string> entries(const std::string& in) const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(in)) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+  std::vector<std::string> entries() const { return entries(dir); }
+
+  std::string dir;
+};
+
+std::string readText(const std::string& name) {
+  std::ifstream in(name, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void writeText(const std::string& name, const std::string& text) {
+  std::ofstream(name, std::ios::binary) << text;
+}
+
+bool writeAll(int fd, const std::string& text) {
+  return ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size());
+}
+
+TEST_F(AtomicFileTest, OnlyCommitReplacesTheTarget) {
+  const std::string name = path("out.dat");
+  writeText(name, "old");
+
+  // Until the commit the target keeps its old bytes and the new ones sit in a
+  // scratch file beside it.
+  {
+    AtomicFile file;
+    ASSERT_TRUE(file.open(name.c_str()));
+    EXPECT_EQ(fs::path(file.tempName()).parent_path(), fs::path(dir));
+    ASSERT_TRUE(writeAll(file.fd(), "new bytes"));
+    EXPECT_EQ(readText(name), "old");
+    EXPECT_EQ(readText(file.tempName()), "new bytes");
+    EXPECT_FALSE(file.open(name.c_str()));  // one scratch file per object
+    EXPECT_EQ(file.error(), EBUSY);
+    ASSERT_TRUE(file.commit());
+    EXPECT_EQ(file.fd(), -1);
+  }
+  EXPECT_EQ(readText(name), "new bytes");
+  EXPECT_EQ(entries(), std::vector<std::string>{"out.dat"});
+
+  // abort() and a destructor without commit both drop the scratch copy.
+  {
+    AtomicFile aborted;
+    ASSERT_TRUE(aborted.open(name.c_str()));
+    ASSERT_TRUE(writeAll(aborted.fd(), "lost"));
+    errno = ENOSPC;
+    aborted.abort();
+    EXPECT_EQ(errno, ENOSPC);
+    EXPECT_FALSE(aborted.commit());
+    EXPECT_EQ(aborted.error(), EBADF);
+    AtomicFile forgotten;
+    ASSERT_TRUE(forgotten.open(name.c_str()));
+    ASSERT_TRUE(writeAll(forgotten.fd(), "lost too"));
+  }
+  EXPECT_EQ(readText(name), "new bytes");
+  EXPECT_EQ(entries(), std::vector<std::string>{"out.dat"});
+
+  // A failed rename (a directory holds the name) removes the scratch file.
+  const std::string taken = path("taken");
+  ASSERT_TRUE(fs::create_directory(taken));
+  AtomicFile file;
+  ASSERT_TRUE(file.open(taken.c_str()));
+  EXPECT_FALSE(file.commit());
+  EXPECT_EQ(file.error(), EISDIR);
+  EXPECT_EQ(entries(), (std::vector<std::string>{"out.dat", "taken"}));
+}
+
+TEST_F(AtomicFileTest, SlotsAreLimitedAndComeBack) {
+  // Every open file holds a slot of the table the signal handler reads; a
+  // slot that commit() or abort() failed to give back would leak for good.
+  std::vector<std::unique_ptr<AtomicFile>> files;
+  for (int i = 0; i < kMaxOpenAtomicFiles; ++i) {
+    files.push_back(std::make_unique<AtomicFile>());
+    ASSERT_TRUE(files.back()->open(path("f" + std::to_string(i)).c_str())) << i;
+  }
+  AtomicFile extra;
+  EXPECT_FALSE(extra.open(path("extra").c_str()));
+  EXPECT_EQ(extra.error(), EMFILE);
+  EXPECT_EQ(entries().size(), static_cast<size_t>(kMaxOpenAtomicFiles));
+
+  ASSERT_TRUE(files[0]->commit());
+  files[1]->abort();
+  files[2].reset();
+  for (int round = 0; round < 3; ++round) {
+    AtomicFile again;
+    ASSERT_TRUE(again.open(path("extra").c_str())) << round;
+    ASSERT_TRUE(again.commit());
+  }
+  files.clear();
+  EXPECT_EQ(entries(), (std::vector<std::string>{"extra", "f0"}));
+}
+
+// Runs in a forked child: commits one file, then keeps two scratch files open
+// and growing until a signal ends the process. Exit codes name the step that
+// failed; 3 means no signal came.
+[[noreturn]] void writeUntilSignalled(const std::string& dir, int readyFd) {
+  if (!installTempFileCleanup()) _exit(10);
+  AtomicFile done;
+  if (!done.open((dir + "/done.dat").c_str()) || !writeAll(done.fd(), "done") || !done.commit()) {
+    _exit(11);
+  }
+  AtomicFile kept;
+  AtomicFile fresh;
+  if (!kept.open((dir + "/kept.dat").c_str()) || !fresh.open((dir + "/fresh.dat").c_str())) {
+    _exit(12);
+  }
+  if (!writeAll(kept.fd(), "partial") || !writeAll(readyFd, "r")) _exit(13);
+  for (int i = 0; i < 10000; ++i) {
+    if (!writeAll(kept.fd(), "x") || !writeAll(fresh.fd(), "y")) _exit(14);
+    usleep(1000);
+  }
+  _exit(3);
+}
+
+TEST_F(AtomicFileTest, CatchableSignalLeavesNoScratchFile) {
+  for (const int sig : {SIGTERM, SIGINT, SIGHUP}) {
+    SCOPED_TRACE(strsignal(sig));
+    const std::string sub = path(std::to_string(sig));
+    ASSERT_TRUE(fs::create_directory(sub));
+    writeText(sub + "/kept.dat", "old");
+
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      close(ready[0]);
+      writeUntilSignalled(sub, ready[1]);
+    }
+    close(ready[1]);
+    char byte = 0;
+    const ssize_t got = read(ready[0], &byte, 1);
+    close(ready[0]);
+    if (got != 1) {
+      int status = 0;
+      waitpid(child, &status, 0);
+      FAIL() << "child ended before writing, status " << status;
+    }
+
+    // The scratch files exist while the child writes.
+    const std::vector<std::string> during = entries(sub);
+    EXPECT_EQ(during.size(), 4u);
+    EXPECT_EQ(std::count_if(during.begin(), during.end(),
+                            [](const std::string& n) { return n.find(".tmp") != n.npos; }),
+              2);
+
+    ASSERT_EQ(kill(child, sig), 0);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "exit status " << WEXITSTATUS(status);
+    EXPECT_EQ(WTERMSIG(status), sig);
+    EXPECT_EQ(entries(sub), (std::vector<std::string>{"done.dat", "kept.dat"}));
+    EXPECT_EQ(readText(sub + "/kept.dat"), "old");
+    EXPECT_EQ(readText(sub + "/done.dat"), "done");
+  }
+}
+
+}  // namespace
