@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 
 #include "climate/test_world.h"
@@ -57,6 +58,31 @@ TEST(IterationSetup, ListsEveryPointOnceHighestFirstTiesByIndex) {
     expectSortedOncePerPoint(world.planet, world.params);
     EXPECT_EQ(world.params.tilesByElevation.count, width == 8 ? 42 : 162);
   }
+}
+
+TEST(IterationSetup, NegativeAndPositiveZeroAreOneHeight) {
+  // Both zeros interleaved with heights above and below them: the zeros must
+  // form one run in ascending tile index, whatever their sign bits.
+  TestWorld world(8);
+  int n = 0;
+  const float heights[] = {-0.0f, 0.0f, 0.5f, -0.5f, 0.0f, -0.0f};
+  world.forEach([&n, &heights](Tile& t) { t.elevation = heights[n++ % 6]; });
+  sortTilesByElevation(world.planet, world.params);
+  expectSortedOncePerPoint(world.planet, world.params);
+
+  const GrowableArray<int32_t>& list = world.params.tilesByElevation;
+  int negativeZeros = 0;
+  int positiveZeros = 0;
+  int previousZero = -1;
+  for (int32_t i = 0; i < list.count; ++i) {
+    const float e = world.planet.tiles[list[i]].elevation;
+    if (e != 0) continue;
+    (std::signbit(e) ? negativeZeros : positiveZeros) += 1;
+    EXPECT_GT(list[i], previousZero) << "entry " << i;
+    previousZero = list[i];
+  }
+  EXPECT_EQ(negativeZeros, 14);
+  EXPECT_EQ(positiveZeros, 14);
 }
 
 TEST(IterationSetup, ErosionScaleSpansTheHeightAboveTheSea) {

@@ -105,4 +105,16 @@ TEST_F(Rivers, ThresholdsComeFromTheFineHistogramBelowTheCoarse99PercentMark) {
   EXPECT_FLOAT_EQ(world.params.majorRiverFlowThreshold,
                   static_cast<float>((819 + 59.0 / 60) * fineBin));
   EXPECT_EQ(world.params.riverPoints.count, 4);
+
+  // At 5 % the major mark barely moves with its share of the river share (a
+  // quarter or 0.3 both reach the 159th sample); at 40 % rivers start at the
+  // 60 % mark (the 97th sample, in the bin of 0.002) and major rivers at
+  // 1 - 40 % / 4 = 90 % (the 145th, 45th in the bin of 0.004), where 0.3 of
+  // the share would stop at the 142nd.
+  world.params.riverFraction = 0.4f;
+  world.params.riverPoints.release();
+  resetRiverThresholds();
+  makeRivers(world.planet, world.params);
+  EXPECT_FLOAT_EQ(riverFlowThreshold, static_cast<float>((409 + 97.0 / 100) * fineBin));
+  EXPECT_FLOAT_EQ(majorRiverFlowThreshold, static_cast<float>((819 + 45.0 / 60) * fineBin));
 }

@@ -80,6 +80,17 @@ TEST(RiverLines, SeamSplitsTheShortWayAcross) {
   EXPECT_EQ(painted(half), "1,0 2,0 3,0 4,0 5,0 ");
 }
 
+// One pixel more than half the width is the short way round across the seam,
+// on even and odd widths and in both directions.
+TEST(RiverLines, OneMoreThanHalfTheWidthApartIsSplit) {
+  RgbImage even(8, 1);
+  drawOpaque(even, 1, 0, 6, 0);
+  EXPECT_EQ(painted(even), "0,0 1,0 6,0 7,0 ");
+  RgbImage odd(7, 1);
+  drawOpaque(odd, 5, 0, 1, 0);
+  EXPECT_EQ(painted(odd), "0,0 1,0 5,0 6,0 ");
+}
+
 TEST(RiverLines, PoleCrossingSplitsVertically) {
   RgbImage image(4, 8);
   drawOpaque(image, 1, 1, 1, 7);
