@@ -113,8 +113,9 @@ TEST_F(Rivers, ThresholdsComeFromTheFineHistogramBelowTheCoarse99PercentMark) {
   // the share would stop at the 142nd.
   world.params.riverFraction = 0.4f;
   world.params.riverPoints.release();
-  resetRiverThresholds();
-  makeRivers(world.planet, world.params);
-  EXPECT_FLOAT_EQ(riverFlowThreshold, static_cast<float>((409 + 97.0 / 100) * fineBin));
-  EXPECT_FLOAT_EQ(majorRiverFlowThreshold, static_cast<float>((819 + 45.0 / 60) * fineBin));
+  ASSERT_TRUE(makeRivers(world.planet, world.params));
+  EXPECT_FLOAT_EQ(world.params.riverFlowThreshold,
+                  static_cast<float>((409 + 97.0 / 100) * fineBin));
+  EXPECT_FLOAT_EQ(world.params.majorRiverFlowThreshold,
+                  static_cast<float>((819 + 45.0 / 60) * fineBin));
 }
