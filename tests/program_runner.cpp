@@ -73,20 +73,12 @@ uint64_t digest(const std::string& bytes) {
   return hash;
 }
 
-ProgramRun runProgram(const std::vector<std::string>& args,
-                      const std::vector<std::string>& directories) {
+ProgramRun runIn(const std::string& program, const std::vector<std::string>& args,
+                 const std::string& workDir, const std::string& scratchDir) {
   ProgramRun run;
-  std::string base = (fs::temp_directory_path() / "geoweave-cli-XXXXXX").string();
-  if (mkdtemp(base.data()) == nullptr) {
-    ADD_FAILURE() << "mkdtemp failed";
-    return run;
-  }
-  const fs::path dir(base);
-  const fs::path work = dir / "work";
-  fs::create_directory(work);
-  for (const std::string& name : directories) fs::create_directory(work / name);
-  const std::string outPath = (dir / "stdout").string();
-  const std::string errPath = (dir / "stderr").string();
+  const fs::path work(workDir);
+  const std::string outPath = (fs::path(scratchDir) / "stdout").string();
+  const std::string errPath = (fs::path(scratchDir) / "stderr").string();
 
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
@@ -98,34 +90,56 @@ ProgramRun runProgram(const std::vector<std::string>& args,
   posix_spawn_file_actions_addchdir_np(&actions, work.c_str());
 
   std::vector<char*> argv;
-  std::string program = GEOWEAVE_BINARY;
-  argv.push_back(program.data());
+  std::string name = program;
+  argv.push_back(name.data());
   std::vector<std::string> copies(args);
   for (std::string& arg : copies) argv.push_back(arg.data());
   argv.push_back(nullptr);
 
   pid_t pid = 0;
-  const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+  const int spawned = posix_spawn(&pid, name.c_str(), &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   if (spawned != 0) {
     ADD_FAILURE() << "could not start " << program;
-  } else {
-    run.exitCode = waitFor(pid);
-    run.out = readFile(outPath);
-    run.err = readFile(errPath);
-    for (const auto& entry : fs::directory_iterator(work)) {
-      run.files.push_back(entry.path().filename().string());
-    }
-    std::sort(run.files.begin(), run.files.end());
-    for (const std::string& name : run.files) {
-      const std::string bytes = readFile((work / name).string());
-      run.fileDigests.push_back(digest(bytes));
-      run.fileSizes.push_back(bytes.size());
-    }
+    return run;
   }
-  std::error_code ignored;
-  fs::remove_all(dir, ignored);
+  run.exitCode = waitFor(pid);
+  run.out = readFile(outPath);
+  run.err = readFile(errPath);
+  for (const auto& entry : fs::directory_iterator(work)) {
+    run.files.push_back(entry.path().filename().string());
+  }
+  std::sort(run.files.begin(), run.files.end());
+  for (const std::string& file : run.files) {
+    const std::string bytes = readFile((work / file).string());
+    run.fileDigests.push_back(digest(bytes));
+    run.fileSizes.push_back(bytes.size());
+  }
   return run;
+}
+
+ScratchDirectory::ScratchDirectory() {
+  std::string base = (fs::temp_directory_path() / "geoweave-cli-XXXXXX").string();
+  if (mkdtemp(base.data()) == nullptr) {
+    ADD_FAILURE() << "mkdtemp failed";
+    return;
+  }
+  path = base;
+  work = (fs::path(base) / "work").string();
+  fs::create_directory(work);
+}
+
+ScratchDirectory::~ScratchDirectory() {
+  std::error_code ignored;
+  if (!path.empty()) fs::remove_all(path, ignored);
+}
+
+ProgramRun runProgram(const std::vector<std::string>& args,
+                      const std::vector<std::string>& directories) {
+  const ScratchDirectory scratch;
+  if (scratch.path.empty()) return ProgramRun();
+  for (const std::string& name : directories) fs::create_directory(fs::path(scratch.work) / name);
+  return runIn(GEOWEAVE_BINARY, args, scratch.work, scratch.path);
 }
 
 std::string expectedProgress(int turns) {

@@ -17,11 +17,28 @@ struct ProgramRun {
 // 64-bit FNV-1a of a byte string: a compact fingerprint of an output.
 uint64_t digest(const std::string& bytes);
 
-// Runs the built program with args in a fresh working directory, empty but
-// for the given subdirectories, standard input from /dev/null, and removes
-// the directory afterwards.
+// Runs the built GeoweaveTest with args in a fresh working directory, empty
+// but for the given subdirectories, standard input from /dev/null, and
+// removes the directory afterwards.
 ProgramRun runProgram(const std::vector<std::string>& args,
                       const std::vector<std::string>& directories = {});
+
+// A fresh directory under the system's temporary one, with an empty "work"
+// directory inside; removed with everything in it when this goes.
+struct ScratchDirectory {
+  ScratchDirectory();
+  ~ScratchDirectory();
+  ScratchDirectory(const ScratchDirectory&) = delete;
+  ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+  std::string path;  // empty when it could not be made (a test failure is recorded)
+  std::string work;
+};
+
+// Runs program (a path) with args in workDir, standard input from /dev/null,
+// its standard output and error caught in files in scratchDir. What it
+// writes stays for the caller to look at.
+ProgramRun runIn(const std::string& program, const std::vector<std::string>& args,
+                 const std::string& workDir, const std::string& scratchDir);
 
 // The usage text, as the program prints it.
 extern const char kUsage[];

@@ -1,0 +1,321 @@
+#include "cli/options.h"
+
+#include <CLI/CLI.hpp>
+#include <climits>
+#include <cstring>
+
+#include "cli/numbers.h"
+
+namespace {
+
+// The kinds of value, each with the rule its messages state. The real-number
+// limits keep every value finite as the float the planet stores it in.
+enum class Rule { kSeed, kCount, kMapWidth, kReal, kPositiveReal, kNotNegativeReal, kDirectory };
+
+const char* ruleText(Rule rule) {
+  switch (rule) {
+    case Rule::kSeed:
+      return "a whole number from -2147483648 to 2147483647";
+    case Rule::kCount:
+      return "a whole number from 1 to 2147483647";
+    case Rule::kMapWidth:
+      return "a whole number from 2 to 65536";
+    case Rule::kReal:
+      return "a decimal number from -3.4e38 to 3.4e38";
+    case Rule::kPositiveReal:
+      return "a decimal number from 1e-38 to 3.4e38";
+    case Rule::kNotNegativeReal:
+      return "a decimal number from 0 to 3.4e38";
+    case Rule::kDirectory:
+      return "a directory name";
+  }
+  return "";
+}
+
+constexpr double kRealLimit = 3.4e38;
+constexpr double kSmallestPositive = 1e-38;
+
+// Reads text by its rule; false when it does not follow it.
+bool readWhole(Rule rule, const std::string& text, long long* value) {
+  switch (rule) {
+    case Rule::kSeed:
+      return readWholeNumber(text, INT_MIN, INT_MAX, value);
+    case Rule::kCount:
+      return readWholeNumber(text, 1, INT_MAX, value);
+    case Rule::kMapWidth:
+      return readWholeNumber(text, kMinMapWidth, kMaxMapWidth, value);
+    default:
+      return false;
+  }
+}
+
+bool readReal(Rule rule, const std::string& text, double* value) {
+  double read = 0;
+  if (!readRealNumber(text, &read)) return false;
+  bool fits = false;
+  switch (rule) {
+    case Rule::kReal:
+      fits = read >= -kRealLimit && read <= kRealLimit;
+      break;
+    case Rule::kPositiveReal:
+      fits = read >= kSmallestPositive && read <= kRealLimit;
+      break;
+    case Rule::kNotNegativeReal:
+      fits = read >= 0 && read <= kRealLimit;
+      break;
+    default:
+      break;
+  }
+  if (fits) *value = read;
+  return fits;
+}
+
+bool follows(Rule rule, const std::string& text) {
+  long long whole = 0;
+  double real = 0;
+  switch (rule) {
+    case Rule::kSeed:
+    case Rule::kCount:
+    case Rule::kMapWidth:
+      return readWhole(rule, text, &whole);
+    case Rule::kReal:
+    case Rule::kPositiveReal:
+    case Rule::kNotNegativeReal:
+      return readReal(rule, text, &real);
+    case Rule::kDirectory:
+      return !text.empty();
+  }
+  return false;
+}
+
+// The value-taking options, in the order --help lists them.
+enum Value {
+  kSeedOption,
+  kWidth,
+  kZoom,
+  kCornerRange,
+  kLand,
+  kRivers,
+  kTurns,
+  kShareCap,
+  kShade,
+  kOut,
+  kMapWidthOption,
+  kValueCount
+};
+
+struct ValueOption {
+  const char* name;
+  const char* typeName;
+  Rule rule;
+  const char* help;
+};
+
+const ValueOption kValueOptions[kValueCount] = {
+    {"--seed", "N", Rule::kSeed, "seed of the planet (default 19800518)"},
+    {"--width", "N", Rule::kCount, "equatorial width in pixels that sizes the grid (default 512)"},
+    {"--zoom", "X", Rule::kPositiveReal,
+     "divides the width when sizing the grid: fewer, faster tiles (default 1)"},
+    {"--corner-range", "X", Rule::kReal,
+     "spread of the twelve corner elevations: more gives bigger continents (default 0.2)"},
+    {"--land", "PCT", Rule::kReal, "percentage of the surface that is land (default 25)"},
+    {"--rivers", "PCT", Rule::kNotNegativeReal,
+     "percentage of land tiles that carry rivers (default 5)"},
+    {"--turns", "N", Rule::kCount, "climate turns (default 10)"},
+    {"--share-cap", "X", Rule::kPositiveReal,
+     "cap on the fractal amplitude: 1 continents, 0.2 islands (default 0.2)"},
+    {"--shade", "X", Rule::kReal,
+     "strength of the relief shading; negative swaps light and dark (default 1)"},
+    {"--out", "DIR", Rule::kDirectory,
+     "directory for the files, created with its parents if missing (default .)"},
+    {"--map-width", "N", Rule::kMapWidth,
+     "width of the maps, height N/2 (default --width, within 2..65536)"},
+};
+
+const char* const kFlags[] = {"--random-seed", "--frames", "--quiet", "--help", "--version"};
+
+const ValueOption* findValueOption(const std::string& name) {
+  for (const ValueOption& option : kValueOptions) {
+    if (name == option.name) return &option;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+struct CommandLine::Texts {
+  std::string values[kValueCount];
+  CLI::Option* options[kValueCount] = {};
+  bool randomSeed = false;
+  bool frames = false;
+  bool quiet = false;
+};
+
+CommandLine::CommandLine() : texts_(std::make_unique<Texts>()) {
+  app_ = std::make_unique<CLI::App>(
+      "Builds a planet from a seed and writes its maps, a 16-bit heightmap and a JSON record.",
+      "geoweave");
+  CLI::App& app = *app_;
+  // Like getopt_long: a later value of an option replaces an earlier one
+  // (each is still checked).
+  app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+  app.set_version_flag("--version", geoweave::version(), "print the version and exit");
+  app.set_help_flag("--help", "print this help and exit");
+  for (int i = 0; i < kValueCount; ++i) {
+    const ValueOption& spec = kValueOptions[i];
+    const Rule rule = spec.rule;
+    // The validator's own name stays empty so that it does not show beside
+    // the type name in --help and in CLI11's messages.
+    const CLI::Validator check(
+        [rule](std::string& text) {
+          if (follows(rule, text)) return std::string();
+          return std::string("must be ") + ruleText(rule) + ", not " + quotedForMessage(text);
+        },
+        "");
+    texts_->options[i] = app.add_option(spec.name, texts_->values[i], spec.help)
+                             ->type_name(spec.typeName)
+                             ->check(check);
+  }
+  CLI::Option* random =
+      app.add_flag("--random-seed", texts_->randomSeed, "take the seed from the clock");
+  random->excludes(texts_->options[kSeedOption]);
+  app.add_flag("--frames", texts_->frames,
+               "also write frames/ground-NNNN.png and frames/sheet-NNNN.png at every turn");
+  app.add_flag("--quiet", texts_->quiet, "show no progress");
+}
+
+CommandLine::~CommandLine() = default;
+
+CLI::App& CommandLine::app() {
+  return *app_;
+}
+
+bool CommandLine::refuseFlagValues(int argc, const char* const* argv, std::string* error) const {
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--") return true;  // the rest are not options
+    if (findValueOption(arg) != nullptr) {
+      ++i;  // the next argument is this option's value, whatever it looks like
+      continue;
+    }
+    for (const char* flag : kFlags) {
+      const size_t length = std::strlen(flag);
+      if (arg.compare(0, length, flag) == 0 && arg.size() > length && arg[length] == '=') {
+        *error = std::string("geoweave: ") + flag + " takes no value, not " +
+                 quotedForMessage(arg.substr(length + 1));
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+bool CommandLine::resolve(std::time_t now, RunOptions* out, std::string* error) const {
+  RunOptions options;
+  geoweave::Settings& s = options.settings;
+  bool mapWidthGiven = false;
+  for (int i = 0; i < kValueCount; ++i) {
+    if (texts_->options[i]->count() == 0) continue;
+    const ValueOption& spec = kValueOptions[i];
+    const std::string& text = texts_->values[i];
+    long long whole = 0;
+    double real = 0;
+    const bool read = readWhole(spec.rule, text, &whole) || readReal(spec.rule, text, &real) ||
+                      (spec.rule == Rule::kDirectory && !text.empty());
+    if (!read) {
+      *error = std::string("geoweave: ") + spec.name + ": must be " + ruleText(spec.rule) +
+               ", not " + quotedForMessage(text);
+      return false;
+    }
+    switch (static_cast<Value>(i)) {
+      case kSeedOption:
+        s.seed = static_cast<int>(whole);
+        break;
+      case kWidth:
+        s.width = static_cast<int>(whole);
+        break;
+      case kZoom:
+        s.zoom = static_cast<float>(real);
+        break;
+      case kCornerRange:
+        s.cornerRange = static_cast<float>(real);
+        break;
+      case kLand:
+        s.landPercent = real;
+        break;
+      case kRivers:
+        s.riverPercent = real;
+        break;
+      case kTurns:
+        s.turns = static_cast<int>(whole);
+        break;
+      case kShareCap:
+        s.shareCap = static_cast<float>(real);
+        break;
+      case kShade:
+        s.shadeScale = static_cast<float>(real);
+        break;
+      case kOut:
+        options.outDir = text;
+        break;
+      case kMapWidthOption:
+        options.mapWidth = static_cast<int>(whole);
+        mapWidthGiven = true;
+        break;
+      case kValueCount:
+        break;
+    }
+  }
+  if (texts_->randomSeed) {
+    // As GeoweaveTest's bare -s: the clock's seconds, cut to an int.
+    s.seed = static_cast<int>(now);
+    options.randomSeed = true;
+  }
+  if (!mapWidthGiven) {
+    options.mapWidth = s.width < kMinMapWidth   ? kMinMapWidth
+                       : s.width > kMaxMapWidth ? kMaxMapWidth
+                                                : s.width;
+  }
+  options.mapHeight = options.mapWidth / 2;
+  options.frames = texts_->frames;
+  options.quiet = texts_->quiet;
+  std::string reason;
+  if (!geoweave::validate(s, &reason)) {
+    *error = "geoweave: " + reason;
+    return false;
+  }
+  *out = options;
+  return true;
+}
+
+std::string CommandLine::errorLine(const CLI::Error& error) const {
+  std::string line;
+  if (dynamic_cast<const CLI::ExtrasError*>(&error) != nullptr) {
+    // CLI11 lists the strays in an order of its own; name them as given.
+    std::string unknown;
+    std::string stray;
+    for (const std::string& arg : app_->remaining()) {
+      std::string& list = !arg.empty() && arg[0] == '-' ? unknown : stray;
+      list += (list.empty() ? "" : ", ") + quotedForMessage(arg);
+    }
+    if (!unknown.empty()) line = "unknown option " + unknown;
+    if (!stray.empty()) {
+      line += (line.empty() ? "" : "; ") + std::string("unexpected argument ") + stray +
+              " (geoweave takes options only)";
+    }
+    if (line.empty()) line = error.what();
+  } else if (dynamic_cast<const CLI::ArgumentMismatch*>(&error) != nullptr) {
+    // A value-taking option at the end of the line, or given "--name=".
+    const std::string what = error.what();
+    const ValueOption* option = findValueOption(what.substr(0, what.find(':')));
+    line = option != nullptr
+               ? std::string(option->name) + " needs a value: " + ruleText(option->rule)
+               : what;
+  } else {
+    line = error.what();
+  }
+  for (char& c : line) {
+    if (c == '\n' || c == '\r') c = ' ';
+  }
+  return "geoweave: " + line;
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <ctime>
+#include <memory>
+#include <string>
+
+#include "geoweave/settings.h"
+
+namespace CLI {
+class App;
+class Error;
+}  // namespace CLI
+
+// Everything one run of geoweave takes from its command line.
+struct RunOptions {
+  geoweave::Settings settings;
+  bool randomSeed = false;  // the seed came from the clock
+  std::string outDir = ".";
+  int mapWidth = 0;  // of the equirectangular outputs; their height is mapWidth / 2
+  int mapHeight = 0;
+  bool frames = false;
+  bool quiet = false;
+};
+
+// The smallest and largest --map-width.
+inline constexpr int kMinMapWidth = 2;
+inline constexpr int kMaxMapWidth = 65536;
+
+// The option set of geoweave on a CLI11 parser. Values are taken as text and
+// checked by the parser's validators with the rules below, so a refused
+// value is reported by CLI11 with the option's name; resolve() then reads
+// the checked texts into RunOptions. Parsing throws CLI11's exceptions,
+// which only main() catches; nothing here throws.
+class CommandLine {
+ public:
+  CommandLine();
+  ~CommandLine();
+  CommandLine(const CommandLine&) = delete;
+  CommandLine& operator=(const CommandLine&) = delete;
+
+  // The parser, for main() to call parse(argc, argv) on and to print help().
+  CLI::App& app();
+
+  // CLI11 lets a flag take "--flag=value"; geoweave's flags take none. False,
+  // with the line to print in *error, when an argument gives one (a value of
+  // a value-taking option, such as "--out --frames=x", is not looked at).
+  bool refuseFlagValues(int argc, const char* const* argv, std::string* error) const;
+
+  // Reads the parsed texts into *out, the seed from now when --random-seed
+  // was given, and fills in the map size (--map-width, else --width brought
+  // into kMinMapWidth..kMaxMapWidth). False, with the line to print in
+  // *error, only if a text does not follow its rule after all (the
+  // validators have normally refused it already) or the settings fail
+  // geoweave::validate().
+  bool resolve(std::time_t now, RunOptions* out, std::string* error) const;
+
+  // The one line (no newline) to print for a parse failure: the option
+  // named, with its rule where the parser's own text lacks it.
+  std::string errorLine(const CLI::Error& error) const;
+
+ private:
+  struct Texts;
+  std::unique_ptr<Texts> texts_;
+  std::unique_ptr<CLI::App> app_;
+};

@@ -1,0 +1,106 @@
+#include "cli/options.h"
+
+#include <gtest/gtest.h>
+
+#include <CLI/CLI.hpp>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Parses args as main() does; the parse error's line, or "" after a
+// successful resolve into *out.
+std::string parse(const std::vector<std::string>& args, RunOptions* out, std::time_t now = 0) {
+  CommandLine line;
+  std::vector<const char*> argv{"geoweave"};
+  for (const std::string& arg : args) argv.push_back(arg.c_str());
+  const int argc = static_cast<int>(argv.size());
+  std::string error;
+  if (!line.refuseFlagValues(argc, argv.data(), &error)) return error;
+  try {
+    line.app().parse(argc, argv.data());
+  } catch (const CLI::ParseError& failure) {
+    return line.errorLine(failure);
+  }
+  return line.resolve(now, out, &error) ? "" : error;
+}
+
+TEST(CliOptions, DefaultsAreTheLibrarysAndTheMapFollowsTheWidth) {
+  RunOptions options;
+  ASSERT_EQ(parse({}, &options), "");
+  const geoweave::Settings defaults;
+  EXPECT_EQ(options.settings.seed, defaults.seed);
+  EXPECT_EQ(options.settings.width, defaults.width);
+  EXPECT_EQ(options.settings.turns, defaults.turns);
+  EXPECT_EQ(options.settings.zoom, defaults.zoom);
+  EXPECT_EQ(options.settings.landPercent, defaults.landPercent);
+  EXPECT_EQ(options.outDir, ".");
+  EXPECT_EQ(options.mapWidth, 512);
+  EXPECT_EQ(options.mapHeight, 256);
+  EXPECT_FALSE(options.frames || options.quiet || options.randomSeed);
+  // A width the maps cannot have is brought into their range.
+  ASSERT_EQ(parse({"--width", "1"}, &options), "");
+  EXPECT_EQ(options.mapWidth, 2);
+  EXPECT_EQ(options.mapHeight, 1);
+  ASSERT_EQ(parse({"--width=100000"}, &options), "");
+  EXPECT_EQ(options.mapWidth, 65536);
+  ASSERT_EQ(parse({"--width", "100", "--map-width", "33"}, &options), "");
+  EXPECT_EQ(options.mapWidth, 33);
+  EXPECT_EQ(options.mapHeight, 16);
+}
+
+TEST(CliOptions, EveryValueIsStoredAsTheSettingsHoldIt) {
+  RunOptions options;
+  ASSERT_EQ(
+      parse({"--seed",  "-7",   "--width",  "64",  "--zoom",   "0.3",     "--corner-range", "-0.1",
+             "--land",  "40.5", "--rivers", "0",   "--turns",  "3",       "--share-cap",    "1e-1",
+             "--shade", "-2",   "--out",    "a/b", "--frames", "--quiet", "--turns=4"},
+            &options),
+      "");
+  const geoweave::Settings& s = options.settings;
+  EXPECT_EQ(s.seed, -7);
+  EXPECT_EQ(s.width, 64);
+  EXPECT_EQ(s.zoom, 0.3f);
+  EXPECT_EQ(s.cornerRange, -0.1f);
+  EXPECT_EQ(s.landPercent, 40.5);
+  EXPECT_EQ(s.riverPercent, 0.0);
+  EXPECT_EQ(s.turns, 4);  // the later value wins
+  EXPECT_EQ(s.shareCap, 0.1f);
+  EXPECT_EQ(s.shadeScale, -2.0f);
+  EXPECT_EQ(options.outDir, "a/b");
+  EXPECT_TRUE(options.frames);
+  EXPECT_TRUE(options.quiet);
+}
+
+TEST(CliOptions, RandomSeedTakesTheClockAndExcludesSeed) {
+  RunOptions options;
+  ASSERT_EQ(parse({"--random-seed"}, &options, 1234567), "");
+  EXPECT_EQ(options.settings.seed, 1234567);
+  EXPECT_TRUE(options.randomSeed);
+  EXPECT_EQ(parse({"--random-seed", "--seed", "3"}, &options),
+            "geoweave: --seed excludes --random-seed");
+}
+
+// The refusals main() prints: each names the option and its rule on one line
+// (the whole-program tests cover every option; these are the kinds).
+TEST(CliOptions, RefusalsNameTheOptionAndTheRule) {
+  RunOptions options;
+  EXPECT_EQ(parse({"--width", "64abc"}, &options),
+            "geoweave: --width: must be a whole number from 1 to 2147483647, not '64abc'");
+  // A refused value is refused even when a later one would replace it.
+  EXPECT_EQ(parse({"--zoom", "nan", "--zoom", "2"}, &options),
+            "geoweave: --zoom: must be a decimal number from 1e-38 to 3.4e38, not 'nan'");
+  EXPECT_EQ(parse({"--turns"}, &options),
+            "geoweave: --turns needs a value: a whole number from 1 to 2147483647");
+  EXPECT_EQ(parse({"--out="}, &options), "geoweave: --out needs a value: a directory name");
+  EXPECT_EQ(parse({"--bogus", "stray", "-w"}, &options),
+            "geoweave: unknown option '--bogus', '-w'; unexpected argument 'stray' (geoweave "
+            "takes options only)");
+  EXPECT_EQ(parse({"--frames=no"}, &options), "geoweave: --frames takes no value, not 'no'");
+  // A flag-like text as the value of --out is a directory name, not a flag.
+  ASSERT_EQ(parse({"--out", "--frames=x"}, &options), "");
+  EXPECT_EQ(options.outDir, "--frames=x");
+  EXPECT_FALSE(options.frames);
+}
+
+}  // namespace

@@ -1,0 +1,185 @@
+#include "cli/run.h"
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "cli/files.h"
+#include "cli/heightmap.h"
+#include "cli/png_batch.h"
+#include "cli/record.h"
+#include "geoweave/planet.h"
+
+namespace {
+
+// Generation is reported as the first 90% of the run and writing the files
+// as the rest, so the share shown keeps growing to the end.
+constexpr double kGenerationShare = 0.9;
+
+class Run {
+ public:
+  Run(const RunOptions& options, ProgressLine* progress, std::FILE* err)
+      : options_(options), progress_(progress), err_(err) {}
+
+  int go();
+
+ private:
+  double elapsed() const {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+  }
+  void report(double fraction, const std::string& stage) {
+    if (progress_ != nullptr) progress_->report(fraction, stage, elapsed());
+  }
+  void say(const std::string& line) {
+    const std::string text = "geoweave: " + line;
+    if (progress_ != nullptr) {
+      progress_->message(text);
+    } else {
+      std::fprintf(err_, "%s\n", text.c_str());
+      std::fflush(err_);
+    }
+  }
+  // Records the outcome of writing name: kept in the list, or reported.
+  void account(const std::string& name, bool written, const std::string& error) {
+    if (written) {
+      written_.push_back(name);
+    } else {
+      say(error);
+      failed_ = true;
+    }
+  }
+  PngTask task(const std::string& name) const {
+    PngTask t;
+    t.path = pathIn(options_.outDir, name);
+    return t;
+  }
+  // Draws the sheet of the planet as it stands, and the ground map from it;
+  // false (reported) when they cannot be had.
+  bool draw(const geoweave::Planet& planet);
+  void writeFrames(const geoweave::Planet& planet, int turn);
+  bool writeFinal(const geoweave::Planet& planet);
+
+  const RunOptions& options_;
+  ProgressLine* progress_;
+  std::FILE* err_;
+  const std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+  std::vector<std::string> written_;
+  bool failed_ = false;
+  bool framesUsable_ = false;
+  geoweave::Image sheet_;
+  geoweave::Image ground_;
+};
+
+bool Run::draw(const geoweave::Planet& planet) {
+  std::string error;
+  if (planet.renderSheet(options_.mapWidth, options_.mapHeight, &sheet_, &error) !=
+      geoweave::Status::kOk) {
+    say("error: " + error);
+    return false;
+  }
+  ground_ = groundOfSheet(sheet_);
+  return true;
+}
+
+void Run::writeFrames(const geoweave::Planet& planet, int turn) {
+  if (!framesUsable_) return;
+  // A picture that cannot be made at all will not be had at a later turn
+  // either: the frames stop, the run goes on.
+  if (!draw(planet)) {
+    framesUsable_ = false;
+    failed_ = true;
+    return;
+  }
+  char number[16];
+  std::snprintf(number, sizeof number, "%04d", turn);
+  const std::string groundName = std::string("frames/ground-") + number + ".png";
+  const std::string sheetName = std::string("frames/sheet-") + number + ".png";
+  std::vector<PngTask> tasks{task(groundName), task(sheetName)};
+  tasks[0].rgb = &ground_;
+  tasks[1].rgb = &sheet_;
+  writePngs(tasks);
+  account(groundName, tasks[0].written, tasks[0].error);
+  account(sheetName, tasks[1].written, tasks[1].error);
+}
+
+bool Run::writeFinal(const geoweave::Planet& planet) {
+  if (!draw(planet)) return false;
+  std::vector<std::vector<float>> maps;
+  std::string error;
+  const int w = options_.mapWidth;
+  const int h = options_.mapHeight;
+  if (planet.sampleMaps({geoweave::Field::kGround}, w, h, geoweave::MapLayout::kFrame, &maps,
+                        &error) != geoweave::Status::kOk) {
+    say("error: " + error);
+    return false;
+  }
+  const geoweave::Statistics stats = planet.statistics();
+  const std::vector<uint16_t> heights =
+      heightmapOf(maps[0], stats.elevationMin, stats.elevationMax);
+  // The sheet first: it is the largest, and the last task runs on this thread.
+  const char* const names[] = {"sheet.png", "ground.png", "height.png"};
+  std::vector<PngTask> tasks{task(names[0]), task(names[1]), task(names[2])};
+  tasks[0].rgb = &sheet_;
+  tasks[1].rgb = &ground_;
+  tasks[2].gray = &heights;
+  tasks[2].width = w;
+  tasks[2].height = h;
+  writePngs(tasks);
+  // Listed in the order a reader meets them: the map, the sheet, the heights.
+  for (const int i : {1, 0, 2}) account(names[i], tasks[i].written, tasks[i].error);
+  return true;
+}
+
+int Run::go() {
+  std::string error;
+  if (!makeDirectories(options_.outDir, &error)) {
+    say(error);
+    return kExitFailed;
+  }
+  if (options_.frames) {
+    framesUsable_ = makeDirectories(pathIn(options_.outDir, "frames"), &error);
+    if (!framesUsable_) {
+      say(error + " (no frames are written)");
+      failed_ = true;
+    }
+  }
+
+  geoweave::Callbacks callbacks;
+  if (progress_ != nullptr) {
+    callbacks.progress = [](float fraction, const char* stage, void* user) {
+      static_cast<Run*>(user)->report(kGenerationShare * fraction, stage);
+    };
+    callbacks.progressUser = this;
+  }
+  if (options_.frames) {
+    callbacks.turn = [](const geoweave::Planet& planet, int turn, void* user) {
+      static_cast<Run*>(user)->writeFrames(planet, turn);
+    };
+    callbacks.turnUser = this;
+  }
+  geoweave::Planet planet;
+  const geoweave::Status status = planet.generate(options_.settings, callbacks, &error);
+  if (status != geoweave::Status::kOk) {
+    say("error: " + error);
+    return status == geoweave::Status::kInvalidSettings ? kExitBadOptions : kExitFailed;
+  }
+
+  report(kGenerationShare, "Writing maps and heightmap");
+  const bool mapsMade = writeFinal(planet);
+  report(0.99, "Writing planet.json");
+  // The record lists itself: it is only ever read when it was written.
+  std::vector<std::string> files = written_;
+  files.push_back("planet.json");
+  const bool recorded = writeTextFile(pathIn(options_.outDir, "planet.json"),
+                                      planetRecord(options_, planet, files), &error);
+  account("planet.json", recorded, error);
+  if (progress_ != nullptr) progress_->finish(elapsed());
+  return mapsMade && !failed_ ? 0 : kExitFailed;
+}
+
+}  // namespace
+
+int runGeoweave(const RunOptions& options, ProgressLine* progress, std::FILE* err) {
+  Run run(options, progress, err);
+  return run.go();
+}

@@ -1,0 +1,107 @@
+// geoweave's command line as a user meets it: help, version, the clock seed
+// and every kind of refused value.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "geoweave/settings.h"
+#include "tests/program_runner.h"
+
+namespace {
+
+ProgramRun runGeoweave(const std::vector<std::string>& args, const ScratchDirectory& scratch) {
+  return runIn(GEOWEAVE_CLI_BINARY, args, scratch.work, scratch.path);
+}
+
+TEST(GeoweaveCommandLine, HelpAndVersionPrintOnStandardOutputAndExitWithZero) {
+  const ScratchDirectory scratch;
+  const ProgramRun help = runGeoweave({"--help"}, scratch);
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_EQ(help.err, "");
+  for (const char* option : {"--seed", "--random-seed", "--width", "--zoom", "--corner-range",
+                             "--land", "--rivers", "--turns", "--share-cap", "--shade", "--out",
+                             "--map-width", "--frames", "--quiet", "--version"}) {
+    EXPECT_NE(help.out.find(option), std::string::npos) << option;
+  }
+  const ProgramRun version = runGeoweave({"--version"}, scratch);
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_EQ(version.out, std::string("geoweave ") + geoweave::version() + "\n");
+  EXPECT_TRUE(version.files.empty());
+}
+
+TEST(GeoweaveCommandLine, RandomSeedIsPrintedAndRecorded) {
+  const ScratchDirectory scratch;
+  const ProgramRun run =
+      runGeoweave({"--random-seed", "--width", "16", "--turns", "1", "--quiet"}, scratch);
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  std::vector<std::string> seed;
+  ASSERT_TRUE(matchesShape(run.err, "seed: @\n", &seed)) << run.err;
+  std::ifstream in(scratch.work + "/planet.json");
+  std::stringstream text;
+  text << in.rdbuf();
+  const nlohmann::json record = nlohmann::json::parse(text.str());
+  EXPECT_EQ(std::to_string(record["settings"]["seed"].get<int>()), seed[0]);
+  EXPECT_TRUE(record["settings"]["seedFromClock"].get<bool>());
+}
+
+struct Refusal {
+  std::vector<std::string> args;
+  std::string message;
+};
+
+std::ostream& operator<<(std::ostream& out, const Refusal& refusal) {
+  for (const std::string& arg : refusal.args) out << arg << ' ';
+  return out;
+}
+
+class GeoweaveRefusal : public testing::TestWithParam<Refusal> {};
+
+// One line on standard error naming the option and its rule, nothing on
+// standard output, no file, exit code 1.
+TEST_P(GeoweaveRefusal, OneLineNamesTheOptionAndItsRule) {
+  const ScratchDirectory scratch;
+  const ProgramRun run = runGeoweave(GetParam().args, scratch);
+  EXPECT_EQ(run.exitCode, 1);
+  EXPECT_EQ(run.err, GetParam().message + "\n");
+  EXPECT_EQ(run.out, "");
+  EXPECT_TRUE(run.files.empty());
+}
+
+const char kSeedRule[] = "a whole number from -2147483648 to 2147483647";
+const char kCountRule[] = "a whole number from 1 to 2147483647";
+const char kRealRule[] = "a decimal number from -3.4e38 to 3.4e38";
+const char kPositiveRule[] = "a decimal number from 1e-38 to 3.4e38";
+
+Refusal refused(const std::string& option, const std::string& value, const std::string& rule) {
+  return {{option, value}, "geoweave: " + option + ": must be " + rule + ", not '" + value + "'"};
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryKind, GeoweaveRefusal,
+    testing::Values(
+        refused("--seed", "x", kSeedRule), refused("--seed", "2147483648", kSeedRule),
+        refused("--width", "64abc", kCountRule), refused("--width", "0", kCountRule),
+        refused("--width", "1e3", kCountRule), refused("--width", "0x40", kCountRule),
+        refused("--zoom", "0", kPositiveRule), refused("--zoom", "nan", kPositiveRule),
+        refused("--zoom", "inf", kPositiveRule), refused("--corner-range", "1e39", kRealRule),
+        refused("--land", "-inf", kRealRule), refused("--land", "25%", kRealRule),
+        refused("--rivers", "-1", "a decimal number from 0 to 3.4e38"),
+        refused("--turns", "0", kCountRule), refused("--turns", "2.5", kCountRule),
+        refused("--share-cap", "-0.2", kPositiveRule), refused("--shade", "1,5", kRealRule),
+        refused("--map-width", "1", "a whole number from 2 to 65536"),
+        refused("--map-width", "65537", "a whole number from 2 to 65536"),
+        refused("--out", "", "a directory name"),
+        Refusal{{"--width"}, "geoweave: --width needs a value: " + std::string(kCountRule)},
+        Refusal{{"--zoom="}, "geoweave: --zoom needs a value: " + std::string(kPositiveRule)},
+        Refusal{{"--bogus", "1"},
+                "geoweave: unknown option '--bogus'; unexpected argument '1' (geoweave takes "
+                "options only)"},
+        Refusal{{"-w64"}, "geoweave: unknown option '-w64'"},
+        Refusal{{"--quiet=no"}, "geoweave: --quiet takes no value, not 'no'"},
+        Refusal{{"--seed", "1", "--random-seed"}, "geoweave: --seed excludes --random-seed"}));
+
+}  // namespace
