@@ -2,12 +2,10 @@
 
 #include <cstring>
 #include <system_error>
-#include <thread>
 
 #include "export/png_writer.h"
 
-namespace {
-void writeOne(PngTask* task) {
+void writePng(PngTask* task) {
   if (task->rgb != nullptr) {
     task->written = writePngRgb8(task->path.c_str(), task->rgb->width, task->rgb->height,
                                  task->rgb->rgb.data(), &task->error);
@@ -20,21 +18,18 @@ void writeOne(PngTask* task) {
     task->error = "cannot write " + task->path + ": no pixels";
   }
 }
-}  // namespace
 
-void writePngs(std::vector<PngTask>& tasks) {
-  std::vector<std::thread> threads;
-  threads.reserve(tasks.size());
-  for (size_t i = 0; i + 1 < tasks.size(); ++i) {
-    PngTask* task = &tasks[i];
-    try {
-      threads.emplace_back(writeOne, task);
-    } catch (const std::system_error&) {
-      writeOne(task);  // no thread to be had: the work is done here instead
-    }
+void PngBatch::start(PngTask* task) {
+  try {
+    threads_.emplace_back(writePng, task);
+  } catch (const std::system_error&) {
+    writePng(task);  // no thread to be had: the work is done here instead
   }
-  if (!tasks.empty()) writeOne(&tasks.back());
-  for (std::thread& thread : threads) thread.join();
+}
+
+void PngBatch::wait() {
+  for (std::thread& thread : threads_) thread.join();
+  threads_.clear();
 }
 
 geoweave::Image groundOfSheet(const geoweave::Image& sheet) {

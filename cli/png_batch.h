@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "geoweave/image.h"
@@ -18,13 +19,30 @@ struct PngTask {
   std::string error;  // "cannot write PATH: reason" when not written
 };
 
-// Writes every task, each on a thread of its own (the last on the caller's
-// thread), and returns once all are done. PNG compression runs on one core
-// per file, so writing the files side by side is what keeps the writing
-// from doubling the time of a short run. A thread that cannot be started
-// leaves its task to the caller's thread. Each task's written and error
-// tell its outcome.
-void writePngs(std::vector<PngTask>& tasks);
+// Writes task on the caller's thread.
+void writePng(PngTask* task);
+
+// PNG files written side by side while the caller goes on with other work.
+// Compression runs on one core per file, and it is what would otherwise
+// stretch a short run the most, so each file gets a thread of its own.
+class PngBatch {
+ public:
+  PngBatch() = default;
+  PngBatch(const PngBatch&) = delete;
+  PngBatch& operator=(const PngBatch&) = delete;
+  ~PngBatch() { wait(); }
+
+  // Starts writing task on a new thread; when no thread can be had it is
+  // written here and now. The task (and its pixels) must stay in place until
+  // wait() returns; then its written and error tell the outcome.
+  void start(PngTask* task);
+
+  // Returns once every started task is done.
+  void wait();
+
+ private:
+  std::vector<std::thread> threads_;
+};
 
 // The ground-cover map inside a sheet from Planet::renderSheet: its bottom
 // left panel, width x height. The library documents the panel layout, and

@@ -94,39 +94,54 @@ void Run::writeFrames(const geoweave::Planet& planet, int turn) {
   std::snprintf(number, sizeof number, "%04d", turn);
   const std::string groundName = std::string("frames/ground-") + number + ".png";
   const std::string sheetName = std::string("frames/sheet-") + number + ".png";
-  std::vector<PngTask> tasks{task(groundName), task(sheetName)};
-  tasks[0].rgb = &ground_;
-  tasks[1].rgb = &sheet_;
-  writePngs(tasks);
-  account(groundName, tasks[0].written, tasks[0].error);
-  account(sheetName, tasks[1].written, tasks[1].error);
+  PngTask ground = task(groundName);
+  PngTask sheet = task(sheetName);
+  ground.rgb = &ground_;
+  sheet.rgb = &sheet_;
+  PngBatch batch;
+  batch.start(&sheet);
+  writePng(&ground);
+  batch.wait();
+  account(groundName, ground.written, ground.error);
+  account(sheetName, sheet.written, sheet.error);
 }
 
 bool Run::writeFinal(const geoweave::Planet& planet) {
   if (!draw(planet)) return false;
+  // The two pictures compress on threads of their own while the heights
+  // are sampled here.
+  PngTask ground = task("ground.png");
+  PngTask sheet = task("sheet.png");
+  ground.rgb = &ground_;
+  sheet.rgb = &sheet_;
+  PngBatch batch;
+  batch.start(&sheet);
+  batch.start(&ground);
+
   std::vector<std::vector<float>> maps;
   std::string error;
   const int w = options_.mapWidth;
   const int h = options_.mapHeight;
-  if (planet.sampleMaps({geoweave::Field::kGround}, w, h, geoweave::MapLayout::kFrame, &maps,
-                        &error) != geoweave::Status::kOk) {
+  const geoweave::Status sampled = planet.sampleMaps({geoweave::Field::kGround}, w, h,
+                                                     geoweave::MapLayout::kFrame, &maps, &error);
+  PngTask height = task("height.png");
+  std::vector<uint16_t> heights;
+  if (sampled == geoweave::Status::kOk) {
+    const geoweave::Statistics stats = planet.statistics();
+    heights = heightmapOf(maps[0], stats.elevationMin, stats.elevationMax);
+    height.gray = &heights;
+    height.width = w;
+    height.height = h;
+    writePng(&height);
+  }
+  batch.wait();
+  account("ground.png", ground.written, ground.error);
+  account("sheet.png", sheet.written, sheet.error);
+  if (sampled != geoweave::Status::kOk) {
     say("error: " + error);
     return false;
   }
-  const geoweave::Statistics stats = planet.statistics();
-  const std::vector<uint16_t> heights =
-      heightmapOf(maps[0], stats.elevationMin, stats.elevationMax);
-  // The sheet first: it is the largest, and the last task runs on this thread.
-  const char* const names[] = {"sheet.png", "ground.png", "height.png"};
-  std::vector<PngTask> tasks{task(names[0]), task(names[1]), task(names[2])};
-  tasks[0].rgb = &sheet_;
-  tasks[1].rgb = &ground_;
-  tasks[2].gray = &heights;
-  tasks[2].width = w;
-  tasks[2].height = h;
-  writePngs(tasks);
-  // Listed in the order a reader meets them: the map, the sheet, the heights.
-  for (const int i : {1, 0, 2}) account(names[i], tasks[i].written, tasks[i].error);
+  account("height.png", height.written, height.error);
   return true;
 }
 
