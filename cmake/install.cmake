@@ -1,9 +1,9 @@
-# What `cmake --install` puts in a prefix: the program, the library and its
+# What `cmake --install` puts in a prefix: the programs, the library and its
 # public headers, a CMake package (find_package(Geoweave CONFIG) gives
 # Geoweave::geoweave), a pkg-config file and the man pages.
 include(CMakePackageConfigHelpers)
 
-install(TARGETS GeoweaveTest RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS GeoweaveTest geoweave_program RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS geoweave EXPORT GeoweaveTargets ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
 install(FILES ${GEOWEAVE_PUBLIC_HEADERS} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/geoweave)
 
@@ -21,5 +21,5 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/GeoweaveConfig.cmake
 configure_file(cmake/geoweave.pc.in ${CMAKE_CURRENT_BINARY_DIR}/geoweave.pc @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/geoweave.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 
-install(FILES man/GeoweaveTest.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES man/GeoweaveTest.1 man/geoweave.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
