@@ -162,8 +162,8 @@ CommandLine::CommandLine() : texts_(std::make_unique<Texts>()) {
   app.set_version_flag("--version", geoweave::version(), "print the version and exit");
   app.set_help_flag("--help", "print this help and exit");
   for (int i = 0; i < kValueCount; ++i) {
-    const ValueOption& spec = kValueOptions[i];
-    const Rule rule = spec.rule;
+    const ValueOption& entry = kValueOptions[i];
+    const Rule rule = entry.rule;
     // The validator's own name stays empty so that it does not show beside
     // the type name in --help and in CLI11's messages.
     const CLI::Validator check(
@@ -172,8 +172,8 @@ CommandLine::CommandLine() : texts_(std::make_unique<Texts>()) {
           return std::string("must be ") + ruleText(rule) + ", not " + quotedForMessage(text);
         },
         "");
-    texts_->options[i] = app.add_option(spec.name, texts_->values[i], spec.help)
-                             ->type_name(spec.typeName)
+    texts_->options[i] = app.add_option(entry.name, texts_->values[i], entry.help)
+                             ->type_name(entry.typeName)
                              ->check(check);
   }
   CLI::Option* random =
@@ -216,14 +216,14 @@ bool CommandLine::resolve(std::time_t now, RunOptions* out, std::string* error) 
   bool mapWidthGiven = false;
   for (int i = 0; i < kValueCount; ++i) {
     if (texts_->options[i]->count() == 0) continue;
-    const ValueOption& spec = kValueOptions[i];
+    const ValueOption& entry = kValueOptions[i];
     const std::string& text = texts_->values[i];
     long long whole = 0;
     double real = 0;
-    const bool read = readWhole(spec.rule, text, &whole) || readReal(spec.rule, text, &real) ||
-                      (spec.rule == Rule::kDirectory && !text.empty());
+    const bool read = readWhole(entry.rule, text, &whole) || readReal(entry.rule, text, &real) ||
+                      (entry.rule == Rule::kDirectory && !text.empty());
     if (!read) {
-      *error = std::string("geoweave: ") + spec.name + ": must be " + ruleText(spec.rule) +
+      *error = std::string("geoweave: ") + entry.name + ": must be " + ruleText(entry.rule) +
                ", not " + quotedForMessage(text);
       return false;
     }
