@@ -102,10 +102,14 @@ std::string Planet::tileRecordsText(int64_t level) {
   return std::string(digits.rbegin(), digits.rend());
 }
 
-bool Planet::allocate(int width, float zoom, int workers) {
+bool Planet::allocate(int width, float zoom, int workers, uint64_t memoryLimit) {
   freeTiles();
   const int64_t newLevel = levelFor(width, zoom);
   if (newLevel > kMaxLevel) return false;
+  // A tile array larger than the memory this process may use would be
+  // killed by the kernel partway through the run, without a word.
+  const uint64_t bytes = static_cast<uint64_t>(tileRecordsFor(newLevel)) * sizeof(Tile);
+  if (bytes > memoryLimit) return false;
   level = static_cast<int>(newLevel);
   side = (1 << level) + 1;
   lastIndex = side - 1;
