@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/snapshot.h"
+#include "base/parallel.h"
 #include "world/params.h"
 
 namespace {
@@ -175,3 +176,13 @@ TEST(OptionsParseInt, ReadsLikeAtoiButSaturates) {
 }
 
 }  // namespace
+
+TEST(WorkerSetting, WholeNumbersUpToTheLimitOtherwiseEveryProcessor) {
+  EXPECT_EQ(workersFromEnvironment("1"), 1);
+  EXPECT_EQ(workersFromEnvironment("7"), 7);
+  EXPECT_EQ(workersFromEnvironment("999"), kMaxWorkers);
+  for (const char* unusable : {"", "0", "-3", "2x", "two"}) {
+    EXPECT_EQ(workersFromEnvironment(unusable), availableProcessors()) << unusable;
+  }
+  EXPECT_EQ(workersFromEnvironment(nullptr), availableProcessors());
+}

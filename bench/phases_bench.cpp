@@ -8,15 +8,17 @@
 #include <cstdlib>
 #include <string>
 
-#include "base/random.h"
+#include "base/parallel.h"
 #include "climate/atmosphere.h"
 #include "climate/iteration_setup.h"
 #include "climate/rivers.h"
 #include "climate/temperatures.h"
 #include "climate/water_flow.h"
+#include "generation/generate.h"
 #include "grid/planet.h"
 #include "image/rgb_image.h"
 #include "render/render_snapshot.h"
+#include "terrain/fractal.h"
 #include "terrain/move_fractions.h"
 #include "terrain/sea_level.h"
 #include "world/params.h"
@@ -34,10 +36,11 @@ struct World {
   PlanetParams params;
 
   World() {
+    params.workers = availableProcessors();
     planet.buildIcosahedron();
-    planet.allocate(kWidth, 1.0f);
-    seedRandom(19800518);
-    planet.generate(&params, nullptr);
+    planet.allocate(kWidth, 1.0f, params.workers);
+    params.random.seed(19800518);
+    generatePlanet(planet, params);
   }
 };
 
@@ -48,16 +51,15 @@ World& world() {
 
 void BM_NeighborsAndMoveFractions(benchmark::State& state) {
   World& w = world();
-  for (auto _ : state) storeNeighborsAndMoveFractions(w.planet);
+  for (auto _ : state) storeNeighborsAndMoveFractions(w.planet, w.params.workers);
 }
 BENCHMARK(BM_NeighborsAndMoveFractions)->Unit(benchmark::kMillisecond);
 
 void BM_FractalPass(benchmark::State& state) {
   World& w = world();
   Tile vertices[12];
-  for (auto _ : state) {
-    w.planet.fractalPass(1, &w.params, vertices);
-  }
+  const FractalRun run{w.planet, w.params};
+  for (auto _ : state) fractalPass(run, 1, vertices);
 }
 BENCHMARK(BM_FractalPass)->Unit(benchmark::kMillisecond);
 
@@ -102,7 +104,8 @@ BENCHMARK(BM_RiverStage)->Unit(benchmark::kMillisecond);
 void BM_RenderSnapshot(benchmark::State& state) {
   World& w = world();
   for (auto _ : state) {
-    renderSnapshot(nullptr, nullptr, kWidth, kWidth / 2, 1.0f, &w.params, &w.planet);
+    SnapshotCanvas canvas(w.planet, kWidth, kWidth / 2, w.params.workers);
+    drawSnapshot(canvas, 1.0f, w.params, w.planet);
   }
 }
 BENCHMARK(BM_RenderSnapshot)->Unit(benchmark::kMillisecond);
@@ -110,8 +113,8 @@ BENCHMARK(BM_RenderSnapshot)->Unit(benchmark::kMillisecond);
 // A run's later snapshots: pixel positions and images already made.
 void BM_RenderSnapshotOnCanvas(benchmark::State& state) {
   World& w = world();
-  SnapshotCanvas canvas(w.planet, kWidth, kWidth / 2);
-  for (auto _ : state) renderSnapshot(nullptr, nullptr, canvas, 1.0f, &w.params, &w.planet);
+  SnapshotCanvas canvas(w.planet, kWidth, kWidth / 2, w.params.workers);
+  for (auto _ : state) drawSnapshot(canvas, 1.0f, w.params, w.planet);
 }
 BENCHMARK(BM_RenderSnapshotOnCanvas)->Unit(benchmark::kMillisecond);
 

@@ -18,6 +18,7 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/GeoweaveConfig.cmake
               ${CMAKE_CURRENT_BINARY_DIR}/GeoweaveConfigVersion.cmake
         DESTINATION ${GEOWEAVE_CMAKE_DIR})
 
+file(RELATIVE_PATH GEOWEAVE_PC_TO_PREFIX "/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/")
 configure_file(cmake/geoweave.pc.in ${CMAKE_CURRENT_BINARY_DIR}/geoweave.pc @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/geoweave.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 

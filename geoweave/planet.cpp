@@ -7,6 +7,7 @@
 #include "base/parallel.h"
 #include "generation/generate.h"
 #include "grid/planet.h"
+#include "render/cube_face.h"
 #include "render/interpolate_tile.h"
 #include "render/pixel_map.h"
 #include "render/projection.h"
@@ -222,6 +223,84 @@ Status Planet::sampleMaps(const std::vector<Field>& fields, int width, int heigh
   return Status::kOk;
 }
 
+float Planet::sampleDirection(Field field, double x, double y, double z) const {
+  if (!generated() || !std::isfinite(x) || !std::isfinite(y) || !std::isfinite(z) ||
+      (x == 0 && y == 0 && z == 0)) {
+    return 0;
+  }
+  const TilePoint p = locateDirection(state_->grid, Vector3d{x, y, z});
+  return fieldOf(interpolateTile(state_->grid, p), field);
+}
+
+namespace {
+// The render layer's face for the public one; false for a value outside the
+// enumeration.
+bool renderFace(CubeFace face, ::CubeFace& out) {
+  switch (face) {
+    case CubeFace::kPositiveX:
+      out = ::CubeFace::kPositiveX;
+      return true;
+    case CubeFace::kNegativeX:
+      out = ::CubeFace::kNegativeX;
+      return true;
+    case CubeFace::kPositiveY:
+      out = ::CubeFace::kPositiveY;
+      return true;
+    case CubeFace::kNegativeY:
+      out = ::CubeFace::kNegativeY;
+      return true;
+    case CubeFace::kPositiveZ:
+      out = ::CubeFace::kPositiveZ;
+      return true;
+    case CubeFace::kNegativeZ:
+      out = ::CubeFace::kNegativeZ;
+      return true;
+  }
+  return false;
+}
+
+// What every face call checks first: a planet, a usable size and a known
+// face.
+Status checkFace(bool generated, CubeFace face, int size, ::CubeFace& out, std::string* error) {
+  if (!generated) {
+    fail(error, "no planet has been generated");
+    return Status::kUnusable;
+  }
+  if (size < 1) {
+    fail(error, "a cube face needs at least one pixel");
+    return Status::kUnusable;
+  }
+  if (!renderFace(face, out)) {
+    fail(error, "no such cube face");
+    return Status::kUnusable;
+  }
+  return Status::kOk;
+}
+}  // namespace
+
+Status Planet::sampleCubeFace(const std::vector<Field>& fields, CubeFace face, int size,
+                              std::vector<std::vector<float>>* out, std::string* error) const {
+  ::CubeFace side;
+  const Status status = checkFace(generated(), face, size, side, error);
+  if (status != Status::kOk) return status;
+  const size_t pixels = static_cast<size_t>(size) * static_cast<size_t>(size);
+  out->assign(fields.size(), std::vector<float>());
+  for (std::vector<float>& map : *out) map.resize(pixels);
+  const ::Planet& grid = state_->grid;
+  auto sampleRows = [&](int64_t firstRow, int64_t endRow) {
+    for (int y = static_cast<int>(firstRow); y < endRow; ++y) {
+      for (int x = 0; x < size; ++x) {
+        const Tile t =
+            interpolateTile(grid, locateDirection(grid, cubeFaceDirection(side, size, x, y)));
+        const size_t pixel = static_cast<size_t>(y) * size + x;
+        for (size_t f = 0; f < fields.size(); ++f) (*out)[f][pixel] = fieldOf(t, fields[f]);
+      }
+    }
+  };
+  parallelFor(state_->params.workers, size, sampleRows);
+  return Status::kOk;
+}
+
 namespace {
 // An image of the canvas's (bottom-up, blue-green-red) pixels, top row first.
 void copyImage(const RgbImage& from, Image* to) {
@@ -267,6 +346,20 @@ Status Planet::renderGround(int width, int height, Image* out, std::string* erro
   const Status status = draw(width, height, error);
   if (status == Status::kOk) copyImage(state_->canvas->ground, out);
   return status;
+}
+
+Status Planet::renderGroundCubeFace(CubeFace face, int size, Image* out, std::string* error) const {
+  ::CubeFace side;
+  const Status status = checkFace(generated(), face, size, side, error);
+  if (status != Status::kOk) return status;
+  RgbImage image(size, size);
+  if (!image.ok() || !drawCubeFace(state_->grid, state_->params, state_->settings.shadeScale, side,
+                                   image, state_->params.workers)) {
+    fail(error, "out of memory");
+    return Status::kOutOfMemory;
+  }
+  copyImage(image, out);
+  return Status::kOk;
 }
 
 Status Planet::renderSheet(int width, int height, Image* out, std::string* error) const {

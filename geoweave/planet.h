@@ -86,6 +86,20 @@ enum class MapLayout {
   kGeographic,
 };
 
+// A face of the cube around the planet, seen from its centre, in the order
+// of OpenGL's cube-map targets; +Z is the north pole, +X latitude 0
+// longitude 0, +Y longitude 90 degrees east. Pixel (x, y) of a size x size
+// face (x rightwards, y downwards from the top row) looks along
+//   +X ( 1, -t, -s)   +Y ( s,  1,  t)   +Z ( s, -t,  1)
+//   -X (-1, -t,  s)   -Y ( s, -1, -t)   -Z (-s, -t, -1)
+// with s = (2x - (size - 1)) / (size - 1) and t the same of y: OpenGL's
+// table, except that the outer pixels lie on the cube's edges rather than
+// half a pixel inside, so two faces that meet show the same places along
+// their shared edge. An odd size has a pixel at the face's centre (for +X
+// latitude 0 longitude 0, for +Z the north pole); a face of size 1 is that
+// pixel alone.
+enum class CubeFace { kPositiveX, kNegativeX, kPositiveY, kNegativeY, kPositiveZ, kNegativeZ };
+
 class Planet;
 
 // Told the overall completed share of generation (0 to 1) and the stage.
@@ -142,10 +156,35 @@ class Planet {
   Status sampleMaps(const std::vector<Field>& fields, int width, int height, MapLayout layout,
                     std::vector<std::vector<float>>* out, std::string* error) const;
 
+  // The field where the ray from the planet's centre along (x, y, z) meets
+  // the surface, blended as sample() blends. Any non-zero finite direction,
+  // its length ignored: +Z points to the north pole, +X to latitude 0
+  // longitude 0, +Y to longitude 90 degrees east. 0 before generation and
+  // for a zero or non-finite direction.
+  float sampleDirection(Field field, double x, double y, double z) const;
+
+  // Samples several fields over a size x size face of the cube (see
+  // CubeFace), like sampleMaps: one array of size x size values per field,
+  // rows top to bottom, in the order of fields.
+  Status sampleCubeFace(const std::vector<Field>& fields, CubeFace face, int size,
+                        std::vector<std::vector<float>>* out, std::string* error) const;
+
   // The ground-cover map (relief shading, ice, vegetation and, once chosen,
   // the rivers) of the planet as it stands, width x height in the kFrame
   // layout. The same pixels as GeoweaveTest's ground-cover frames.
   Status renderGround(int width, int height, Image* out, std::string* error) const;
+  // The ground cover of a size x size face of the cube (see CubeFace), drawn
+  // as renderGround draws the map, in pixels placed by the face's
+  // directions. The relief shade compares each pixel with the place one step
+  // west and one step north of it, a step being one pixel of a ground map
+  // 4 size wide; pixels within a step of the north pole are unshaded, as the
+  // map's top row is. So an odd-sized +X face's centre pixel is the pixel at
+  // latitude 0 longitude 0 of a 4 size x (2 size + 1) map, and +Z's centre
+  // that map's top row, rivers aside: a river segment is drawn on each face
+  // both its ends lie in front of, as a straight line between their
+  // projections onto the face's plane (a great-circle arc), cut off at the
+  // face's edges.
+  Status renderGroundCubeFace(CubeFace face, int size, Image* out, std::string* error) const;
   // The six-panel sheet, 2 width x 3 height: temperature and humidity on
   // top, elevation and rain in the middle, ground cover and sediment at the
   // bottom. The same pixels as GeoweaveTest's sheet frames.

@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
+#include <map>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
+
+#include "render/cube_face.h"
 
 namespace {
 
@@ -99,6 +104,135 @@ TEST(PublicPlanet, SamplesAgreeWithTheMapsAndTheStatistics) {
   // Longitude wraps: a turn further east is the same place.
   EXPECT_EQ(planet.sample(Field::kTemperature, 12.5, 30),
             planet.sample(Field::kTemperature, 12.5, 390));
+}
+
+constexpr geoweave::CubeFace kFaces[6] = {
+    geoweave::CubeFace::kPositiveX, geoweave::CubeFace::kNegativeX, geoweave::CubeFace::kPositiveY,
+    geoweave::CubeFace::kNegativeY, geoweave::CubeFace::kPositiveZ, geoweave::CubeFace::kNegativeZ};
+
+// The pixels (face, x + size * y) of all six size x size faces that look in
+// one direction, for every direction on more than one face: the cube's
+// edges and corners.
+std::vector<std::vector<std::pair<int, int>>> sharedPixels(int size) {
+  std::map<std::tuple<double, double, double>, std::vector<std::pair<int, int>>> byDirection;
+  for (int f = 0; f < 6; ++f) {
+    for (int y = 0; y < size; ++y) {
+      for (int x = 0; x < size; ++x) {
+        const Vector3d d = cubeFaceDirection(static_cast<::CubeFace>(f), size, x, y);
+        byDirection[{d.x, d.y, d.z}].push_back({f, x + size * y});
+      }
+    }
+  }
+  std::vector<std::vector<std::pair<int, int>>> shared;
+  for (const auto& entry : byDirection) {
+    if (entry.second.size() > 1) shared.push_back(entry.second);
+  }
+  return shared;
+}
+
+// Before the rivers are chosen, an odd face's centre pixel is the map's pixel
+// at the same place, and faces that meet show the same colours along the
+// edge.
+struct GroundAtLastTurn {
+  static constexpr int kSize = 33;
+  int turn = -1;
+  size_t riverSegments = 1;
+  geoweave::Image map;
+  geoweave::Image faces[6];
+};
+
+TEST(PublicPlanet, GroundCubeFacesMatchTheMapAndMeetAlongTheirEdges) {
+  GroundAtLastTurn seen;
+  geoweave::Callbacks callbacks;
+  callbacks.turnUser = &seen;
+  callbacks.turn = [](const geoweave::Planet& planet, int turn, void* user) {
+    auto* s = static_cast<GroundAtLastTurn*>(user);
+    if (turn != planet.settings().turns - 1) return;
+    s->turn = turn;
+    s->riverSegments = planet.rivers().segments.size();
+    const int n = GroundAtLastTurn::kSize;
+    EXPECT_EQ(planet.renderGround(4 * n, 2 * n + 1, &s->map, nullptr), Status::kOk);
+    for (int f = 0; f < 6; ++f) {
+      EXPECT_EQ(planet.renderGroundCubeFace(kFaces[f], n, &s->faces[f], nullptr), Status::kOk);
+    }
+  };
+  geoweave::Planet planet;
+  ASSERT_EQ(planet.generate(small(5), callbacks, nullptr), Status::kOk);
+  ASSERT_EQ(seen.turn, 1);
+  ASSERT_EQ(seen.riverSegments, 0u);
+  const int n = GroundAtLastTurn::kSize;
+  const auto rgb = [](const geoweave::Image& image, int x, int y) {
+    const uint8_t* p = image.pixel(x, y);
+    return std::to_string(p[0]) + "," + std::to_string(p[1]) + "," + std::to_string(p[2]);
+  };
+  // Latitude 0 longitude 0: the map's middle row, column 0.
+  EXPECT_EQ(rgb(seen.faces[0], n / 2, n / 2), rgb(seen.map, 0, n));
+  // The north pole: the map's (unshaded) top row.
+  EXPECT_EQ(rgb(seen.faces[4], n / 2, n / 2), rgb(seen.map, 0, 0));
+  for (const auto& pixels : sharedPixels(n)) {
+    const auto& [f0, i0] = pixels[0];
+    for (const auto& [f, i] : pixels) {
+      EXPECT_EQ(rgb(seen.faces[f], i % n, i / n), rgb(seen.faces[f0], i0 % n, i0 / n))
+          << "face " << f << " (" << i % n << "," << i / n << ") and face " << f0;
+    }
+  }
+  // Once chosen, rivers show on the faces.
+  ASSERT_GT(planet.rivers().segments.size(), 0u);
+  int changed = 0;
+  for (int f = 0; f < 6; ++f) {
+    geoweave::Image withRivers;
+    ASSERT_EQ(planet.renderGroundCubeFace(kFaces[f], n, &withRivers, nullptr), Status::kOk);
+    for (size_t i = 0; i < withRivers.rgb.size(); ++i) {
+      changed += withRivers.rgb[i] != seen.faces[f].rgb[i];
+    }
+  }
+  EXPECT_GT(changed, 0);
+}
+
+TEST(PublicPlanet, CubeFaceSamplesMeetAlongEdgesAndLieOnTheirDirections) {
+  geoweave::Planet planet;
+  std::string error;
+  std::vector<std::vector<float>> face;
+  EXPECT_EQ(planet.sampleCubeFace({Field::kGround}, kFaces[0], 3, &face, &error),
+            Status::kUnusable);
+  ASSERT_EQ(planet.generate(small(4), {}, nullptr), Status::kOk);
+  EXPECT_EQ(planet.sampleCubeFace({Field::kGround}, kFaces[0], 0, &face, &error),
+            Status::kUnusable);
+  EXPECT_NE(error.find("pixel"), std::string::npos) << error;
+
+  const int n = 9;
+  const std::vector<Field> fields = {Field::kElevation, Field::kTemperature};
+  std::vector<std::vector<float>> faces[6];
+  for (int f = 0; f < 6; ++f) {
+    ASSERT_EQ(planet.sampleCubeFace(fields, kFaces[f], n, &faces[f], &error), Status::kOk) << error;
+    ASSERT_EQ(faces[f].size(), 2u);
+    ASSERT_EQ(faces[f][1].size(), static_cast<size_t>(n * n));
+  }
+  for (const auto& pixels : sharedPixels(n)) {
+    const auto& [f0, i0] = pixels[0];
+    for (const auto& [f, i] : pixels) {
+      for (size_t k = 0; k < fields.size(); ++k) EXPECT_EQ(faces[f][k][i], faces[f0][k][i0]);
+    }
+  }
+  // Face centres against the places they look at, and a direction of any
+  // length against both.
+  const double centres[6][2] = {{0, 0}, {0, 180}, {0, 90}, {0, -90}, {90, 0}, {-90, 0}};
+  const double axes[6][3] = {{3, 0, 0}, {-3, 0, 0}, {0, 3, 0}, {0, -3, 0}, {0, 0, 3}, {0, 0, -3}};
+  const int centre = n / 2 + n * (n / 2);
+  for (int f = 0; f < 6; ++f) {
+    for (size_t k = 0; k < fields.size(); ++k) {
+      const float atPlace = planet.sample(fields[k], centres[f][0], centres[f][1]);
+      EXPECT_FLOAT_EQ(faces[f][k][centre], atPlace) << "face " << f;
+      EXPECT_EQ(planet.sampleDirection(fields[k], axes[f][0], axes[f][1], axes[f][2]),
+                faces[f][k][centre])
+          << "face " << f;
+    }
+  }
+  // Latitude 30 north, longitude 45 east, at twice the unit length.
+  const double h = std::sqrt(0.375);  // cos 30 cos 45
+  EXPECT_FLOAT_EQ(planet.sampleDirection(Field::kTemperature, 2 * h, 2 * h, 1),
+                  planet.sample(Field::kTemperature, 30, 45));
+  EXPECT_EQ(planet.sampleDirection(Field::kTemperature, 0, 0, 0), 0);
 }
 
 TEST(PublicPlanet, BadSettingsAndHugeGridsAreRefusedWithAReason) {

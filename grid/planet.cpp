@@ -102,10 +102,14 @@ std::string Planet::tileRecordsText(int64_t level) {
   return std::string(digits.rbegin(), digits.rend());
 }
 
-bool Planet::allocate(int width, float zoom, int workers) {
+bool Planet::allocate(int width, float zoom, int workers, uint64_t memoryLimit) {
   freeTiles();
   const int64_t newLevel = levelFor(width, zoom);
   if (newLevel > kMaxLevel) return false;
+  // A tile array larger than the memory this process may use would be
+  // killed by the kernel partway through the run, without a word.
+  const uint64_t bytes = static_cast<uint64_t>(tileRecordsFor(newLevel)) * sizeof(Tile);
+  if (bytes > memoryLimit) return false;
   level = static_cast<int>(newLevel);
   side = (1 << level) + 1;
   lastIndex = side - 1;
@@ -213,4 +217,119 @@ void Planet::storeToAllCopies(const Tile& record, const TileCoord& c) {
   TileCoord copies[5];
   const int n = aliases(c, copies);
   for (int i = n - 1; i >= 0; --i) *tileAt(copies[i]) = record;
+}
+
+// --- neighbour navigation ---
+
+namespace {
+// The six neighbours of the triangulated square grid whose triangles share
+// the (+1, +1) diagonal, in the order every stored neighbour list keeps.
+constexpr int kOffsets[6][2] = {{0, 1}, {1, 1}, {1, 0}, {0, -1}, {-1, -1}, {-1, 0}};
+}  // namespace
+
+int Planet::aliases(const TileCoord& t, TileCoord out[5]) const {
+  const int L = lastIndex;
+  const int d = t.diamond;
+  const int x = t.x;
+  const int y = t.y;
+  if ((x & edgeMask) != 0 && (y & edgeMask) != 0) {
+    out[0] = t;
+    return 1;
+  }
+  const bool xEdge = x == 0 || x == L;
+  const bool yEdge = y == 0 || y == L;
+  if (xEdge && yEdge) {
+    if (isPole(t)) {
+      for (int k = 0; k < 5; ++k) {
+        out[k] = d < 5 ? TileCoord{k, 0, L} : TileCoord{k + 5, L, 0};
+      }
+      return 5;
+    }
+    // A ring vertex: find its reference diamond, then list its three copies.
+    int h;
+    if (d < 5) {
+      h = y != 0 ? d : (x != 0 ? (d + 4) % 5 + 5 : (d + 4) % 5);
+    } else {
+      h = y == 0 ? (d + 4) % 5 + 5 : (x != 0 ? d : d % 5);
+    }
+    out[0] = TileCoord{h, L, L};
+    if (h < 5) {
+      out[1] = TileCoord{(h + 1) % 5, 0, 0};
+      out[2] = TileCoord{h + 5, 0, L};
+    } else {
+      out[1] = TileCoord{(h + 1) % 5 + 5, 0, 0};
+      out[2] = TileCoord{(h + 1) % 5, L, 0};
+    }
+    return 3;
+  }
+  TileCoord other;
+  if (d < 5) {
+    if (x == 0) {
+      other = TileCoord{(d + 4) % 5, L - y, L};
+    } else if (y == 0) {
+      other = TileCoord{(d + 4) % 5 + 5, x, L};
+    } else if (x == L) {
+      other = TileCoord{d + 5, 0, y};
+    } else {
+      other = TileCoord{(d + 1) % 5, 0, L - x};
+    }
+  } else {
+    if (x == 0) {
+      other = TileCoord{d % 5, L, y};
+    } else if (y == 0) {
+      other = TileCoord{(d + 4) % 5 + 5, L, L - x};
+    } else if (x == L) {
+      other = TileCoord{(d + 1) % 5 + 5, L - y, 0};
+    } else {
+      other = TileCoord{(d + 1) % 5, x, 0};
+    }
+  }
+  out[0] = other;
+  out[1] = t;
+  return 2;
+}
+
+bool Planet::samePoint(const TileCoord& a, const TileCoord& b) const {
+  if (a.diamond == b.diamond) return a.x == b.x && a.y == b.y;
+  if (!isOnDiamondEdge(a) || !isOnDiamondEdge(b)) return false;
+  TileCoord copies[5];
+  const int n = aliases(a, copies);
+  for (int i = 0; i < n; ++i) {
+    if (sameCoord(copies[i], b)) return true;
+  }
+  return false;
+}
+
+int Planet::neighbors(const TileCoord& t, TileCoord out[6]) const {
+  if ((t.x & edgeMask) != 0 && (t.y & edgeMask) != 0) {
+    for (int k = 0; k < 6; ++k) {
+      out[k] = TileCoord{t.diamond, t.x + kOffsets[k][0], t.y + kOffsets[k][1]};
+    }
+    return 6;
+  }
+  TileCoord copies[5];
+  const int copyCount = aliases(t, copies);
+  int count = 0;
+  for (int a = 0; a < copyCount; ++a) {
+    for (const auto& offset : kOffsets) {
+      const TileCoord c{copies[a].diamond, copies[a].x + offset[0], copies[a].y + offset[1]};
+      if (c.x < 0 || c.x > lastIndex || c.y < 0 || c.y > lastIndex) continue;
+      bool duplicate = false;
+      const bool cOnEdge = isOnDiamondEdge(c);
+      TileCoord cCopies[5];
+      int cCopyCount = -1;  // listed only when a comparison needs it
+      for (int r = 0; r < count && !duplicate; ++r) {
+        if (sameCoord(out[r], c)) {
+          duplicate = true;
+        } else if (out[r].diamond != c.diamond && cOnEdge && isOnDiamondEdge(out[r])) {
+          if (cCopyCount < 0) cCopyCount = aliases(c, cCopies);
+          for (int k = 0; k < cCopyCount; ++k) {
+            if (sameCoord(cCopies[k], out[r])) duplicate = true;
+          }
+        }
+      }
+      if (!duplicate) out[count++] = c;
+    }
+  }
+  return count;
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "base/memory_limit.h"
 #include "grid/tile.h"
 #include "grid/tile_coord.h"
 #include "grid/vector.h"
@@ -31,8 +32,10 @@ struct Planet {
   void buildIcosahedron();
   // Sizes the grid for an image width and zoom and allocates the tile records
   // (workers share out the first touch of the pages). False when the grid is
-  // too large for 32-bit tile indices or for memory.
-  bool allocate(int width, float zoom, int workers = 1);
+  // too large for 32-bit tile indices, larger than the memory the process may
+  // use (its cgroup's limit or the machine's memory), or not allocated.
+  // memoryLimit is the most the process may use, in bytes.
+  bool allocate(int width, float zoom, int workers = 1, uint64_t memoryLimit = usableMemoryBytes());
   // The grid level allocate() would choose, before any limit is applied.
   static int64_t levelFor(int width, float zoom);
   // 12 x side^2 records for a level no larger than allocate() accepts.

@@ -81,6 +81,18 @@ TEST(GridSizeTest, HugeRatiosAreRefused) {
   EXPECT_EQ(planet.tiles, nullptr);
 }
 
+// A grid larger than the memory the process may use is refused before any
+// page is touched, instead of the kernel ending the run halfway.
+TEST(GridSizeTest, GridsBeyondTheMemoryLimitAreRefused) {
+  Planet planet;
+  const uint64_t level7 = static_cast<uint64_t>(Planet::tileRecordsFor(7)) * sizeof(Tile);
+  EXPECT_TRUE(planet.allocate(512, 1.0f, 1, level7));  // level 7: exactly fits
+  EXPECT_EQ(planet.level, 7);
+  EXPECT_FALSE(planet.allocate(512, 1.0f, 1, level7 - 1));
+  EXPECT_EQ(planet.tiles, nullptr);
+  EXPECT_FALSE(planet.allocate(4096, 1.0f, 1, uint64_t{1} << 30));  // 1.7 GB in 1 GB
+}
+
 TEST(GridSizeTest, AllocateSetsConsistentSizesAndDefaultTiles) {
   Planet planet;
   EXPECT_EQ(planet.tiles, nullptr);

@@ -266,3 +266,30 @@ bool installTempFileCleanup() {
   }
   return ok;
 }
+
+bool writeWholeFile(const char* path, const std::string& bytes, std::string* error) {
+  AtomicFile file;
+  bool ok = file.open(path);
+  const char* data = bytes.data();
+  size_t left = bytes.size();
+  int reason = ok ? 0 : file.error();
+  while (ok && left > 0) {
+    const ssize_t done = ::write(file.fd(), data, left);
+    if (done < 0 && errno == EINTR) continue;
+    if (done <= 0) {
+      reason = done == 0 ? EIO : errno;
+      ok = false;
+      break;
+    }
+    data += done;
+    left -= static_cast<size_t>(done);
+  }
+  if (ok && !file.commit()) {
+    reason = file.error();
+    ok = false;
+  }
+  if (!ok && error != nullptr) {
+    *error = std::string("cannot write ") + path + ": " + std::strerror(reason);
+  }
+  return ok;
+}

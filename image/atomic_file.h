@@ -57,6 +57,11 @@ class AtomicFile {
   std::string tempName_;
 };
 
+// Writes bytes as the whole content of path through an AtomicFile: the file
+// appears complete or not at all. On failure false comes back and *error
+// (when not null) names the file and the reason.
+bool writeWholeFile(const char* path, const std::string& bytes, std::string* error);
+
 // Installs, for SIGINT, SIGTERM, SIGHUP and SIGQUIT, a handler that removes
 // every scratch file this process has open, restores the signal's default
 // action and raises it again, so the process still ends the way the signal

@@ -1,3 +1,5 @@
+#include "image/bmp_writer.h"
+
 #include <unistd.h>
 
 #include <cerrno>
@@ -5,7 +7,6 @@
 #include <cstring>
 
 #include "image/atomic_file.h"
-#include "image/rgb_image.h"
 
 namespace {
 
@@ -105,13 +106,13 @@ bool writeContents(const RgbImage& image, BmpSink& sink, size_t pad, uint32_t fi
 
 }  // namespace
 
-bool RgbImage::writeBmp(const char* name, int64_t failAfterBytes) const {
-  if (name == nullptr || width < 0 || height < 0) return false;
-  if (pixels == nullptr && static_cast<int64_t>(width) * height > 0) return false;
+bool writeBmpFile(const RgbImage& image, const char* name, int64_t failAfterBytes) {
+  if (name == nullptr || image.width < 0 || image.height < 0) return false;
+  if (image.pixels == nullptr && static_cast<int64_t>(image.width) * image.height > 0) return false;
 
-  const uint64_t rowBytes = 3 * static_cast<uint64_t>(width);
+  const uint64_t rowBytes = 3 * static_cast<uint64_t>(image.width);
   const uint64_t pad = (4 - rowBytes % 4) % 4;
-  const uint64_t fileSize = (rowBytes + pad) * static_cast<uint64_t>(height) + kHeaderBytes;
+  const uint64_t fileSize = (rowBytes + pad) * static_cast<uint64_t>(image.height) + kHeaderBytes;
   if (fileSize > UINT32_MAX) return false;  // the format cannot state its size
 
   AtomicFile file;
@@ -122,7 +123,7 @@ bool RgbImage::writeBmp(const char* name, int64_t failAfterBytes) const {
   sink.failAfter = failAfterBytes;
   // Every write and the close are checked, so a full disk or a failing device
   // is reported; an unfinished file never reaches the name.
-  if (!writeContents(*this, sink, static_cast<size_t>(pad), static_cast<uint32_t>(fileSize))) {
+  if (!writeContents(image, sink, static_cast<size_t>(pad), static_cast<uint32_t>(fileSize))) {
     file.abort();
     return false;
   }

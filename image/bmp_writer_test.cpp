@@ -1,3 +1,5 @@
+#include "image/bmp_writer.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -252,7 +254,7 @@ TEST_F(BmpWriter, FailureMidwayLeavesNothingAndKeepsTheOldFile) {
   const int64_t points[] = {0, 20, 53, 54, 80, 70000, size - 1};
   for (const int64_t failAfter : points) {
     SCOPED_TRACE(failAfter);
-    EXPECT_FALSE(image.writeBmp(name.c_str(), failAfter));
+    EXPECT_FALSE(writeBmpFile(image, name.c_str(), failAfter));
     EXPECT_TRUE(entries().empty());
   }
 
@@ -260,13 +262,13 @@ TEST_F(BmpWriter, FailureMidwayLeavesNothingAndKeepsTheOldFile) {
   writeFile(name, old);
   for (const int64_t failAfter : points) {
     SCOPED_TRACE(failAfter);
-    EXPECT_FALSE(image.writeBmp(name.c_str(), failAfter));
+    EXPECT_FALSE(writeBmpFile(image, name.c_str(), failAfter));
     EXPECT_EQ(readFile(name), old);
     EXPECT_EQ(entries(), std::vector<std::string>{"out.bmp"});
   }
 
   // A device that holds exactly the file is enough.
-  ASSERT_TRUE(image.writeBmp(name.c_str(), size));
+  ASSERT_TRUE(writeBmpFile(image, name.c_str(), size));
   EXPECT_EQ(readFile(name).size(), static_cast<size_t>(size));
 }
 

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "base/allocation.h"
+#include "image/bmp_writer.h"
 
 RgbImage::RgbImage(int w, int h) : width(w > 0 ? w : 0), height(h > 0 ? h : 0) {
   const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
@@ -24,4 +25,8 @@ RgbImage::~RgbImage() {
   pixels = nullptr;
   width = 0;
   height = 0;
+}
+
+bool RgbImage::writeBmp(const char* name) const {
+  return writeBmpFile(*this, name, -1);
 }

@@ -27,7 +27,6 @@ struct RgbImage {
 
   // Writes an uncompressed 24-bit BMP. The file appears under its name only
   // when every byte reached it; on failure nothing is left behind and whatever
-  // stood at the name before is untouched. failAfterBytes (tests only) makes
-  // every write after that many bytes fail.
-  bool writeBmp(const char* name, int64_t failAfterBytes = -1) const;
+  // stood at the name before is untouched.
+  bool writeBmp(const char* name) const;
 };

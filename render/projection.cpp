@@ -118,10 +118,12 @@ bool intersectLine(const Plane& plane, const Vector3d& a, const Vector3d& b, Vec
   return true;
 }
 
-TilePoint locateTilePoint(const Planet& planet, float v, float u) {
-  const Vector3d direction = mapDirection(v, u);
+namespace {
+// Casts the ray from the centre along direction against the diamonds'
+// triangles, starting with the diamond of start (a good guess saves the
+// search); start is returned only when no triangle lies ahead.
+TilePoint castRay(const Planet& planet, const Vector3d& direction, const TilePoint& start) {
   const Vector3d origin;
-  const TilePoint start = netTilePoint(planet, v, u);
   TilePoint result = start;
   double bestError = 1000;
   int d = start.coord.diamond;
@@ -160,4 +162,25 @@ TilePoint locateTilePoint(const Planet& planet, float v, float u) {
     d = (d + 1) % 10;
   } while (d != start.coord.diamond);
   return result;
+}
+}  // namespace
+
+TilePoint locateTilePoint(const Planet& planet, float v, float u) {
+  return castRay(planet, mapDirection(v, u), netTilePoint(planet, v, u));
+}
+
+void directionFractions(const Vector3d& direction, float& v, float& u) {
+  // atan2 keeps its accuracy near the poles, where asin of z would lose it.
+  const double latitude =
+      std::atan2(direction.z, std::sqrt(direction.x * direction.x + direction.y * direction.y));
+  double turns = std::atan2(direction.y, direction.x) / (2.0 * kPiDouble);
+  if (turns < 0) turns += 1;
+  v = static_cast<float>(latitude / kPiDouble + 0.5);
+  u = static_cast<float>(turns);
+}
+
+TilePoint locateDirection(const Planet& planet, const Vector3d& direction) {
+  float v, u;
+  directionFractions(direction, v, u);
+  return castRay(planet, direction, netTilePoint(planet, v, u));
 }

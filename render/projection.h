@@ -21,6 +21,21 @@ TilePoint netTilePoint(const Planet& planet, float v, float u);
 // diamonds' flat triangles, starting with the coarse mapping's diamond.
 TilePoint locateTilePoint(const Planet& planet, float v, float u);
 
+// Map fractions of a direction of any non-zero length, as the maps store
+// them: v from 0 at the south pole to 1 at the north pole, u in [0, 1] the
+// longitude eastward from +X (+Y at a quarter turn). A direction on the axis
+// has u = 0. For a direction made by mapDirection(v, u) they are v and u
+// again (u = 1 may come back as 1 or 0, which the coarse mapping treats
+// alike).
+void directionFractions(const Vector3d& direction, float& v, float& u);
+
+// The exact mapping for a direction of any non-zero length: the same ray
+// casting as locateTilePoint, with the direction itself rather than one
+// rebuilt from float fractions, starting with the coarse mapping's diamond
+// for its fractions. Gives locateTilePoint(planet, v, u) for
+// mapDirection(v, u).
+TilePoint locateDirection(const Planet& planet, const Vector3d& direction);
+
 Plane planeThrough(const Vector3d& p1, const Vector3d& p2, const Vector3d& p3);
 
 // Where the unbounded line through a and b meets the plane; false when the

@@ -97,6 +97,43 @@ TEST_P(ProjectionGrid, ExactMappingLandsOnTheRay) {
   EXPECT_LT(worst, 1e-5) << worstAt;
 }
 
+TEST_P(ProjectionGrid, DirectionsFindTheMapsPointsAndAnyOtherRay) {
+  int mismatches = 0;
+  for (const float v : latitudes()) {
+    for (const float u : longitudes()) {
+      const TilePoint fromMap = locateTilePoint(planet, v, u);
+      const TilePoint fromDirection = locateDirection(planet, mapDirection(v, u));
+      if (describe(fromMap) != describe(fromDirection) || fromMap.fracX != fromDirection.fracX ||
+          fromMap.fracY != fromDirection.fracY) {
+        ADD_FAILURE() << "v " << v << " u " << u << ": map " << describe(fromMap) << ", direction "
+                      << describe(fromDirection);
+        if (++mismatches > 5) return;
+      }
+    }
+  }
+  // Directions off the map's grid, of any length, the axes among them.
+  double worst = 0;
+  std::string worstAt;
+  for (int i = -4; i <= 4; ++i) {
+    for (int j = -4; j <= 4; ++j) {
+      for (int k = -4; k <= 4; ++k) {
+        if (i == 0 && j == 0 && k == 0) continue;
+        const Vector3d d{i * 0.75, j * 2.5, k * 1.0};
+        const TilePoint p = locateDirection(planet, d);
+        std::ostringstream at;
+        at << "(" << d.x << ", " << d.y << ", " << d.z << "): " << describe(p);
+        ASSERT_TRUE(insideDiamond(planet, p)) << at.str();
+        const double angle = angleBetween(toDouble(planet.pointPosition(p)), d);
+        if (angle > worst) {
+          worst = angle;
+          worstAt = at.str();
+        }
+      }
+    }
+  }
+  EXPECT_LT(worst, 1e-5) << worstAt;
+}
+
 TEST_P(ProjectionGrid, CoarseMappingPoles) {
   const int last = planet.lastIndex;
   for (int j = 0; j <= 40; ++j) {

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "grid/planet.h"
+#include "grid/vector.h"
+#include "image/rgb_image.h"
+#include "world/params.h"
+
+// The planet seen from its centre on the six faces of a cube, in the order of
+// OpenGL's cube-map targets. +Z is the north pole, +X latitude 0 longitude 0,
+// +Y longitude 90 degrees east.
+enum class CubeFace { kPositiveX, kNegativeX, kPositiveY, kNegativeY, kPositiveZ, kNegativeZ };
+
+// The direction (not of unit length) through pixel (x, y) of a size x size
+// face, x counted rightwards from the left column, y downwards from the top
+// row. OpenGL's cube-map table read backwards:
+//   +X ( 1, -t, -s)   +Y ( s,  1,  t)   +Z ( s, -t,  1)
+//   -X (-1, -t,  s)   -Y ( s, -1, -t)   -Z (-s, -t, -1)
+// with s = (2x - (size - 1)) / (size - 1) and t the same of y, so both run
+// from -1 at the first pixel to 1 at the last. Unlike OpenGL's texel
+// centres, which sit half a pixel inside the face, the outer rows and
+// columns lie on the cube's edges: two faces that meet hold the very same
+// directions along their shared edge, and tiles laid side by side show no
+// seam. An odd size puts a pixel on the face's axis; a face of size 1 is
+// that one pixel.
+Vector3d cubeFaceDirection(CubeFace face, int size, int x, int y);
+
+// Where the line along direction meets the face's plane, in that face's
+// pixel coordinates (fractional; outside 0..size - 1 beyond the face's
+// edges). False when direction does not point into the face's half of space.
+bool projectOntoCubeFace(CubeFace face, int size, const Vector3d& direction, double& x, double& y);
+
+// Draws one face of the ground-cover map into image (size x size, its row 0
+// the bottom row of the face as for every RgbImage): each pixel the ground
+// cover of the tile blended at its direction, relief-shaded and overlaid
+// with the run's rivers as the rectangular map is.
+//
+// The relief neighbour lies one step west and one step north of the pixel in
+// map terms, a step being one pixel of a map 4 x size wide (a quarter turn
+// over size pixels, the face's own pixel pitch at its centre): a longitude
+// step of 1 / (4 size) turns and a latitude step of 1 / (2 size) of the pole
+// to pole span. Like the map's, that neighbour is placed with the coarse
+// mapping, so a face pixel and a map pixel at the same place shade alike;
+// pixels whose step north would pass the north pole stay unshaded, as the
+// map's top row does.
+//
+// A river segment is drawn on every face both its ends lie in front of,
+// projected onto the face's plane and clipped to the face, so a segment
+// crossing an edge shows on both faces. Its colour, opacity ramp and mask
+// are the map's. Segments reaching more than three half-widths beyond a
+// face (only on grids too coarse to show rivers) are left out of it.
+//
+// Rows are shared out between workers. False when the river mask could not
+// be had; image must be ok() and square.
+bool drawCubeFace(const Planet& planet, const PlanetParams& params, float altitudeShadeScale,
+                  CubeFace face, RgbImage& image, int workers);

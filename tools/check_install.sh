@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs the release build into an empty prefix, checks what lands there,
+# builds the example consumer against the installed CMake package and
+# pkg-config file, and checks that its statistics line is GeoweaveTest's.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build/release}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix=$work/prefix
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+for path in bin/GeoweaveTest bin/geoweave lib/libgeoweave.a include/geoweave/geoweave.h \
+            include/geoweave/planet.h lib/cmake/Geoweave/GeoweaveConfig.cmake \
+            lib/pkgconfig/geoweave.pc share/man/man1/GeoweaveTest.1 share/man/man1/geoweave.1; do
+  [ -e "$prefix/$path" ] || { echo "install check: $path is missing" >&2; exit 1; }
+done
+# Only the public headers are installed.
+extra=$(find "$prefix/include" -type f ! -path "$prefix/include/geoweave/*")
+[ -z "$extra" ] || { echo "install check: unexpected headers: $extra" >&2; exit 1; }
+
+cmake -S examples/consumer -B "$work/consumer" -G Ninja -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
+cmake --build "$work/consumer" >/dev/null
+"$work/consumer/consumer" 64 2 7 >"$work/consumer.txt"
+(cd "$work" && "$prefix/bin/GeoweaveTest" -s7 -w64 -t2 >/dev/null 2>"$work/program.txt")
+head -n 2 "$work/program.txt" >"$work/statistics.txt"
+if ! cmp -s "$work/consumer.txt" "$work/statistics.txt"; then
+  echo "install check: the consumer's statistics differ from GeoweaveTest's" >&2
+  diff "$work/consumer.txt" "$work/statistics.txt" >&2 || true
+  exit 1
+fi
+
+# The same program through pkg-config.
+PKG_CONFIG_PATH="$prefix/lib/pkgconfig" g++ -std=c++17 examples/consumer/consumer.cpp \
+  $(PKG_CONFIG_PATH="$prefix/lib/pkgconfig" pkg-config --cflags --libs geoweave) \
+  -o "$work/consumer-pc"
+"$work/consumer-pc" 64 2 7 | cmp -s - "$work/statistics.txt" ||
+  { echo "install check: the pkg-config build differs" >&2; exit 1; }
+echo "install check: prefix complete; the consumer agrees with GeoweaveTest"
