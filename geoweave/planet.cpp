@@ -201,11 +201,19 @@ Status Planet::sampleMaps(const std::vector<Field>& fields, int width, int heigh
   out->assign(fields.size(), std::vector<float>());
   for (std::vector<float>& map : *out) map.resize(pixels);
   const ::Planet& grid = state_->grid;
+  // The maps rendered last already know where each of their pixels lies.
+  const SnapshotCanvas* canvas = state_->canvas.get();
+  const PixelMap* located = layout == MapLayout::kFrame && canvas != nullptr &&
+                                    canvas->map.width == width && canvas->map.height == height
+                                ? &canvas->map
+                                : nullptr;
   auto sampleRows = [&](int64_t firstRow, int64_t endRow) {
     for (int y = static_cast<int>(firstRow); y < endRow; ++y) {
       for (int x = 0; x < width; ++x) {
         TilePoint p;
-        if (layout == MapLayout::kFrame) {
+        if (located != nullptr) {
+          p = located->exact[static_cast<size_t>(height - 1 - y) * width + x];
+        } else if (layout == MapLayout::kFrame) {
           // The rendered maps' rows run from the south pole up.
           p = locateTilePoint(grid, rowLatitude(height - 1 - y, height),
                               static_cast<float>(static_cast<double>(x) / width));
