@@ -13,35 +13,13 @@
 #include <string>
 #include <vector>
 
+#include "image/test_directory.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-class GeoTiffWriter : public testing::Test {
- protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/geoweave_tiff_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir = pattern;
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::remove_all(dir, ignored);
-  }
-
-  std::string path(const std::string& leaf) const { return dir + "/" + leaf; }
-
-  std::vector<std::string> entries() const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir)) {
-      names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-
-  std::string dir;
-};
+class GeoTiffWriter : public TestDirectory {};
 
 // Runs a shell command and returns its standard output; a command that is
 // missing or fails is a test failure, never a skip.

@@ -11,36 +11,13 @@
 #include <vector>
 
 #include "export/png_reader.h"
+#include "image/test_directory.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-class PngWriter : public testing::Test {
- protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/geoweave_png_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir = pattern;
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::remove_all(dir, ignored);
-  }
-
-  std::string path(const std::string& leaf) const { return dir + "/" + leaf; }
-
-  std::vector<std::string> entries() const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir)) {
-      names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-
-  std::string dir;
-};
+class PngWriter : public TestDirectory {};
 
 // Bytes that deflate cannot shrink, so a picture of them outgrows the
 // writer's buffer.

@@ -13,9 +13,10 @@
 #include <string>
 #include <vector>
 
+#include "image/test_directory.h"
+
 namespace {
 
-namespace fs = std::filesystem;
 
 // Runs a shell command and returns its standard output; a missing or failing
 // command is a test failure, never a skip.
@@ -47,14 +48,11 @@ geoweave::RiverEnd end(int longitude512, int latitude64, float flow) {
   return geoweave::RiverEnd{longitude512 / 512.0f, latitude64 / 64.0f, flow};
 }
 
-struct RiversGeoJson : testing::Test {
-  std::string dir;
+struct RiversGeoJson : TestDirectory {
   geoweave::Rivers rivers;
 
   void SetUp() override {
-    char pattern[] = "/tmp/geoweave_geojson_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir = pattern;
+    TestDirectory::SetUp();
     rivers.threshold = 1;
     rivers.majorThreshold = 2;
     rivers.segments = {
@@ -67,18 +65,6 @@ struct RiversGeoJson : testing::Test {
         // From the antimeridian into the western half.
         {end(256, 32, 1), end(257, 33, 1)},
     };
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::remove_all(dir, ignored);
-  }
-  std::vector<std::string> entries() const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir)) {
-      names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
   }
 };
 

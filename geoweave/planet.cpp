@@ -242,29 +242,19 @@ float Planet::sampleDirection(Field field, double x, double y, double z) const {
 
 namespace {
 // The render layer's face for the public one; false for a value outside the
-// enumeration.
+// enumeration. Both list the faces in OpenGL's order.
+static_assert(static_cast<int>(CubeFace::kPositiveX) == static_cast<int>(::CubeFace::kPositiveX) &&
+                  static_cast<int>(CubeFace::kNegativeZ) ==
+                      static_cast<int>(::CubeFace::kNegativeZ),
+              "the public and internal faces are numbered alike");
 bool renderFace(CubeFace face, ::CubeFace& out) {
-  switch (face) {
-    case CubeFace::kPositiveX:
-      out = ::CubeFace::kPositiveX;
-      return true;
-    case CubeFace::kNegativeX:
-      out = ::CubeFace::kNegativeX;
-      return true;
-    case CubeFace::kPositiveY:
-      out = ::CubeFace::kPositiveY;
-      return true;
-    case CubeFace::kNegativeY:
-      out = ::CubeFace::kNegativeY;
-      return true;
-    case CubeFace::kPositiveZ:
-      out = ::CubeFace::kPositiveZ;
-      return true;
-    case CubeFace::kNegativeZ:
-      out = ::CubeFace::kNegativeZ;
-      return true;
+  const int index = static_cast<int>(face);
+  if (index < static_cast<int>(CubeFace::kPositiveX) ||
+      index > static_cast<int>(CubeFace::kNegativeZ)) {
+    return false;
   }
-  return false;
+  out = static_cast<::CubeFace>(index);
+  return true;
 }
 
 // What every face call checks first: a planet, a usable size and a known

@@ -15,36 +15,13 @@
 #include <string>
 #include <vector>
 
+#include "image/test_directory.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
-class AtomicFileTest : public testing::Test {
- protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/geoweave_atomic_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir = pattern;
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::remove_all(dir, ignored);
-  }
-
-  std::string path(const std::string& leaf) const { return dir + "/" + leaf; }
-
-  std::vector<std::string> entries(const std::string& in) const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(in)) {
-      names.push_back(entry.path().filename().string());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-  }
-  std::vector<std::string> entries() const { return entries(dir); }
-
-  std::string dir;
-};
+class AtomicFileTest : public TestDirectory {};
 
 std::string readText(const std::string& name) {
   std::ifstream in(name, std::ios::binary);

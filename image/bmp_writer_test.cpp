@@ -13,37 +13,14 @@
 #include <vector>
 
 #include "image/rgb_image.h"
+#include "image/test_directory.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<unsigned char>;
 
-// Every test writes into its own fresh directory, removed afterwards.
-class BmpWriter : public testing::Test {
- protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/geoweave_bmp_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir = pattern;
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::remove_all(dir, ignored);
-  }
-
-  std::string path(const char* leaf) const { return dir + "/" + leaf; }
-
-  std::vector<std::string> entries() const {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir)) {
-      names.push_back(entry.path().filename().string());
-    }
-    return names;
-  }
-
-  std::string dir;
-};
+class BmpWriter : public TestDirectory {};
 
 Bytes readFile(const std::string& name) {
   std::ifstream in(name, std::ios::binary);

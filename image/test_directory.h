@@ -1,0 +1,41 @@
+#pragma once
+
+// Test support: a fresh directory for each test of files, removed with all
+// it holds afterwards.
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
+class TestDirectory : public testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/geoweave_test_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    dir = pattern;
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    std::filesystem::remove_all(dir, ignored);
+  }
+
+  std::string path(const std::string& leaf) const { return dir + "/" + leaf; }
+
+  // The names in a directory (the test's own by default), sorted.
+  std::vector<std::string> entries(const std::string& in) const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(in)) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+  std::vector<std::string> entries() const { return entries(dir); }
+
+  std::string dir;
+};
