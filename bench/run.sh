@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Times the four whole runs of the performance table: median wall time and
-# peak memory of five runs each, release build.
-# Usage: bench/run.sh [path/to/GeoweaveTest]   (default: build/release/app/GeoweaveTest)
+# Times the whole runs of the performance table: median wall time and peak
+# memory of five runs each, release build: four of GeoweaveTest, then a
+# default geoweave run without and with the GIS and cube-map files.
+# Usage: bench/run.sh [path/to/GeoweaveTest]   (default: build/release/app/GeoweaveTest;
+# geoweave from GEOWEAVE, default build/release/cli/geoweave)
 set -euo pipefail
-usage="usage: bench/run.sh [path/to/GeoweaveTest]   (default: build/release/app/GeoweaveTest; RUNS=N runs each, default 5)"
+usage="usage: bench/run.sh [path/to/GeoweaveTest]   (default: build/release/app/GeoweaveTest; GEOWEAVE=path/to/geoweave, default build/release/cli/geoweave; RUNS=N runs each, default 5)"
 fail() { echo "run.sh: $1" >&2; exit "${2:-1}"; }
 
 case "${1:-}" in
@@ -22,6 +24,11 @@ else
     fail "no $binary; build it with: cmake --preset release && cmake --build --preset release"
   fi
 fi
+geoweave=${GEOWEAVE:-$root/build/release/cli/geoweave}
+if ! [ -f "$geoweave" ] || ! [ -x "$geoweave" ]; then
+  fail "no executable $geoweave; build it with: cmake --preset release && cmake --build --preset release"
+fi
+geoweave=$(realpath "$geoweave")
 runs=${RUNS:-5}
 [[ "$runs" =~ ^[1-9][0-9]*$ ]] || fail "RUNS must be a positive whole number, not '$runs'" 2
 [ -x /usr/bin/time ] || fail "/usr/bin/time is needed (Debian package: time)"
@@ -32,24 +39,34 @@ cd "$work"
 
 median() { sort -g | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
 
-printf '| %-28s | %12s | %14s |\n' "Run" "Wall (s)" "Peak (MiB)"
-printf '|%s|%s|%s|\n' "------------------------------" "--------------" "----------------"
-for args in "" "-v" "-w2048" "-w4096 -t3"; do
+# Runs "$@" RUNS times and prints its table row under the name $label.
+timeRuns() {
   : >wall_times
   : >memory
   for _ in $(seq "$runs"); do
     status=0
-    # shellcheck disable=SC2086
-    /usr/bin/time -f '%e %M' -o stats "$binary" $args >/dev/null 2>stderr || status=$?
+    /usr/bin/time -f '%e %M' -o stats "$@" >/dev/null 2>stderr || status=$?
     if [ "$status" -ne 0 ]; then
       cat stderr >&2
-      fail "GeoweaveTest${args:+ $args} failed with exit status $status"
+      fail "$label failed with exit status $status"
     fi
     read -r wall kb <stats
     echo "$wall" >>wall_times
     echo "$kb" >>memory
-    rm -f ./*.bmp
+    rm -rf ./*.bmp out
   done
-  printf '| %-28s | %12s | %14s |\n' "GeoweaveTest $args" "$(median <wall_times)" \
+  printf '| %-48s | %12s | %14s |\n' "$label" "$(median <wall_times)" \
     "$(median <memory | awk '{printf "%.1f", $1 / 1024}')"
+}
+
+printf '| %-48s | %12s | %14s |\n' "Run" "Wall (s)" "Peak (MiB)"
+printf '|%s|%s|%s|\n' "--------------------------------------------------" "--------------" "----------------"
+for args in "" "-v" "-w2048" "-w4096 -t3"; do
+  label="GeoweaveTest $args"
+  # shellcheck disable=SC2086
+  timeRuns "$binary" $args
 done
+label="geoweave --out D"
+timeRuns "$geoweave" --out out
+label="geoweave --out D --geotiff --geojson --cube 1024"
+timeRuns "$geoweave" --out out --geotiff --geojson --cube 1024

@@ -10,7 +10,16 @@ namespace {
 
 // The kinds of value, each with the rule its messages state. The real-number
 // limits keep every value finite as the float the planet stores it in.
-enum class Rule { kSeed, kCount, kMapWidth, kReal, kPositiveReal, kNotNegativeReal, kDirectory };
+enum class Rule {
+  kSeed,
+  kCount,
+  kMapWidth,
+  kCubeSize,
+  kReal,
+  kPositiveReal,
+  kNotNegativeReal,
+  kDirectory
+};
 
 const char* ruleText(Rule rule) {
   switch (rule) {
@@ -20,6 +29,8 @@ const char* ruleText(Rule rule) {
       return "a whole number from 1 to 2147483647";
     case Rule::kMapWidth:
       return "a whole number from 2 to 65536";
+    case Rule::kCubeSize:
+      return "a whole number from 1 to 16384";
     case Rule::kReal:
       return "a decimal number from -3.4e38 to 3.4e38";
     case Rule::kPositiveReal:
@@ -44,6 +55,8 @@ bool readWhole(Rule rule, const std::string& text, long long* value) {
       return readWholeNumber(text, 1, INT_MAX, value);
     case Rule::kMapWidth:
       return readWholeNumber(text, kMinMapWidth, kMaxMapWidth, value);
+    case Rule::kCubeSize:
+      return readWholeNumber(text, 1, kMaxCubeSize, value);
     default:
       return false;
   }
@@ -77,6 +90,7 @@ bool follows(Rule rule, const std::string& text) {
     case Rule::kSeed:
     case Rule::kCount:
     case Rule::kMapWidth:
+    case Rule::kCubeSize:
       return readWhole(rule, text, &whole);
     case Rule::kReal:
     case Rule::kPositiveReal:
@@ -101,6 +115,7 @@ enum Value {
   kShade,
   kOut,
   kMapWidthOption,
+  kCube,
   kValueCount
 };
 
@@ -130,9 +145,12 @@ const ValueOption kValueOptions[kValueCount] = {
      "directory for the files, created with its parents if missing (default .)"},
     {"--map-width", "N", Rule::kMapWidth,
      "width of the maps, height N/2 (default --width, within 2..65536)"},
+    {"--cube", "N", Rule::kCubeSize,
+     "also write the six N x N cube-map faces, ground cover and 16-bit height, in cube/"},
 };
 
-const char* const kFlags[] = {"--random-seed", "--frames", "--quiet", "--help", "--version"};
+const char* const kFlags[] = {"--random-seed", "--frames", "--geotiff", "--geojson",
+                              "--quiet",       "--help",   "--version"};
 
 const ValueOption* findValueOption(const std::string& name) {
   for (const ValueOption& option : kValueOptions) {
@@ -148,6 +166,8 @@ struct CommandLine::Texts {
   CLI::Option* options[kValueCount] = {};
   bool randomSeed = false;
   bool frames = false;
+  bool geotiff = false;
+  bool geojson = false;
   bool quiet = false;
 };
 
@@ -181,6 +201,9 @@ CommandLine::CommandLine() : texts_(std::make_unique<Texts>()) {
   random->excludes(texts_->options[kSeedOption]);
   app.add_flag("--frames", texts_->frames,
                "also write frames/ground-NNNN.png and frames/sheet-NNNN.png at every turn");
+  app.add_flag("--geotiff", texts_->geotiff,
+               "also write every field as a Float32 GeoTIFF (EPSG:4326) in layers/");
+  app.add_flag("--geojson", texts_->geojson, "also write the rivers as rivers.geojson");
   app.add_flag("--quiet", texts_->quiet, "show no progress");
 }
 
@@ -262,6 +285,9 @@ bool CommandLine::resolve(std::time_t now, RunOptions* out, std::string* error) 
         options.mapWidth = static_cast<int>(whole);
         mapWidthGiven = true;
         break;
+      case kCube:
+        options.cubeSize = static_cast<int>(whole);
+        break;
       case kValueCount:
         break;
     }
@@ -279,6 +305,8 @@ bool CommandLine::resolve(std::time_t now, RunOptions* out, std::string* error) 
   options.mapHeight = options.mapWidth / 2;
   options.frames = texts_->frames;
   options.quiet = texts_->quiet;
+  options.geotiff = texts_->geotiff;
+  options.geojson = texts_->geojson;
   std::string reason;
   if (!geoweave::validate(s, &reason)) {
     *error = "geoweave: " + reason;

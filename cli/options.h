@@ -20,11 +20,16 @@ struct RunOptions {
   int mapHeight = 0;
   bool frames = false;
   bool quiet = false;
+  bool geotiff = false;  // the fields as GeoTIFF rasters in layers/
+  bool geojson = false;  // the rivers as rivers.geojson
+  int cubeSize = 0;      // of the cube-map faces in cube/; 0 writes none
 };
 
 // The smallest and largest --map-width.
 inline constexpr int kMinMapWidth = 2;
 inline constexpr int kMaxMapWidth = 65536;
+// The largest --cube: six faces of 16384 x 16384 already hold 1.6 G pixels.
+inline constexpr int kMaxCubeSize = 16384;
 
 // The option set of geoweave on a CLI11 parser. Values are taken as text and
 // checked by the parser's validators with the rules below, so a refused

@@ -37,7 +37,9 @@ TEST(CliOptions, DefaultsAreTheLibrarysAndTheMapFollowsTheWidth) {
   EXPECT_EQ(options.outDir, ".");
   EXPECT_EQ(options.mapWidth, 512);
   EXPECT_EQ(options.mapHeight, 256);
-  EXPECT_FALSE(options.frames || options.quiet || options.randomSeed);
+  EXPECT_FALSE(options.frames || options.quiet || options.randomSeed || options.geotiff ||
+               options.geojson);
+  EXPECT_EQ(options.cubeSize, 0);
   // A width the maps cannot have is brought into their range.
   ASSERT_EQ(parse({"--width", "1"}, &options), "");
   EXPECT_EQ(options.mapWidth, 2);
@@ -70,6 +72,9 @@ TEST(CliOptions, EveryValueIsStoredAsTheSettingsHoldIt) {
   EXPECT_EQ(options.outDir, "a/b");
   EXPECT_TRUE(options.frames);
   EXPECT_TRUE(options.quiet);
+  ASSERT_EQ(parse({"--geotiff", "--geojson", "--cube", "16384"}, &options), "");
+  EXPECT_TRUE(options.geotiff && options.geojson);
+  EXPECT_EQ(options.cubeSize, 16384);
 }
 
 TEST(CliOptions, RandomSeedTakesTheClockAndExcludesSeed) {

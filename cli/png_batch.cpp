@@ -1,7 +1,6 @@
 #include "cli/png_batch.h"
 
 #include <cstring>
-#include <system_error>
 
 #include "export/png_writer.h"
 
@@ -20,16 +19,7 @@ void writePng(PngTask* task) {
 }
 
 void PngBatch::start(PngTask* task) {
-  try {
-    threads_.emplace_back(writePng, task);
-  } catch (const std::system_error&) {
-    writePng(task);  // no thread to be had: the work is done here instead
-  }
-}
-
-void PngBatch::wait() {
-  for (std::thread& thread : threads_) thread.join();
-  threads_.clear();
+  tasks_.start([task] { writePng(task); });
 }
 
 geoweave::Image groundOfSheet(const geoweave::Image& sheet) {

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "cli/task_batch.h"
 #include "geoweave/image.h"
 
 // One PNG to write: an 8-bit RGB image or 16-bit grey values, and what came
@@ -38,10 +38,10 @@ class PngBatch {
   void start(PngTask* task);
 
   // Returns once every started task is done.
-  void wait();
+  void wait() { tasks_.wait(); }
 
  private:
-  std::vector<std::thread> threads_;
+  TaskBatch tasks_;
 };
 
 // The ground-cover map inside a sheet from Planet::renderSheet: its bottom

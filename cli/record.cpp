@@ -2,7 +2,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/cube.h"
 #include "cli/heightmap.h"
+#include "cli/layers.h"
 #include "geoweave/settings.h"
 
 using json = nlohmann::ordered_json;
@@ -57,6 +59,67 @@ json sheetRule(int width, int height) {
   return rule;
 }
 
+// Where the cells of a width x height GeoTIFF lie: cell (x, y) covers an
+// area and holds the field sampled at its centre. The same numbers as
+// frameRule's, so one formula places the value of either.
+json geographicRule(int width, int height) {
+  json rule;
+  rule["width"] = width;
+  rule["height"] = height;
+  rule["crs"] = "EPSG:4326";
+  rule["extent"] = {{"west", -180.0}, {"south", -90.0}, {"east", 180.0}, {"north", 90.0}};
+  rule["longitude"] = "-180 + 360 * (x + 0.5) / " + std::to_string(width) + " degrees east";
+  rule["longitudeOfColumn0"] = -180.0 + 180.0 / width;
+  rule["degreesPerColumn"] = 360.0 / width;
+  rule["latitude"] = "90 - 180 * (y + 0.5) / " + std::to_string(height) + " degrees";
+  rule["latitudeOfRow0"] = 90.0 - 90.0 / height;
+  rule["degreesPerRow"] = -180.0 / height;
+  rule["pixelIs"] =
+      "an area of degreesPerColumn x -degreesPerRow degrees (column x, row y from the top "
+      "left), holding the field sampled at its centre";
+  return rule;
+}
+
+// The direction through each pixel of one size x size cube face.
+json cubeRule(const CubeFaceInfo& face, int size) {
+  const auto axis = [](const int(&v)[3]) { return json::array({v[0], v[1], v[2]}); };
+  json rule;
+  rule["width"] = size;
+  rule["height"] = size;
+  if (size > 1) {
+    const std::string last = std::to_string(size - 1);
+    rule["s"] = "(2 * x - " + last + ") / " + last;
+    rule["t"] = "(2 * y - " + last + ") / " + last;
+  } else {
+    rule["s"] = "0";
+    rule["t"] = "0";
+  }
+  rule["direction"] = face.direction;
+  rule["directionOf"] = "centre + s * alongS + t * alongT";
+  rule["centre"] = axis(face.centre);
+  rule["alongS"] = axis(face.alongS);
+  rule["alongT"] = axis(face.alongT);
+  rule["axes"] = "+x towards latitude 0 longitude 0, +y towards longitude 90 east, +z north";
+  rule["latitude"] = "atan2(z, sqrt(x * x + y * y)) degrees";
+  rule["longitude"] = "atan2(y, x) degrees east";
+  rule["pixelIs"] =
+      "the point where the direction from the planet's centre meets the surface (column x, row "
+      "y from the top left); the outer rows and columns lie on the cube's edges, so faces that "
+      "meet show the same points along their shared edge";
+  return rule;
+}
+
+// How height.png and the height faces store the ground height.
+void addHeightScale(json& rule, const geoweave::Statistics& stats) {
+  rule["value0"] = exact(stats.elevationMin);
+  rule["value65535"] = exact(stats.elevationMax);
+  rule["heightOfValue"] =
+      stats.elevationMax == stats.elevationMin
+          ? "every value is 0: the elevation range is empty"
+          : "elevationMin + v * (elevationMax - elevationMin) / 65535, v rounded to nearest "
+            "and clamped to 0..65535";
+}
+
 }  // namespace
 
 std::string planetRecord(const RunOptions& options, const geoweave::Planet& planet,
@@ -84,6 +147,9 @@ std::string planetRecord(const RunOptions& options, const geoweave::Planet& plan
       {"mapWidth", w},
       {"mapHeight", h},
       {"frames", options.frames},
+      {"geotiff", options.geotiff},
+      {"geojson", options.geojson},
+      {"cube", options.cubeSize},
   };
   record["grid"] = {{"level", planet.gridLevel()}, {"records", planet.recordCount()}};
   record["statistics"] = {
@@ -105,23 +171,44 @@ std::string planetRecord(const RunOptions& options, const geoweave::Planet& plan
       {"majorThreshold", exact(rivers.majorThreshold)},
       {"segments", rivers.segments.size()},
   };
+  if (options.geojson) {
+    record["rivers"]["geojson"] = {
+        {"file", "rivers.geojson"},
+        {"features", rivers.segments.size()},
+        {"coordinates",
+         "[longitude, latitude] in degrees on WGS 84 (EPSG:4326), longitude -180..180; one "
+         "feature per segment, a MultiLineString split at the antimeridian where it crosses it"},
+    };
+  }
   record["files"] = files;
 
   json pixels;
   pixels["ground.png"] = frameRule(w, h);
   pixels["sheet.png"] = sheetRule(w, h);
   json height = frameRule(w, h);
-  height["value0"] = exact(stats.elevationMin);
-  height["value65535"] = exact(stats.elevationMax);
-  height["heightOfValue"] =
-      stats.elevationMax == stats.elevationMin
-          ? "every value is 0: the elevation range is empty"
-          : "elevationMin + v * (elevationMax - elevationMin) / 65535, v rounded to nearest "
-            "and clamped to 0..65535";
+  addHeightScale(height, stats);
   pixels["height.png"] = height;
   if (options.frames) {
     pixels["frames/ground-NNNN.png"] = frameRule(w, h);
     pixels["frames/sheet-NNNN.png"] = sheetRule(w, h);
+  }
+  if (options.geotiff) {
+    for (const Layer& layer : layers()) {
+      json rule = geographicRule(w, h);
+      rule["band"] = layer.band;
+      rule["unit"] = layer.unit;
+      pixels[std::string("layers/") + layer.name + ".tif"] = rule;
+    }
+  }
+  if (options.cubeSize > 0) {
+    for (const CubeFaceInfo& face : cubeFaces()) {
+      pixels[std::string("cube/ground-") + face.name + ".png"] = cubeRule(face, options.cubeSize);
+    }
+    for (const CubeFaceInfo& face : cubeFaces()) {
+      json rule = cubeRule(face, options.cubeSize);
+      addHeightScale(rule, stats);
+      pixels[std::string("cube/height-") + face.name + ".png"] = rule;
+    }
   }
   record["pixels"] = pixels;
   return record.dump(2) + "\n";

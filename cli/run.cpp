@@ -4,10 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "cli/cube.h"
 #include "cli/files.h"
 #include "cli/heightmap.h"
+#include "cli/layers.h"
 #include "cli/png_batch.h"
 #include "cli/record.h"
+#include "export/rivers_geojson.h"
 #include "geoweave/planet.h"
 
 namespace {
@@ -15,6 +18,9 @@ namespace {
 // Generation is reported as the first 90% of the run and writing the files
 // as the rest, so the share shown keeps growing to the end.
 constexpr double kGenerationShare = 0.9;
+// The cube faces, when asked for, take the most time after generation.
+constexpr double kCubeStart = 0.95;
+constexpr double kCubeEnd = 0.99;
 
 class Run {
  public:
@@ -56,8 +62,18 @@ class Run {
   // Draws the sheet of the planet as it stands, and the ground map from it;
   // false (reported) when they cannot be had.
   bool draw(const geoweave::Planet& planet);
+  void accountAll(const std::vector<FileOutcome>& outcomes) {
+    for (const FileOutcome& outcome : outcomes) {
+      account(outcome.name, outcome.written, outcome.error);
+    }
+  }
+  // Makes the subdirectory name of the output directory; false (reported,
+  // with what is then not written) when it cannot be had.
+  bool makeSubdirectory(const char* name, const char* without);
   void writeFrames(const geoweave::Planet& planet, int turn);
   bool writeFinal(const geoweave::Planet& planet);
+  void writeLayerFiles(const geoweave::Planet& planet);
+  void writeCubeFaces(const geoweave::Planet& planet);
 
   const RunOptions& options_;
   ProgressLine* progress_;
@@ -145,6 +161,35 @@ bool Run::writeFinal(const geoweave::Planet& planet) {
   return true;
 }
 
+bool Run::makeSubdirectory(const char* name, const char* without) {
+  std::string error;
+  if (makeDirectories(pathIn(options_.outDir, name), &error)) return true;
+  say(error + " (no " + without + " are written)");
+  failed_ = true;
+  return false;
+}
+
+void Run::writeLayerFiles(const geoweave::Planet& planet) {
+  if (!makeSubdirectory("layers", "GeoTIFF layers")) return;
+  std::vector<FileOutcome> outcomes;
+  std::string error;
+  if (!writeLayers(planet, options_.mapWidth, options_.mapHeight, options_.outDir, &outcomes,
+                   &error)) {
+    say("error: " + error + " (no GeoTIFF layers are written)");
+    failed_ = true;
+    return;
+  }
+  accountAll(outcomes);
+}
+
+void Run::writeCubeFaces(const geoweave::Planet& planet) {
+  if (!makeSubdirectory("cube", "cube faces")) return;
+  const int faceCount = static_cast<int>(cubeFaces().size());
+  accountAll(writeCube(planet, options_.cubeSize, options_.outDir, [this, faceCount](int faces) {
+    report(kCubeStart + (kCubeEnd - kCubeStart) * faces / faceCount, "Writing cube faces");
+  }));
+}
+
 int Run::go() {
   std::string error;
   if (!makeDirectories(options_.outDir, &error)) {
@@ -181,6 +226,20 @@ int Run::go() {
 
   report(kGenerationShare, "Writing maps and heightmap");
   const bool mapsMade = writeFinal(planet);
+  if (options_.geotiff) {
+    report(0.92, "Writing GeoTIFF layers");
+    writeLayerFiles(planet);
+  }
+  if (options_.geojson) {
+    report(0.94, "Writing rivers.geojson");
+    const bool written = writeRiversGeoJson(pathIn(options_.outDir, "rivers.geojson").c_str(),
+                                            planet.rivers(), &error);
+    account("rivers.geojson", written, error);
+  }
+  if (options_.cubeSize > 0) {
+    report(kCubeStart, "Writing cube faces");
+    writeCubeFaces(planet);
+  }
   report(0.99, "Writing planet.json");
   // The record lists itself: it is only ever read when it was written.
   std::vector<std::string> files = written_;

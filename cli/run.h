@@ -11,8 +11,10 @@ inline constexpr int kExitBadOptions = 1;
 inline constexpr int kExitFailed = 2;
 
 // Generates the planet of options and writes its files into options.outDir:
-// ground.png, sheet.png, height.png and planet.json, and with frames the
-// per-turn pictures in frames/. A file that cannot be written is named with
+// ground.png, sheet.png, height.png and planet.json; with frames the
+// per-turn pictures in frames/, with geotiff the fields' rasters in layers/,
+// with geojson rivers.geojson, and with a cube size the cube-map faces in
+// cube/. A file that cannot be written is named with
 // its reason on err and the run goes on with the others. progress, when not
 // null, shows the stages (and carries the messages so they do not break its
 // line). Returns 0, or kExitFailed when the output directory cannot be made,

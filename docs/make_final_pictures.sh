@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Remakes the README's geoweave pictures from a default run: the final ground
-# map, and an 8-bit preview of the 16-bit heightmap.
+# map, an 8-bit preview of the 16-bit heightmap, and the cross of the six
+# ground cube faces.
 # Usage: docs/make_final_pictures.sh [path/to/geoweave]
 set -euo pipefail
 usage="usage: docs/make_final_pictures.sh [path/to/geoweave]   (default: build/release/cli/geoweave)"
@@ -17,10 +18,12 @@ binary=${1:-$root/build/release/cli/geoweave}
 if ! [ -f "$binary" ] || ! [ -x "$binary" ]; then
   fail "no executable $binary; build it with: cmake --preset release && cmake --build --preset release"
 fi
-command -v python3 >/dev/null 2>&1 || fail "python3 is needed to make the heightmap preview"
+command -v python3 >/dev/null 2>&1 || fail "python3 is needed to make the heightmap preview and the cross"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-"$binary" --quiet --out "$work" || fail "$binary --out $work failed with exit status $?"
+"$binary" --quiet --cube 256 --out "$work" ||
+  fail "$binary --cube 256 --out $work failed with exit status $?"
 cp "$work/ground.png" "$root/docs/final-ground.png"
 python3 "$root/docs/height_preview.py" "$work/height.png" "$root/docs/final-height-preview.png"
+python3 "$root/docs/cube_cross.py" "$work/cube" "$root/docs/cube-cross.png"

@@ -22,9 +22,10 @@ TEST(GeoweaveCommandLine, HelpAndVersionPrintOnStandardOutputAndExitWithZero) {
   const ProgramRun help = runGeoweave({"--help"}, scratch);
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_EQ(help.err, "");
-  for (const char* option : {"--seed", "--random-seed", "--width", "--zoom", "--corner-range",
-                             "--land", "--rivers", "--turns", "--share-cap", "--shade", "--out",
-                             "--map-width", "--frames", "--quiet", "--version"}) {
+  for (const char* option :
+       {"--seed", "--random-seed", "--width", "--zoom", "--corner-range", "--land", "--rivers",
+        "--turns", "--share-cap", "--shade", "--out", "--map-width", "--frames", "--geotiff",
+        "--geojson", "--cube", "--quiet", "--version"}) {
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
   }
   const ProgramRun version = runGeoweave({"--version"}, scratch);
@@ -95,6 +96,9 @@ INSTANTIATE_TEST_SUITE_P(
         refused("--map-width", "1", "a whole number from 2 to 65536"),
         refused("--map-width", "65537", "a whole number from 2 to 65536"),
         refused("--out", "", "a directory name"),
+        refused("--cube", "0", "a whole number from 1 to 16384"),
+        refused("--cube", "16385", "a whole number from 1 to 16384"),
+        Refusal{{"--geotiff=yes"}, "geoweave: --geotiff takes no value, not 'yes'"},
         Refusal{{"--width"}, "geoweave: --width needs a value: " + std::string(kCountRule)},
         Refusal{{"--zoom="}, "geoweave: --zoom needs a value: " + std::string(kPositiveRule)},
         Refusal{{"--bogus", "1"},

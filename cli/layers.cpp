@@ -1,0 +1,68 @@
+#include "cli/layers.h"
+
+#include <utility>
+
+#include "cli/files.h"
+#include "cli/task_batch.h"
+#include "export/geotiff_writer.h"
+
+using geoweave::Field;
+
+namespace {
+
+// Heights and depths share the planet's own height unit (sea level lies
+// between elevationMin and elevationMax; it is not a metre). Rain and
+// humidity are the model's moisture: the air of a tile holds at most 1, and
+// a rain of 1 adds 0.0001 height units of standing water.
+constexpr char kHeightUnit[] = "planet height units";
+
+}  // namespace
+
+const std::vector<Layer>& layers() {
+  static const std::vector<Layer> all = {
+      {"elevation", Field::kElevation, "elevation: bedrock height", kHeightUnit},
+      {"ground", Field::kGround, "ground: elevation + sediment", kHeightUnit},
+      {"surface", Field::kSurface, "surface: ground + standing water", kHeightUnit},
+      {"water-depth", Field::kWaterDepth, "water depth: standing water", kHeightUnit},
+      {"temperature", Field::kTemperature, "temperature", "degC"},
+      {"rain", Field::kRain, "rain of the last turn", "model moisture units per turn"},
+      {"humidity", Field::kHumidity, "humidity: moisture the air holds (at most 1)",
+       "model moisture units"},
+      {"sediment", Field::kSediment, "sediment: loose ground on the bedrock", kHeightUnit},
+      {"water-flow", Field::kWaterFlow, "water flow: water passing through in the last turn",
+       "planet height units per turn"},
+  };
+  return all;
+}
+
+bool writeLayers(const geoweave::Planet& planet, int width, int height, const std::string& dir,
+                 std::vector<FileOutcome>* outcomes, std::string* error) {
+  const std::vector<Layer>& all = layers();
+  std::vector<Field> fields;
+  for (const Layer& layer : all) fields.push_back(layer.field);
+  std::vector<std::vector<float>> maps;
+  if (planet.sampleMaps(fields, width, height, geoweave::MapLayout::kGeographic, &maps, error) !=
+      geoweave::Status::kOk) {
+    return false;
+  }
+  std::vector<FileOutcome> results(all.size());
+  std::vector<std::string> paths(all.size());
+  {
+    // Each file's DEFLATE runs on one core; side by side they take the
+    // time of the slowest rather than of all nine together.
+    TaskBatch batch;
+    for (size_t i = 0; i < all.size(); ++i) {
+      results[i].name = std::string("layers/") + all[i].name + ".tif";
+      paths[i] = pathIn(dir, results[i].name);
+      batch.start([&, i] {
+        GeoTiffBand band;
+        band.name = all[i].band;
+        band.unit = all[i].unit;
+        results[i].written = writeGeoTiffFloat(paths[i].c_str(), width, height, maps[i].data(),
+                                               band, &results[i].error);
+      });
+    }
+  }
+  *outcomes = std::move(results);
+  return true;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "geoweave/planet.h"
+
+// One GeoTIFF layer of --geotiff: a field of the planet in layers/NAME.tif.
+struct Layer {
+  const char* name;  // the file's name without .tif, e.g. "water-depth"
+  geoweave::Field field;
+  const char* band;  // what the values are, as the band's title
+  const char* unit;  // as the band's unit
+};
+
+// The nine layers, in the order they are written and recorded.
+const std::vector<Layer>& layers();
+
+// What came of writing one file.
+struct FileOutcome {
+  std::string name;  // relative to the output directory
+  bool written = false;
+  std::string error;  // "cannot write PATH: reason" when not written
+};
+
+// Samples every layer's field once over a width x height map in the
+// geographic layout (cell centres, see geoweave::MapLayout::kGeographic) and
+// writes layers/NAME.tif for each into dir, whose layers/ directory must
+// stand: single-band Float32 GeoTIFFs on EPSG:4326 covering -180..180 by
+// -90..90, north up. The files compress on threads of their own. One outcome
+// per layer, in the order of layers(); false (with *error) and no outcomes
+// when the fields could not be sampled.
+bool writeLayers(const geoweave::Planet& planet, int width, int height, const std::string& dir,
+                 std::vector<FileOutcome>* outcomes, std::string* error);

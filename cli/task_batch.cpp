@@ -1,0 +1,17 @@
+#include "cli/task_batch.h"
+
+#include <system_error>
+#include <utility>
+
+void TaskBatch::start(std::function<void()> task) {
+  try {
+    threads_.emplace_back(task);
+  } catch (const std::system_error&) {
+    task();  // no thread to be had: the work is done here instead
+  }
+}
+
+void TaskBatch::wait() {
+  for (std::thread& thread : threads_) thread.join();
+  threads_.clear();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <functional>
+#include <thread>
+#include <vector>
+
+// Pieces of work run side by side while the caller goes on with its own: the
+// files geoweave writes each compress on one core, and writing them one
+// after another would leave the other cores idle.
+class TaskBatch {
+ public:
+  TaskBatch() = default;
+  TaskBatch(const TaskBatch&) = delete;
+  TaskBatch& operator=(const TaskBatch&) = delete;
+  ~TaskBatch() { wait(); }
+
+  // Runs task on a new thread; when no thread can be had it runs here and
+  // now. Whatever task reads or writes must stay in place until wait()
+  // returns.
+  void start(std::function<void()> task);
+
+  // Returns once every started task is done.
+  void wait();
+
+ private:
+  std::vector<std::thread> threads_;
+};

@@ -1,0 +1,267 @@
+// geoweave's files for GIS tools and 3D programs, read back by GDAL's own
+// programs and the PNG reader and checked against the library's view of the
+// same planet at the places planet.json gives.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "export/png_reader.h"
+#include "geoweave/geoweave.h"
+#include "tests/program_runner.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using geoweave::Field;
+using nlohmann::json;
+
+std::string readText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+PngImage readPicture(const std::string& path) {
+  PngImage image;
+  std::string error;
+  EXPECT_TRUE(readPng(path.c_str(), &image, &error)) << error;
+  return image;
+}
+
+// Runs a shell command and returns its standard output; a command that is
+// missing or fails is a test failure, never a skip.
+std::string runCommand(const std::string& command) {
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) {
+    ADD_FAILURE() << "cannot run " << command;
+    return std::string();
+  }
+  std::string out;
+  char chunk[4096];
+  size_t got = 0;
+  while ((got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0) out.append(chunk, got);
+  const int status = pclose(pipe);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+      << command << " failed (is gdal-bin installed?), status " << status;
+  return out;
+}
+
+struct GeoweaveGis : testing::Test {
+  ScratchDirectory scratch;
+
+  ProgramRun run(const std::vector<std::string>& args) {
+    return runIn(GEOWEAVE_CLI_BINARY, args, scratch.work, scratch.path);
+  }
+  std::string at(const std::string& name) const { return scratch.work + "/" + name; }
+};
+
+geoweave::Planet generated(int seed) {
+  geoweave::Settings settings;
+  settings.seed = seed;
+  settings.width = 64;
+  settings.turns = 2;
+  geoweave::Planet planet;
+  EXPECT_EQ(planet.generate(settings, {}, nullptr), geoweave::Status::kOk);
+  return planet;
+}
+
+// Every layer opens in GDAL as a georeferenced Float32 raster of the whole
+// globe, and holds at chosen cells the library's value at the cell's centre
+// as planet.json places it; the rivers open in OGR with one feature per
+// recorded segment.
+TEST_F(GeoweaveGis, LayersAndRiversOpenInGdalWithTheLibrarysValues) {
+  const int w = 40, h = 20;
+  const ProgramRun ours = run({"--seed", "5", "--width", "64", "--turns", "2", "--map-width", "40",
+                               "--geotiff", "--geojson", "--quiet"});
+  ASSERT_EQ(ours.exitCode, 0) << ours.err;
+  const json record = json::parse(readText(at("planet.json")));
+  const geoweave::Planet planet = generated(5);
+
+  // Cells where the fields differ from one another: the highest and the
+  // lowest ground, the most rain and the most flow.
+  std::vector<std::vector<float>> maps;
+  ASSERT_EQ(planet.sampleMaps({Field::kGround, Field::kRain, Field::kWaterFlow}, w, h,
+                              geoweave::MapLayout::kGeographic, &maps, nullptr),
+            geoweave::Status::kOk);
+  std::vector<size_t> cells;
+  for (const std::vector<float>& map : maps) {
+    cells.push_back(std::max_element(map.begin(), map.end()) - map.begin());
+  }
+  cells.push_back(std::min_element(maps[0].begin(), maps[0].end()) - maps[0].begin());
+
+  const struct {
+    const char* name;
+    Field field;
+  } layers[] = {{"elevation", Field::kElevation},     {"ground", Field::kGround},
+                {"surface", Field::kSurface},         {"water-depth", Field::kWaterDepth},
+                {"temperature", Field::kTemperature}, {"rain", Field::kRain},
+                {"humidity", Field::kHumidity},       {"sediment", Field::kSediment},
+                {"water-flow", Field::kWaterFlow}};
+  std::vector<std::string> listed;
+  for (const auto& layer : layers) {
+    const std::string name = std::string("layers/") + layer.name + ".tif";
+    SCOPED_TRACE(name);
+    listed.push_back(name);
+    const json info = json::parse(runCommand("gdalinfo -json '" + at(name) + "'"), nullptr, false);
+    ASSERT_FALSE(info.is_discarded());
+    EXPECT_EQ(info["size"], json::array({w, h}));
+    EXPECT_EQ(info["stac"]["proj:epsg"], 4326);
+    EXPECT_NE(info["coordinateSystem"]["wkt"].get<std::string>().find("ID[\"EPSG\",4326]"),
+              std::string::npos);
+    EXPECT_EQ(info["cornerCoordinates"]["upperLeft"], json::array({-180.0, 90.0}));
+    EXPECT_EQ(info["cornerCoordinates"]["lowerRight"], json::array({180.0, -90.0}));
+    EXPECT_EQ(info["metadata"][""]["AREA_OR_POINT"], "Area");
+    ASSERT_EQ(info["bands"].size(), 1u);
+    EXPECT_EQ(info["bands"][0]["type"], "Float32");
+    const json& rule = record["pixels"][name];
+    // The band's title as GDAL shows it, among the band's entries.
+    EXPECT_NE(info["bands"][0].dump().find(rule["band"].dump()), std::string::npos);
+    EXPECT_EQ(info["bands"][0]["unit"], rule["unit"]);
+    EXPECT_FALSE(rule["unit"].get<std::string>().empty());
+
+    std::ostringstream points;
+    points.precision(17);
+    std::vector<float> expected;
+    for (const size_t cell : cells) {
+      const int x = static_cast<int>(cell % w);
+      const int y = static_cast<int>(cell / w);
+      const double longitude =
+          rule["longitudeOfColumn0"].get<double>() + x * rule["degreesPerColumn"].get<double>();
+      const double latitude =
+          rule["latitudeOfRow0"].get<double>() + y * rule["degreesPerRow"].get<double>();
+      points << " '" << longitude << ' ' << latitude << "'";
+      expected.push_back(planet.sample(layer.field, latitude, longitude));
+    }
+    std::istringstream values(runCommand("printf '%s\\n'" + points.str() +
+                                         " | gdallocationinfo -valonly -wgs84 '" + at(name) + "'"));
+    for (const float value : expected) {
+      double got = 0;
+      ASSERT_TRUE(values >> got);
+      EXPECT_EQ(static_cast<float>(got), value);
+    }
+  }
+  listed.push_back("rivers.geojson");
+  for (const std::string& name : listed) {
+    EXPECT_NE(std::find(record["files"].begin(), record["files"].end(), name),
+              record["files"].end())
+        << name;
+  }
+
+  const std::string summary = runCommand("ogrinfo -ro -al -so '" + at("rivers.geojson") + "'");
+  const size_t count = summary.find("Feature Count: ");
+  ASSERT_NE(count, std::string::npos) << summary;
+  const size_t segments = record["rivers"]["segments"].get<size_t>();
+  EXPECT_GT(segments, 0u);
+  EXPECT_EQ(std::stoul(summary.substr(count + 15)), segments);
+}
+
+// The cube faces in OpenGL's order and orientation: +X looks at latitude 0
+// longitude 0 and +Z at the north pole, as the maps show them; every pixel
+// of a height face holds the ground where planet.json's rule points, on
+// height.png's scale; and faces that meet agree along their shared edge.
+TEST_F(GeoweaveGis, CubeFacesLieWhereTheRecordSays) {
+  const int n = 9;
+  // The map's relief step is a row of a 19-row map, the faces' one of a
+  // 2 n + 1 row map; without shading the colours depend on the place alone.
+  // 38 columns and 19 rows put a pixel on latitude 0 longitude 0 (row 9).
+  const ProgramRun ours = run({"--seed", "5", "--width", "64", "--turns", "2", "--map-width", "38",
+                               "--cube", "9", "--shade", "0", "--quiet", "--out", "o"});
+  ASSERT_EQ(ours.exitCode, 0) << ours.err;
+  const PngImage map = readPicture(at("o/ground.png"));
+  ASSERT_EQ(map.height, 19);
+  const auto rgbAt = [](const PngImage& image, int x, int y) {
+    return std::vector<int>{image.at(x, y, 0), image.at(x, y, 1), image.at(x, y, 2)};
+  };
+  const PngImage px = readPicture(at("o/cube/ground-px.png"));
+  const PngImage pz = readPicture(at("o/cube/ground-pz.png"));
+  ASSERT_EQ((std::vector<int>{px.width, px.height, px.bitDepth, px.colorType}),
+            (std::vector<int>{n, n, 8, 2}));
+  EXPECT_EQ(rgbAt(px, n / 2, n / 2), rgbAt(map, 0, 9));
+  EXPECT_EQ(rgbAt(pz, n / 2, n / 2), rgbAt(map, 0, 0));
+  // Those two places differ, so the check tells the faces apart.
+  EXPECT_NE(rgbAt(map, 0, 9), rgbAt(map, 0, 0));
+
+  const geoweave::Planet planet = generated(5);
+  const json record = json::parse(readText(at("o/planet.json")));
+  const double low = record["statistics"]["elevationMin"].get<float>();
+  const double range = record["statistics"]["elevationMax"].get<float>() - low;
+  // Each edge point (the direction times n - 1, whole numbers) with the
+  // values the faces hold there.
+  std::map<std::vector<int>, std::vector<int>> edges;
+  int files = 0;
+  for (const char* face : {"px", "nx", "py", "ny", "pz", "nz"}) {
+    const std::string name = std::string("cube/height-") + face + ".png";
+    SCOPED_TRACE(name);
+    const PngImage height = readPicture(at("o/" + name));
+    ASSERT_EQ((std::vector<int>{height.width, height.height, height.bitDepth, height.colorType}),
+              (std::vector<int>{n, n, 16, 0}));
+    EXPECT_TRUE(fs::is_regular_file(at(std::string("o/cube/ground-") + face + ".png")));
+    files += 2;
+    const json& rule = record["pixels"][name];
+    ASSERT_EQ(rule["width"], n);
+    const std::vector<int> centre = rule["centre"];
+    const std::vector<int> alongS = rule["alongS"];
+    const std::vector<int> alongT = rule["alongT"];
+    int wrong = 0;
+    for (int y = 0; y < n; ++y) {
+      for (int x = 0; x < n; ++x) {
+        const int s = 2 * x - (n - 1);
+        const int t = 2 * y - (n - 1);
+        std::vector<int> d(3);
+        for (int i = 0; i < 3; ++i) d[i] = centre[i] * (n - 1) + alongS[i] * s + alongT[i] * t;
+        const int value = height.at(x, y, 0);
+        const double ground = planet.sampleDirection(Field::kGround, d[0], d[1], d[2]);
+        const double position = std::clamp((ground - low) / range * 65535.0, 0.0, 65535.0);
+        if (value != static_cast<int>(std::floor(position + 0.5))) ++wrong;
+        if (x == 0 || y == 0 || x == n - 1 || y == n - 1) edges[d].push_back(value);
+      }
+    }
+    EXPECT_EQ(wrong, 0);
+  }
+  // Twelve edges of n points, each of the eight corners on three of them.
+  EXPECT_EQ(edges.size(), static_cast<size_t>(12 * n - 16));
+  for (const auto& [point, values] : edges) {
+    EXPECT_GE(values.size(), 2u);
+    EXPECT_EQ(std::count(values.begin(), values.end(), values[0]),
+              static_cast<long>(values.size()));
+  }
+  EXPECT_EQ(record["files"].size(), 3u + files + 1u);
+}
+
+// Files that cannot be written are each named with the reason; every other
+// file is still written and recorded, and the exit code is 2.
+TEST_F(GeoweaveGis, UnwritableFilesAreNamedAndTheRestWritten) {
+  fs::create_directories(at("layers/rain.tif"));
+  fs::create_directories(at("rivers.geojson"));
+  fs::create_directories(at("cube/ground-ny.png"));
+  const ProgramRun ours =
+      run({"--width", "16", "--turns", "1", "--geotiff", "--geojson", "--cube", "3", "--quiet"});
+  EXPECT_EQ(ours.exitCode, 2);
+  EXPECT_EQ(ours.err,
+            "geoweave: cannot write layers/rain.tif: Is a directory\n"
+            "geoweave: cannot write rivers.geojson: Is a directory\n"
+            "geoweave: cannot write cube/ground-ny.png: Is a directory\n");
+  const json record = json::parse(readText(at("planet.json")));
+  // The three maps, eight layers, eleven faces and the record.
+  EXPECT_EQ(record["files"].size(), 3u + 8u + 11u + 1u);
+  for (const char* name : {"layers/rain.tif", "rivers.geojson", "cube/ground-ny.png"}) {
+    EXPECT_EQ(std::find(record["files"].begin(), record["files"].end(), name),
+              record["files"].end());
+  }
+  for (const json& name : record["files"]) {
+    EXPECT_TRUE(fs::is_regular_file(at(name.get<std::string>()))) << name;
+  }
+}
+
+}  // namespace
