@@ -16,6 +16,12 @@
 
 namespace geoweave {
 
+namespace {
+// The largest cube face whose pixel positions are kept between drawing it
+// and sampling it (16 bytes a pixel: 256 MiB at this size).
+constexpr int kMaxKeptFace = 4096;
+}  // namespace
+
 struct Planet::State {
   Settings settings;
   ::Planet grid;
@@ -28,6 +34,11 @@ struct Planet::State {
   // Pixel positions and images of the last map size rendered, kept because
   // finding every pixel on the grid costs more than colouring it.
   std::unique_ptr<SnapshotCanvas> canvas;
+  // Where each pixel of the last cube face drawn lies, for the samples of the
+  // same face (kept for faces up to kMaxKeptFace pixels a side).
+  CubeFace keptFace = CubeFace::kPositiveX;
+  int keptFaceSize = 0;
+  std::vector<TilePoint> keptFacePoints;
 };
 
 namespace {
@@ -285,11 +296,16 @@ Status Planet::sampleCubeFace(const std::vector<Field>& fields, CubeFace face, i
   out->assign(fields.size(), std::vector<float>());
   for (std::vector<float>& map : *out) map.resize(pixels);
   const ::Planet& grid = state_->grid;
+  const TilePoint* kept = state_->keptFaceSize == size && state_->keptFace == face
+                              ? state_->keptFacePoints.data()
+                              : nullptr;
   auto sampleRows = [&](int64_t firstRow, int64_t endRow) {
     for (int y = static_cast<int>(firstRow); y < endRow; ++y) {
       for (int x = 0; x < size; ++x) {
-        const Tile t =
-            interpolateTile(grid, locateDirection(grid, cubeFaceDirection(side, size, x, y)));
+        const TilePoint p = kept != nullptr
+                                ? kept[static_cast<size_t>(y) * size + x]
+                                : locateDirection(grid, cubeFaceDirection(side, size, x, y));
+        const Tile t = interpolateTile(grid, p);
         const size_t pixel = static_cast<size_t>(y) * size + x;
         for (size_t f = 0; f < fields.size(); ++f) (*out)[f][pixel] = fieldOf(t, fields[f]);
       }
@@ -351,10 +367,22 @@ Status Planet::renderGroundCubeFace(CubeFace face, int size, Image* out, std::st
   const Status status = checkFace(generated(), face, size, side, error);
   if (status != Status::kOk) return status;
   RgbImage image(size, size);
-  if (!image.ok() || !drawCubeFace(state_->grid, state_->params, state_->settings.shadeScale, side,
-                                   image, state_->params.workers)) {
+  State& s = *state_;
+  s.keptFaceSize = 0;
+  s.keptFacePoints.clear();
+  TilePoint* located = nullptr;
+  if (size <= kMaxKeptFace) {
+    s.keptFacePoints.resize(static_cast<size_t>(size) * static_cast<size_t>(size));
+    located = s.keptFacePoints.data();
+  }
+  if (!image.ok() || !drawCubeFace(s.grid, s.params, s.settings.shadeScale, side, image,
+                                   s.params.workers, located)) {
     fail(error, "out of memory");
     return Status::kOutOfMemory;
+  }
+  if (located != nullptr) {
+    s.keptFace = face;
+    s.keptFaceSize = size;
   }
   copyImage(image, out);
   return Status::kOk;

@@ -57,6 +57,21 @@ void Planet::buildIcosahedron() {
   for (Vector3d& v : vertices) v.scale(1.0 / v.length());
   for (int d = 0; d < 10; ++d) {
     for (int k = 0; k < 4; ++k) diamonds[d][k] = kDiamondCorners[d][k];
+    const Vector3d& c0 = vertices[diamonds[d][0]];
+    const Vector3d& c1 = vertices[diamonds[d][1]];
+    const Vector3d& c2 = vertices[diamonds[d][2]];
+    const Vector3d& c3 = vertices[diamonds[d][3]];
+    const Plane planes[2] = {planeThrough(c3, c0, c1), planeThrough(c3, c1, c2)};
+    const Vector3d edges[2][2] = {{sub(c1, c3), sub(c0, c3)}, {sub(c2, c3), sub(c1, c3)}};
+    for (int tri = 0; tri < 2; ++tri) {
+      DiamondTriangle& t = triangles[d][tri];
+      t.plane = planes[tri];
+      t.e1 = edges[tri][0];
+      t.e2 = edges[tri][1];
+      t.normal = cross(t.e1, t.e2);
+      t.e2CrossNormal = cross(t.e2, t.normal);
+      t.determinant = dot(t.e1, t.e2CrossNormal);
+    }
   }
 }
 

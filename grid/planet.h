@@ -11,9 +11,23 @@
 // The icosahedron's twenty triangles paired into ten diamonds, each a square
 // grid of side x side tiles. Points on a diamond edge have one record in every
 // diamond that holds them; the passes keep those copies identical.
+// One of the two flat triangles of a diamond as rays are cast against it:
+// its plane, its edges from corner 3 and the parts of solving for a point's
+// place in it that do not depend on the point.
+struct DiamondTriangle {
+  Plane plane;
+  Vector3d e1;
+  Vector3d e2;
+  Vector3d normal;         // e1 x e2
+  Vector3d e2CrossNormal;  // e2 x normal
+  double determinant = 0;  // e1 . (e2 x normal)
+};
+
 struct Planet {
   Vector3d vertices[12];
   int diamonds[10][4] = {};
+  // Triangle 0 (corners 3, 0, 1) holds y >= x, triangle 1 (3, 1, 2) x >= y.
+  DiamondTriangle triangles[10][2];
   int level = 0;
   int side = 0;
   int sideSquared = 0;

@@ -15,10 +15,6 @@ TileCoord cornerCoord(int diamond, int k, int last) {
   return TileCoord{diamond, xs[k], ys[k]};
 }
 
-Vector3d cross(const Vector3d& a, const Vector3d& b) {
-  return Vector3d{a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-
 double dot(const Vector3f& a, const Vector3d& b) {
   return a.x * b.x + a.y * b.y + a.z * b.z;
 }

@@ -25,6 +25,30 @@ struct Vector3d {
   Vector3d copy() const { return *this; }
 };
 
+inline Vector3d sub(const Vector3d& a, const Vector3d& b) {
+  return Vector3d{a.x - b.x, a.y - b.y, a.z - b.z};
+}
+inline double dot(const Vector3d& a, const Vector3d& b) {
+  return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+inline Vector3d cross(const Vector3d& a, const Vector3d& b) {
+  return Vector3d{a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+
+// A plane through three points: normal . p + offset = 0 on it.
+struct Plane {
+  Vector3d normal;
+  double offset = 0;
+};
+
+inline Plane planeThrough(const Vector3d& p1, const Vector3d& p2, const Vector3d& p3) {
+  Plane plane;
+  plane.normal = cross(sub(p3, p1), sub(p2, p1));
+  plane.normal.scale(1.0 / plane.normal.length());
+  plane.offset = -dot(plane.normal, p1);
+  return plane;
+}
+
 // Single-precision direction stored in or derived from tiles. Sums of products
 // and square roots are taken in double; callers store results back as floats.
 struct Vector3f {

@@ -45,16 +45,10 @@ FaceFrame frameOf(CubeFace face) {
   return {};
 }
 
-double dot(const Vector3d& a, const Vector3d& b) {
-  return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-
-// Relief shade of the pixel at direction (whose blended elevation is
-// elevation), from the neighbour the header describes.
-float shadeAt(const Planet& planet, const PlanetParams& params, float altitudeShadeScale,
-              const Vector3d& direction, float elevation, int size) {
-  float v, u;
-  directionFractions(direction, v, u);
+// Relief shade of the pixel at map fractions (v, u) (whose blended elevation
+// is elevation), from the neighbour the header describes.
+float shadeAt(const Planet& planet, const PlanetParams& params, float altitudeShadeScale, float v,
+              float u, float elevation, int size) {
   const double north = static_cast<double>(v) + 1.0 / (2.0 * size);
   if (north > 1) return 0;
   double west = static_cast<double>(u) - 1.0 / (4.0 * size);
@@ -130,7 +124,7 @@ bool projectOntoCubeFace(CubeFace face, int size, const Vector3d& direction, dou
 }
 
 bool drawCubeFace(const Planet& planet, const PlanetParams& params, float altitudeShadeScale,
-                  CubeFace face, RgbImage& image, int workers) {
+                  CubeFace face, RgbImage& image, int workers, TilePoint* located) {
   const int size = image.width;
   RgbImage mask(size, size);
   if (!mask.ok()) return false;
@@ -138,10 +132,12 @@ bool drawCubeFace(const Planet& planet, const PlanetParams& params, float altitu
     for (int y = static_cast<int>(firstRow); y < endRow; ++y) {
       for (int x = 0; x < size; ++x) {
         const Vector3d direction = cubeFaceDirection(face, size, x, y);
-        const TilePoint p = locateDirection(planet, direction);
+        float v, u;
+        directionFractions(direction, v, u);
+        const TilePoint p = locateDirection(planet, direction, v, u);
+        if (located != nullptr) located[static_cast<size_t>(y) * size + x] = p;
         const Tile t = interpolateTile(planet, p);
-        const float shade =
-            shadeAt(planet, params, altitudeShadeScale, direction, t.elevation, size);
+        const float shade = shadeAt(planet, params, altitudeShadeScale, v, u, t.elevation, size);
         const GroundPixel ground = groundCover(t, shade, params);
         image.at(x, size - 1 - y) = ground.color;
         mask.at(x, size - 1 - y) = ground.mask;

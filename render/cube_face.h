@@ -49,7 +49,9 @@ bool projectOntoCubeFace(CubeFace face, int size, const Vector3d& direction, dou
 // are the map's. Segments reaching more than three half-widths beyond a
 // face (only on grids too coarse to show rivers) are left out of it.
 //
-// Rows are shared out between workers. False when the river mask could not
-// be had; image must be ok() and square.
+// Rows are shared out between workers. located, when not null, receives
+// where each pixel lies on the grid (size x size, rows from the top), so
+// that samples of the same face need not find them again. False when the
+// river mask could not be had; image must be ok() and square.
 bool drawCubeFace(const Planet& planet, const PlanetParams& params, float altitudeShadeScale,
-                  CubeFace face, RgbImage& image, int workers);
+                  CubeFace face, RgbImage& image, int workers, TilePoint* located = nullptr);

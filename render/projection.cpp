@@ -6,16 +6,6 @@
 
 namespace {
 
-Vector3d sub(const Vector3d& a, const Vector3d& b) {
-  return Vector3d{a.x - b.x, a.y - b.y, a.z - b.z};
-}
-double dot(const Vector3d& a, const Vector3d& b) {
-  return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-Vector3d cross(const Vector3d& a, const Vector3d& b) {
-  return Vector3d{a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-
 double frac(double z) {
   return z - std::floor(z);
 }
@@ -40,13 +30,11 @@ TilePoint pointFromTriangle(int diamond, bool upperTriangle, double a, double b,
   return pointFromFractions(diamond, gridX, gridY, lastIndex);
 }
 
-// Solves h = a e1 + b e2 + c (e1 x e2) for a and b by Cramer's rule.
-void solveInTriangle(const Vector3d& h, const Vector3d& e1, const Vector3d& e2, double& a,
-                     double& b) {
-  const Vector3d n = cross(e1, e2);
-  const double det = dot(e1, cross(e2, n));
-  a = dot(h, cross(e2, n)) / det;
-  b = dot(e1, cross(h, n)) / det;
+// Solves h = a e1 + b e2 + c (e1 x e2) for a and b by Cramer's rule, with
+// the triangle's parts that do not depend on h worked out in advance.
+void solveInTriangle(const Vector3d& h, const DiamondTriangle& t, double& a, double& b) {
+  a = dot(h, t.e2CrossNormal) / t.determinant;
+  b = dot(t.e1, cross(h, t.normal)) / t.determinant;
 }
 }  // namespace
 
@@ -101,14 +89,6 @@ TilePoint netTilePoint(const Planet& planet, float v, float u) {
   return pointFromFractions(diamond, a, b, planet.lastIndex);
 }
 
-Plane planeThrough(const Vector3d& p1, const Vector3d& p2, const Vector3d& p3) {
-  Plane plane;
-  plane.normal = cross(sub(p3, p1), sub(p2, p1));
-  plane.normal.scale(1.0 / plane.normal.length());
-  plane.offset = -dot(plane.normal, p1);
-  return plane;
-}
-
 bool intersectLine(const Plane& plane, const Vector3d& a, const Vector3d& b, Vector3d& hit) {
   const double ha = dot(plane.normal, a) + plane.offset;
   const double hb = dot(plane.normal, b) + plane.offset;
@@ -128,20 +108,15 @@ TilePoint castRay(const Planet& planet, const Vector3d& direction, const TilePoi
   double bestError = 1000;
   int d = start.coord.diamond;
   do {
-    const int* k = planet.diamonds[d];
-    const Vector3d& c0 = planet.vertices[k[0]];
-    const Vector3d& c1 = planet.vertices[k[1]];
-    const Vector3d& c2 = planet.vertices[k[2]];
-    const Vector3d& c3 = planet.vertices[k[3]];
     // Triangle A (corners 3, 0, 1) holds y >= x, triangle B (3, 1, 2) x >= y.
-    const Plane planes[2] = {planeThrough(c3, c0, c1), planeThrough(c3, c1, c2)};
-    const Vector3d edges[2][2] = {{sub(c1, c3), sub(c0, c3)}, {sub(c2, c3), sub(c1, c3)}};
+    const Vector3d& c3 = planet.vertices[planet.diamonds[d][3]];
     for (int tri = 0; tri < 2; ++tri) {
+      const DiamondTriangle& triangle = planet.triangles[d][tri];
       Vector3d hit;
-      if (!(dot(planes[tri].normal, direction) > 0)) continue;
-      if (!intersectLine(planes[tri], origin, direction, hit)) continue;
+      if (!(dot(triangle.plane.normal, direction) > 0)) continue;
+      if (!intersectLine(triangle.plane, origin, direction, hit)) continue;
       double a, b;
-      solveInTriangle(sub(hit, c3), edges[tri][0], edges[tri][1], a, b);
+      solveInTriangle(sub(hit, c3), triangle, a, b);
       const double error = (a < 0 ? -a : 0.0) + (b < 0 ? -b : 0.0) + (a + b > 1 ? a + b - 1 : 0.0);
       if (error == 0) {
         return pointFromTriangle(d, tri == 0, a, b, planet.lastIndex);
@@ -182,5 +157,9 @@ void directionFractions(const Vector3d& direction, float& v, float& u) {
 TilePoint locateDirection(const Planet& planet, const Vector3d& direction) {
   float v, u;
   directionFractions(direction, v, u);
+  return castRay(planet, direction, netTilePoint(planet, v, u));
+}
+
+TilePoint locateDirection(const Planet& planet, const Vector3d& direction, float v, float u) {
   return castRay(planet, direction, netTilePoint(planet, v, u));
 }

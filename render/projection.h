@@ -3,12 +3,6 @@
 #include "grid/planet.h"
 #include "grid/vector.h"
 
-// A plane through three points: normal . p + offset = 0 on it.
-struct Plane {
-  Vector3d normal;
-  double offset = 0;
-};
-
 // Unit direction of a map position: latitude fraction v (0 south pole, 1
 // north pole) and longitude fraction u.
 Vector3d mapDirection(float v, float u);
@@ -36,7 +30,9 @@ void directionFractions(const Vector3d& direction, float& v, float& u);
 // mapDirection(v, u).
 TilePoint locateDirection(const Planet& planet, const Vector3d& direction);
 
-Plane planeThrough(const Vector3d& p1, const Vector3d& p2, const Vector3d& p3);
+// The exact mapping with the direction's fractions already at hand (as
+// directionFractions gives them), for callers that need them too.
+TilePoint locateDirection(const Planet& planet, const Vector3d& direction, float v, float u);
 
 // Where the unbounded line through a and b meets the plane; false when the
 // line runs parallel to it.

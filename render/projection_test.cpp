@@ -9,10 +9,6 @@
 
 namespace {
 
-double dot(const Vector3d& a, const Vector3d& b) {
-  return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-
 Vector3d toDouble(const Vector3f& v) {
   return Vector3d{v.x, v.y, v.z};
 }
