@@ -1,5 +1,7 @@
 #include "geoweave/planet.h"
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 
@@ -198,9 +200,12 @@ float Planet::sample(Field field, double latitude, double longitude) const {
   return fieldOf(interpolateTile(state_->grid, p), field);
 }
 
-Status Planet::sampleMaps(const std::vector<Field>& fields, int width, int height, MapLayout layout,
-                          std::vector<std::vector<float>>* out, std::string* error) const {
-  if (!generated()) {
+namespace {
+// What every call for a band of a map's rows checks first: a planet, a usable
+// size, and rows [firstRow, firstRow + rowCount) within rows [0, rows).
+Status checkRows(bool generated, int width, int height, int64_t rows, int firstRow, int rowCount,
+                 std::string* error) {
+  if (!generated) {
     fail(error, "no planet has been generated");
     return Status::kUnusable;
   }
@@ -208,7 +213,27 @@ Status Planet::sampleMaps(const std::vector<Field>& fields, int width, int heigh
     fail(error, "a map needs at least one row and one column");
     return Status::kUnusable;
   }
-  const size_t pixels = static_cast<size_t>(width) * static_cast<size_t>(height);
+  if (firstRow < 0 || rowCount < 1 || static_cast<int64_t>(firstRow) + rowCount > rows) {
+    fail(error, "rows " + std::to_string(firstRow) + " to " +
+                    std::to_string(static_cast<int64_t>(firstRow) + rowCount - 1) +
+                    " are not all within the map's " + std::to_string(rows));
+    return Status::kUnusable;
+  }
+  return Status::kOk;
+}
+}  // namespace
+
+Status Planet::sampleMaps(const std::vector<Field>& fields, int width, int height, MapLayout layout,
+                          std::vector<std::vector<float>>* out, std::string* error) const {
+  return sampleMapRows(fields, width, height, layout, 0, height, out, error);
+}
+
+Status Planet::sampleMapRows(const std::vector<Field>& fields, int width, int height,
+                             MapLayout layout, int firstRow, int rowCount,
+                             std::vector<std::vector<float>>* out, std::string* error) const {
+  const Status checked = checkRows(generated(), width, height, height, firstRow, rowCount, error);
+  if (checked != Status::kOk) return checked;
+  const size_t pixels = static_cast<size_t>(width) * static_cast<size_t>(rowCount);
   out->assign(fields.size(), std::vector<float>());
   for (std::vector<float>& map : *out) map.resize(pixels);
   const ::Planet& grid = state_->grid;
@@ -218,8 +243,9 @@ Status Planet::sampleMaps(const std::vector<Field>& fields, int width, int heigh
                                     canvas->map.width == width && canvas->map.height == height
                                 ? &canvas->map
                                 : nullptr;
-  auto sampleRows = [&](int64_t firstRow, int64_t endRow) {
-    for (int y = static_cast<int>(firstRow); y < endRow; ++y) {
+  auto sampleRows = [&](int64_t beginRow, int64_t endRow) {
+    for (int row = static_cast<int>(beginRow); row < endRow; ++row) {
+      const int y = firstRow + row;
       for (int x = 0; x < width; ++x) {
         TilePoint p;
         if (located != nullptr) {
@@ -233,12 +259,12 @@ Status Planet::sampleMaps(const std::vector<Field>& fields, int width, int heigh
                           -180.0 + (x + 0.5) * 360.0 / width);
         }
         const Tile t = interpolateTile(grid, p);
-        const size_t pixel = static_cast<size_t>(y) * width + x;
+        const size_t pixel = static_cast<size_t>(row) * width + x;
         for (size_t f = 0; f < fields.size(); ++f) (*out)[f][pixel] = fieldOf(t, fields[f]);
       }
     }
   };
-  parallelFor(state_->params.workers, height, sampleRows);
+  parallelFor(state_->params.workers, rowCount, sampleRows);
   return Status::kOk;
 }
 
@@ -331,6 +357,20 @@ void copyImage(const RgbImage& from, Image* to) {
     }
   }
 }
+
+// The canvas's rows [lowRow, lowRow + rows), top one first, as RGB bytes at
+// out.
+uint8_t* copyRows(const RgbImage& from, int lowRow, int rows, uint8_t* out) {
+  for (int y = lowRow + rows - 1; y >= lowRow; --y) {
+    for (int x = 0; x < from.width; ++x) {
+      const Rgb& p = from.at(x, y);
+      *out++ = p.red;
+      *out++ = p.green;
+      *out++ = p.blue;
+    }
+  }
+  return out;
+}
 }  // namespace
 
 Status Planet::draw(int width, int height, std::string* error) const {
@@ -392,6 +432,63 @@ Status Planet::renderSheet(int width, int height, Image* out, std::string* error
   const Status status = draw(width, height, error);
   if (status == Status::kOk) copyImage(state_->canvas->sheet, out);
   return status;
+}
+
+namespace {
+// A canvas holding rows [firstRow, firstRow + rowCount) (from the top) of a
+// width x height map, drawn; null (reported) when it cannot be had.
+std::unique_ptr<SnapshotCanvas> drawRows(const Planet::State& s, int width, int height,
+                                         int firstRow, int rowCount, std::string* error) {
+  // The canvas counts its rows from the south pole up.
+  auto canvas = std::make_unique<SnapshotCanvas>(
+      s.grid, width, height, height - firstRow - rowCount, rowCount, s.params.workers);
+  if (!canvas->ok()) {
+    fail(error, "out of memory");
+    return nullptr;
+  }
+  drawSnapshot(*canvas, s.settings.shadeScale, s.params, s.grid);
+  return canvas;
+}
+}  // namespace
+
+Status Planet::renderGroundRows(int width, int height, int firstRow, int rowCount, Image* out,
+                                std::string* error) const {
+  const Status checked = checkRows(generated(), width, height, height, firstRow, rowCount, error);
+  if (checked != Status::kOk) return checked;
+  const std::unique_ptr<SnapshotCanvas> canvas =
+      drawRows(*state_, width, height, firstRow, rowCount, error);
+  if (canvas == nullptr) return Status::kOutOfMemory;
+  copyImage(canvas->ground, out);
+  return Status::kOk;
+}
+
+Status Planet::renderSheetRows(int width, int height, int firstRow, int rowCount, Image* out,
+                               std::string* error) const {
+  // The sheet's rows must be numbered by an int, as renderSheet's are.
+  if (width >= 1 && height >= 1 && (width > INT_MAX / 2 || height > INT_MAX / 3)) {
+    fail(error, "the sheet would be larger than an image can be");
+    return Status::kUnusable;
+  }
+  const Status checked = checkRows(generated(), width, height, 3 * static_cast<int64_t>(height),
+                                   firstRow, rowCount, error);
+  if (checked != Status::kOk) return checked;
+  out->width = 2 * width;
+  out->height = rowCount;
+  out->rgb.resize(static_cast<size_t>(out->width) * rowCount * 3);
+  uint8_t* next = out->rgb.data();
+  // One piece of the band per panel row it touches: panel row 0 (the top)
+  // is the band canvas's sheet's top third.
+  for (int row = firstRow; row < firstRow + rowCount;) {
+    const int panelRow = row / height;
+    const int mapRow = row - panelRow * height;
+    const int rows = std::min(firstRow + rowCount - row, height - mapRow);
+    const std::unique_ptr<SnapshotCanvas> canvas =
+        drawRows(*state_, width, height, mapRow, rows, error);
+    if (canvas == nullptr) return Status::kOutOfMemory;
+    next = copyRows(canvas->sheet, (2 - panelRow) * rows, rows, next);
+    row += rows;
+  }
+  return Status::kOk;
 }
 
 }  // namespace geoweave
