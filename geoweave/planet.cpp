@@ -1,7 +1,5 @@
 #include "geoweave/planet.h"
 
-#include <algorithm>
-#include <climits>
 #include <cmath>
 #include <cstdio>
 
@@ -357,20 +355,6 @@ void copyImage(const RgbImage& from, Image* to) {
     }
   }
 }
-
-// The canvas's rows [lowRow, lowRow + rows), top one first, as RGB bytes at
-// out.
-uint8_t* copyRows(const RgbImage& from, int lowRow, int rows, uint8_t* out) {
-  for (int y = lowRow + rows - 1; y >= lowRow; --y) {
-    for (int x = 0; x < from.width; ++x) {
-      const Rgb& p = from.at(x, y);
-      *out++ = p.red;
-      *out++ = p.green;
-      *out++ = p.blue;
-    }
-  }
-  return out;
-}
 }  // namespace
 
 Status Planet::draw(int width, int height, std::string* error) const {
@@ -464,30 +448,12 @@ Status Planet::renderGroundRows(int width, int height, int firstRow, int rowCoun
 
 Status Planet::renderSheetRows(int width, int height, int firstRow, int rowCount, Image* out,
                                std::string* error) const {
-  // The sheet's rows must be numbered by an int, as renderSheet's are.
-  if (width >= 1 && height >= 1 && (width > INT_MAX / 2 || height > INT_MAX / 3)) {
-    fail(error, "the sheet would be larger than an image can be");
-    return Status::kUnusable;
-  }
-  const Status checked = checkRows(generated(), width, height, 3 * static_cast<int64_t>(height),
-                                   firstRow, rowCount, error);
+  const Status checked = checkRows(generated(), width, height, height, firstRow, rowCount, error);
   if (checked != Status::kOk) return checked;
-  out->width = 2 * width;
-  out->height = rowCount;
-  out->rgb.resize(static_cast<size_t>(out->width) * rowCount * 3);
-  uint8_t* next = out->rgb.data();
-  // One piece of the band per panel row it touches: panel row 0 (the top)
-  // is the band canvas's sheet's top third.
-  for (int row = firstRow; row < firstRow + rowCount;) {
-    const int panelRow = row / height;
-    const int mapRow = row - panelRow * height;
-    const int rows = std::min(firstRow + rowCount - row, height - mapRow);
-    const std::unique_ptr<SnapshotCanvas> canvas =
-        drawRows(*state_, width, height, mapRow, rows, error);
-    if (canvas == nullptr) return Status::kOutOfMemory;
-    next = copyRows(canvas->sheet, (2 - panelRow) * rows, rows, next);
-    row += rows;
-  }
+  const std::unique_ptr<SnapshotCanvas> canvas =
+      drawRows(*state_, width, height, firstRow, rowCount, error);
+  if (canvas == nullptr) return Status::kOutOfMemory;
+  copyImage(canvas->sheet, out);
   return Status::kOk;
 }
 

@@ -207,9 +207,11 @@ class Planet {
   // from scratch and keeps nothing.
   Status renderGroundRows(int width, int height, int firstRow, int rowCount, Image* out,
                           std::string* error) const;
-  // The same for the 2 width x 3 height sheet of renderSheet: its rows
-  // [firstRow, firstRow + rowCount), which may run across panel rows (a band
-  // of the ground map is then drawn for each panel row it touches).
+  // The same band of each of the sheet's three panel rows, drawn at once:
+  // out is 2 width x 3 rowCount, the rows [firstRow, firstRow + rowCount) of
+  // renderSheet's top panel row (temperature, humidity), then the same rows
+  // of its middle one (elevation, rain), then of its bottom one (ground
+  // cover, sediment).
   Status renderSheetRows(int width, int height, int firstRow, int rowCount, Image* out,
                          std::string* error) const;
 
