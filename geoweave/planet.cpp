@@ -34,6 +34,9 @@ struct Planet::State {
   // Pixel positions and images of the last map size rendered, kept because
   // finding every pixel on the grid costs more than colouring it.
   std::unique_ptr<SnapshotCanvas> canvas;
+  // The last band of rows drawn alone, kept so that sampling the same rows
+  // next need not find its pixels again.
+  std::unique_ptr<SnapshotCanvas> band;
   // Where each pixel of the last cube face drawn lies, for the samples of the
   // same face (kept for faces up to kMaxKeptFace pixels a side).
   CubeFace keptFace = CubeFace::kPositiveX;
@@ -235,19 +238,24 @@ Status Planet::sampleMapRows(const std::vector<Field>& fields, int width, int he
   out->assign(fields.size(), std::vector<float>());
   for (std::vector<float>& map : *out) map.resize(pixels);
   const ::Planet& grid = state_->grid;
-  // The maps rendered last already know where each of their pixels lies.
-  const SnapshotCanvas* canvas = state_->canvas.get();
-  const PixelMap* located = layout == MapLayout::kFrame && canvas != nullptr &&
-                                    canvas->map.width == width && canvas->map.height == height
-                                ? &canvas->map
-                                : nullptr;
+  // The maps or the band rendered last may already know where each of these
+  // pixels lies (their rows count from the south pole up).
+  const int lowRow = height - firstRow - rowCount;
+  const PixelMap* located = nullptr;
+  for (const SnapshotCanvas* canvas : {state_->canvas.get(), state_->band.get()}) {
+    if (layout == MapLayout::kFrame && canvas != nullptr && canvas->map.width == width &&
+        canvas->map.mapHeight == height && canvas->map.firstRow <= lowRow &&
+        lowRow + rowCount <= canvas->map.firstRow + canvas->map.height) {
+      located = &canvas->map;
+    }
+  }
   auto sampleRows = [&](int64_t beginRow, int64_t endRow) {
     for (int row = static_cast<int>(beginRow); row < endRow; ++row) {
       const int y = firstRow + row;
       for (int x = 0; x < width; ++x) {
         TilePoint p;
         if (located != nullptr) {
-          p = located->exact[static_cast<size_t>(height - 1 - y) * width + x];
+          p = located->exact[static_cast<size_t>(height - 1 - y - located->firstRow) * width + x];
         } else if (layout == MapLayout::kFrame) {
           // The rendered maps' rows run from the south pole up.
           p = locateTilePoint(grid, rowLatitude(height - 1 - y, height),
@@ -419,19 +427,23 @@ Status Planet::renderSheet(int width, int height, Image* out, std::string* error
 }
 
 namespace {
-// A canvas holding rows [firstRow, firstRow + rowCount) (from the top) of a
-// width x height map, drawn; null (reported) when it cannot be had.
-std::unique_ptr<SnapshotCanvas> drawRows(const Planet::State& s, int width, int height,
-                                         int firstRow, int rowCount, std::string* error) {
+// Draws rows [firstRow, firstRow + rowCount) (from the top) of a width x
+// height map into the state's band canvas, in place of the band before; null
+// (reported) when the canvas cannot be had.
+const SnapshotCanvas* drawRows(Planet::State& s, int width, int height, int firstRow, int rowCount,
+                               std::string* error) {
+  // The band before goes first, so that two are never held at once.
+  s.band.reset();
   // The canvas counts its rows from the south pole up.
-  auto canvas = std::make_unique<SnapshotCanvas>(
-      s.grid, width, height, height - firstRow - rowCount, rowCount, s.params.workers);
-  if (!canvas->ok()) {
+  s.band = std::make_unique<SnapshotCanvas>(s.grid, width, height, height - firstRow - rowCount,
+                                            rowCount, s.params.workers);
+  if (!s.band->ok()) {
+    s.band.reset();
     fail(error, "out of memory");
     return nullptr;
   }
-  drawSnapshot(*canvas, s.settings.shadeScale, s.params, s.grid);
-  return canvas;
+  drawSnapshot(*s.band, s.settings.shadeScale, s.params, s.grid);
+  return s.band.get();
 }
 }  // namespace
 
@@ -439,8 +451,7 @@ Status Planet::renderGroundRows(int width, int height, int firstRow, int rowCoun
                                 std::string* error) const {
   const Status checked = checkRows(generated(), width, height, height, firstRow, rowCount, error);
   if (checked != Status::kOk) return checked;
-  const std::unique_ptr<SnapshotCanvas> canvas =
-      drawRows(*state_, width, height, firstRow, rowCount, error);
+  const SnapshotCanvas* canvas = drawRows(*state_, width, height, firstRow, rowCount, error);
   if (canvas == nullptr) return Status::kOutOfMemory;
   copyImage(canvas->ground, out);
   return Status::kOk;
@@ -450,8 +461,7 @@ Status Planet::renderSheetRows(int width, int height, int firstRow, int rowCount
                                std::string* error) const {
   const Status checked = checkRows(generated(), width, height, height, firstRow, rowCount, error);
   if (checked != Status::kOk) return checked;
-  const std::unique_ptr<SnapshotCanvas> canvas =
-      drawRows(*state_, width, height, firstRow, rowCount, error);
+  const SnapshotCanvas* canvas = drawRows(*state_, width, height, firstRow, rowCount, error);
   if (canvas == nullptr) return Status::kOutOfMemory;
   copyImage(canvas->sheet, out);
   return Status::kOk;

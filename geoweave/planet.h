@@ -204,7 +204,8 @@ class Planet {
   // counted from the top, of renderGround(width, height): width x rowCount
   // pixels with exactly the bytes of those rows, rivers included. kUnusable
   // when the rows do not lie within the map. Each call works out its rows
-  // from scratch and keeps nothing.
+  // from scratch; only the last band's pixel positions and panels are kept
+  // (in place of the band before), for sampleMapRows of the same rows.
   Status renderGroundRows(int width, int height, int firstRow, int rowCount, Image* out,
                           std::string* error) const;
   // The same band of each of the sheet's three panel rows, drawn at once:

@@ -1,5 +1,6 @@
 #include "image/line_drawing.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "base/numeric.h"
@@ -96,6 +97,13 @@ void drawWrappedLineRows(RgbImage& image, int mapHeight, int firstRow, int x0, i
   if (width <= 0 || height <= 0) return;
   const int hw = width / 2;
   const int hh = height / 2;
+  // Splits at the seam keep the rows, so a line that needs no split at a
+  // pole stays within the rows of its ends: one wholly outside the band
+  // draws nothing in it, and a map drawn in many bands need not walk it.
+  if (std::abs(y0 - y1) <= hh &&
+      (std::max(y0, y1) < firstRow || std::min(y0, y1) >= firstRow + image.height)) {
+    return;
+  }
   // Each split draws the piece that runs off one edge and moves the start
   // point by a whole map size, towards the end point.
   for (;;) {
