@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/banded_maps.h"
 #include "cli/cube.h"
 #include "cli/files.h"
 #include "cli/heightmap.h"
@@ -123,6 +124,17 @@ void Run::writeFrames(const geoweave::Planet& planet, int turn) {
 }
 
 bool Run::writeFinal(const geoweave::Planet& planet) {
+  if (static_cast<long long>(options_.mapWidth) * options_.mapHeight > kBandedMapPixels) {
+    std::vector<FileOutcome> outcomes;
+    std::string error;
+    if (!writeMapsInBands(planet, options_.mapWidth, options_.mapHeight,
+                          bandRows(options_.mapWidth), options_.outDir, &outcomes, &error)) {
+      say("error: " + error);
+      return false;
+    }
+    accountAll(outcomes);
+    return true;
+  }
   if (!draw(planet)) return false;
   // The two pictures compress on threads of their own while the heights
   // are sampled here.

@@ -34,6 +34,9 @@ struct Planet::State {
   // Pixel positions and images of the last map size rendered, kept because
   // finding every pixel on the grid costs more than colouring it.
   std::unique_ptr<SnapshotCanvas> canvas;
+  // The last band of rows drawn alone, kept so that sampling the same rows
+  // next need not find its pixels again.
+  std::unique_ptr<SnapshotCanvas> band;
   // Where each pixel of the last cube face drawn lies, for the samples of the
   // same face (kept for faces up to kMaxKeptFace pixels a side).
   CubeFace keptFace = CubeFace::kPositiveX;
@@ -198,9 +201,12 @@ float Planet::sample(Field field, double latitude, double longitude) const {
   return fieldOf(interpolateTile(state_->grid, p), field);
 }
 
-Status Planet::sampleMaps(const std::vector<Field>& fields, int width, int height, MapLayout layout,
-                          std::vector<std::vector<float>>* out, std::string* error) const {
-  if (!generated()) {
+namespace {
+// What every call for a band of a map's rows checks first: a planet, a usable
+// size, and rows [firstRow, firstRow + rowCount) within rows [0, rows).
+Status checkRows(bool generated, int width, int height, int64_t rows, int firstRow, int rowCount,
+                 std::string* error) {
+  if (!generated) {
     fail(error, "no planet has been generated");
     return Status::kUnusable;
   }
@@ -208,22 +214,48 @@ Status Planet::sampleMaps(const std::vector<Field>& fields, int width, int heigh
     fail(error, "a map needs at least one row and one column");
     return Status::kUnusable;
   }
-  const size_t pixels = static_cast<size_t>(width) * static_cast<size_t>(height);
+  if (firstRow < 0 || rowCount < 1 || static_cast<int64_t>(firstRow) + rowCount > rows) {
+    fail(error, "rows " + std::to_string(firstRow) + " to " +
+                    std::to_string(static_cast<int64_t>(firstRow) + rowCount - 1) +
+                    " are not all within the map's " + std::to_string(rows));
+    return Status::kUnusable;
+  }
+  return Status::kOk;
+}
+}  // namespace
+
+Status Planet::sampleMaps(const std::vector<Field>& fields, int width, int height, MapLayout layout,
+                          std::vector<std::vector<float>>* out, std::string* error) const {
+  return sampleMapRows(fields, width, height, layout, 0, height, out, error);
+}
+
+Status Planet::sampleMapRows(const std::vector<Field>& fields, int width, int height,
+                             MapLayout layout, int firstRow, int rowCount,
+                             std::vector<std::vector<float>>* out, std::string* error) const {
+  const Status checked = checkRows(generated(), width, height, height, firstRow, rowCount, error);
+  if (checked != Status::kOk) return checked;
+  const size_t pixels = static_cast<size_t>(width) * static_cast<size_t>(rowCount);
   out->assign(fields.size(), std::vector<float>());
   for (std::vector<float>& map : *out) map.resize(pixels);
   const ::Planet& grid = state_->grid;
-  // The maps rendered last already know where each of their pixels lies.
-  const SnapshotCanvas* canvas = state_->canvas.get();
-  const PixelMap* located = layout == MapLayout::kFrame && canvas != nullptr &&
-                                    canvas->map.width == width && canvas->map.height == height
-                                ? &canvas->map
-                                : nullptr;
-  auto sampleRows = [&](int64_t firstRow, int64_t endRow) {
-    for (int y = static_cast<int>(firstRow); y < endRow; ++y) {
+  // The maps or the band rendered last may already know where each of these
+  // pixels lies (their rows count from the south pole up).
+  const int lowRow = height - firstRow - rowCount;
+  const PixelMap* located = nullptr;
+  for (const SnapshotCanvas* canvas : {state_->canvas.get(), state_->band.get()}) {
+    if (layout == MapLayout::kFrame && canvas != nullptr && canvas->map.width == width &&
+        canvas->map.mapHeight == height && canvas->map.firstRow <= lowRow &&
+        lowRow + rowCount <= canvas->map.firstRow + canvas->map.height) {
+      located = &canvas->map;
+    }
+  }
+  auto sampleRows = [&](int64_t beginRow, int64_t endRow) {
+    for (int row = static_cast<int>(beginRow); row < endRow; ++row) {
+      const int y = firstRow + row;
       for (int x = 0; x < width; ++x) {
         TilePoint p;
         if (located != nullptr) {
-          p = located->exact[static_cast<size_t>(height - 1 - y) * width + x];
+          p = located->exact[static_cast<size_t>(height - 1 - y - located->firstRow) * width + x];
         } else if (layout == MapLayout::kFrame) {
           // The rendered maps' rows run from the south pole up.
           p = locateTilePoint(grid, rowLatitude(height - 1 - y, height),
@@ -233,12 +265,12 @@ Status Planet::sampleMaps(const std::vector<Field>& fields, int width, int heigh
                           -180.0 + (x + 0.5) * 360.0 / width);
         }
         const Tile t = interpolateTile(grid, p);
-        const size_t pixel = static_cast<size_t>(y) * width + x;
+        const size_t pixel = static_cast<size_t>(row) * width + x;
         for (size_t f = 0; f < fields.size(); ++f) (*out)[f][pixel] = fieldOf(t, fields[f]);
       }
     }
   };
-  parallelFor(state_->params.workers, height, sampleRows);
+  parallelFor(state_->params.workers, rowCount, sampleRows);
   return Status::kOk;
 }
 
@@ -392,6 +424,47 @@ Status Planet::renderSheet(int width, int height, Image* out, std::string* error
   const Status status = draw(width, height, error);
   if (status == Status::kOk) copyImage(state_->canvas->sheet, out);
   return status;
+}
+
+namespace {
+// Draws rows [firstRow, firstRow + rowCount) (from the top) of a width x
+// height map into the state's band canvas, in place of the band before; null
+// (reported) when the canvas cannot be had.
+const SnapshotCanvas* drawRows(Planet::State& s, int width, int height, int firstRow, int rowCount,
+                               std::string* error) {
+  // The band before goes first, so that two are never held at once.
+  s.band.reset();
+  // The canvas counts its rows from the south pole up.
+  s.band = std::make_unique<SnapshotCanvas>(s.grid, width, height, height - firstRow - rowCount,
+                                            rowCount, s.params.workers);
+  if (!s.band->ok()) {
+    s.band.reset();
+    fail(error, "out of memory");
+    return nullptr;
+  }
+  drawSnapshot(*s.band, s.settings.shadeScale, s.params, s.grid);
+  return s.band.get();
+}
+}  // namespace
+
+Status Planet::renderGroundRows(int width, int height, int firstRow, int rowCount, Image* out,
+                                std::string* error) const {
+  const Status checked = checkRows(generated(), width, height, height, firstRow, rowCount, error);
+  if (checked != Status::kOk) return checked;
+  const SnapshotCanvas* canvas = drawRows(*state_, width, height, firstRow, rowCount, error);
+  if (canvas == nullptr) return Status::kOutOfMemory;
+  copyImage(canvas->ground, out);
+  return Status::kOk;
+}
+
+Status Planet::renderSheetRows(int width, int height, int firstRow, int rowCount, Image* out,
+                               std::string* error) const {
+  const Status checked = checkRows(generated(), width, height, height, firstRow, rowCount, error);
+  if (checked != Status::kOk) return checked;
+  const SnapshotCanvas* canvas = drawRows(*state_, width, height, firstRow, rowCount, error);
+  if (canvas == nullptr) return Status::kOutOfMemory;
+  copyImage(canvas->sheet, out);
+  return Status::kOk;
 }
 
 }  // namespace geoweave

@@ -155,6 +155,13 @@ class Planet {
   // values per field, rows top to bottom, in the order of fields.
   Status sampleMaps(const std::vector<Field>& fields, int width, int height, MapLayout layout,
                     std::vector<std::vector<float>>* out, std::string* error) const;
+  // The rows [firstRow, firstRow + rowCount) of sampleMaps' maps, counted
+  // from the top: one array of width x rowCount values per field, the same
+  // values sampleMaps gives for those rows. kUnusable when the rows do not
+  // lie within the map.
+  Status sampleMapRows(const std::vector<Field>& fields, int width, int height, MapLayout layout,
+                       int firstRow, int rowCount, std::vector<std::vector<float>>* out,
+                       std::string* error) const;
 
   // The field where the ray from the planet's centre along (x, y, z) meets
   // the surface, blended as sample() blends. Any non-zero finite direction,
@@ -189,6 +196,25 @@ class Planet {
   // top, elevation and rain in the middle, ground cover and sediment at the
   // bottom. The same pixels as GeoweaveTest's sheet frames.
   Status renderSheet(int width, int height, Image* out, std::string* error) const;
+
+  // A big map drawn a band of rows at a time, so that no call needs the
+  // whole map's worth of pixel positions and panels (renderGround and
+  // renderSheet keep all of them, about 80 bytes a pixel, to redraw the same
+  // size quickly). out receives rows [firstRow, firstRow + rowCount),
+  // counted from the top, of renderGround(width, height): width x rowCount
+  // pixels with exactly the bytes of those rows, rivers included. kUnusable
+  // when the rows do not lie within the map. Each call works out its rows
+  // from scratch; only the last band's pixel positions and panels are kept
+  // (in place of the band before), for sampleMapRows of the same rows.
+  Status renderGroundRows(int width, int height, int firstRow, int rowCount, Image* out,
+                          std::string* error) const;
+  // The same band of each of the sheet's three panel rows, drawn at once:
+  // out is 2 width x 3 rowCount, the rows [firstRow, firstRow + rowCount) of
+  // renderSheet's top panel row (temperature, humidity), then the same rows
+  // of its middle one (elevation, rain), then of its bottom one (ground
+  // cover, sediment).
+  Status renderSheetRows(int width, int height, int firstRow, int rowCount, Image* out,
+                         std::string* error) const;
 
   struct State;
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <map>
@@ -104,6 +105,81 @@ TEST(PublicPlanet, SamplesAgreeWithTheMapsAndTheStatistics) {
   // Longitude wraps: a turn further east is the same place.
   EXPECT_EQ(planet.sample(Field::kTemperature, 12.5, 30),
             planet.sample(Field::kTemperature, 12.5, 390));
+}
+
+// Rows drawn and sampled a band at a time are the rows of the whole map,
+// whatever the band height: rivers (many, some across the seam) and relief
+// included, bands across the sheet's panel rows too, and an odd height.
+TEST(PublicPlanet, BandsOfRowsAreTheRowsOfTheWholeMap) {
+  geoweave::Settings settings = small(34);
+  settings.riverPercent = 30;
+  settings.landPercent = 40;
+  geoweave::Planet planet;
+  ASSERT_EQ(planet.generate(settings, {}, nullptr), Status::kOk);
+  const geoweave::Rivers rivers = planet.rivers();
+  ASSERT_GT(rivers.segments.size(), 50u);
+  size_t acrossSeam = 0;
+  for (const geoweave::RiverSegment& r : rivers.segments) {
+    acrossSeam += std::fabs(r.from.longitude - r.to.longitude) > 0.5f;
+  }
+  ASSERT_GT(acrossSeam, 0u);
+
+  const int w = 96;
+  for (const int h : {48, 37}) {
+    geoweave::Image ground, sheet;
+    std::vector<std::vector<float>> maps;
+    std::string error;
+    ASSERT_EQ(planet.renderGround(w, h, &ground, &error), Status::kOk) << error;
+    ASSERT_EQ(planet.renderSheet(w, h, &sheet, &error), Status::kOk) << error;
+    ASSERT_EQ(planet.sampleMaps({Field::kGround, Field::kRain}, w, h, geoweave::MapLayout::kFrame,
+                                &maps, &error),
+              Status::kOk)
+        << error;
+    for (const int band : {1, 7, 48}) {
+      SCOPED_TRACE(std::to_string(h) + " rows in bands of " + std::to_string(band));
+      std::vector<uint8_t> groundRows;
+      std::vector<uint8_t> sheetRows[3];  // by panel row
+      std::vector<float> heights, rain;
+      for (int row = 0; row < h; row += band) {
+        const int rows = std::min(band, h - row);
+        geoweave::Image part;
+        ASSERT_EQ(planet.renderSheetRows(w, h, row, rows, &part, &error), Status::kOk) << error;
+        ASSERT_EQ(part.width, 2 * w);
+        ASSERT_EQ(part.height, 3 * rows);
+        for (int panelRow = 0; panelRow < 3; ++panelRow) {
+          sheetRows[panelRow].insert(sheetRows[panelRow].end(), part.pixel(0, panelRow * rows),
+                                     part.pixel(0, (panelRow + 1) * rows));
+        }
+        ASSERT_EQ(planet.renderGroundRows(w, h, row, rows, &part, &error), Status::kOk) << error;
+        ASSERT_EQ(part.height, rows);
+        groundRows.insert(groundRows.end(), part.rgb.begin(), part.rgb.end());
+        std::vector<std::vector<float>> sampled;
+        ASSERT_EQ(planet.sampleMapRows({Field::kGround, Field::kRain}, w, h,
+                                       geoweave::MapLayout::kFrame, row, rows, &sampled, &error),
+                  Status::kOk)
+            << error;
+        heights.insert(heights.end(), sampled[0].begin(), sampled[0].end());
+        rain.insert(rain.end(), sampled[1].begin(), sampled[1].end());
+      }
+      sheetRows[0].insert(sheetRows[0].end(), sheetRows[1].begin(), sheetRows[1].end());
+      sheetRows[0].insert(sheetRows[0].end(), sheetRows[2].begin(), sheetRows[2].end());
+      EXPECT_TRUE(groundRows == ground.rgb);
+      EXPECT_TRUE(sheetRows[0] == sheet.rgb);
+      EXPECT_TRUE(heights == maps[0]);
+      EXPECT_TRUE(rain == maps[1]);
+    }
+  }
+
+  // Rows outside the map are refused, with the rows named.
+  geoweave::Image part;
+  std::string error;
+  EXPECT_EQ(planet.renderGroundRows(w, 10, 8, 3, &part, &error), Status::kUnusable);
+  EXPECT_NE(error.find("rows 8 to 10"), std::string::npos) << error;
+  EXPECT_EQ(planet.renderSheetRows(w, 10, 9, 2, &part, &error), Status::kUnusable);
+  EXPECT_EQ(planet.renderSheetRows(w, 10, 8, 2, &part, &error), Status::kOk) << error;
+  EXPECT_EQ(part.height, 6);
+  EXPECT_EQ(planet.renderGroundRows(w, 10, -1, 2, &part, &error), Status::kUnusable);
+  EXPECT_EQ(planet.renderGroundRows(w, 10, 0, 0, &part, &error), Status::kUnusable);
 }
 
 constexpr geoweave::CubeFace kFaces[6] = {

@@ -1,5 +1,6 @@
 #include "image/line_drawing.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "base/numeric.h"
@@ -36,57 +37,18 @@ Rgb ramp(Rgb start, Rgb end, double t) {
   return c;
 }
 
-bool contains(const RgbImage& image, int x, int y) {
-  return x >= 0 && y >= 0 && x < image.width && y < image.height;
-}
-
-}  // namespace
-
-void drawWrappedLine(RgbImage& image, int x0, int y0, int x1, int y1, Rgb startColor, Rgb endColor,
-                     float startOpacity, float endOpacity, const RgbImage* mask) {
-  const int width = image.width;
-  const int height = image.height;
-  // No pixel to draw, and a zero half-size would split forever.
-  if (width <= 0 || height <= 0) return;
-  const int hw = width / 2;
-  const int hh = height / 2;
-  // Each split draws the piece that runs off one edge and moves the start
-  // point by a whole map size, towards the end point.
-  for (;;) {
-    if (std::abs(x0 - x1) > hw) {
-      if (x0 > x1) {
-        drawWrappedLine(image, x0, y0, x1 + width, y1, startColor, endColor, startOpacity,
-                        endOpacity, mask);
-        x0 = x0 - width;
-      } else {
-        drawWrappedLine(image, x0, y0, x1 - width, y1, startColor, endColor, startOpacity,
-                        endOpacity, mask);
-        x0 = x0 + width;
-      }
-    } else if (std::abs(y0 - y1) > hh) {
-      if (y0 > y1) {
-        drawWrappedLine(image, x0, y0, x1, y1 + height, startColor, endColor, startOpacity,
-                        endOpacity, mask);
-        y0 = y0 - height;
-      } else {
-        drawWrappedLine(image, x0, y0, x1, y1 - height, startColor, endColor, startOpacity,
-                        endOpacity, mask);
-        y0 = y0 + height;
-      }
-    } else {
-      break;
-    }
-  }
-  drawBlendedLine(image, x0, y0, x1, y1, startColor, endColor, startOpacity, endOpacity, mask);
-}
-
-void drawBlendedLine(RgbImage& image, int x0, int y0, int x1, int y1, Rgb startColor, Rgb endColor,
-                     float startOpacity, float endOpacity, const RgbImage* mask) {
+// The line's pixels that fall in rows [firstRow, firstRow + image.height)
+// of the map; image row 0 (and mask row 0) is map row firstRow.
+void drawLineInRows(RgbImage& image, int firstRow, int x0, int y0, int x1, int y1, Rgb startColor,
+                    Rgb endColor, float startOpacity, float endOpacity, const RgbImage* mask) {
+  auto contains = [&image](int x, int row) {
+    return x >= 0 && row >= 0 && x < image.width && row < image.height;
+  };
   const double a0 = startOpacity;
   const double a1 = endOpacity;
   if (x0 == x1 && y0 == y1) {
-    if (!contains(image, x0, y0)) return;
-    Rgb& pixel = image.at(x0, y0);
+    if (!contains(x0, y0 - firstRow)) return;
+    Rgb& pixel = image.at(x0, y0 - firstRow);
     pixel = blend(pixel, blend(startColor, endColor, 0.5), (a0 + a1) / 2);
     return;
   }
@@ -108,12 +70,72 @@ void drawBlendedLine(RgbImage& image, int x0, int y0, int x1, int y1, Rgb startC
     const int major = majorStart + static_cast<int>(roundHalfAway(majorDelta * td));
     const int minor = minorStart + static_cast<int>(roundHalfAway(minorDelta * td));
     const int x = yMajor ? minor : major;
-    const int y = yMajor ? major : minor;
-    if (!contains(image, x, y)) continue;
+    const int row = (yMajor ? major : minor) - firstRow;
+    if (!contains(x, row)) continue;
 
     double o = a0 + (a1 - a0) * td;
-    if (mask != nullptr) o = o * mask->at(x, y).red / 255;
-    Rgb& pixel = image.at(x, y);
+    if (mask != nullptr) o = o * mask->at(x, row).red / 255;
+    Rgb& pixel = image.at(x, row);
     pixel = blend(pixel, ramp(startColor, endColor, td), o);
   }
+}
+
+}  // namespace
+
+void drawWrappedLine(RgbImage& image, int x0, int y0, int x1, int y1, Rgb startColor, Rgb endColor,
+                     float startOpacity, float endOpacity, const RgbImage* mask) {
+  drawWrappedLineRows(image, image.height, 0, x0, y0, x1, y1, startColor, endColor, startOpacity,
+                      endOpacity, mask);
+}
+
+void drawWrappedLineRows(RgbImage& image, int mapHeight, int firstRow, int x0, int y0, int x1,
+                         int y1, Rgb startColor, Rgb endColor, float startOpacity, float endOpacity,
+                         const RgbImage* mask) {
+  const int width = image.width;
+  const int height = mapHeight;
+  // No pixel to draw, and a zero half-size would split forever.
+  if (width <= 0 || height <= 0) return;
+  const int hw = width / 2;
+  const int hh = height / 2;
+  // Splits at the seam keep the rows, so a line that needs no split at a
+  // pole stays within the rows of its ends: one wholly outside the band
+  // draws nothing in it, and a map drawn in many bands need not walk it.
+  if (std::abs(y0 - y1) <= hh &&
+      (std::max(y0, y1) < firstRow || std::min(y0, y1) >= firstRow + image.height)) {
+    return;
+  }
+  // Each split draws the piece that runs off one edge and moves the start
+  // point by a whole map size, towards the end point.
+  for (;;) {
+    if (std::abs(x0 - x1) > hw) {
+      if (x0 > x1) {
+        drawWrappedLineRows(image, mapHeight, firstRow, x0, y0, x1 + width, y1, startColor,
+                            endColor, startOpacity, endOpacity, mask);
+        x0 = x0 - width;
+      } else {
+        drawWrappedLineRows(image, mapHeight, firstRow, x0, y0, x1 - width, y1, startColor,
+                            endColor, startOpacity, endOpacity, mask);
+        x0 = x0 + width;
+      }
+    } else if (std::abs(y0 - y1) > hh) {
+      if (y0 > y1) {
+        drawWrappedLineRows(image, mapHeight, firstRow, x0, y0, x1, y1 + height, startColor,
+                            endColor, startOpacity, endOpacity, mask);
+        y0 = y0 - height;
+      } else {
+        drawWrappedLineRows(image, mapHeight, firstRow, x0, y0, x1, y1 - height, startColor,
+                            endColor, startOpacity, endOpacity, mask);
+        y0 = y0 + height;
+      }
+    } else {
+      break;
+    }
+  }
+  drawLineInRows(image, firstRow, x0, y0, x1, y1, startColor, endColor, startOpacity, endOpacity,
+                 mask);
+}
+
+void drawBlendedLine(RgbImage& image, int x0, int y0, int x1, int y1, Rgb startColor, Rgb endColor,
+                     float startOpacity, float endOpacity, const RgbImage* mask) {
+  drawLineInRows(image, 0, x0, y0, x1, y1, startColor, endColor, startOpacity, endOpacity, mask);
 }

@@ -14,3 +14,13 @@ void drawBlendedLine(RgbImage& image, int x0, int y0, int x1, int y1, Rgb startC
 // (or height) it is split at the seam (or pole) and each piece drawn.
 void drawWrappedLine(RgbImage& image, int x0, int y0, int x1, int y1, Rgb startColor, Rgb endColor,
                      float startOpacity, float endOpacity, const RgbImage* mask);
+
+// The same wrapped line on a map mapHeight rows high (as wide as the image)
+// of which image holds only rows [firstRow, firstRow + image.height): the
+// image's row 0, and mask's, is map row firstRow. The line splits at the seam
+// and the poles exactly as on the whole map and blends, in the same order,
+// the same colours into the pixels that lie in these rows, so a map drawn in
+// bands of rows gets the bytes of one drawn whole.
+void drawWrappedLineRows(RgbImage& image, int mapHeight, int firstRow, int x0, int y0, int x1,
+                         int y1, Rgb startColor, Rgb endColor, float startOpacity, float endOpacity,
+                         const RgbImage* mask);

@@ -8,24 +8,36 @@ float rowLatitude(int y, int height) {
   return height > 1 ? static_cast<float>(static_cast<double>(y) / (height - 1)) : 0.5f;
 }
 
+namespace {
+int clampTo(int value, int low, int high) {
+  return value < low ? low : value > high ? high : value;
+}
+}  // namespace
+
 PixelMap::PixelMap(const Planet& planet, int w, int h, int workers)
+    : PixelMap(planet, w, h, 0, h, workers) {}
+
+PixelMap::PixelMap(const Planet& planet, int w, int mapH, int first, int rows, int workers)
     : width(w < 0 ? 0 : w),
-      height(h < 0 ? 0 : h),
+      height(clampTo(rows, 0, (mapH < 0 ? 0 : mapH) - clampTo(first, 0, mapH < 0 ? 0 : mapH))),
+      mapHeight(mapH < 0 ? 0 : mapH),
+      firstRow(clampTo(first, 0, mapHeight)),
       exact(static_cast<size_t>(width) * height),
       relief(static_cast<size_t>(width) * height) {
   if (!ok()) return;
-  auto mapRows = [this, &planet](int64_t firstRow, int64_t endRow) {
-    for (int y = static_cast<int>(firstRow); y < endRow; ++y) {
-      const float v = rowLatitude(y, height);
+  auto mapRows = [this, &planet](int64_t beginRow, int64_t endRow) {
+    for (int row = static_cast<int>(beginRow); row < endRow; ++row) {
+      const int y = firstRow + row;
+      const float v = rowLatitude(y, mapHeight);
       for (int x = 0; x < width; ++x) {
-        const size_t pixel = static_cast<size_t>(y) * width + x;
+        const size_t pixel = static_cast<size_t>(row) * width + x;
         exact[pixel] =
             locateTilePoint(planet, v, static_cast<float>(static_cast<double>(x) / width));
-        if (y < height - 1) {
+        if (y < mapHeight - 1) {
           // Light from the upper left: the pixel one column west (wrapping at
           // column 0) and one row north, placed with the coarse mapping.
           const int westX = x == 0 ? width - 1 : x - 1;
-          relief[pixel] = netTilePoint(planet, rowLatitude(y + 1, height),
+          relief[pixel] = netTilePoint(planet, rowLatitude(y + 1, mapHeight),
                                        static_cast<float>(static_cast<double>(westX) / width));
         }
       }

@@ -8,14 +8,23 @@
 // point under the pixel, and the coarse point of its relief neighbour (one
 // column west, one row north). Neither changes while the planet's grid
 // stays, so a run computes them once for all its snapshots.
+//
+// A map may also be held a band of rows at a time: rows [firstRow,
+// firstRow + height) of a map mapHeight rows high, row 0 of the tables being
+// map row firstRow. Each pixel's points depend on its own place alone, so the
+// bands hold exactly the points of the whole map.
 struct PixelMap {
   int width;
-  int height;
+  int height;  // the rows held
+  int mapHeight;
+  int firstRow;
   Buffer<TilePoint> exact;
-  Buffer<TilePoint> relief;  // unused in the top row, which has no shading
+  Buffer<TilePoint> relief;  // unused in the map's top row, which has no shading
 
   // Not ok() when the storage could not be had; workers share out the rows.
   PixelMap(const Planet& planet, int w, int h, int workers);
+  // Rows [firstRow, firstRow + rows) of a w x mapH map, both clamped to it.
+  PixelMap(const Planet& planet, int w, int mapH, int first, int rows, int workers);
   bool ok() const { return exact.ok() && relief.ok(); }
 };
 

@@ -60,8 +60,12 @@ void compose(const SnapshotCanvas& panels, RgbImage& sheet, int width, int heigh
 }  // namespace
 
 SnapshotCanvas::SnapshotCanvas(const Planet& planet, int w, int h, int workerCount)
+    : SnapshotCanvas(planet, w, h, 0, h, workerCount) {}
+
+SnapshotCanvas::SnapshotCanvas(const Planet& planet, int w, int mapH, int firstRow, int rows,
+                               int workerCount)
     : workers(workerCount),
-      map(planet, w, h, workerCount),
+      map(planet, w, mapH, firstRow, rows, workerCount),
       ground(map.width, map.height),
       sediment(map.width, map.height),
       elevation(map.width, map.height),
@@ -89,9 +93,10 @@ void SnapshotCanvas::makeShade(const Planet& planet, const PlanetParams& params,
       shadeSeaLevel == params.seaLevel) {
     return;
   }
-  // The top row has no row to its north and stays unshaded.
+  // The map's top row has no row to its north and stays unshaded.
+  const int shadedRows = map.mapHeight - 1 - map.firstRow;
   auto shadeRows = [&](int64_t firstRow, int64_t endRow) {
-    for (int y = static_cast<int>(firstRow); y < endRow && y < map.height - 1; ++y) {
+    for (int y = static_cast<int>(firstRow); y < endRow && y < shadedRows; ++y) {
       for (int x = 0; x < map.width; ++x) {
         const size_t pixel = static_cast<size_t>(y) * map.width + x;
         Tile here;
@@ -129,6 +134,7 @@ void drawSnapshot(SnapshotCanvas& canvas, float altitudeShadeScale, const Planet
     drawRows(canvas, static_cast<int>(firstRow), static_cast<int>(endRow), params, planet);
   };
   parallelFor(canvas.workers, height, draw);
-  drawRivers(params, canvas.ground, canvas.sediment, canvas.riverMask);
+  drawRiverRows(params, canvas.map.mapHeight, canvas.map.firstRow, canvas.ground, canvas.sediment,
+                canvas.riverMask);
   if (width > 0) compose(canvas, canvas.sheet, width, height);
 }

@@ -8,7 +8,10 @@
 
 // What a run's snapshots draw with: where each pixel falls on the grid (the
 // same for every turn), the seven map-sized panels and the six-panel sheet.
-// Made once for a run; each snapshot starts from black images.
+// Made once for a run; each snapshot starts from black images. A canvas may
+// hold a band of the map's rows alone (see PixelMap): its panels are then
+// that band of each panel, and its sheet the band of each of the sheet's
+// three panel rows, stacked as the whole sheet stacks them.
 struct SnapshotCanvas {
   int workers;
   PixelMap map;
@@ -32,6 +35,9 @@ struct SnapshotCanvas {
   // A width x height map of the planet's grid; workers share out the rows
   // of every step. Check ok() before drawing.
   SnapshotCanvas(const Planet& planet, int w, int h, int workers);
+  // Rows [firstRow, firstRow + rows) of a w x mapH map (row 0 at the south
+  // pole, as the images store rows).
+  SnapshotCanvas(const Planet& planet, int w, int mapH, int firstRow, int rows, int workers);
   // False when any image or table could not be had, or the sheet would be
   // larger than an image can be.
   bool ok() const;

@@ -14,10 +14,15 @@ float riverOpacity(float flow, const PlanetParams& params) {
 
 void drawRivers(const PlanetParams& params, RgbImage& ground, RgbImage& sediment,
                 const RgbImage& mask) {
+  drawRiverRows(params, ground.height, 0, ground, sediment, mask);
+}
+
+void drawRiverRows(const PlanetParams& params, int mapHeight, int firstRow, RgbImage& ground,
+                   RgbImage& sediment, const RgbImage& mask) {
   const GrowableArray<RiverPoint>& points = params.riverPoints;
   const Rgb river = rgbFromFractions(0.2f, 0.2f, 0.8f);
   const double width = ground.width;
-  const double height = ground.height;
+  const double height = mapHeight;
   // A last point without a partner is not a segment.
   for (int32_t i = 0; i + 1 < points.count; i += 2) {
     const RiverPoint& p0 = points[i];
@@ -28,7 +33,7 @@ void drawRivers(const PlanetParams& params, RgbImage& ground, RgbImage& sediment
     const int y1 = static_cast<int>(roundHalfAway(height * static_cast<double>(p1.latitude)));
     const float a0 = riverOpacity(p0.flow, params);
     const float a1 = riverOpacity(p1.flow, params);
-    drawWrappedLine(ground, x0, y0, x1, y1, river, river, a0, a1, &mask);
-    drawWrappedLine(sediment, x0, y0, x1, y1, river, river, a0, a1, &mask);
+    drawWrappedLineRows(ground, mapHeight, firstRow, x0, y0, x1, y1, river, river, a0, a1, &mask);
+    drawWrappedLineRows(sediment, mapHeight, firstRow, x0, y0, x1, y1, river, river, a0, a1, &mask);
   }
 }

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "cli/layers.h"
+#include "geoweave/planet.h"
+
+// Maps of more pixels than this are written a band of rows at a time. Below
+// it the whole-map pictures cost little memory, and drawing them whole lets
+// the sheet, ground map and heights be compressed side by side.
+constexpr long long kBandedMapPixels = 2048LL * 1024;
+
+// How many rows of a width-pixel map one band holds: about a million pixels,
+// so a band's canvas stays near 100 MB whatever the map's size.
+int bandRows(int width);
+
+// Writes ground.png, sheet.png and height.png of a width x height map into
+// dir, drawing and sampling band rows at a time, so that the memory needed
+// is a few bands rather than the whole map's pictures. Each band is drawn
+// once; the sheet's two lower panel rows wait in scratch files beside it
+// (6 bytes a map pixel each) until its top panel row is written. The files are
+// the bytes Planet::renderGround, renderSheet and the sampled ground heights
+// would give. outcomes receives the three files in that order; false (with
+// *error) when a band could not be drawn or sampled, in which case none of
+// the files is left behind.
+bool writeMapsInBands(const geoweave::Planet& planet, int width, int height, int band,
+                      const std::string& dir, std::vector<FileOutcome>* outcomes,
+                      std::string* error);

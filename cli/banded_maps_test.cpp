@@ -1,0 +1,73 @@
+#include "cli/banded_maps.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "cli/heightmap.h"
+#include "export/png_reader.h"
+#include "image/test_directory.h"
+
+namespace {
+
+class BandedMaps : public TestDirectory {};
+
+// The samples of a decoded PNG as the bytes or values they were written from.
+template <typename T>
+std::vector<T> samplesOf(const std::string& path) {
+  PngImage image;
+  std::string error;
+  EXPECT_TRUE(readPng(path.c_str(), &image, &error)) << error;
+  return std::vector<T>(image.samples.begin(), image.samples.end());
+}
+
+TEST_F(BandedMaps, FilesHoldTheWholeMapsPixelsAndNoScratchFileStays) {
+  geoweave::Settings settings;
+  settings.width = 64;
+  settings.turns = 2;
+  settings.riverPercent = 30;
+  geoweave::Planet planet;
+  ASSERT_EQ(planet.generate(settings, {}, nullptr), geoweave::Status::kOk);
+  const int w = 96, h = 37;
+  geoweave::Image ground, sheet;
+  std::vector<std::vector<float>> maps;
+  std::string error;
+  ASSERT_EQ(planet.renderGround(w, h, &ground, &error), geoweave::Status::kOk) << error;
+  ASSERT_EQ(planet.renderSheet(w, h, &sheet, &error), geoweave::Status::kOk) << error;
+  ASSERT_EQ(planet.sampleMaps({geoweave::Field::kGround}, w, h, geoweave::MapLayout::kFrame, &maps,
+                              &error),
+            geoweave::Status::kOk);
+  const geoweave::Statistics stats = planet.statistics();
+
+  // Bands that do not divide the height, and one band for all.
+  for (const int band : {7, h}) {
+    SCOPED_TRACE("bands of " + std::to_string(band));
+    std::vector<FileOutcome> outcomes;
+    ASSERT_TRUE(writeMapsInBands(planet, w, h, band, dir, &outcomes, &error)) << error;
+    ASSERT_EQ(outcomes.size(), 3u);
+    for (const FileOutcome& outcome : outcomes) EXPECT_TRUE(outcome.written) << outcome.error;
+    EXPECT_EQ(entries(), (std::vector<std::string>{"ground.png", "height.png", "sheet.png"}));
+    EXPECT_TRUE(samplesOf<uint8_t>(path("ground.png")) == ground.rgb);
+    EXPECT_TRUE(samplesOf<uint8_t>(path("sheet.png")) == sheet.rgb);
+    EXPECT_TRUE(samplesOf<uint16_t>(path("height.png")) ==
+                heightmapOf(maps[0], stats.elevationMin, stats.elevationMax));
+  }
+
+  // A sheet that cannot take its name fails alone and leaves no scratch
+  // file; the other two are still written.
+  std::filesystem::remove(path("sheet.png"));
+  std::filesystem::create_directory(path("sheet.png"));
+  std::vector<FileOutcome> outcomes;
+  ASSERT_TRUE(writeMapsInBands(planet, w, h, 5, dir, &outcomes, &error)) << error;
+  ASSERT_EQ(outcomes.size(), 3u);
+  EXPECT_TRUE(outcomes[0].written);
+  EXPECT_FALSE(outcomes[1].written);
+  EXPECT_NE(outcomes[1].error.find(path("sheet.png")), std::string::npos) << outcomes[1].error;
+  EXPECT_TRUE(outcomes[2].written);
+  EXPECT_EQ(entries(), (std::vector<std::string>{"ground.png", "height.png", "sheet.png"}));
+}
+
+}  // namespace

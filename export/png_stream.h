@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+// What a PngStream's samples are.
+enum class PngKind {
+  kRgb8,    // three bytes a pixel: red, green, blue
+  kGray16,  // one 16-bit value a pixel, in host byte order
+};
+
+// A PNG written a band of rows at a time, so a picture never has to be held
+// whole. The bytes go to a scratch file beside the target (see AtomicFile)
+// that takes the final name only when finish() succeeds: a stream that fails,
+// or is destroyed unfinished, leaves no file behind and whatever stood at the
+// name untouched. Every failure is final (later calls fail too) and its
+// error text reads "cannot write PATH: reason". Rows are Sub-filtered and
+// deflated at zlib level 1, chosen for speed (see png_stream.cpp).
+class PngStream {
+ public:
+  PngStream();
+  PngStream(const PngStream&) = delete;
+  PngStream& operator=(const PngStream&) = delete;
+  ~PngStream();
+
+  // Starts a width x height picture at path. False (with *error set, when
+  // error is not null) when the size cannot be a PNG, a stream is already
+  // open, or the scratch file cannot be made.
+  bool open(const char* path, int width, int height, PngKind kind, std::string* error);
+
+  // Appends count rows, the next ones from the top down, each width samples
+  // with no padding between rows. False when the stream is not open, rows is
+  // null, or the rows would run past the picture's height.
+  bool writeRows(const void* rows, int count, std::string* error);
+
+  // Completes the file and gives it its name once every row was written;
+  // false otherwise (fewer rows given, or the file could not be finished).
+  bool finish(std::string* error);
+
+  struct Job;
+
+ private:
+  bool fail(std::string* error, const std::string& reason);
+
+  std::unique_ptr<Job> job_;
+};
