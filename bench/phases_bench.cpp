@@ -49,11 +49,11 @@ World& world() {
   return w;
 }
 
-void BM_NeighborsAndMoveFractions(benchmark::State& state) {
+void BM_MoveFractions(benchmark::State& state) {
   World& w = world();
-  for (auto _ : state) storeNeighborsAndMoveFractions(w.planet, w.params.workers);
+  for (auto _ : state) storeMoveFractions(w.planet, w.params.workers);
 }
-BENCHMARK(BM_NeighborsAndMoveFractions)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MoveFractions)->Unit(benchmark::kMillisecond);
 
 void BM_FractalPass(benchmark::State& state) {
   World& w = world();

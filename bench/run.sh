@@ -2,8 +2,10 @@
 # Times the four whole runs of the performance table: median wall time and
 # peak memory of five runs each, release build.
 # Usage: bench/run.sh [path/to/GeoweaveTest]   (default: build/release/app/GeoweaveTest)
+# CASES="-w8192 -t3;-w16384 -t1" times other runs instead (argument lists
+# separated by semicolons; an empty entry is the default run).
 set -euo pipefail
-usage="usage: bench/run.sh [path/to/GeoweaveTest]   (default: build/release/app/GeoweaveTest; RUNS=N runs each, default 5)"
+usage="usage: bench/run.sh [path/to/GeoweaveTest]   (default: build/release/app/GeoweaveTest; RUNS=N runs each, default 5; CASES='ARGS;ARGS' other runs)"
 fail() { echo "run.sh: $1" >&2; exit "${2:-1}"; }
 
 case "${1:-}" in
@@ -34,7 +36,14 @@ median() { sort -g | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
 
 printf '| %-28s | %12s | %14s |\n' "Run" "Wall (s)" "Peak (MiB)"
 printf '|%s|%s|%s|\n' "------------------------------" "--------------" "----------------"
-for args in "" "-v" "-w2048" "-w4096 -t3"; do
+cases=()
+if [ -n "${CASES+set}" ]; then
+  IFS=';' read -r -a cases <<<"$CASES"
+  [ ${#cases[@]} -gt 0 ] || cases=("")
+else
+  cases=("" "-v" "-w2048" "-w4096 -t3")
+fi
+for args in "${cases[@]}"; do
   : >wall_times
   : >memory
   for _ in $(seq "$runs"); do

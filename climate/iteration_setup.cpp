@@ -53,7 +53,7 @@ bool sortTilesByElevation(const Planet& planet, PlanetParams& params) {
   size_t count = 0;
   TileCursor cursor;
   for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
-    keys[count++] = descendingKey(planet.tileAt(cursor.coord())->elevation, cursor.index());
+    keys[count++] = descendingKey(planet.hotAt(cursor.coord())->elevation, cursor.index());
   }
   sortKeys(keys, count, list, usableWorkers(params.workers));
   return true;

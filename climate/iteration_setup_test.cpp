@@ -34,8 +34,8 @@ void expectSortedOncePerPoint(const Planet& planet, const PlanetParams& params) 
     ASSERT_LT(list[i], 10 * planet.sideSquared);
     points.insert(pointKey(planet, list[i]));
     if (i == 0) continue;
-    const float above = planet.tiles[list[i - 1]].elevation;
-    const float below = planet.tiles[list[i]].elevation;
+    const float above = planet.hot[list[i - 1]].elevation;
+    const float below = planet.hot[list[i]].elevation;
     EXPECT_GE(above, below) << "entry " << i;
     if (above == below) {
       EXPECT_LT(list[i - 1], list[i]) << "entry " << i;
@@ -75,7 +75,7 @@ TEST(IterationSetup, NegativeAndPositiveZeroAreOneHeight) {
   int positiveZeros = 0;
   int previousZero = -1;
   for (int32_t i = 0; i < list.count; ++i) {
-    const float e = world.planet.tiles[list[i]].elevation;
+    const float e = world.planet.hot[list[i]].elevation;
     if (e != 0) continue;
     (std::signbit(e) ? negativeZeros : positiveZeros) += 1;
     EXPECT_GT(list[i], previousZero) << "entry " << i;

@@ -14,7 +14,7 @@ struct Slope : climate_test::TestWorld {
   const TileCoord tile{0, 1, 1};
 
   Slope() {
-    for (int i = 0; i < at(tile).neighborCount; ++i) {
+    for (int i = 0; i < neighborCount(tile); ++i) {
       edit(neighbor(tile, i), [](Tile& t) { t.elevation = 10; });
     }
     edit(tile, [](Tile& t) { t.temperature = 10; });
@@ -43,7 +43,7 @@ TEST(WaterFlow, ArrivedMoistureBecomesHumidityAndDryTilesStayPut) {
   });
   world.edit(world.next(0), [](Tile& t) { t.elevation = -1; });
   world.run({world.tile});
-  const Tile& t = world.at(world.tile);
+  const Tile t = world.at(world.tile);
   EXPECT_EQ(t.humidity, 0.4f);
   EXPECT_EQ(t.humidityInflow, 0.0f);
   EXPECT_EQ(t.waterDepth, 0.0f);
@@ -70,8 +70,8 @@ TEST(WaterFlow, LevelsTwoSurfacesWithoutMovingSediment) {
       t.waterFlow = 0.2f;
     });
     world.run({world.tile}, 5.0f);
-    const Tile& t = world.at(world.tile);
-    const Tile& low = world.at(world.next(2));
+    const Tile t = world.at(world.tile);
+    const Tile low = world.at(world.next(2));
     EXPECT_NEAR(t.waterDepth, 0.2, 1e-6);
     EXPECT_NEAR(low.waterDepth, 0.3, 1e-6);
     EXPECT_FLOAT_EQ(t.surfaceHeight(), 1.2f);
@@ -105,8 +105,8 @@ TEST(WaterFlow, TileThatRunsDryLosesSedimentHalfOfWhichLandsBelow) {
       t.sediment = c.lowSediment;
     });
     world.run({world.tile}, c.erosionScale);
-    const Tile& t = world.at(world.tile);
-    const Tile& low = world.at(world.next(3));
+    const Tile t = world.at(world.tile);
+    const Tile low = world.at(world.next(3));
     EXPECT_EQ(t.waterDepth, 0.0f);
     EXPECT_EQ(low.waterDepth, 0.1f);
     EXPECT_EQ(t.waterFlow, 0.1f);
@@ -125,8 +125,8 @@ TEST(WaterFlow, PitTakesAllOfItsNeighboursWater) {
     t.waterDepth = 0.2f;
   });
   world.run({world.tile});
-  const Tile& t = world.at(world.tile);
-  const Tile& low = world.at(world.next(4));
+  const Tile t = world.at(world.tile);
+  const Tile low = world.at(world.next(4));
   EXPECT_NEAR(t.waterDepth, 0.2 + 1e-4, 1e-8);
   EXPECT_EQ(low.waterDepth, 0.0f);
   EXPECT_NEAR(t.waterFlow, 0.2, 1e-8);

@@ -15,9 +15,12 @@ double eastwardWeight(double d) {
 }
 
 namespace {
+// A record's map position and the east-west scale at its latitude, which
+// every neighbour looking at it uses.
 struct MapPosition {
   float latitude;
   float longitude;
+  double eastScale;
 };
 
 // Every record's map position, computed once: each point is looked at from
@@ -27,13 +30,15 @@ struct PositionTable {
   const Planet& planet;
   Buffer<MapPosition> positions;
 
-  PositionTable(const Planet& p, int workers) : planet(p), positions(10 * size_t(p.sideSquared)) {
+  PositionTable(const Planet& p, int workers)
+      : planet(p), positions(static_cast<size_t>(p.records()), BufferFill::kUnfilled) {
     if (!positions.ok()) return;
     auto fill = [this](int64_t begin, int64_t end) {
       for (int64_t i = begin; i < end; ++i) {
         MapPosition& m = positions[static_cast<size_t>(i)];
         planet.mapCoordinates(TilePoint{planet.coordOf(static_cast<int>(i)), 0, 0}, m.latitude,
                               m.longitude);
+        m.eastScale = std::cos((static_cast<double>(m.latitude) - 0.5) * static_cast<double>(kPi));
       }
     };
     parallelFor(workers, static_cast<int64_t>(positions.size), fill);
@@ -56,7 +61,7 @@ double eastComponent(const Planet& planet, const TileCoord& neighbor, const MapP
     const float lon = here.longitude;
     const float nLat = there.latitude;
     float nLon = there.longitude;
-    const double k = std::cos((static_cast<double>(nLat) - 0.5) * static_cast<double>(kPi));
+    const double k = there.eastScale;
     // A neighbour just across the 0/1 longitude seam is near, not a turn away.
     if (nLon < lon && std::fabs(static_cast<double>(nLon) + 1.0 - lon) <
                           std::fabs(static_cast<double>(nLon) - lon)) {
@@ -78,32 +83,52 @@ double eastComponent(const Planet& planet, const TileCoord& neighbor, const MapP
   return direction.dot(east);
 }
 
+// The grid's steps to the six neighbours of a position inside a diamond, in
+// the order the neighbour lists keep.
+constexpr int kOffsets[6][2] = {{0, 1}, {1, 1}, {1, 0}, {0, -1}, {-1, -1}, {-1, 0}};
+
 void storePoint(Planet& planet, const PositionTable& table, const TileCoord& c) {
-  Tile t = *planet.tileAt(c);
-  const int n = planet.neighbors(c, t.neighbors);
+  TileCoord around[6];
+  int n = 6;
+  const bool onEdge = planet.isOnDiamondEdge(c);
+  if (!onEdge) {
+    for (int k = 0; k < 6; ++k) {
+      around[k] = TileCoord{c.diamond, c.x + kOffsets[k][0], c.y + kOffsets[k][1]};
+    }
+  } else {
+    int32_t indices[6];
+    n = planet.neighborIndices(c, indices);
+    for (int k = 0; k < n; ++k) around[k] = planet.coordOf(indices[k]);
+  }
+  MoveFractions f;
   if (planet.isPole(c)) {
-    for (int i = 0; i < n; ++i) t.moveFractions[i] = static_cast<float>(1.0 / n);
+    for (int i = 0; i < n; ++i) f.share[i] = static_cast<float>(1.0 / n);
   } else {
     const MapPosition& here = table.at(c);
     double weights[6];
     double sum = 0;
     for (int i = 0; i < n; ++i) {
-      weights[i] =
-          eastwardWeight(eastComponent(planet, t.neighbors[i], here, table.at(t.neighbors[i])));
+      weights[i] = eastwardWeight(eastComponent(planet, around[i], here, table.at(around[i])));
       sum += weights[i];
     }
-    for (int i = 0; i < n; ++i) t.moveFractions[i] = static_cast<float>(weights[i] * (1.0 / sum));
+    for (int i = 0; i < n; ++i) f.share[i] = static_cast<float>(weights[i] * (1.0 / sum));
   }
-  t.neighborCount = n;
-  planet.storeToAllCopies(t, c);
+  if (!onEdge) {
+    planet.fractions[planet.tileIndex(c)] = f;
+    return;
+  }
+  TileCoord copies[5];
+  const int copyCount = planet.aliases(c, copies);
+  for (int k = 0; k < copyCount; ++k) planet.fractions[planet.tileIndex(copies[k])] = f;
 }
 }  // namespace
 
-bool storeNeighborsAndMoveFractions(Planet& planet, int workers) {
+bool storeMoveFractions(Planet& planet, int workers) {
   const PositionTable table(planet, workers);
   if (!table.positions.ok()) return false;
   // Points are independent: each writes only its own copies. The diamonds
-  // are shared out between the processors.
+  // are shared out between the processors. The neighbours themselves are
+  // not stored: the grid gives them.
   auto store = [&planet, &table](int64_t firstDiamond, int64_t endDiamond) {
     for (int d = static_cast<int>(firstDiamond); d < endDiamond; ++d) {
       TileCursor cursor;
