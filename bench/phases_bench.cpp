@@ -85,12 +85,20 @@ void BM_AtmospherePass(benchmark::State& state) {
 }
 BENCHMARK(BM_AtmospherePass)->Unit(benchmark::kMillisecond);
 
+// On one worker and on every processor: the pass shares its entries out.
 void BM_WaterPass(benchmark::State& state) {
   World& w = world();
   const float erosionScale = erosionScaleFor(w.params);
+  const int workers = w.params.workers;
+  w.params.workers = static_cast<int>(state.range(0));
   for (auto _ : state) waterPass(w.planet, w.params, erosionScale);
+  w.params.workers = workers;
 }
-BENCHMARK(BM_WaterPass)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WaterPass)
+    ->Arg(1)
+    ->Arg(availableProcessors())
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 void BM_RiverStage(benchmark::State& state) {
   World& w = world();

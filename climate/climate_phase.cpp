@@ -1,8 +1,10 @@
 #include "climate/climate_phase.h"
 
+#include "base/parallel.h"
 #include "climate/atmosphere.h"
 #include "climate/iteration_setup.h"
 #include "climate/rivers.h"
+#include "climate/sweep_levels.h"
 #include "climate/temperatures.h"
 #include "climate/water_flow.h"
 #include "grid/planet.h"
@@ -25,6 +27,9 @@ bool runClimatePhase(Planet& planet, PlanetParams& params) {
   adjustTemperatures(planet, params);
   params.report(0.07f, kStageSetup);
   if (!sortTilesByElevation(planet, params)) return false;
+  // Levels let the water sweeps run on every worker; without them (no room
+  // for them) the sweeps run on one.
+  if (usableWorkers(params.workers) > 1) groupSweepLevels(planet, params);
   runTurns(planet, params, erosionScaleFor(params));
   params.report(0.98f, kStageRivers);
   if (!makeRivers(planet, params)) return false;

@@ -45,6 +45,8 @@ void sortKeys(Buffer<uint64_t>& keys, size_t count, GrowableArray<int32_t>& list
 
 bool sortTilesByElevation(const Planet& planet, PlanetParams& params) {
   GrowableArray<int32_t>& list = params.tilesByElevation;
+  params.sweepLevelEntries.release();  // they belonged to the old list
+  params.sweepLevelStarts.release();
   if (!list.reserve(10 * planet.sideSquared)) return false;
   // Highest first, equal elevations by ascending tile index: one total order,
   // so the planet never depends on how the sort breaks ties.

@@ -1,7 +1,17 @@
 #include "climate/water_flow.h"
 
-#include <cmath>
+#include <linux/futex.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
+#include <atomic>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <ctime>
+
+#include "base/buffer.h"
+#include "base/parallel.h"
 #include "base/saturated_float.h"
 #include "grid/index_divider.h"
 #include "grid/planet.h"
@@ -96,44 +106,152 @@ void updateEntry(Planet& planet, const TileCoord& c, float erosionScale) {
   if (nearEdge) planet.copyToOtherCopies(c);
 }
 
-// Fetches the record of the entry at index and the rows of its neighbours:
-// an interior position's six neighbours lie in three runs of two or three
-// records each, at most two cache lines a run.
-void prefetchEntry(const HotTile* hot, int64_t index, int64_t side, int64_t records) {
-  if (index <= side || index + side + 1 >= records) return;
-  const int64_t runs[3][2] = {
-      {index - side - 1, index - side}, {index - 1, index + 1}, {index + side, index + side + 1}};
-  for (const auto& run : runs) {
-    __builtin_prefetch(hot + run[0]);
-    __builtin_prefetch(hot + run[1]);
+// Decodes sweep entries (record indices) into grid positions: two divisions,
+// done as multiplications.
+struct EntryDecoder {
+  const IndexDivider bySide;
+  const IndexDivider byDiamond;
+  const uint32_t side;
+  const uint32_t sideSquared;
+
+  explicit EntryDecoder(const Planet& planet)
+      : bySide(static_cast<uint32_t>(planet.side)),
+        byDiamond(static_cast<uint32_t>(planet.sideSquared)),
+        side(static_cast<uint32_t>(planet.side)),
+        sideSquared(static_cast<uint32_t>(planet.sideSquared)) {}
+
+  TileCoord operator()(uint32_t index) const {
+    const uint32_t diamond = byDiamond.divide(index);
+    const uint32_t rest = index - diamond * sideSquared;
+    const uint32_t y = bySide.divide(rest);
+    return TileCoord{static_cast<int>(diamond), static_cast<int>(rest - y * side),
+                     static_cast<int>(y)};
+  }
+};
+
+// Positions two steps or more inside their diamond: no neighbour on an edge.
+bool deepInside(const TileCoord& c, int last) {
+  return c.x >= 2 && c.y >= 2 && c.x <= last - 2 && c.y <= last - 2;
+}
+
+void updateAt(Planet& planet, const TileCoord& c, float erosionScale) {
+  if (deepInside(c, planet.lastIndex)) {
+    updateEntry<false>(planet, c, erosionScale);
+  } else {
+    updateEntry<true>(planet, c, erosionScale);
+  }
+}
+
+// The entries [begin, end) of a list, in order. The sweep jumps across the
+// whole array: it fetches the record of an entry some entries ahead and the
+// rows of its neighbours (an interior position's six lie in three runs of
+// two or three records, at most two cache lines a run). The prefetches stay
+// in this loop: in a function of their own the compiler drops them as
+// having no effect.
+void sweepEntries(Planet& planet, const int32_t* entries, int64_t begin, int64_t end,
+                  float erosionScale) {
+  const EntryDecoder decode(planet);
+  const HotTile* const hot = planet.hot;
+  const int64_t records = planet.records();
+  const int64_t side = planet.side;
+  for (int64_t i = begin; i < end; ++i) {
+    if (i + kPrefetchAhead < end) {
+      const int64_t ahead = entries[i + kPrefetchAhead];
+      if (ahead > side && ahead + side + 1 < records) {
+        __builtin_prefetch(hot + ahead - side - 1);
+        __builtin_prefetch(hot + ahead - side);
+        __builtin_prefetch(hot + ahead - 1);
+        __builtin_prefetch(hot + ahead + 1);
+        __builtin_prefetch(hot + ahead + side);
+        __builtin_prefetch(hot + ahead + side + 1);
+      }
+    }
+    updateAt(planet, decode(static_cast<uint32_t>(entries[i])), erosionScale);
+  }
+}
+
+// Workers meet here between levels: a short spin (levels take microseconds
+// when every worker has a processor of its own), then a sleep, as a worker
+// without a processor would otherwise be waited for by spinning ones.
+class Barrier {
+ public:
+  // Every member of a team of `members` calls this with the same count.
+  void wait(int members) {
+    const uint32_t generation = generation_.load(std::memory_order_acquire);
+    if (arrived_.fetch_add(1, std::memory_order_acq_rel) + 1 == members) {
+      arrived_.store(0, std::memory_order_relaxed);
+      generation_.fetch_add(1, std::memory_order_seq_cst);
+      if (sleepers_.load(std::memory_order_seq_cst) > 0) {
+        syscall(SYS_futex, reinterpret_cast<uint32_t*>(&generation_), FUTEX_WAKE_PRIVATE, INT_MAX,
+                nullptr, nullptr, 0);
+      }
+      return;
+    }
+    for (int spins = 0; spins < 2000; ++spins) {
+      if (generation_.load(std::memory_order_acquire) != generation) return;
+#if defined(__x86_64__) || defined(__i386__)
+      __builtin_ia32_pause();
+#endif
+    }
+    sleepers_.fetch_add(1, std::memory_order_seq_cst);
+    while (generation_.load(std::memory_order_seq_cst) == generation) {
+      syscall(SYS_futex, reinterpret_cast<uint32_t*>(&generation_), FUTEX_WAIT_PRIVATE, generation,
+              nullptr, nullptr, 0);
+    }
+    sleepers_.fetch_sub(1, std::memory_order_relaxed);
+  }
+
+ private:
+  std::atomic<int> arrived_{0};
+  std::atomic<uint32_t> generation_{0};
+  std::atomic<int> sleepers_{0};
+};
+
+// A level this small is not worth sharing out: runs of them go to one worker
+// between two meetings.
+bool smallLevel(int32_t size, int members) {
+  return size < 256 * members;
+}
+
+// Member `member` of `members` works its share of every level: a slice of
+// each large level, and the runs of small levels if it is the first.
+void sweepLevels(Planet& planet, const PlanetParams& params, float erosionScale, Barrier& barrier,
+                 int member, int members) {
+  const GrowableArray<int32_t>& starts = params.sweepLevelStarts;
+  const int32_t* entries = params.sweepLevelEntries.data;
+  const int levels = starts.count - 1;
+  for (int k = 0; k < levels;) {
+    const int32_t size = starts[k + 1] - starts[k];
+    if (smallLevel(size, members)) {
+      int end = k + 1;
+      while (end < levels && smallLevel(starts[end + 1] - starts[end], members)) ++end;
+      if (member == 0) sweepEntries(planet, entries, starts[k], starts[end], erosionScale);
+      k = end;
+    } else {
+      const int64_t first = starts[k] + static_cast<int64_t>(size) * member / members;
+      const int64_t last = starts[k] + static_cast<int64_t>(size) * (member + 1) / members;
+      sweepEntries(planet, entries, first, last, erosionScale);
+      ++k;
+    }
+    barrier.wait(members);
   }
 }
 }  // namespace
 
 void waterPass(Planet& planet, const PlanetParams& params, float erosionScale) {
   const GrowableArray<int32_t>& order = params.tilesByElevation;
-  const int64_t records = planet.records();
-  const int64_t side = planet.side;
-  const int last = planet.lastIndex;
-  // Decoding an index takes two divisions per entry; done as multiplications.
-  const IndexDivider bySide(static_cast<uint32_t>(planet.side));
-  const IndexDivider byDiamond(static_cast<uint32_t>(planet.sideSquared));
-  for (int32_t i = 0; i < order.count; ++i) {
-    // The sweep jumps across the whole array. The prefetches stay in this
-    // loop's reach: the compiler keeps them only where it sees them used.
-    if (i + kPrefetchAhead < order.count) {
-      prefetchEntry(planet.hot, order[i + kPrefetchAhead], side, records);
-    }
-    const uint32_t index = static_cast<uint32_t>(order[i]);
-    const uint32_t diamond = byDiamond.divide(index);
-    const uint32_t rest = index - diamond * static_cast<uint32_t>(planet.sideSquared);
-    const uint32_t y = bySide.divide(rest);
-    const TileCoord c{static_cast<int>(diamond), static_cast<int>(rest - y * planet.side),
-                      static_cast<int>(y)};
-    if (c.x >= 2 && c.y >= 2 && c.x <= last - 2 && c.y <= last - 2) {
-      updateEntry<false>(planet, c, erosionScale);
-    } else {
-      updateEntry<true>(planet, c, erosionScale);
-    }
+  const int workers = usableWorkers(params.workers);
+  const bool grouped =
+      params.sweepLevelStarts.count > 1 && params.sweepLevelEntries.count == order.count;
+  if (workers > 1 && grouped) {
+    // The workers meet after every level, so they must all run at once: a
+    // team, which says how many threads started.
+    Barrier barrier;
+    auto work = [&](int member, int members) {
+      sweepLevels(planet, params, erosionScale, barrier, member, members);
+    };
+    teamFor(workers, work);
+    return;
   }
+  sweepEntries(planet, order.data, 0, order.count, erosionScale);
 }

@@ -50,6 +50,12 @@ struct PlanetParams {
   TurnCallback turnCallback = nullptr;
   void* turnCallbackUser = nullptr;
   GrowableArray<int32_t> tilesByElevation;
+  // The water sweep's entries grouped into levels (entries of one level touch
+  // disjoint points): level k is sweepLevelEntries[sweepLevelStarts[k] ..
+  // sweepLevelStarts[k + 1]). They belong to tilesByElevation as it was when
+  // they were grouped; whoever changes that list releases them.
+  GrowableArray<int32_t> sweepLevelEntries;
+  GrowableArray<int32_t> sweepLevelStarts;
   GrowableArray<RiverPoint> riverPoints;
 
   PlanetParams() = default;
