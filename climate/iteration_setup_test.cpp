@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "climate/test_world.h"
 #include "world/params.h"
@@ -57,6 +60,39 @@ TEST(IterationSetup, ListsEveryPointOnceHighestFirstTiesByIndex) {
     SCOPED_TRACE(width);
     expectSortedOncePerPoint(world.planet, world.params);
     EXPECT_EQ(world.params.tilesByElevation.count, width == 8 ? 42 : 162);
+  }
+}
+
+// The sort shares its passes out between workers: on a larger grid with
+// heights of either sign, long runs of ties and both zeros, every worker
+// count gives the list a plain comparison sort of (height, index) gives.
+TEST(IterationSetup, AnyWorkerCountGivesTheComparisonOrder) {
+  TestWorld world(192);
+  int n = 0;
+  world.forEach([&n](Tile& t) {
+    const int k = n++;
+    t.elevation = k % 7 == 0   ? (k % 2 == 0 ? 0.0f : -0.0f)
+                  : k % 3 == 0 ? static_cast<float>(k % 11) * 0.125f - 0.5f
+                               : std::ldexp(static_cast<float>((k * 7919) % 100003), -14) - 3.0f;
+  });
+  std::vector<std::pair<float, int>> expected;
+  TileCursor cursor;
+  for (cursor.start(world.planet.side); cursor.valid(); cursor.advance()) {
+    const float e = world.planet.hot[cursor.index()].elevation;
+    expected.emplace_back(e == 0 ? 0.0f : e, cursor.index());
+  }
+  std::sort(expected.begin(), expected.end(), [](const auto& a, const auto& b) {
+    return a.first != b.first ? a.first > b.first : a.second < b.second;
+  });
+  for (const int workers : {1, 2, 3, 7}) {
+    world.params.workers = workers;
+    world.params.tilesByElevation.release();
+    ASSERT_TRUE(sortTilesByElevation(world.planet, world.params));
+    const GrowableArray<int32_t>& list = world.params.tilesByElevation;
+    ASSERT_EQ(list.count, static_cast<int32_t>(expected.size()));
+    for (int32_t i = 0; i < list.count; ++i) {
+      ASSERT_EQ(list[i], expected[static_cast<size_t>(i)].second) << workers << " entry " << i;
+    }
   }
 }
 

@@ -16,7 +16,8 @@ struct Range {
 // height above the sea there is none). Sea starts humid, land dry.
 void adjustPoint(Planet& planet, const TileCoord& c, double seaLevel, double heightRange) {
   HotTile t = *planet.hotAt(c);
-  const float lat = planet.latitudeOf(TilePoint{c, 0, 0});
+  const float lat = planet.latitudes != nullptr ? planet.latitudes[planet.tileIndex(c)]
+                                                : planet.latitudeOf(TilePoint{c, 0, 0});
   t.temperature = static_cast<float>(static_cast<double>(t.temperature) + 40.0 -
                                      120.0 * std::fabs(static_cast<double>(lat) - 0.5));
   double h = heightRange != 0 ? (t.surfaceHeight() - seaLevel) / heightRange : 0.0;
@@ -55,6 +56,7 @@ void adjustTemperatures(Planet& planet, PlanetParams& params) {
     }
   };
   parallelFor(usableWorkers(params.workers), 10, adjust);
+  planet.releaseLatitudes();  // needed no more
   params.temperatureMin = start;
   params.temperatureMax = start;
   for (const Range& r : ranges) {

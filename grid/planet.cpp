@@ -210,7 +210,19 @@ bool Planet::buildEdgeTable(int workers) {
   return true;
 }
 
+bool Planet::keepLatitudes() {
+  releaseLatitudes();
+  latitudes = static_cast<float*>(tryAllocate(static_cast<size_t>(records()) * sizeof(float)));
+  return latitudes != nullptr;
+}
+
+void Planet::releaseLatitudes() {
+  releaseStorage(latitudes);
+  latitudes = nullptr;
+}
+
 void Planet::freeTiles() {
+  releaseLatitudes();
   if (storage_ != nullptr) munmap(storage_, storageBytes_);
   storage_ = nullptr;
   storageBytes_ = 0;

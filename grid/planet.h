@@ -32,6 +32,10 @@ struct Planet {
   HotTile* hot = nullptr;
   float* roughness = nullptr;
   MoveFractions* fractions = nullptr;
+  // The latitude of every record as mapCoordinates gives it, worked out with
+  // the move fractions and kept for the temperatures, which release it; null
+  // when not kept.
+  float* latitudes = nullptr;
 
   Planet() = default;
   Planet(const Planet&) = delete;
@@ -58,6 +62,10 @@ struct Planet {
   // The bytes allocate() takes for a level no larger than it accepts.
   static uint64_t bytesFor(int64_t level);
   void freeTiles();
+  // Makes room for the latitudes (their values are for the caller to write);
+  // false when it cannot be had.
+  bool keepLatitudes();
+  void releaseLatitudes();
 
   // The records in use: ten diamonds of side^2.
   int64_t records() const { return 10 * static_cast<int64_t>(sideSquared); }

@@ -33,12 +33,15 @@ struct PositionTable {
   PositionTable(const Planet& p, int workers)
       : planet(p), positions(static_cast<size_t>(p.records()), BufferFill::kUnfilled) {
     if (!positions.ok()) return;
-    auto fill = [this](int64_t begin, int64_t end) {
+    // The latitudes are kept for the temperatures, which need them again.
+    float* const latitudes = p.latitudes;
+    auto fill = [this, latitudes](int64_t begin, int64_t end) {
       for (int64_t i = begin; i < end; ++i) {
         MapPosition& m = positions[static_cast<size_t>(i)];
         planet.mapCoordinates(TilePoint{planet.coordOf(static_cast<int>(i)), 0, 0}, m.latitude,
                               m.longitude);
         m.eastScale = std::cos((static_cast<double>(m.latitude) - 0.5) * static_cast<double>(kPi));
+        if (latitudes != nullptr) latitudes[i] = m.latitude;
       }
     };
     parallelFor(workers, static_cast<int64_t>(positions.size), fill);
@@ -124,6 +127,7 @@ void storePoint(Planet& planet, const PositionTable& table, const TileCoord& c) 
 }  // namespace
 
 bool storeMoveFractions(Planet& planet, int workers) {
+  planet.keepLatitudes();  // without room for them, the temperatures work them out again
   const PositionTable table(planet, workers);
   if (!table.positions.ok()) return false;
   // Points are independent: each writes only its own copies. The diamonds

@@ -191,4 +191,17 @@ TEST(MoveFractions, LargeGridHasOnlyFiniteShares) {
   EXPECT_GT(samePlace, 0);
 }
 
+// The latitudes worked out on the way are kept, each exactly the one the
+// grid gives for its record (copies included), for the temperatures.
+TEST(MoveFractions, KeepEveryRecordsLatitude) {
+  auto planet = makePlanet(48);
+  ASSERT_TRUE(storeMoveFractions(*planet, 2));
+  ASSERT_NE(planet->latitudes, nullptr);
+  for (int i = 0; i < diamondRecords(*planet); ++i) {
+    ASSERT_EQ(planet->latitudes[i], planet->latitudeOf(TilePoint{planet->coordOf(i), 0, 0})) << i;
+  }
+  planet->releaseLatitudes();
+  EXPECT_EQ(planet->latitudes, nullptr);
+}
+
 }  // namespace
