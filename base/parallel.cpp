@@ -103,3 +103,28 @@ void parallelTeam(int requested, void (*work)(int, int, void*), void* user) {
   pthread_cond_destroy(&team.counted);
   pthread_mutex_destroy(&team.lock);
 }
+
+namespace {
+struct SideTask {
+  void (*work)(void*);
+  void* user;
+};
+
+void* runSide(void* argument) {
+  const SideTask* task = static_cast<const SideTask*>(argument);
+  task->work(task->user);
+  return nullptr;
+}
+}  // namespace
+
+void runAlongside(void (*main)(void*), void* mainUser, void (*side)(void*), void* sideUser) {
+  SideTask task{side, sideUser};
+  pthread_t thread;
+  const bool started = pthread_create(&thread, nullptr, runSide, &task) == 0;
+  main(mainUser);
+  if (started) {
+    pthread_join(thread, nullptr);
+  } else {
+    side(sideUser);
+  }
+}

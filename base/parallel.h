@@ -45,3 +45,16 @@ void teamFor(int workers, Work& work) {
       [](int member, int members, void* user) { (*static_cast<Work*>(user))(member, members); },
       &work);
 }
+
+// Runs side(sideUser) on a thread of its own while the caller runs
+// main(mainUser), and returns when both are done; when no thread can be
+// started, side runs on the caller after main. The two must not touch the
+// same data.
+void runAlongside(void (*main)(void*), void* mainUser, void (*side)(void*), void* sideUser);
+
+// The same with callables.
+template <typename Main, typename Side>
+void runAlongside(Main& main, Side& side) {
+  runAlongside([](void* user) { (*static_cast<Main*>(user))(); }, &main,
+               [](void* user) { (*static_cast<Side*>(user))(); }, &side);
+}

@@ -49,3 +49,27 @@ TEST(Parallel, TeamMembersRunTogetherWithDistinctIds) {
     EXPECT_EQ(counts.load(), expected * expected) << workers;
   }
 }
+
+// Both tasks run, side by side: each waits for a sign from the other.
+TEST(Parallel, AlongsideRunsBothTogether) {
+  std::atomic<bool> mainStarted{false};
+  std::atomic<bool> sideStarted{false};
+  bool mainSawSide = false;
+  bool sideSawMain = false;
+  auto waitFor = [](const std::atomic<bool>& flag) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!flag.load() && std::chrono::steady_clock::now() < deadline) std::this_thread::yield();
+    return flag.load();
+  };
+  auto main = [&] {
+    mainStarted = true;
+    mainSawSide = waitFor(sideStarted);
+  };
+  auto side = [&] {
+    sideStarted = true;
+    sideSawMain = waitFor(mainStarted);
+  };
+  runAlongside(main, side);
+  EXPECT_TRUE(mainSawSide);
+  EXPECT_TRUE(sideSawMain);
+}

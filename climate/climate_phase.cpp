@@ -17,7 +17,17 @@ void runTurns(Planet& planet, PlanetParams& params, float erosionScale) {
     if (params.turnCallback != nullptr) params.turnCallback(t, params.turnCallbackUser);
     params.report(static_cast<float>(0.08 + 0.9 * t / params.turns), kStageIterating);
     // While the turns run, the rain colours measure against the latest pass.
-    params.rainfall = atmospherePass(planet, params);
+    auto atmosphere = [&planet, &params] { params.rainfall = atmospherePass(planet, params); };
+    if (t == 0 && usableWorkers(params.workers) > 1) {
+      // Levels let the water sweeps run on every worker. They depend on the
+      // sweep's list and the grid alone, so one worker groups them while the
+      // first atmosphere pass (which cannot be shared out) runs; without
+      // room for them the sweeps run on one worker.
+      auto group = [&planet, &params] { groupSweepLevels(planet, params, 1); };
+      runAlongside(atmosphere, group);
+    } else {
+      atmosphere();
+    }
     waterPass(planet, params, erosionScale);
   }
 }
@@ -27,9 +37,6 @@ bool runClimatePhase(Planet& planet, PlanetParams& params) {
   adjustTemperatures(planet, params);
   params.report(0.07f, kStageSetup);
   if (!sortTilesByElevation(planet, params)) return false;
-  // Levels let the water sweeps run on every worker; without them (no room
-  // for them) the sweeps run on one.
-  if (usableWorkers(params.workers) > 1) groupSweepLevels(planet, params);
   runTurns(planet, params, erosionScaleFor(params));
   params.report(0.98f, kStageRivers);
   if (!makeRivers(planet, params)) return false;

@@ -173,15 +173,15 @@ void Grouping::sortBlocks(GrowableArray<int32_t>& entries, GrowableArray<int32_t
 }
 }  // namespace
 
-bool groupSweepLevels(const Planet& planet, PlanetParams& params) {
+bool groupSweepLevels(const Planet& planet, PlanetParams& params, int requestedWorkers) {
   GrowableArray<int32_t>& entries = params.sweepLevelEntries;
   GrowableArray<int32_t>& starts = params.sweepLevelStarts;
   entries.release();
   starts.release();
   const GrowableArray<int32_t>& order = params.tilesByElevation;
   if (order.count == 0) return false;
-  const int workers = usableWorkers(params.workers);
-  int blockCount = workers * kBlocksPerWorker;
+  const int workers = usableWorkers(requestedWorkers);
+  int blockCount = workers > 1 ? workers * kBlocksPerWorker : 1;
   if (order.count / kSmallestBlock < blockCount) blockCount = order.count / kSmallestBlock;
   if (blockCount < 1) blockCount = 1;
   Block blocks[kMaxWorkers * kBlocksPerWorker];

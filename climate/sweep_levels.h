@@ -12,10 +12,11 @@ struct PlanetParams;
 // order and by any number of workers, thus gives the very result of the
 // sweep in list order.
 //
-// The list is cut into blocks that the workers take side by side: within a
-// block an entry's level is one above the highest level of the block's
-// earlier entries near it, and each block's levels follow the previous
-// block's. False, with no levels kept, when the room for them could not be
-// had or a block would need more than 65535 levels; the sweeps then run in
-// list order.
-bool groupSweepLevels(const Planet& planet, PlanetParams& params);
+// An entry's level is one above the highest level of the earlier entries
+// near it. With more than one worker the list is cut into blocks that the
+// workers take side by side, each block's levels following the previous
+// block's (more levels than one block needs, in a fraction of the time).
+// False, with no levels kept, when the room for them could not be had or a
+// block would need more than 65535 levels; the sweeps then run in list
+// order.
+bool groupSweepLevels(const Planet& planet, PlanetParams& params, int workers);

@@ -88,16 +88,22 @@ void expectGroupedInOrder(const Planet& planet, const PlanetParams& params) {
 }
 
 TEST(SweepLevels, NearbyEntriesKeepTheirOrderInOneBlockAndMany) {
-  // 41 thousand points make one block; 655 thousand make ten with four
-  // workers, and three threads count them.
+  // One worker makes one block; with four, 41 thousand points still make one
+  // block and 655 thousand make ten, which three threads count.
   for (const int width : {192, 768}) {
-    SCOPED_TRACE(width);
     SortedPlanet world(width, 7u);
-    world.params.workers = 4;
-    ASSERT_TRUE(groupSweepLevels(*world.planet, world.params));
-    expectGroupedInOrder(*world.planet, world.params);
-    // Far fewer levels than entries: each level holds many.
-    EXPECT_LT(world.params.sweepLevelStarts.count * 20, world.params.tilesByElevation.count);
+    int oneBlock = 0;
+    for (const int workers : {1, 4}) {
+      SCOPED_TRACE(testing::Message() << width << " " << workers);
+      ASSERT_TRUE(groupSweepLevels(*world.planet, world.params, workers));
+      expectGroupedInOrder(*world.planet, world.params);
+      const int levels = world.params.sweepLevelStarts.count - 1;
+      // Far fewer levels than entries: each level holds many.
+      EXPECT_LT(levels * 20, world.params.tilesByElevation.count);
+      // Blocks only add levels where one gives way to the next.
+      if (workers == 1) oneBlock = levels;
+      EXPECT_GE(levels, oneBlock);
+    }
   }
 }
 
@@ -107,7 +113,7 @@ TEST(SweepLevels, AnyListIsGroupedAndANewSortDropsTheLevels) {
   GrowableArray<int32_t>& list = world.params.tilesByElevation;
   std::sort(list.data, list.data + list.count);
   world.params.workers = 2;
-  ASSERT_TRUE(groupSweepLevels(*world.planet, world.params));
+  ASSERT_TRUE(groupSweepLevels(*world.planet, world.params, world.params.workers));
   expectGroupedInOrder(*world.planet, world.params);
   // Rows of a diamond in index order: a point waits for the row below.
   EXPECT_GT(world.params.sweepLevelStarts.count, world.planet->side);

@@ -262,7 +262,7 @@ TEST(WaterFlow, SweepsByLevelsMatchTheListOrderBitForBit) {
     adjustTemperatures(*planet, params);
     ASSERT_TRUE(sortTilesByElevation(*planet, params));
     params.workers = 3;
-    ASSERT_TRUE(groupSweepLevels(*planet, params));
+    ASSERT_TRUE(groupSweepLevels(*planet, params, params.workers));
     atmospherePass(*planet, params);
     const float erosionScale = erosionScaleFor(params);
     const std::vector<HotTile> start(planet->hot, planet->hot + planet->records());

@@ -90,7 +90,61 @@ double eastComponent(const Planet& planet, const TileCoord& neighbor, const MapP
 // the order the neighbour lists keep.
 constexpr int kOffsets[6][2] = {{0, 1}, {1, 1}, {1, 0}, {0, -1}, {-1, -1}, {-1, 0}};
 
+// The shares of a point off the diamond edges, whose six neighbours lie in
+// its diamond (none a pole). The same operations as eastComponent, in the
+// same order, but the six directions are worked out side by side and
+// without branches, so that their square roots and divisions overlap
+// instead of each waiting for the one before.
+MoveFractions sharesInside(const Planet& planet, const PositionTable& table, const TileCoord& c) {
+  const int32_t index = planet.tileIndex(c);
+  const MapPosition& here = table.positions[static_cast<size_t>(index)];
+  const float lat = here.latitude;
+  const float lon = here.longitude;
+  float dx[6];
+  float dy[6];
+  for (int i = 0; i < 6; ++i) {
+    const int32_t n = index + kOffsets[i][1] * planet.side + kOffsets[i][0];
+    const MapPosition& there = table.positions[static_cast<size_t>(n)];
+    // A neighbour just across the 0/1 longitude seam is near, not a turn away.
+    const float nLon = there.longitude;
+    const double plain = std::fabs(static_cast<double>(nLon) - lon);
+    const bool up = nLon < lon && std::fabs(static_cast<double>(nLon) + 1.0 - lon) < plain;
+    const bool down = nLon >= lon && std::fabs(static_cast<double>(nLon) - 1.0 - lon) < plain;
+    const float shifted = up     ? static_cast<float>(nLon + 1.0)
+                          : down ? static_cast<float>(nLon - 1.0)
+                                 : nLon;
+    dx[i] = static_cast<float>((static_cast<double>(shifted) - lon) * there.eastScale);
+    dy[i] = static_cast<float>(static_cast<double>(there.latitude) - lat);
+  }
+  double length[6];
+  for (int i = 0; i < 6; ++i) {
+    length[i] = std::sqrt(static_cast<double>(dx[i]) * dx[i] + static_cast<double>(dy[i]) * dy[i] +
+                          static_cast<double>(0.0f) * 0.0f);
+  }
+  double weights[6];
+  double sum = 0;
+  for (int i = 0; i < 6; ++i) {
+    const float s = static_cast<float>(1.0 / length[i]);
+    const float x = static_cast<float>(static_cast<double>(dx[i]) * s);
+    const float y = static_cast<float>(static_cast<double>(dy[i]) * s);
+    const float z = static_cast<float>(static_cast<double>(0.0f) * s);
+    const double east = static_cast<double>(x) * 1.0f + static_cast<double>(y) * 0.0f +
+                        static_cast<double>(z) * 0.0f;
+    // A neighbour on the very same spot (beside a pole on large grids) has
+    // no eastward part.
+    weights[i] = eastwardWeight(length[i] == 0 ? 0.0 : east);
+    sum += weights[i];
+  }
+  MoveFractions f;
+  for (int i = 0; i < 6; ++i) f.share[i] = static_cast<float>(weights[i] * (1.0 / sum));
+  return f;
+}
+
 void storePoint(Planet& planet, const PositionTable& table, const TileCoord& c) {
+  if (!planet.isOnDiamondEdge(c)) {
+    planet.fractions[planet.tileIndex(c)] = sharesInside(planet, table, c);
+    return;
+  }
   TileCoord around[6];
   int n = 6;
   const bool onEdge = planet.isOnDiamondEdge(c);
