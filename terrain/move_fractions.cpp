@@ -1,6 +1,7 @@
 #include "terrain/move_fractions.h"
 
 #include <cmath>
+#include <new>
 
 #include "base/buffer.h"
 #include "base/numeric.h"
@@ -23,33 +24,55 @@ struct MapPosition {
   double eastScale;
 };
 
-// Every record's map position, computed once: each point is looked at from
-// all its neighbours. Copies of one point are kept apart, as their positions
-// may differ in the last bit.
-struct PositionTable {
-  const Planet& planet;
-  Buffer<MapPosition> positions;
+// A record's map position as the grid gives it.
+MapPosition positionOf(const Planet& planet, const TileCoord& c) {
+  MapPosition m;
+  planet.mapCoordinates(TilePoint{c, 0, 0}, m.latitude, m.longitude);
+  m.eastScale = std::cos((static_cast<double>(m.latitude) - 0.5) * static_cast<double>(kPi));
+  return m;
+}
 
-  PositionTable(const Planet& p, int workers)
-      : planet(p), positions(static_cast<size_t>(p.records()), BufferFill::kUnfilled) {
-    if (!positions.ok()) return;
-    // The latitudes are kept for the temperatures, which need them again.
-    float* const latitudes = p.latitudes;
-    auto fill = [this, latitudes](int64_t begin, int64_t end) {
-      for (int64_t i = begin; i < end; ++i) {
-        MapPosition& m = positions[static_cast<size_t>(i)];
-        planet.mapCoordinates(TilePoint{planet.coordOf(static_cast<int>(i)), 0, 0}, m.latitude,
-                              m.longitude);
-        m.eastScale = std::cos((static_cast<double>(m.latitude) - 0.5) * static_cast<double>(kPi));
-        if (latitudes != nullptr) latitudes[i] = m.latitude;
+// The map positions of one diamond's records, each worked out once: every
+// point is looked at from all its neighbours. Copies of one point are kept
+// apart, as their positions may differ in the last bit; a neighbour in
+// another diamond (beside an edge) is worked out where it is needed, which
+// gives the very same value. One table per worker, reused diamond after
+// diamond, instead of one for the whole planet: far less memory to touch.
+class DiamondPositions {
+ public:
+  explicit DiamondPositions(const Planet& planet)
+      : planet_(planet),
+        positions_(static_cast<size_t>(planet.sideSquared), BufferFill::kUnfilled) {}
+
+  bool ok() const { return positions_.ok(); }
+
+  // Works out every record of the diamond, and keeps their latitudes in
+  // planet.latitudes where there is room.
+  void fill(int diamond) {
+    diamond_ = diamond;
+    float* const latitudes = planet_.latitudes;
+    const int first = diamond * planet_.sideSquared;
+    for (int y = 0; y < planet_.side; ++y) {
+      for (int x = 0; x < planet_.side; ++x) {
+        const int local = y * planet_.side + x;
+        MapPosition& m = positions_[static_cast<size_t>(local)];
+        m = positionOf(planet_, TileCoord{diamond, x, y});
+        if (latitudes != nullptr) latitudes[first + local] = m.latitude;
       }
-    };
-    parallelFor(workers, static_cast<int64_t>(positions.size), fill);
+    }
   }
 
-  const MapPosition& at(const TileCoord& c) const {
-    return positions[static_cast<size_t>(planet.tileIndex(c))];
+  MapPosition at(const TileCoord& c) const {
+    if (c.diamond != diamond_) return positionOf(planet_, c);
+    return positions_[static_cast<size_t>(c.y * planet_.side + c.x)];
   }
+  // The table of the diamond filled last, by position within the diamond.
+  const MapPosition* local() const { return positions_.data; }
+
+ private:
+  const Planet& planet_;
+  Buffer<MapPosition> positions_;
+  int diamond_ = -1;
 };
 
 // East component of the unit direction from here to a neighbour. The
@@ -95,16 +118,18 @@ constexpr int kOffsets[6][2] = {{0, 1}, {1, 1}, {1, 0}, {0, -1}, {-1, -1}, {-1, 
 // same order, but the six directions are worked out side by side and
 // without branches, so that their square roots and divisions overlap
 // instead of each waiting for the one before.
-MoveFractions sharesInside(const Planet& planet, const PositionTable& table, const TileCoord& c) {
-  const int32_t index = planet.tileIndex(c);
-  const MapPosition& here = table.positions[static_cast<size_t>(index)];
+MoveFractions sharesInside(const Planet& planet, const DiamondPositions& table,
+                           const TileCoord& c) {
+  const MapPosition* const positions = table.local();
+  const int32_t index = c.y * planet.side + c.x;
+  const MapPosition& here = positions[index];
   const float lat = here.latitude;
   const float lon = here.longitude;
   float dx[6];
   float dy[6];
   for (int i = 0; i < 6; ++i) {
     const int32_t n = index + kOffsets[i][1] * planet.side + kOffsets[i][0];
-    const MapPosition& there = table.positions[static_cast<size_t>(n)];
+    const MapPosition& there = positions[n];
     // A neighbour just across the 0/1 longitude seam is near, not a turn away.
     const float nLon = there.longitude;
     const double plain = std::fabs(static_cast<double>(nLon) - lon);
@@ -140,7 +165,7 @@ MoveFractions sharesInside(const Planet& planet, const PositionTable& table, con
   return f;
 }
 
-void storePoint(Planet& planet, const PositionTable& table, const TileCoord& c) {
+void storePoint(Planet& planet, const DiamondPositions& table, const TileCoord& c) {
   if (!planet.isOnDiamondEdge(c)) {
     planet.fractions[planet.tileIndex(c)] = sharesInside(planet, table, c);
     return;
@@ -161,7 +186,7 @@ void storePoint(Planet& planet, const PositionTable& table, const TileCoord& c) 
   if (planet.isPole(c)) {
     for (int i = 0; i < n; ++i) f.share[i] = static_cast<float>(1.0 / n);
   } else {
-    const MapPosition& here = table.at(c);
+    const MapPosition here = table.at(c);
     double weights[6];
     double sum = 0;
     for (int i = 0; i < n; ++i) {
@@ -181,20 +206,31 @@ void storePoint(Planet& planet, const PositionTable& table, const TileCoord& c) 
 }  // namespace
 
 bool storeMoveFractions(Planet& planet, int workers) {
-  planet.keepLatitudes();  // without room for them, the temperatures work them out again
-  const PositionTable table(planet, workers);
-  if (!table.positions.ok()) return false;
-  // Points are independent: each writes only its own copies. The diamonds
-  // are shared out between the processors. The neighbours themselves are
-  // not stored: the grid gives them.
-  auto store = [&planet, &table](int64_t firstDiamond, int64_t endDiamond) {
-    for (int d = static_cast<int>(firstDiamond); d < endDiamond; ++d) {
-      TileCursor cursor;
-      for (cursor.startAt(planet.side, d); cursor.diamond == d; cursor.advance()) {
-        storePoint(planet, table, cursor.coord());
+  // Each worker fills its table with a diamond's positions, then works out
+  // the diamond's points. Points are independent: each writes only its own
+  // copies. The neighbours themselves are not stored: the grid gives them.
+  int tableCount = usableWorkers(workers);
+  if (tableCount > 10) tableCount = 10;
+  DiamondPositions* tables[10] = {};
+  bool ok = true;
+  for (int t = 0; t < tableCount; ++t) {
+    tables[t] = new (std::nothrow) DiamondPositions(planet);
+    ok = ok && tables[t] != nullptr && tables[t]->ok();
+  }
+  if (ok) {
+    planet.keepLatitudes();  // without room for them, the temperatures work them out again
+    auto store = [&planet, &tables](int member, int members) {
+      DiamondPositions& table = *tables[member];
+      for (int d = member; d < 10; d += members) {
+        table.fill(d);
+        TileCursor cursor;
+        for (cursor.startAt(planet.side, d); cursor.diamond == d; cursor.advance()) {
+          storePoint(planet, table, cursor.coord());
+        }
       }
-    }
-  };
-  parallelFor(workers, 10, store);
-  return true;
+    };
+    teamFor(tableCount, store);
+  }
+  for (DiamondPositions* table : tables) delete table;
+  return ok;
 }
