@@ -5,7 +5,6 @@
 
 #include "base/buffer.h"
 #include "base/parallel.h"
-#include "grid/index_divider.h"
 #include "grid/planet.h"
 #include "world/params.h"
 
@@ -14,70 +13,42 @@ constexpr int kMostLevels = 65535;
 // Enough blocks that the workers finish together, few enough that the levels
 // lost where one block gives way to the next stay few.
 constexpr int kBlocksPerWorker = 4;
-constexpr int32_t kSmallestBlock = 1 << 16;
 // Each worker that counts levels keeps four bytes per record.
 constexpr int kMostCountingWorkers = 4;
 // How many entries ahead the marks around an entry are fetched.
 constexpr int32_t kPrefetchAhead = 16;
+}  // namespace
 
-struct Block {
-  int32_t begin;
-  int32_t end;
-  int levels;      // how many the block needs
-  int32_t offset;  // the global level of its first
-};
-
-// A worker's marks: per record the block that last marked it (plus one) in
-// the high half and that level in the low half, so a new block needs no
-// clearing.
-struct Marks {
-  Buffer<uint32_t> marks;
-  explicit Marks(int64_t records) : marks(static_cast<size_t>(records)) {}
-};
-
-class Grouping {
- public:
-  Grouping(const Planet& planet, const GrowableArray<int32_t>& order, Buffer<uint16_t>& levels,
-           Block* blocks, int blockCount)
-      : planet_(planet),
-        order_(order),
-        levels_(levels),
-        blocks_(blocks),
-        blockCount_(blockCount),
-        bySide_(static_cast<uint32_t>(planet.side)),
-        byDiamond_(static_cast<uint32_t>(planet.sideSquared)) {}
-
-  // Levels of the blocks this worker takes; false when its marks could not
-  // be had or a block needs too many levels (the others stop early then).
-  void countLevels();
-  // Sorts the entries of the blocks this worker takes into their levels.
-  void sortBlocks(GrowableArray<int32_t>& entries, GrowableArray<int32_t>& starts);
-  bool failed() const { return failed_.load(std::memory_order_relaxed); }
-
- private:
-  TileCoord decode(uint32_t index) const {
-    const uint32_t diamond = byDiamond_.divide(index);
-    const uint32_t rest = index - diamond * static_cast<uint32_t>(planet_.sideSquared);
-    const uint32_t y = bySide_.divide(rest);
-    return TileCoord{static_cast<int>(diamond),
-                     static_cast<int>(rest - y * static_cast<uint32_t>(planet_.side)),
-                     static_cast<int>(y)};
+SweepGrouping::SweepGrouping(const Planet& planet, PlanetParams& params, int blocks)
+    : planet_(planet),
+      params_(params),
+      order_(params.tilesByElevation),
+      levels_(static_cast<size_t>(params.tilesByElevation.count), BufferFill::kUnfilled),
+      bySide_(static_cast<uint32_t>(planet.side > 0 ? planet.side : 1)),
+      byDiamond_(static_cast<uint32_t>(planet.sideSquared > 0 ? planet.sideSquared : 1)) {
+  params.sweepLevelEntries.release();  // whatever they were, they go now
+  params.sweepLevelStarts.release();
+  blockCount_ = blocks < kMostBlocks ? blocks : kMostBlocks;
+  if (order_.count / kSmallestBlock < blockCount_) blockCount_ = order_.count / kSmallestBlock;
+  if (blockCount_ < 1) blockCount_ = 1;
+  for (int b = 0; b < blockCount_; ++b) {
+    blocks_[b] = Block{
+        static_cast<int32_t>(static_cast<int64_t>(order_.count) * b / blockCount_),
+        static_cast<int32_t>(static_cast<int64_t>(order_.count) * (b + 1) / blockCount_), 0, 0};
   }
-  int countBlock(Block& block, uint32_t stamp, uint32_t* marks);
+  if (order_.count == 0 || !levels_.ok()) failed_.store(true, std::memory_order_relaxed);
+}
 
-  const Planet& planet_;
-  const GrowableArray<int32_t>& order_;
-  Buffer<uint16_t>& levels_;
-  Block* blocks_;
-  const int blockCount_;
-  const IndexDivider bySide_;
-  const IndexDivider byDiamond_;
-  std::atomic<int> nextBlock_{0};
-  std::atomic<int> nextSorted_{0};
-  std::atomic<bool> failed_{false};
-};
+TileCoord SweepGrouping::decode(uint32_t index) const {
+  const uint32_t diamond = byDiamond_.divide(index);
+  const uint32_t rest = index - diamond * static_cast<uint32_t>(planet_.sideSquared);
+  const uint32_t y = bySide_.divide(rest);
+  return TileCoord{static_cast<int>(diamond),
+                   static_cast<int>(rest - y * static_cast<uint32_t>(planet_.side)),
+                   static_cast<int>(y)};
+}
 
-int Grouping::countBlock(Block& block, uint32_t stamp, uint32_t* marks) {
+int SweepGrouping::countBlock(Block& block, uint32_t stamp, uint32_t* marks) {
   const int64_t side = planet_.side;
   const int64_t records = planet_.records();
   const int last = planet_.lastIndex;
@@ -127,16 +98,20 @@ int Grouping::countBlock(Block& block, uint32_t stamp, uint32_t* marks) {
   return most;
 }
 
-void Grouping::countLevels() {
-  Marks own(planet_.records());
-  if (!own.marks.ok()) {
+void SweepGrouping::countLevels() {
+  if (failed()) return;
+  // This thread's marks: per record the block that last marked it (plus
+  // one) in the high half and that level in the low half, so a new block
+  // needs no clearing.
+  Buffer<uint32_t> marks(static_cast<size_t>(planet_.records()));
+  if (!marks.ok()) {
     failed_.store(true, std::memory_order_relaxed);
     return;
   }
   for (;;) {
     const int b = nextBlock_.fetch_add(1, std::memory_order_relaxed);
     if (b >= blockCount_ || failed()) return;
-    const int levels = countBlock(blocks_[b], static_cast<uint32_t>(b) + 1, own.marks.data);
+    const int levels = countBlock(blocks_[b], static_cast<uint32_t>(b) + 1, marks.data);
     if (levels < 0) {
       failed_.store(true, std::memory_order_relaxed);
       return;
@@ -145,7 +120,7 @@ void Grouping::countLevels() {
   }
 }
 
-void Grouping::sortBlocks(GrowableArray<int32_t>& entries, GrowableArray<int32_t>& starts) {
+void SweepGrouping::sortBlocks(GrowableArray<int32_t>& entries, GrowableArray<int32_t>& starts) {
   Buffer<int32_t> next(kMostLevels + 1, BufferFill::kUnfilled);
   if (!next.ok()) {
     failed_.store(true, std::memory_order_relaxed);
@@ -171,53 +146,42 @@ void Grouping::sortBlocks(GrowableArray<int32_t>& entries, GrowableArray<int32_t
     }
   }
 }
-}  // namespace
 
-bool groupSweepLevels(const Planet& planet, PlanetParams& params, int requestedWorkers) {
-  GrowableArray<int32_t>& entries = params.sweepLevelEntries;
-  GrowableArray<int32_t>& starts = params.sweepLevelStarts;
-  entries.release();
-  starts.release();
-  const GrowableArray<int32_t>& order = params.tilesByElevation;
-  if (order.count == 0) return false;
-  const int workers = usableWorkers(requestedWorkers);
-  int blockCount = workers > 1 ? workers * kBlocksPerWorker : 1;
-  if (order.count / kSmallestBlock < blockCount) blockCount = order.count / kSmallestBlock;
-  if (blockCount < 1) blockCount = 1;
-  Block blocks[kMaxWorkers * kBlocksPerWorker];
-  for (int b = 0; b < blockCount; ++b) {
-    blocks[b] =
-        Block{static_cast<int32_t>(static_cast<int64_t>(order.count) * b / blockCount),
-              static_cast<int32_t>(static_cast<int64_t>(order.count) * (b + 1) / blockCount), 0, 0};
-  }
-  Buffer<uint16_t> levels(static_cast<size_t>(order.count), BufferFill::kUnfilled);
-  if (!levels.ok()) return false;
-  Grouping grouping(planet, order, levels, blocks, blockCount);
-  // Each counting worker keeps marks for every record: at most a few.
-  int threads = workers < kMostCountingWorkers ? workers : kMostCountingWorkers;
-  if (threads > blockCount) threads = blockCount;
-  auto count = [&grouping](int64_t, int64_t) { grouping.countLevels(); };
-  parallelFor(threads, threads, count);
-  if (grouping.failed()) return false;
+bool SweepGrouping::finish(int requestedWorkers) {
+  GrowableArray<int32_t>& entries = params_.sweepLevelEntries;
+  GrowableArray<int32_t>& starts = params_.sweepLevelStarts;
+  if (failed()) return false;
   int32_t total = 0;
-  for (int b = 0; b < blockCount; ++b) {
-    blocks[b].offset = total;
-    total += blocks[b].levels;
+  for (int b = 0; b < blockCount_; ++b) {
+    blocks_[b].offset = total;
+    total += blocks_[b].levels;
   }
-  if (!entries.reserve(order.count) || !starts.reserve(total + 1)) {
+  if (!entries.reserve(order_.count) || !starts.reserve(total + 1)) {
     entries.release();
     starts.release();
     return false;
   }
-  auto sort = [&](int64_t, int64_t) { grouping.sortBlocks(entries, starts); };
+  int threads = usableWorkers(requestedWorkers);
+  if (threads > blockCount_) threads = blockCount_;
+  auto sort = [this, &entries, &starts](int64_t, int64_t) { sortBlocks(entries, starts); };
   parallelFor(threads, threads, sort);
-  if (grouping.failed()) {
+  if (failed()) {
     entries.release();
     starts.release();
     return false;
   }
-  entries.count = order.count;
-  starts[total] = order.count;
+  entries.count = order_.count;
+  starts[total] = order_.count;
   starts.count = total + 1;
   return true;
+}
+
+bool groupSweepLevels(const Planet& planet, PlanetParams& params, int requestedWorkers) {
+  const int workers = usableWorkers(requestedWorkers);
+  SweepGrouping grouping(planet, params, workers > 1 ? workers * kBlocksPerWorker : 1);
+  // Each counting thread keeps marks for every record: at most a few.
+  const int threads = workers < kMostCountingWorkers ? workers : kMostCountingWorkers;
+  auto count = [&grouping](int64_t, int64_t) { grouping.countLevels(); };
+  parallelFor(threads, threads, count);
+  return grouping.finish(workers);
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/parallel.h"
 #include "climate/iteration_setup.h"
 #include "climate/temperatures.h"
 #include "terrain/test_planet.h"
@@ -105,6 +106,31 @@ TEST(SweepLevels, NearbyEntriesKeepTheirOrderInOneBlockAndMany) {
       EXPECT_GE(levels, oneBlock);
     }
   }
+}
+
+// Threads may join the counting late or find nothing left: the levels come
+// out the same as from one call per block.
+TEST(SweepLevels, LateThreadsShareTheBlocks) {
+  SortedPlanet world(768, 5u);
+  ASSERT_TRUE(groupSweepLevels(*world.planet, world.params, 4));
+  const std::vector<int32_t> expected(
+      world.params.sweepLevelEntries.data,
+      world.params.sweepLevelEntries.data + world.params.sweepLevelEntries.count);
+  const int expectedLevels = world.params.sweepLevelStarts.count;
+  {
+    SweepGrouping grouping(*world.planet, world.params, 16);  // four workers' blocks
+    EXPECT_EQ(world.params.sweepLevelEntries.count, 0);
+    auto late = [&grouping] { grouping.countLevels(); };
+    auto early = [&grouping] { grouping.countLevels(); };
+    runAlongside(late, early);
+    grouping.countLevels();  // nothing left for a third
+    ASSERT_TRUE(grouping.finish(3));
+  }
+  expectGroupedInOrder(*world.planet, world.params);
+  EXPECT_EQ(world.params.sweepLevelStarts.count, expectedLevels);
+  EXPECT_TRUE(
+      std::equal(expected.begin(), expected.end(), world.params.sweepLevelEntries.data,
+                 world.params.sweepLevelEntries.data + world.params.sweepLevelEntries.count));
 }
 
 TEST(SweepLevels, AnyListIsGroupedAndANewSortDropsTheLevels) {
