@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
 #include <climits>
 #include <cmath>
 #include <cstdint>
@@ -175,10 +176,13 @@ void sweepEntries(Planet& planet, const int32_t* entries, int64_t begin, int64_t
 // without a processor would otherwise be waited for by spinning ones.
 class Barrier {
  public:
-  // Every member of a team of `members` calls this with the same count.
-  void wait(int members) {
+  // Every member of a team of `members` calls this with the same count. The
+  // last to arrive runs done() before it lets the others go.
+  template <typename Done>
+  void wait(int members, Done done) {
     const uint32_t generation = generation_.load(std::memory_order_acquire);
     if (arrived_.fetch_add(1, std::memory_order_acq_rel) + 1 == members) {
+      done();
       arrived_.store(0, std::memory_order_relaxed);
       generation_.fetch_add(1, std::memory_order_seq_cst);
       if (sleepers_.load(std::memory_order_seq_cst) > 0) {
@@ -207,51 +211,101 @@ class Barrier {
   std::atomic<int> sleepers_{0};
 };
 
+// Entries a worker takes at a time: small enough that a worker that is
+// slower (sharing its processor) leaves the rest of a level to the others,
+// large enough that fetching ahead pays.
+constexpr int32_t kChunk = 256;
+
 // A level this small is not worth sharing out: runs of them go to one worker
 // between two meetings.
-bool smallLevel(int32_t size, int members) {
-  return size < 256 * members;
+bool smallLevel(int32_t size) {
+  return size < 2 * kChunk;
 }
 
-// Member `member` of `members` works its share of every level: a slice of
-// each large level, and the runs of small levels if it is the first.
-void sweepLevels(Planet& planet, const PlanetParams& params, float erosionScale, Barrier& barrier,
-                 int member, int members) {
-  const GrowableArray<int32_t>& starts = params.sweepLevelStarts;
-  const int32_t* entries = params.sweepLevelEntries.data;
-  const int levels = starts.count - 1;
-  for (int k = 0; k < levels;) {
-    const int32_t size = starts[k + 1] - starts[k];
-    if (smallLevel(size, members)) {
+// The levels swept by a team: the workers take chunks of each level as they
+// come (a run of small levels is one chunk) and meet after it.
+class LevelSweep {
+ public:
+  LevelSweep(Planet& planet, const PlanetParams& params, float erosionScale)
+      : planet_(planet), params_(params), erosionScale_(erosionScale) {}
+
+  void run(int members) {
+    const GrowableArray<int32_t>& starts = params_.sweepLevelStarts;
+    const int32_t* entries = params_.sweepLevelEntries.data;
+    const int levels = starts.count - 1;
+    for (int k = 0; k < levels;) {
       int end = k + 1;
-      while (end < levels && smallLevel(starts[end + 1] - starts[end], members)) ++end;
-      if (member == 0) sweepEntries(planet, entries, starts[k], starts[end], erosionScale);
+      const bool small = smallLevel(starts[k + 1] - starts[k]);
+      if (small) {
+        while (end < levels && smallLevel(starts[end + 1] - starts[end])) ++end;
+      }
+      const int32_t first = starts[k];
+      const int32_t last = starts[end];
+      const int32_t chunk = small ? last - first : kChunk;
+      for (;;) {
+        const int64_t begin =
+            first + int64_t{chunk} * taken_.fetch_add(1, std::memory_order_relaxed);
+        if (begin >= last) break;
+        const int64_t stop = begin + chunk < last ? begin + chunk : last;
+        sweepEntries(planet_, entries, begin, stop, erosionScale_);
+      }
+      barrier_.wait(members, [this] { taken_.store(0, std::memory_order_relaxed); });
       k = end;
-    } else {
-      const int64_t first = starts[k] + static_cast<int64_t>(size) * member / members;
-      const int64_t last = starts[k] + static_cast<int64_t>(size) * (member + 1) / members;
-      sweepEntries(planet, entries, first, last, erosionScale);
-      ++k;
     }
-    barrier.wait(members);
   }
+
+ private:
+  Planet& planet_;
+  const PlanetParams& params_;
+  const float erosionScale_;
+  Barrier barrier_;
+  // Chunks of the current level taken so far.
+  alignas(64) std::atomic<int64_t> taken_{0};
+};
+}  // namespace
+
+namespace {
+// How many sweeps the faster way runs before the slower is tried again.
+constexpr int kRetryAfter = 3;
+
+// Whether to share this sweep out: never timed shared, or shared was faster,
+// or the slower way is due another try.
+bool shareThisSweep(PlanetParams::SweepTimes& times) {
+  if (times.shared == 0) return true;
+  if (times.alone == 0) return false;
+  const bool sharedFaster = times.shared <= times.alone;
+  if (times.sinceRetry >= kRetryAfter) {
+    times.sinceRetry = 0;
+    return !sharedFaster;
+  }
+  ++times.sinceRetry;
+  return sharedFaster;
 }
 }  // namespace
 
-void waterPass(Planet& planet, const PlanetParams& params, float erosionScale) {
+void waterPass(Planet& planet, PlanetParams& params, float erosionScale) {
   const GrowableArray<int32_t>& order = params.tilesByElevation;
   const int workers = usableWorkers(params.workers);
   const bool grouped =
       params.sweepLevelStarts.count > 1 && params.sweepLevelEntries.count == order.count;
-  if (workers > 1 && grouped) {
-    // The workers meet after every level, so they must all run at once: a
-    // team, which says how many threads started.
-    Barrier barrier;
-    auto work = [&](int member, int members) {
-      sweepLevels(planet, params, erosionScale, barrier, member, members);
-    };
-    teamFor(workers, work);
+  if (workers == 1 || !grouped || order.count == 0) {
+    sweepEntries(planet, order.data, 0, order.count, erosionScale);
     return;
   }
-  sweepEntries(planet, order.data, 0, order.count, erosionScale);
+  PlanetParams::SweepTimes& times = params.sweepTimes;
+  const bool shared = shareThisSweep(times);
+  const auto start = std::chrono::steady_clock::now();
+  if (shared) {
+    // The workers meet after every level, so they must all run at once: a
+    // team, which says how many threads started.
+    LevelSweep sweep(planet, params, erosionScale);
+    auto work = [&sweep](int, int members) { sweep.run(members); };
+    teamFor(workers, work);
+  } else {
+    sweepEntries(planet, order.data, 0, order.count, erosionScale);
+  }
+  const double perEntry =
+      std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start).count() /
+      order.count;
+  (shared ? times.shared : times.alone) = perEntry;
 }

@@ -270,7 +270,11 @@ TEST(WaterFlow, SweepsByLevelsMatchTheListOrderBitForBit) {
     for (const int workers : {1, 2, 3, 7}) {
       std::copy(start.begin(), start.end(), planet->hot);
       params.workers = workers;
-      for (int sweep = 0; sweep < 3; ++sweep) waterPass(*planet, params, erosionScale);
+      for (int sweep = 0; sweep < 3; ++sweep) {
+        // Untimed, the sweep is shared out: every one of these is.
+        params.sweepTimes = PlanetParams::SweepTimes{};
+        waterPass(*planet, params, erosionScale);
+      }
       if (workers == 1) {
         once.assign(planet->hot, planet->hot + planet->records());
         // The sweeps moved water and sediment: there is something to compare.
@@ -281,4 +285,46 @@ TEST(WaterFlow, SweepsByLevelsMatchTheListOrderBitForBit) {
           << workers << " workers";
     }
   }
+}
+
+// The sweep takes the way that was faster per entry, and every fourth time
+// tries the other again: the one whose time changes is the one it took.
+TEST(WaterFlow, SweepsTakeTheFasterWayAndRetryTheOther) {
+  auto planet = makePlanet(192);
+  PlanetParams params;
+  params.random.seed(3u);
+  runTerrainPhases(*planet, params, 2);
+  ASSERT_TRUE(sortTilesByElevation(*planet, params));
+  params.workers = 2;
+  ASSERT_TRUE(groupSweepLevels(*planet, params, params.workers));
+  // A time no sweep takes, to see which one was measured again.
+  constexpr double kUntouched = 1e9;
+  const struct {
+    double shared, alone;
+    int sinceRetry;
+    bool takesShared;
+    int sinceRetryAfter;
+  } cases[] = {{0, 0, 0, true, 0},            // never timed: share
+               {kUntouched, 0, 0, false, 0},  // shared timed only: time it alone
+               {kUntouched, 2 * kUntouched, 0, true, 1},
+               {2 * kUntouched, kUntouched, 2, false, 3},
+               {kUntouched, 2 * kUntouched, 3, false, 0},  // the slower way, again
+               {2 * kUntouched, kUntouched, 3, true, 0}};
+  for (const auto& c : cases) {
+    params.sweepTimes = PlanetParams::SweepTimes{c.shared, c.alone, c.sinceRetry};
+    waterPass(*planet, params, 0.5f);
+    const PlanetParams::SweepTimes& t = params.sweepTimes;
+    EXPECT_EQ(t.shared != c.shared, c.takesShared)
+        << c.shared << " " << c.alone << " " << c.sinceRetry;
+    EXPECT_EQ(t.alone != c.alone, !c.takesShared)
+        << c.shared << " " << c.alone << " " << c.sinceRetry;
+    EXPECT_GT(c.takesShared ? t.shared : t.alone, 0.0);
+    EXPECT_EQ(t.sinceRetry, c.sinceRetryAfter);
+  }
+  // One worker, or no levels: the list in order, nothing timed.
+  params.sweepTimes = PlanetParams::SweepTimes{};
+  params.workers = 1;
+  waterPass(*planet, params, 0.5f);
+  EXPECT_EQ(params.sweepTimes.shared, 0.0);
+  EXPECT_EQ(params.sweepTimes.alone, 0.0);
 }
