@@ -1,5 +1,6 @@
 #include "climate/atmosphere.h"
 
+#include "base/buffer.h"
 #include "grid/planet.h"
 #include "world/params.h"
 
@@ -48,12 +49,31 @@ struct Sweep {
   float largestRain;
 };
 
+// The surface heights of three rows of the diamond being swept, row y in
+// slot y mod 3: each point's is worked out once per pass instead of once
+// for each of its six neighbours. In this pass a point's surface changes
+// only when it evaporates, which updates its slot.
+class RowHeights {
+ public:
+  explicit RowHeights(int side)
+      : side_(side), heights_(3 * static_cast<size_t>(side), BufferFill::kUnfilled) {}
+
+  bool ok() const { return heights_.ok(); }
+  float* row(int y) { return heights_.data + (y % 3) * side_; }
+  void fill(const Planet& planet, int diamond, int y) {
+    float* out = row(y);
+    const HotTile* in = planet.hotAt(diamond, 0, y);
+    for (int x = 0; x < side_; ++x) out[x] = in[x].surfaceHeight();
+  }
+
+ private:
+  const int side_;
+  Buffer<float> heights_;
+};
+
 // The air holds all its moisture where the surroundings lie at sea level and
 // none where they reach the highest ground.
-double holdingCapacity(const HotTile* hot, const int32_t around[6], int count,
-                       const double fractions[6], const Sweep& sweep) {
-  double surround = 0;
-  for (int i = 0; i < count; ++i) surround += fractions[i] * hot[around[i]].surfaceHeight();
+double capacityOf(double surround, const Sweep& sweep) {
   if (sweep.range == 0) return 1;
   double c = (surround - sweep.elevationMax) / sweep.range;
   if (c < 0) c = 0;
@@ -72,20 +92,35 @@ float inflowAfter(float inflow, double humidity, double fraction, float& reserve
 }
 
 // One point: evaporation, rain, moisture passed on. A position whose
-// neighbours may lie on a diamond edge (nearEdge) writes their inflow to
-// every copy of them; the others touch only their own diamond.
+// neighbours may lie on a diamond edge (nearEdge) reads their surfaces from
+// their records and writes their inflow to every copy of them; the others
+// touch only their own diamond and read the surfaces from the rows.
 template <bool nearEdge>
-void updatePoint(Planet& planet, const TileCoord& c, Sweep& sweep) {
+void updatePoint(Planet& planet, const TileCoord& c, Sweep& sweep, RowHeights& rows) {
   HotTile* const hot = planet.hot;
   const int32_t index = planet.tileIndex(c);
   HotTile& t = hot[index];
   evaporateAndExchange(t, sweep.reserve, sweep.transferLimit);
+  if (!nearEdge || rows.ok()) rows.row(c.y)[c.x] = t.surfaceHeight();
   int32_t around[6];
   const int count = planet.neighborIndices(c, around);
   const MoveFractions& shares = planet.fractions[index];
   double fractions[6];
   for (int i = 0; i < 6; ++i) fractions[i] = shares.share[i];
-  const double capacity = holdingCapacity(hot, around, count, fractions, sweep);
+  double surround = 0;
+  if (nearEdge) {
+    for (int i = 0; i < count; ++i) surround += fractions[i] * hot[around[i]].surfaceHeight();
+  } else {
+    // In the grid's neighbour order: (x, y+1), (x+1, y+1), (x+1, y),
+    // (x, y-1), (x-1, y-1), (x-1, y).
+    const float* up = rows.row(c.y + 1);
+    const float* here = rows.row(c.y);
+    const float* down = rows.row(c.y - 1);
+    const float heights[6] = {up[c.x],   up[c.x + 1],   here[c.x + 1],
+                              down[c.x], down[c.x - 1], here[c.x - 1]};
+    for (int i = 0; i < 6; ++i) surround += fractions[i] * heights[i];
+  }
+  const double capacity = capacityOf(surround, sweep);
   const double rain = t.humidity - capacity;
   t.rain = rain > 0 ? static_cast<float>(rain) : 0.0f;
   t.humidity = static_cast<float>(static_cast<double>(t.humidity) - t.rain);
@@ -115,16 +150,31 @@ float atmospherePass(Planet& planet, PlanetParams& params) {
   Sweep sweep{params.elevationMax, static_cast<double>(params.seaLevel) - params.elevationMax,
               params.reserveTransferLimit, params.waterReserve, 0.0f};
   const int last = planet.lastIndex;
-  TileCursor cursor;
-  // Each tile is changed in place: no pass step reads a tile's own other
-  // copies, which are brought up to date when the tile is done. Positions
-  // two steps or more inside their diamond have no neighbour on an edge.
-  for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
-    const TileCoord c = cursor.coord();
-    if (c.x >= 2 && c.y >= 2 && c.x <= last - 2 && c.y <= last - 2) {
-      updatePoint<false>(planet, c, sweep);
-    } else {
-      updatePoint<true>(planet, c, sweep);
+  RowHeights rows(planet.side);
+  // In the order TileCursor walks: the column x = 0 only in diamond 0,
+  // x = lastIndex in every diamond but 9, the row y = 0 in diamonds 0 to 5,
+  // y = lastIndex in 0 to 3. Each tile is changed in place: no pass step
+  // reads a tile's own other copies, which are brought up to date when the
+  // tile is done. Positions two steps or more inside their diamond have no
+  // neighbour on an edge.
+  for (int d = 0; d < 10; ++d) {
+    const int x0 = d == 0 ? 0 : 1;
+    const int x1 = d == 9 ? last - 1 : last;
+    const int y0 = d >= 6 ? 1 : 0;
+    const int y1 = d < 4 ? last : last - 1;
+    for (int y = y0; y <= y1; ++y) {
+      const bool insideRow = rows.ok() && y >= 2 && y <= last - 2;
+      if (rows.ok()) {
+        if (y == y0) rows.fill(planet, d, y);
+        if (y < last) rows.fill(planet, d, y + 1);
+      }
+      for (int x = x0; x <= x1; ++x) {
+        if (insideRow && x >= 2 && x <= last - 2) {
+          updatePoint<false>(planet, TileCoord{d, x, y}, sweep, rows);
+        } else {
+          updatePoint<true>(planet, TileCoord{d, x, y}, sweep, rows);
+        }
+      }
     }
   }
   params.waterReserve = sweep.reserve;
