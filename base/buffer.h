@@ -7,8 +7,11 @@
 
 #include "base/allocation.h"
 
-// A fixed-size heap array of plain values, zero-filled. Storage that cannot
-// be had leaves it empty and not ok(); the owner reports that.
+// A fixed-size heap array of plain values, zero-filled unless the owner
+// writes every element itself (kUnfilled: a large scratch array filled by
+// several workers is not first cleared by one). Storage that cannot be had
+// leaves it empty and not ok(); the owner reports that.
+enum class BufferFill { kZeroed, kUnfilled };
 template <typename T>
 struct Buffer {
   static_assert(std::is_trivially_copyable_v<T>, "plain values only");
@@ -16,12 +19,12 @@ struct Buffer {
   T* data = nullptr;
   size_t size = 0;
 
-  explicit Buffer(size_t n) {
+  explicit Buffer(size_t n, BufferFill fill = BufferFill::kZeroed) {
     // A count whose byte size does not fit a size_t could never be stored.
     if (n > SIZE_MAX / sizeof(T)) return;
     data = static_cast<T*>(tryAllocate(n * sizeof(T)));
     if (data == nullptr) return;
-    std::memset(static_cast<void*>(data), 0, n * sizeof(T));
+    if (fill == BufferFill::kZeroed) std::memset(static_cast<void*>(data), 0, n * sizeof(T));
     size = n;
   }
   Buffer(const Buffer&) = delete;

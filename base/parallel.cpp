@@ -16,6 +16,32 @@ void* runRange(void* argument) {
   range->work(range->begin, range->end, range->user);
   return nullptr;
 }
+
+// The members of a team wait until the caller knows how many threads
+// started, so that every member is told the same count.
+struct Team {
+  pthread_mutex_t lock = PTHREAD_MUTEX_INITIALIZER;
+  pthread_cond_t counted = PTHREAD_COND_INITIALIZER;
+  int members = 0;  // 0 until every thread has been started
+  void (*work)(int, int, void*);
+  void* user;
+};
+
+struct Member {
+  Team* team;
+  int id;
+};
+
+void* runMember(void* argument) {
+  const Member* member = static_cast<const Member*>(argument);
+  Team& team = *member->team;
+  pthread_mutex_lock(&team.lock);
+  while (team.members == 0) pthread_cond_wait(&team.counted, &team.lock);
+  const int members = team.members;
+  pthread_mutex_unlock(&team.lock);
+  team.work(member->id, members, team.user);
+  return nullptr;
+}
 }  // namespace
 
 int availableProcessors() {
@@ -51,5 +77,54 @@ void parallelRanges(int requested, int64_t count, void (*work)(int64_t, int64_t,
     } else {
       runRange(&ranges[w]);
     }
+  }
+}
+
+void parallelTeam(int requested, void (*work)(int, int, void*), void* user) {
+  const int workers = requested < 1 ? 1 : (requested > kMaxWorkers ? kMaxWorkers : requested);
+  Team team;
+  team.work = work;
+  team.user = user;
+  Member members[kMaxWorkers];
+  pthread_t threads[kMaxWorkers];
+  int started = 0;
+  for (int w = 1; w < workers; ++w) {
+    // Ids stay consecutive: a thread that does not start leaves its id to
+    // the next one.
+    members[started] = Member{&team, started + 1};
+    if (pthread_create(&threads[started], nullptr, runMember, &members[started]) == 0) ++started;
+  }
+  pthread_mutex_lock(&team.lock);
+  team.members = started + 1;
+  pthread_cond_broadcast(&team.counted);
+  pthread_mutex_unlock(&team.lock);
+  work(0, started + 1, user);
+  for (int t = 0; t < started; ++t) pthread_join(threads[t], nullptr);
+  pthread_cond_destroy(&team.counted);
+  pthread_mutex_destroy(&team.lock);
+}
+
+namespace {
+struct SideTask {
+  void (*work)(void*);
+  void* user;
+};
+
+void* runSide(void* argument) {
+  const SideTask* task = static_cast<const SideTask*>(argument);
+  task->work(task->user);
+  return nullptr;
+}
+}  // namespace
+
+void runAlongside(void (*main)(void*), void* mainUser, void (*side)(void*), void* sideUser) {
+  SideTask task{side, sideUser};
+  pthread_t thread;
+  const bool started = pthread_create(&thread, nullptr, runSide, &task) == 0;
+  main(mainUser);
+  if (started) {
+    pthread_join(thread, nullptr);
+  } else {
+    side(sideUser);
   }
 }

@@ -28,3 +28,33 @@ void parallelFor(int workers, int64_t count, Work& work) {
       [](int64_t begin, int64_t end, void* user) { (*static_cast<Work*>(user))(begin, end); },
       &work);
 }
+
+// Runs work(member, members, user) once on each of `members` threads that
+// all run at the same time: the caller is member 0, and members is the
+// number of threads that could be started (1 to workers, workers clamped to
+// 1..kMaxWorkers). Members may wait on one another, which parallelRanges
+// does not allow: there a range whose thread did not start runs after the
+// others, on the caller.
+void parallelTeam(int workers, void (*work)(int member, int members, void* user), void* user);
+
+// The same with a callable taking (member, members).
+template <typename Work>
+void teamFor(int workers, Work& work) {
+  parallelTeam(
+      workers,
+      [](int member, int members, void* user) { (*static_cast<Work*>(user))(member, members); },
+      &work);
+}
+
+// Runs side(sideUser) on a thread of its own while the caller runs
+// main(mainUser), and returns when both are done; when no thread can be
+// started, side runs on the caller after main. The two must not touch the
+// same data.
+void runAlongside(void (*main)(void*), void* mainUser, void (*side)(void*), void* sideUser);
+
+// The same with callables.
+template <typename Main, typename Side>
+void runAlongside(Main& main, Side& side) {
+  runAlongside([](void* user) { (*static_cast<Main*>(user))(); }, &main,
+               [](void* user) { (*static_cast<Side*>(user))(); }, &side);
+}

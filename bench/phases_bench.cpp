@@ -1,6 +1,6 @@
 // Cost of each phase of a planet, measured on a planet that has been generated
-// once, so every pass sees real data. The width is the default 512 (163,842
-// points) unless GEOWEAVE_BENCH_WIDTH says otherwise (2048 for the large
+// once (its water sweep grouped into levels), so every pass sees real data. The width is the
+// default 512 (163,842 points) unless GEOWEAVE_BENCH_WIDTH says otherwise (2048 for the large
 // profile).
 #include <benchmark/benchmark.h>
 
@@ -12,6 +12,7 @@
 #include "climate/atmosphere.h"
 #include "climate/iteration_setup.h"
 #include "climate/rivers.h"
+#include "climate/sweep_levels.h"
 #include "climate/temperatures.h"
 #include "climate/water_flow.h"
 #include "generation/generate.h"
@@ -49,11 +50,11 @@ World& world() {
   return w;
 }
 
-void BM_NeighborsAndMoveFractions(benchmark::State& state) {
+void BM_MoveFractions(benchmark::State& state) {
   World& w = world();
-  for (auto _ : state) storeNeighborsAndMoveFractions(w.planet, w.params.workers);
+  for (auto _ : state) storeMoveFractions(w.planet, w.params.workers);
 }
-BENCHMARK(BM_NeighborsAndMoveFractions)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MoveFractions)->Unit(benchmark::kMillisecond);
 
 void BM_FractalPass(benchmark::State& state) {
   World& w = world();
@@ -69,15 +70,41 @@ void BM_SeaLevel(benchmark::State& state) {
 }
 BENCHMARK(BM_SeaLevel)->Unit(benchmark::kMillisecond);
 
-void BM_TemperaturesAndSort(benchmark::State& state) {
+// After the first run, without the latitudes the move fractions keep: the
+// grid works them out again.
+void BM_Temperatures(benchmark::State& state) {
+  World& w = world();
+  for (auto _ : state) adjustTemperatures(w.planet, w.params);
+}
+BENCHMARK(BM_Temperatures)->Unit(benchmark::kMillisecond);
+
+void BM_TileSort(benchmark::State& state) {
   World& w = world();
   for (auto _ : state) {
     w.params.tilesByElevation.release();
-    adjustTemperatures(w.planet, w.params);
     sortTilesByElevation(w.planet, w.params);
   }
 }
-BENCHMARK(BM_TemperaturesAndSort)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TileSort)->Unit(benchmark::kMillisecond);
+
+// Grouping the sweep into levels on one worker (as alongside the first
+// atmosphere pass) and on every processor.
+void BM_SweepLevels(benchmark::State& state) {
+  World& w = world();
+  for (auto _ : state) {
+    groupSweepLevels(w.planet, w.params, static_cast<int>(state.range(0)));
+  }
+  state.counters["levels"] = w.params.sweepLevelStarts.count - 1;
+  // The four blocks a run counts, for the water passes after this.
+  SweepGrouping grouping(w.planet, w.params, 4);
+  grouping.countLevels();
+  grouping.finish(w.params.workers);
+}
+BENCHMARK(BM_SweepLevels)
+    ->Arg(1)
+    ->Arg(availableProcessors())
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 void BM_AtmospherePass(benchmark::State& state) {
   World& w = world();
@@ -85,12 +112,25 @@ void BM_AtmospherePass(benchmark::State& state) {
 }
 BENCHMARK(BM_AtmospherePass)->Unit(benchmark::kMillisecond);
 
+// On one worker and on every processor, level by level (the sweep's own
+// timing, which may choose one worker when processors are busy, is reset
+// every time).
 void BM_WaterPass(benchmark::State& state) {
   World& w = world();
   const float erosionScale = erosionScaleFor(w.params);
-  for (auto _ : state) waterPass(w.planet, w.params, erosionScale);
+  const int workers = w.params.workers;
+  w.params.workers = static_cast<int>(state.range(0));
+  for (auto _ : state) {
+    w.params.sweepTimes = PlanetParams::SweepTimes{};
+    waterPass(w.planet, w.params, erosionScale);
+  }
+  w.params.workers = workers;
 }
-BENCHMARK(BM_WaterPass)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WaterPass)
+    ->Arg(1)
+    ->Arg(availableProcessors())
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 void BM_RiverStage(benchmark::State& state) {
   World& w = world();

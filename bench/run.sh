@@ -4,8 +4,10 @@
 # default geoweave run without and with the GIS and cube-map files.
 # Usage: bench/run.sh [path/to/GeoweaveTest]   (default: build/release/app/GeoweaveTest;
 # geoweave from GEOWEAVE, default build/release/cli/geoweave)
+# CASES="-w8192 -t3;-w16384 -t1" times those GeoweaveTest runs instead
+# (argument lists separated by semicolons; an empty entry is the default run).
 set -euo pipefail
-usage="usage: bench/run.sh [path/to/GeoweaveTest]   (default: build/release/app/GeoweaveTest; GEOWEAVE=path/to/geoweave, default build/release/cli/geoweave; RUNS=N runs each, default 5)"
+usage="usage: bench/run.sh [path/to/GeoweaveTest]   (default: build/release/app/GeoweaveTest; GEOWEAVE=path/to/geoweave, default build/release/cli/geoweave; RUNS=N runs each, default 5; CASES='ARGS;ARGS' other GeoweaveTest runs only)"
 fail() { echo "run.sh: $1" >&2; exit "${2:-1}"; }
 
 case "${1:-}" in
@@ -24,11 +26,17 @@ else
     fail "no $binary; build it with: cmake --preset release && cmake --build --preset release"
   fi
 fi
-geoweave=${GEOWEAVE:-$root/build/release/cli/geoweave}
-if ! [ -f "$geoweave" ] || ! [ -x "$geoweave" ]; then
-  fail "no executable $geoweave; build it with: cmake --preset release && cmake --build --preset release"
+cases=("" "-v" "-w2048" "-w4096 -t3")
+if [ -n "${CASES+set}" ]; then
+  IFS=';' read -r -a cases <<<"$CASES"
+  [ ${#cases[@]} -gt 0 ] || cases=("")
+else
+  geoweave=${GEOWEAVE:-$root/build/release/cli/geoweave}
+  if ! [ -f "$geoweave" ] || ! [ -x "$geoweave" ]; then
+    fail "no executable $geoweave; build it with: cmake --preset release && cmake --build --preset release"
+  fi
+  geoweave=$(realpath "$geoweave")
 fi
-geoweave=$(realpath "$geoweave")
 runs=${RUNS:-5}
 [[ "$runs" =~ ^[1-9][0-9]*$ ]] || fail "RUNS must be a positive whole number, not '$runs'" 2
 [ -x /usr/bin/time ] || fail "/usr/bin/time is needed (Debian package: time)"
@@ -61,11 +69,12 @@ timeRuns() {
 
 printf '| %-48s | %12s | %14s |\n' "Run" "Wall (s)" "Peak (MiB)"
 printf '|%s|%s|%s|\n' "--------------------------------------------------" "--------------" "----------------"
-for args in "" "-v" "-w2048" "-w4096 -t3"; do
+for args in "${cases[@]}"; do
   label="GeoweaveTest $args"
   # shellcheck disable=SC2086
   timeRuns "$binary" $args
 done
+[ -z "${CASES+set}" ] || exit 0
 label="geoweave --out D"
 timeRuns "$geoweave" --out out
 label="geoweave --out D --geotiff --geojson --cube 1024"

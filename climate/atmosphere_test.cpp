@@ -18,19 +18,19 @@ struct OneTile : climate_test::TestWorld {
   }
 
   void setNeighborElevation(float e) {
-    for (int i = 0; i < at(tile).neighborCount; ++i) {
+    for (int i = 0; i < neighborCount(tile); ++i) {
       edit(neighbor(tile, i), [e](Tile& t) { t.elevation = e; });
     }
   }
   // The moisture the tile sent on, and the share of it that moves on at all.
   double sent() const {
     double sum = 0;
-    for (int i = 0; i < at(tile).neighborCount; ++i) sum += at(neighbor(tile, i)).humidityInflow;
+    for (int i = 0; i < neighborCount(tile); ++i) sum += at(neighbor(tile, i)).humidityInflow;
     return sum;
   }
   double fractionSum() const {
     double sum = 0;
-    for (int i = 0; i < at(tile).neighborCount; ++i) sum += at(tile).moveFractions[i];
+    for (int i = 0; i < neighborCount(tile); ++i) sum += moveFraction(tile, i);
     return sum;
   }
   float run() { return atmospherePass(planet, params); }
@@ -140,18 +140,19 @@ TEST(Atmosphere, RainFallsWhereTheSurroundingsRise) {
 
 TEST(Atmosphere, InflowAboveOneIsCutOffAndChargedToTheReserve) {
   OneTile world;
-  const Tile& tile = world.at(world.tile);
+  const int count = world.neighborCount(world.tile);
+  const MoveFractions shares = world.planet.fractionsAt(world.tile);
   int widest = 0;
-  for (int i = 1; i < tile.neighborCount; ++i) {
-    if (tile.moveFractions[i] > tile.moveFractions[widest]) widest = i;
+  for (int i = 1; i < count; ++i) {
+    if (shares.share[i] > shares.share[widest]) widest = i;
   }
-  const float share = tile.moveFractions[widest];
+  const float share = shares.share[widest];
   world.edit(world.neighbor(world.tile, widest),
              [share](Tile& t) { t.humidityInflow = 1.0f - share * 0.5f; });
   world.run();
-  for (int i = 0; i < tile.neighborCount; ++i) {
+  for (int i = 0; i < count; ++i) {
     const float inflow = world.at(world.neighbor(world.tile, i)).humidityInflow;
-    EXPECT_EQ(inflow, i == widest ? 1.0f : tile.moveFractions[i]) << "neighbour " << i;
+    EXPECT_EQ(inflow, i == widest ? 1.0f : shares.share[i]) << "neighbour " << i;
   }
   EXPECT_NEAR(world.params.waterReserve, -0.5 * share, 1e-7);
 }

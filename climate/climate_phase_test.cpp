@@ -33,7 +33,7 @@ void generatePlanet(Planet& planet, PlanetParams& params, int width, uint32_t se
 float largestRain(const Planet& planet) {
   float largest = 0;
   for (const TileCoord& c : allPositions(planet)) {
-    if (planet.tileAt(c)->rain > largest) largest = planet.tileAt(c)->rain;
+    if (planet.hotAt(c)->rain > largest) largest = planet.hotAt(c)->rain;
   }
   return largest;
 }
@@ -44,7 +44,7 @@ float largestRain(const Planet& planet) {
 void expectSound(const Planet& planet, const PlanetParams& params) {
   int bad = 0;
   for (const TileCoord& c : allPositions(planet)) {
-    const Tile& t = *planet.tileAt(c);
+    const Tile t = planet.tile(c);
     const bool ok = climate_test::finiteTile(t) && t.humidity >= 0 && t.humidity <= 1 &&
                     t.humidityInflow == 0 && t.rain >= 0 && t.waterDepth >= 0 && t.waterFlow >= 0 &&
                     t.sediment >= 0 && t.sediment <= 0.05f;
@@ -93,7 +93,7 @@ std::vector<float> landFlows(const Planet& planet) {
   std::vector<float> flows;
   TileCursor cursor;
   for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
-    const Tile& t = *planet.tileAt(cursor.coord());
+    const Tile t = planet.tile(cursor.coord());
     if (!t.isSea()) flows.push_back(t.waterFlow);
   }
   return flows;
@@ -141,7 +141,7 @@ TEST_F(Climate, RiversCoverAboutTheRequestedShareOfLand) {
       EXPECT_EQ(params.rainfall, largestRain(planet));
       float largestFlow = 0;
       for (const TileCoord& c : allPositions(planet)) {
-        if (planet.tileAt(c)->waterFlow > largestFlow) largestFlow = planet.tileAt(c)->waterFlow;
+        if (planet.hotAt(c)->waterFlow > largestFlow) largestFlow = planet.hotAt(c)->waterFlow;
       }
       EXPECT_EQ(params.waterFlowing, largestFlow);
 
@@ -172,8 +172,8 @@ TEST_F(Climate, RiversCoverAboutTheRequestedShareOfLand) {
         const auto down = byPosition.find({points[i + 1].longitude, points[i + 1].latitude});
         ASSERT_NE(up, byPosition.end());
         ASSERT_NE(down, byPosition.end());
-        const Tile& upper = *planet.tileAt(up->second);
-        const Tile& lower = *planet.tileAt(down->second);
+        const HotTile& upper = *planet.hotAt(up->second);
+        const HotTile& lower = *planet.hotAt(down->second);
         EXPECT_FALSE(planet.samePoint(up->second, down->second));
         EXPECT_FALSE(upper.isSea());
         EXPECT_GT(upper.waterFlow, params.riverFlowThreshold);
@@ -233,7 +233,7 @@ TEST_F(Climate, DegenerateSettingsStayFinite) {
     generatePlanet(planet, params, 32, 21);
     int bad = 0;
     for (const TileCoord& tc : allPositions(planet))
-      bad += !climate_test::finiteTile(*planet.tileAt(tc));
+      bad += !climate_test::finiteTile(planet.tile(tc));
     EXPECT_EQ(bad, 0);
     const float stats[] = {params.seaLevel,           params.elevationMin,
                            params.elevationMax,       params.temperatureMin,

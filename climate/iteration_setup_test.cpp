@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
+#include <utility>
+#include <vector>
 
 #include "climate/test_world.h"
 #include "world/params.h"
@@ -34,8 +37,8 @@ void expectSortedOncePerPoint(const Planet& planet, const PlanetParams& params) 
     ASSERT_LT(list[i], 10 * planet.sideSquared);
     points.insert(pointKey(planet, list[i]));
     if (i == 0) continue;
-    const float above = planet.tiles[list[i - 1]].elevation;
-    const float below = planet.tiles[list[i]].elevation;
+    const float above = planet.hot[list[i - 1]].elevation;
+    const float below = planet.hot[list[i]].elevation;
     EXPECT_GE(above, below) << "entry " << i;
     if (above == below) {
       EXPECT_LT(list[i - 1], list[i]) << "entry " << i;
@@ -60,6 +63,39 @@ TEST(IterationSetup, ListsEveryPointOnceHighestFirstTiesByIndex) {
   }
 }
 
+// The sort shares its passes out between workers: on a larger grid with
+// heights of either sign, long runs of ties and both zeros, every worker
+// count gives the list a plain comparison sort of (height, index) gives.
+TEST(IterationSetup, AnyWorkerCountGivesTheComparisonOrder) {
+  TestWorld world(192);
+  int n = 0;
+  world.forEach([&n](Tile& t) {
+    const int k = n++;
+    t.elevation = k % 7 == 0   ? (k % 2 == 0 ? 0.0f : -0.0f)
+                  : k % 3 == 0 ? static_cast<float>(k % 11) * 0.125f - 0.5f
+                               : std::ldexp(static_cast<float>((k * 7919) % 100003), -14) - 3.0f;
+  });
+  std::vector<std::pair<float, int>> expected;
+  TileCursor cursor;
+  for (cursor.start(world.planet.side); cursor.valid(); cursor.advance()) {
+    const float e = world.planet.hot[cursor.index()].elevation;
+    expected.emplace_back(e == 0 ? 0.0f : e, cursor.index());
+  }
+  std::sort(expected.begin(), expected.end(), [](const auto& a, const auto& b) {
+    return a.first != b.first ? a.first > b.first : a.second < b.second;
+  });
+  for (const int workers : {1, 2, 3, 7}) {
+    world.params.workers = workers;
+    world.params.tilesByElevation.release();
+    ASSERT_TRUE(sortTilesByElevation(world.planet, world.params));
+    const GrowableArray<int32_t>& list = world.params.tilesByElevation;
+    ASSERT_EQ(list.count, static_cast<int32_t>(expected.size()));
+    for (int32_t i = 0; i < list.count; ++i) {
+      ASSERT_EQ(list[i], expected[static_cast<size_t>(i)].second) << workers << " entry " << i;
+    }
+  }
+}
+
 TEST(IterationSetup, NegativeAndPositiveZeroAreOneHeight) {
   // Both zeros interleaved with heights above and below them: the zeros must
   // form one run in ascending tile index, whatever their sign bits.
@@ -75,7 +111,7 @@ TEST(IterationSetup, NegativeAndPositiveZeroAreOneHeight) {
   int positiveZeros = 0;
   int previousZero = -1;
   for (int32_t i = 0; i < list.count; ++i) {
-    const float e = world.planet.tiles[list[i]].elevation;
+    const float e = world.planet.hot[list[i]].elevation;
     if (e != 0) continue;
     (std::signbit(e) ? negativeZeros : positiveZeros) += 1;
     EXPECT_GT(list[i], previousZero) << "entry " << i;

@@ -10,7 +10,7 @@ void recordLargestFlowAndRain(const Planet& planet, PlanetParams& params) {
   params.waterFlowing = 0;
   TileCursor cursor;
   for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
-    const Tile& t = *planet.tileAt(cursor.coord());
+    const HotTile& t = *planet.hotAt(cursor.coord());
     if (t.waterFlow > params.waterFlowing) params.waterFlowing = t.waterFlow;
     if (t.rain > params.rainfall) params.rainfall = t.rain;
   }
@@ -19,7 +19,7 @@ void recordLargestFlowAndRain(const Planet& planet, PlanetParams& params) {
 void addLandFlows(const Planet& planet, Histogram& histogram) {
   TileCursor cursor;
   for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
-    const Tile& t = *planet.tileAt(cursor.coord());
+    const HotTile& t = *planet.hotAt(cursor.coord());
     if (!t.isSea()) histogram.addSample(t.waterFlow);
   }
 }
@@ -41,24 +41,22 @@ bool setRiverThresholds(const Planet& planet, PlanetParams& params) {
 RiverPoint riverPointAt(const Planet& planet, const TileCoord& c) {
   RiverPoint p;
   planet.mapCoordinates(TilePoint{c, 0, 0}, p.latitude, p.longitude);
-  p.flow = planet.tileAt(c)->waterFlow;
+  p.flow = planet.hotAt(c)->waterFlow;
   return p;
 }
 
 // The neighbour with the lowest ground (sediment and water not counted); on
 // a tie the first listed. -1 for a pit, whose neighbours all lie higher.
-int riverOutlet(const Planet& planet, const TileCoord& c, const Tile& t, TileCoord around[6]) {
-  const int n = planet.neighbors(c, around);
+int riverOutlet(const Planet& planet, const TileCoord& c, const HotTile& t, int32_t around[6]) {
+  const int n = planet.neighborIndices(c, around);
   int lowest = 0;
   for (int i = 1; i < n; ++i) {
-    if (planet.tileAt(around[i])->elevation < planet.tileAt(around[lowest])->elevation) {
-      lowest = i;
-    }
+    if (planet.hot[around[i]].elevation < planet.hot[around[lowest]].elevation) lowest = i;
   }
-  return planet.tileAt(around[lowest])->elevation > t.elevation ? -1 : lowest;
+  return planet.hot[around[lowest]].elevation > t.elevation ? -1 : lowest;
 }
 
-bool carriesRiver(const Tile& t, const PlanetParams& params) {
+bool carriesRiver(const HotTile& t, const PlanetParams& params) {
   return !t.isSea() && t.waterFlow > params.riverFlowThreshold;
 }
 
@@ -69,22 +67,22 @@ bool addSegments(const Planet& planet, PlanetParams& params) {
   int32_t segments = 0;
   TileCursor cursor;
   for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
-    const Tile& t = *planet.tileAt(cursor.coord());
-    TileCoord around[6];
+    const HotTile& t = *planet.hotAt(cursor.coord());
+    int32_t around[6];
     if (carriesRiver(t, params) && riverOutlet(planet, cursor.coord(), t, around) >= 0) ++segments;
   }
   if (!params.riverPoints.reserve(params.riverPoints.count + 2 * segments)) return false;
   for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
     const TileCoord c = cursor.coord();
-    const Tile& t = *planet.tileAt(c);
+    const HotTile& t = *planet.hotAt(c);
     if (!carriesRiver(t, params)) continue;
-    TileCoord around[6];
+    int32_t around[6];
     const int outlet = riverOutlet(planet, c, t, around);
     if (outlet < 0) continue;
     // Room for both ends was made above.
     GrowableArray<RiverPoint>& points = params.riverPoints;
     points[points.count++] = riverPointAt(planet, c);
-    points[points.count++] = riverPointAt(planet, around[outlet]);
+    points[points.count++] = riverPointAt(planet, planet.coordOf(around[outlet]));
   }
   return true;
 }

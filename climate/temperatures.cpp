@@ -15,8 +15,9 @@ struct Range {
 // Latitude warms the equator; high ground is pulled towards -40 (with no
 // height above the sea there is none). Sea starts humid, land dry.
 void adjustPoint(Planet& planet, const TileCoord& c, double seaLevel, double heightRange) {
-  Tile t = *planet.tileAt(c);
-  const float lat = planet.latitudeOf(TilePoint{c, 0, 0});
+  HotTile t = *planet.hotAt(c);
+  const float lat = planet.latitudes != nullptr ? planet.latitudes[planet.tileIndex(c)]
+                                                : planet.latitudeOf(TilePoint{c, 0, 0});
   t.temperature = static_cast<float>(static_cast<double>(t.temperature) + 40.0 -
                                      120.0 * std::fabs(static_cast<double>(lat) - 0.5));
   double h = heightRange != 0 ? (t.surfaceHeight() - seaLevel) / heightRange : 0.0;
@@ -31,7 +32,7 @@ void adjustPoint(Planet& planet, const TileCoord& c, double seaLevel, double hei
 }  // namespace
 
 void adjustTemperatures(Planet& planet, PlanetParams& params) {
-  const float start = planet.tiles[0].temperature;
+  const float start = planet.hot[0].temperature;
   const double seaLevel = params.seaLevel;
   const double heightRange = static_cast<double>(params.elevationMax) - seaLevel;
   // Points are independent, so the diamonds are shared out between the
@@ -44,7 +45,7 @@ void adjustTemperatures(Planet& planet, PlanetParams& params) {
       TileCursor cursor;
       for (cursor.startAt(planet.side, d); cursor.diamond == d; cursor.advance()) {
         adjustPoint(planet, cursor.coord(), seaLevel, heightRange);
-        const float t = planet.tileAt(cursor.coord())->temperature;
+        const float t = planet.hotAt(cursor.coord())->temperature;
         if (t < range.minimum) {
           range.minimum = t;
         } else if (t > range.maximum) {
@@ -55,6 +56,7 @@ void adjustTemperatures(Planet& planet, PlanetParams& params) {
     }
   };
   parallelFor(usableWorkers(params.workers), 10, adjust);
+  planet.releaseLatitudes();  // needed no more
   params.temperatureMin = start;
   params.temperatureMax = start;
   for (const Range& r : ranges) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "climate/test_world.h"
 
 using climate_test::TestWorld;
@@ -125,4 +127,28 @@ TEST(Temperatures, NoHeightAboveTheSeaMeansNoCooling) {
   EXPECT_EQ(world.at(kNorthPole).temperature, -20.0f);
   EXPECT_EQ(world.params.temperatureMin, -20.0f);
   EXPECT_EQ(world.params.temperatureMax, 40.0f);
+}
+
+// The latitudes the move fractions kept give the very temperatures the grid
+// gives without them, and are released once used.
+TEST(Temperatures, KeptLatitudesGiveTheSameTemperatures) {
+  TestWorld kept(48);  // the move fractions kept the latitudes
+  TestWorld worked(48);
+  worked.planet.releaseLatitudes();
+  ASSERT_NE(kept.planet.latitudes, nullptr);
+  for (TestWorld* w : {&kept, &worked}) {
+    int n = 0;
+    w->forEach([&n](Tile& t) {
+      t.elevation = static_cast<float>((n * 7) % 13) / 13.0f;
+      t.temperature = static_cast<float>(n++ % 9) - 4.0f;
+    });
+    w->params.elevationMax = 1;
+    adjustTemperatures(w->planet, w->params);
+  }
+  EXPECT_EQ(kept.planet.latitudes, nullptr);
+  EXPECT_EQ(std::memcmp(kept.planet.hot, worked.planet.hot,
+                        sizeof(HotTile) * static_cast<size_t>(kept.planet.records())),
+            0);
+  EXPECT_EQ(kept.params.temperatureMin, worked.params.temperatureMin);
+  EXPECT_EQ(kept.params.temperatureMax, worked.params.temperatureMax);
 }

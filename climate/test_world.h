@@ -21,7 +21,7 @@ struct TestWorld {
   explicit TestWorld(int width = 8) {
     planet.buildIcosahedron();
     planet.allocate(width, 1.0f);
-    storeNeighborsAndMoveFractions(planet, 1);
+    storeMoveFractions(planet, 1);
     forEach([](Tile& t) { t.sediment = 0; });
     params.seaLevel = 0;
     params.elevationMax = 1;
@@ -32,7 +32,7 @@ struct TestWorld {
   void forEach(F edit) {
     TileCursor cursor;
     for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
-      Tile t = *planet.tileAt(cursor.coord());
+      Tile t = planet.tile(cursor.coord());
       edit(t);
       planet.storeToAllCopies(t, cursor.coord());
     }
@@ -40,21 +40,28 @@ struct TestWorld {
 
   template <typename F>
   void edit(const TileCoord& c, F change) {
-    Tile t = *planet.tileAt(c);
+    Tile t = planet.tile(c);
     change(t);
     planet.storeToAllCopies(t, c);
   }
 
-  const Tile& at(const TileCoord& c) const { return *planet.tileAt(c); }
-  TileCoord neighbor(const TileCoord& c, int i) const { return at(c).neighbors[i]; }
+  Tile at(const TileCoord& c) const { return planet.tile(c); }
+  int neighborCount(const TileCoord& c) const {
+    TileCoord around[6];
+    return planet.neighbors(c, around);
+  }
+  TileCoord neighbor(const TileCoord& c, int i) const {
+    TileCoord around[6];
+    planet.neighbors(c, around);
+    return around[i];
+  }
+  float moveFraction(const TileCoord& c, int i) const { return planet.fractionsAt(c).share[i]; }
 
-  // Cuts the neighbour links of every point but `keep`: the others then
-  // neither send moisture nor feel their surroundings.
+  // Gives every point but `keep` shares of 0 for all its neighbours: the
+  // others then send no moisture on and their surroundings weigh nothing.
   void isolateAllBut(const TileCoord& keep) {
-    TileCursor cursor;
-    for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
-      if (planet.samePoint(cursor.coord(), keep)) continue;
-      edit(cursor.coord(), [](Tile& t) { t.neighborCount = 0; });
+    for (int i = 0; i < planet.records(); ++i) {
+      if (!planet.samePoint(planet.coordOf(i), keep)) planet.fractions[i] = MoveFractions{};
     }
   }
 };
@@ -76,8 +83,12 @@ inline int mismatchedCopies(const Planet& planet) {
   for (const TileCoord& c : allPositions(planet)) {
     TileCoord copies[5];
     const int n = planet.aliases(c, copies);
+    const Tile first = planet.tile(copies[0]);
     for (int i = 1; i < n; ++i) {
-      if (std::memcmp(planet.tileAt(copies[0]), planet.tileAt(copies[i]), sizeof(Tile)) != 0) {
+      const Tile other = planet.tile(copies[i]);
+      if (std::memcmp(&first, &other, sizeof(Tile)) != 0 ||
+          std::memcmp(&planet.fractionsAt(copies[0]), &planet.fractionsAt(copies[i]),
+                      sizeof(MoveFractions)) != 0) {
         ++mismatches;
       }
     }

@@ -3,7 +3,13 @@
 struct Planet;
 struct PlanetParams;
 
-// One sweep from the highest ground to the lowest: arrived moisture becomes
-// humidity, rain becomes standing water, and water runs off to the lowest
-// neighbour, carrying sediment from tiles that run dry.
-void waterPass(Planet& planet, const PlanetParams& params, float erosionScale);
+// One sweep through params.tilesByElevation (from the highest ground to the
+// lowest): arrived moisture becomes humidity, rain becomes standing water,
+// and water runs off to the lowest neighbour, carrying sediment from tiles
+// that run dry. With more than one worker and the sweep grouped into levels
+// (groupSweepLevels, for this very list), each level may be shared out
+// between the workers; the planet comes out the same to the last bit. Which
+// way is faster depends on whether the workers have processors to
+// themselves: the sweeps time both (params.sweepTimes) and take the faster,
+// trying the other again now and then; with none timed yet they share.
+void waterPass(Planet& planet, PlanetParams& params, float erosionScale);

@@ -2,10 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <initializer_list>
+#include <vector>
 
+#include "climate/atmosphere.h"
 #include "climate/iteration_setup.h"
+#include "climate/sweep_levels.h"
+#include "climate/temperatures.h"
 #include "climate/test_world.h"
+#include "terrain/test_planet.h"
 
 namespace {
 
@@ -14,7 +21,7 @@ struct Slope : climate_test::TestWorld {
   const TileCoord tile{0, 1, 1};
 
   Slope() {
-    for (int i = 0; i < at(tile).neighborCount; ++i) {
+    for (int i = 0; i < neighborCount(tile); ++i) {
       edit(neighbor(tile, i), [](Tile& t) { t.elevation = 10; });
     }
     edit(tile, [](Tile& t) { t.temperature = 10; });
@@ -43,7 +50,7 @@ TEST(WaterFlow, ArrivedMoistureBecomesHumidityAndDryTilesStayPut) {
   });
   world.edit(world.next(0), [](Tile& t) { t.elevation = -1; });
   world.run({world.tile});
-  const Tile& t = world.at(world.tile);
+  const Tile t = world.at(world.tile);
   EXPECT_EQ(t.humidity, 0.4f);
   EXPECT_EQ(t.humidityInflow, 0.0f);
   EXPECT_EQ(t.waterDepth, 0.0f);
@@ -70,8 +77,8 @@ TEST(WaterFlow, LevelsTwoSurfacesWithoutMovingSediment) {
       t.waterFlow = 0.2f;
     });
     world.run({world.tile}, 5.0f);
-    const Tile& t = world.at(world.tile);
-    const Tile& low = world.at(world.next(2));
+    const Tile t = world.at(world.tile);
+    const Tile low = world.at(world.next(2));
     EXPECT_NEAR(t.waterDepth, 0.2, 1e-6);
     EXPECT_NEAR(low.waterDepth, 0.3, 1e-6);
     EXPECT_FLOAT_EQ(t.surfaceHeight(), 1.2f);
@@ -105,8 +112,8 @@ TEST(WaterFlow, TileThatRunsDryLosesSedimentHalfOfWhichLandsBelow) {
       t.sediment = c.lowSediment;
     });
     world.run({world.tile}, c.erosionScale);
-    const Tile& t = world.at(world.tile);
-    const Tile& low = world.at(world.next(3));
+    const Tile t = world.at(world.tile);
+    const Tile low = world.at(world.next(3));
     EXPECT_EQ(t.waterDepth, 0.0f);
     EXPECT_EQ(low.waterDepth, 0.1f);
     EXPECT_EQ(t.waterFlow, 0.1f);
@@ -125,8 +132,8 @@ TEST(WaterFlow, PitTakesAllOfItsNeighboursWater) {
     t.waterDepth = 0.2f;
   });
   world.run({world.tile});
-  const Tile& t = world.at(world.tile);
-  const Tile& low = world.at(world.next(4));
+  const Tile t = world.at(world.tile);
+  const Tile low = world.at(world.next(4));
   EXPECT_NEAR(t.waterDepth, 0.2 + 1e-4, 1e-8);
   EXPECT_EQ(low.waterDepth, 0.0f);
   EXPECT_NEAR(t.waterFlow, 0.2, 1e-8);
@@ -240,4 +247,84 @@ TEST(WaterFlow, WholeSweepConservesWaterAndKeepsFieldsInRange) {
   });
   EXPECT_GT(moved, 0);
   EXPECT_NEAR(after, before, 1e-5);
+}
+
+// Level after level on several workers, the sweep must leave every bit as in
+// list order on one: on a planet with fractal terrain, rain and seas, over
+// several sweeps, with one block of levels and with many.
+TEST(WaterFlow, SweepsByLevelsMatchTheListOrderBitForBit) {
+  for (const int width : {192, 768}) {
+    SCOPED_TRACE(width);
+    auto planet = makePlanet(width);
+    PlanetParams params;
+    params.random.seed(11u);
+    runTerrainPhases(*planet, params, 2);
+    adjustTemperatures(*planet, params);
+    ASSERT_TRUE(sortTilesByElevation(*planet, params));
+    params.workers = 3;
+    ASSERT_TRUE(groupSweepLevels(*planet, params, params.workers));
+    atmospherePass(*planet, params);
+    const float erosionScale = erosionScaleFor(params);
+    const std::vector<HotTile> start(planet->hot, planet->hot + planet->records());
+    std::vector<HotTile> once;
+    for (const int workers : {1, 2, 3, 7}) {
+      std::copy(start.begin(), start.end(), planet->hot);
+      params.workers = workers;
+      for (int sweep = 0; sweep < 3; ++sweep) {
+        // Untimed, the sweep is shared out: every one of these is.
+        params.sweepTimes = PlanetParams::SweepTimes{};
+        waterPass(*planet, params, erosionScale);
+      }
+      if (workers == 1) {
+        once.assign(planet->hot, planet->hot + planet->records());
+        // The sweeps moved water and sediment: there is something to compare.
+        EXPECT_NE(std::memcmp(once.data(), start.data(), start.size() * sizeof(HotTile)), 0);
+        continue;
+      }
+      EXPECT_EQ(std::memcmp(once.data(), planet->hot, once.size() * sizeof(HotTile)), 0)
+          << workers << " workers";
+    }
+  }
+}
+
+// The sweep takes the way that was faster per entry, and every fourth time
+// tries the other again: the one whose time changes is the one it took.
+TEST(WaterFlow, SweepsTakeTheFasterWayAndRetryTheOther) {
+  auto planet = makePlanet(192);
+  PlanetParams params;
+  params.random.seed(3u);
+  runTerrainPhases(*planet, params, 2);
+  ASSERT_TRUE(sortTilesByElevation(*planet, params));
+  params.workers = 2;
+  ASSERT_TRUE(groupSweepLevels(*planet, params, params.workers));
+  // A time no sweep takes, to see which one was measured again.
+  constexpr double kUntouched = 1e9;
+  const struct {
+    double shared, alone;
+    int sinceRetry;
+    bool takesShared;
+    int sinceRetryAfter;
+  } cases[] = {{0, 0, 0, true, 0},            // never timed: share
+               {kUntouched, 0, 0, false, 0},  // shared timed only: time it alone
+               {kUntouched, 2 * kUntouched, 0, true, 1},
+               {2 * kUntouched, kUntouched, 2, false, 3},
+               {kUntouched, 2 * kUntouched, 3, false, 0},  // the slower way, again
+               {2 * kUntouched, kUntouched, 3, true, 0}};
+  for (const auto& c : cases) {
+    params.sweepTimes = PlanetParams::SweepTimes{c.shared, c.alone, c.sinceRetry};
+    waterPass(*planet, params, 0.5f);
+    const PlanetParams::SweepTimes& t = params.sweepTimes;
+    EXPECT_EQ(t.shared != c.shared, c.takesShared)
+        << c.shared << " " << c.alone << " " << c.sinceRetry;
+    EXPECT_EQ(t.alone != c.alone, !c.takesShared)
+        << c.shared << " " << c.alone << " " << c.sinceRetry;
+    EXPECT_GT(c.takesShared ? t.shared : t.alone, 0.0);
+    EXPECT_EQ(t.sinceRetry, c.sinceRetryAfter);
+  }
+  // One worker, or no levels: the list in order, nothing timed.
+  params.sweepTimes = PlanetParams::SweepTimes{};
+  params.workers = 1;
+  waterPass(*planet, params, 0.5f);
+  EXPECT_EQ(params.sweepTimes.shared, 0.0);
+  EXPECT_EQ(params.sweepTimes.alone, 0.0);
 }

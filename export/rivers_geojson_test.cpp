@@ -17,7 +17,6 @@
 
 namespace {
 
-
 // Runs a shell command and returns its standard output; a missing or failing
 // command is a test failure, never a skip.
 std::string runCommand(const std::string& command) {

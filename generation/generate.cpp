@@ -24,7 +24,7 @@ GenerateStatus runPhase(Planet& planet, PlanetParams& params, int phase, bool& m
   switch (phase) {
     case 0:
       params.report(0.0f, kStageNeighbors);
-      if (!storeNeighborsAndMoveFractions(planet, params.workers)) {
+      if (!storeMoveFractions(planet, params.workers)) {
         return GenerateStatus::kOutOfMemory;
       }
       params.report(0.01f, kStageRoughness);

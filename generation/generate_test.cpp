@@ -41,8 +41,12 @@ GeneratedPlanet generate(int width, uint32_t seed, int turns, ProgressCallback c
   return run;
 }
 
+// Every record of the three arrays, bit for bit.
 bool sameTiles(const Planet& a, const Planet& b) {
-  return a.side == b.side && std::memcmp(a.tiles, b.tiles, sizeof(Tile) * diamondRecords(a)) == 0;
+  const size_t records = static_cast<size_t>(diamondRecords(a));
+  return a.side == b.side && std::memcmp(a.hot, b.hot, sizeof(HotTile) * records) == 0 &&
+         std::memcmp(a.roughness, b.roughness, sizeof(float) * records) == 0 &&
+         std::memcmp(a.fractions, b.fractions, sizeof(MoveFractions) * records) == 0;
 }
 
 // The closing statistics and the river points, bit for bit.

@@ -206,3 +206,32 @@ TEST(NeighborTest, DistinctSymmetricAndOneStepAway) {
     }
   }
 }
+
+// The passes take the neighbours from the grid instead of a stored list: the
+// fast lookup must name the very copies, in the very order, that the
+// definition lists from the copy the walk visits (the passes work from that
+// copy), and give that same list from every other copy of the point.
+TEST(NeighborTest, IndicesNameTheWalksListFromEveryCopy) {
+  for (const int side : {3, 5, 9, 17, 65}) {
+    Planet planet;
+    build(planet, side);
+    TileCursor cursor;
+    for (cursor.start(side); cursor.valid(); cursor.advance()) {
+      const TileCoord t = cursor.coord();
+      TileCoord listed[6];
+      const int n = planet.neighbors(t, listed);
+      int32_t indices[6];
+      ASSERT_EQ(planet.neighborIndices(t, indices), n) << side << " " << str(t);
+      for (int k = 0; k < n; ++k) {
+        ASSERT_EQ(indices[k], planet.tileIndex(listed[k])) << side << " " << str(t) << " " << k;
+      }
+      for (const TileCoord& c : aliasList(planet, t)) {
+        int32_t fromCopy[6];
+        ASSERT_EQ(planet.neighborIndices(c, fromCopy), n) << side << " " << str(c);
+        for (int k = 0; k < n; ++k) {
+          EXPECT_EQ(fromCopy[k], indices[k]) << side << " " << str(t) << " via " << str(c);
+        }
+      }
+    }
+  }
+}

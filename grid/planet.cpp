@@ -3,9 +3,10 @@
 #include <sys/mman.h>
 
 #include <cmath>
-#include <cstdlib>
+#include <cstdint>
 #include <new>
 
+#include "base/allocation.h"
 #include "base/numeric.h"
 #include "base/parallel.h"
 
@@ -17,23 +18,34 @@ constexpr int kDiamondCorners[10][4] = {
 };
 constexpr int kMaxLevel = 13;  // 12 x side^2 must fit a 32-bit tile index
 constexpr size_t kHugePage = size_t{2} << 20;
+constexpr size_t kPage = 4096;
 
-// The tile array on 2 MiB boundaries, offered to the kernel for huge pages:
-// the climate passes jump across the whole array, and with small pages
-// nearly every jump misses the address translation cache.
-Tile* allocateTileArray(size_t count, int workers) {
-  const size_t bytes = (count * sizeof(Tile) + kHugePage - 1) / kHugePage * kHugePage;
-  void* storage = std::aligned_alloc(kHugePage, bytes);
-  if (storage == nullptr) return nullptr;
-  madvise(storage, bytes, MADV_HUGEPAGE);  // only a hint; fine if refused
-  Tile* tiles = static_cast<Tile*>(storage);
-  // The first touch of each page is the kernel's work of clearing it; shared
-  // out between the processors it takes a fraction of the time.
-  auto construct = [tiles](int64_t begin, int64_t end) {
-    for (int64_t i = begin; i < end; ++i) new (tiles + i) Tile();
-  };
-  parallelFor(workers, static_cast<int64_t>(count), construct);
-  return tiles;
+size_t roundToHugePages(size_t bytes) {
+  return (bytes + kHugePage - 1) / kHugePage * kHugePage;
+}
+
+// The three record arrays of a grid with this many records, each on 2 MiB
+// boundaries.
+struct StorageLayout {
+  size_t hotBytes;
+  size_t roughnessBytes;
+  size_t fractionBytes;
+  size_t total() const { return hotBytes + roughnessBytes + fractionBytes; }
+};
+
+StorageLayout layoutFor(int64_t records) {
+  const size_t n = static_cast<size_t>(records);
+  return StorageLayout{roundToHugePages(n * sizeof(HotTile)), roundToHugePages(n * sizeof(float)),
+                       roundToHugePages(n * sizeof(MoveFractions))};
+}
+
+int64_t usedRecordsFor(int64_t level) {
+  const int64_t s = (int64_t{1} << level) + 1;
+  return 10 * s * s;
+}
+
+int64_t edgePositionsFor(int64_t level) {
+  return 40 * (int64_t{1} << level);
 }
 }  // namespace
 
@@ -117,31 +129,123 @@ std::string Planet::tileRecordsText(int64_t level) {
   return std::string(digits.rbegin(), digits.rend());
 }
 
+uint64_t Planet::bytesFor(int64_t level) {
+  return layoutFor(usedRecordsFor(level)).total() +
+         static_cast<uint64_t>(edgePositionsFor(level)) * 6 * sizeof(int32_t);
+}
+
 bool Planet::allocate(int width, float zoom, int workers, uint64_t memoryLimit) {
   freeTiles();
   const int64_t newLevel = levelFor(width, zoom);
   if (newLevel > kMaxLevel) return false;
-  // A tile array larger than the memory this process may use would be
-  // killed by the kernel partway through the run, without a word.
-  const uint64_t bytes = static_cast<uint64_t>(tileRecordsFor(newLevel)) * sizeof(Tile);
-  if (bytes > memoryLimit) return false;
+  // A grid larger than the memory this process may use would be killed by
+  // the kernel partway through the run, without a word.
+  if (bytesFor(newLevel) > memoryLimit) return false;
+  const int64_t records = usedRecordsFor(newLevel);
+  const StorageLayout layout = layoutFor(records);
+  // Fresh anonymous pages read as zero, so nothing needs clearing here; the
+  // extra huge page leaves room to start on a 2 MiB boundary.
+  const size_t mapped = layout.total() + kHugePage;
+  void* mapping = mmap(nullptr, mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (mapping == MAP_FAILED) return false;
+  storage_ = mapping;
+  storageBytes_ = mapped;
   level = static_cast<int>(newLevel);
   side = (1 << level) + 1;
   lastIndex = side - 1;
   edgeMask = side - 2;
   sideSquared = side * side;
   cellSize = static_cast<float>(1.0 / static_cast<double>(side - 1));
-  tiles = allocateTileArray(static_cast<size_t>(tileRecordsFor(level)), workers);
-  if (tiles == nullptr) {
+  // The water pass jumps across the hot records: on 2 MiB pages (only a
+  // hint, fine if refused) nearly every jump stays within the address
+  // translation cache, which makes the pass a third faster. The other arrays
+  // are read in order and stay on small pages: a huge page can cost the
+  // kernel a compaction of memory before its first touch, which on a busy
+  // machine takes longer than the pass saves.
+  char* start = reinterpret_cast<char*>((reinterpret_cast<uintptr_t>(mapping) + kHugePage - 1) /
+                                        kHugePage * kHugePage);
+  madvise(start, layout.hotBytes, MADV_HUGEPAGE);
+  hot = reinterpret_cast<HotTile*>(start);
+  roughness = reinterpret_cast<float*>(start + layout.hotBytes);
+  fractions = reinterpret_cast<MoveFractions*>(start + layout.hotBytes + layout.roughnessBytes);
+  // The first touch of each page is the kernel's work of clearing it; shared
+  // out between the processors it takes a fraction of the time. Each page is
+  // touched once: the hot records by their starting values, the roughness by
+  // one write per page; the move fractions are first written by the workers
+  // that work them out.
+  HotTile* const hotRecords = hot;
+  auto startHot = [hotRecords](int64_t begin, int64_t end) {
+    for (int64_t i = begin; i < end; ++i) new (hotRecords + i) HotTile();
+  };
+  parallelFor(workers, records, startHot);
+  char* const roughnessStart = reinterpret_cast<char*>(roughness);
+  auto touchRoughness = [roughnessStart](int64_t begin, int64_t end) {
+    for (int64_t page = begin; page < end; ++page) roughnessStart[page * kPage] = 0;
+  };
+  parallelFor(workers, static_cast<int64_t>(layout.roughnessBytes / kPage), touchRoughness);
+  if (!buildEdgeTable(workers)) {
     freeTiles();
     return false;
   }
   return true;
 }
 
+bool Planet::buildEdgeTable(int workers) {
+  const int64_t positions = edgePositionsFor(level);
+  edgeNeighbors_ =
+      static_cast<int32_t*>(tryAllocate(static_cast<size_t>(positions) * 6 * sizeof(int32_t)));
+  if (edgeNeighbors_ == nullptr) return false;
+  // Every copy of an edge point gets the list of the copy the walk visits,
+  // the one the passes work from: seen from its other copies the list would
+  // come in another order.
+  auto fill = [this](int64_t firstDiamond, int64_t endDiamond) {
+    for (int d = static_cast<int>(firstDiamond); d < endDiamond; ++d) {
+      TileCursor cursor;
+      for (cursor.startAt(side, d); cursor.diamond == d; cursor.advance()) {
+        const TileCoord c = cursor.coord();
+        if (!isOnDiamondEdge(c)) {
+          // Inside a row only its two ends lie on an edge.
+          if (c.x == 1 && lastIndex - 2 > 1) cursor.x = lastIndex - 2;
+          continue;
+        }
+        TileCoord listed[6];
+        const int n = neighbors(c, listed);
+        int32_t list[6];
+        for (int k = 0; k < 6; ++k) list[k] = k < n ? tileIndex(listed[k]) : -1;
+        TileCoord copies[5];
+        const int copyCount = aliases(c, copies);
+        for (int a = 0; a < copyCount; ++a) {
+          int32_t* out = edgeNeighbors_ + 6 * edgeSlot(copies[a]);
+          for (int k = 0; k < 6; ++k) out[k] = list[k];
+        }
+      }
+    }
+  };
+  parallelFor(workers, 10, fill);
+  return true;
+}
+
+bool Planet::keepLatitudes() {
+  releaseLatitudes();
+  latitudes = static_cast<float*>(tryAllocate(static_cast<size_t>(records()) * sizeof(float)));
+  return latitudes != nullptr;
+}
+
+void Planet::releaseLatitudes() {
+  releaseStorage(latitudes);
+  latitudes = nullptr;
+}
+
 void Planet::freeTiles() {
-  std::free(tiles);  // Tile has nothing to destroy
-  tiles = nullptr;
+  releaseLatitudes();
+  if (storage_ != nullptr) munmap(storage_, storageBytes_);
+  storage_ = nullptr;
+  storageBytes_ = 0;
+  releaseStorage(edgeNeighbors_);
+  edgeNeighbors_ = nullptr;
+  hot = nullptr;
+  roughness = nullptr;
+  fractions = nullptr;
   level = side = sideSquared = lastIndex = edgeMask = 0;
   cellSize = 0;
 }
@@ -220,18 +324,28 @@ void Planet::copyEdge(int diamond, int edge) {
         c.y = i;
         break;
     }
-    storeToAllCopies(*tileAt(c), c);
+    storeToAllCopies(tile(c), c);
   }
 }
 
 void Planet::storeToAllCopies(const Tile& record, const TileCoord& c) {
   if (!isOnDiamondEdge(c)) {
-    *tileAt(c) = record;
+    setTile(c, record);
     return;
   }
   TileCoord copies[5];
   const int n = aliases(c, copies);
-  for (int i = n - 1; i >= 0; --i) *tileAt(copies[i]) = record;
+  for (int i = n - 1; i >= 0; --i) setTile(copies[i], record);
+}
+
+void Planet::storeToAllCopies(const HotTile& record, const TileCoord& c) {
+  if (!isOnDiamondEdge(c)) {
+    *hotAt(c) = record;
+    return;
+  }
+  TileCoord copies[5];
+  const int n = aliases(c, copies);
+  for (int i = n - 1; i >= 0; --i) *hotAt(copies[i]) = record;
 }
 
 // --- neighbour navigation ---

@@ -14,8 +14,14 @@ TEST(TileTest, ConstructorDefaults) {
                         t.rain, t.waterDepth, t.waterFlow}) {
     EXPECT_EQ(f, 0.0f);
   }
-  EXPECT_EQ(t.neighborCount, 0);
-  for (const TileCoord& n : t.neighbors) EXPECT_TRUE(sameCoord(n, TileCoord{0, 0, 0}));
+  // The hot record starts alike, and assembling a tile from it keeps that.
+  const HotTile h;
+  const HotTile fromTile = t.hot();
+  EXPECT_EQ(std::memcmp(&h, &fromTile, sizeof(HotTile)), 0);
+  const Tile assembled(0.0f, h);
+  EXPECT_EQ(std::memcmp(&assembled, &t, sizeof(Tile)), 0);
+  const MoveFractions f;
+  for (const float share : f.share) EXPECT_EQ(share, 0.0f);
 }
 
 TEST(TileTest, SeaNeedsMoreThanMinimalStillWater) {
@@ -50,23 +56,42 @@ TEST(TileTest, SurfaceHeightSumsInDoubleAndRoundsOnce) {
   EXPECT_EQ(t.surfaceHeight(), std::nextafter(1.0f, 2.0f));
 }
 
-TEST(TileTest, CopyIntoAnotherSlotKeepsEveryField) {
+TEST(TileTest, StoredAndReadBackKeepsEveryField) {
   Tile t;
   float* const floats[] = {&t.roughness,  &t.elevation,      &t.temperature,
                            &t.humidity,   &t.humidityInflow, &t.rain,
                            &t.waterDepth, &t.waterFlow,      &t.sediment};
   for (int i = 0; i < 9; ++i) *floats[i] = 0.1f * static_cast<float>(i + 1);
-  t.neighborCount = 5;
-  for (int i = 0; i < 6; ++i) {
-    t.neighbors[i] = TileCoord{i + 1, 2 * i + 3, 3 * i + 1};
-    t.moveFractions[i] = 0.125f * static_cast<float>(i + 1);
-  }
 
   Planet planet;
   ASSERT_TRUE(planet.allocate(6, 1.0f));
-  *planet.tileAt(7, 1, 2) = t;
+  planet.setTile(TileCoord{7, 1, 2}, t);
   // Every field is four bytes wide, so the record has no padding to compare.
-  EXPECT_EQ(std::memcmp(planet.tileAt(7, 1, 2), &t, sizeof(Tile)), 0);
-  EXPECT_EQ(planet.tileAt(7, 1, 2)->moveFractions[5], 0.75f);
-  EXPECT_EQ(planet.tileAt(7, 2, 1)->roughness, 0.0f);  // neighbouring slot untouched
+  const Tile back = planet.tile(TileCoord{7, 1, 2});
+  EXPECT_EQ(std::memcmp(&back, &t, sizeof(Tile)), 0);
+  EXPECT_EQ(planet.roughnessAt(TileCoord{7, 1, 2}), 0.1f);
+  EXPECT_EQ(planet.hotAt(7, 1, 2)->sediment, t.sediment);
+  // The neighbouring slot is untouched, in both arrays.
+  EXPECT_EQ(planet.roughnessAt(TileCoord{7, 2, 1}), 0.0f);
+  EXPECT_EQ(planet.hotAt(7, 2, 1)->elevation, 0.0f);
+  EXPECT_EQ(planet.hotAt(7, 2, 1)->sediment, 0.05f);
+
+  // A point on a diamond edge gets the value at every copy; a hot record
+  // stored alone leaves the roughness as it was.
+  const TileCoord edge{0, planet.lastIndex, 1};
+  planet.storeToAllCopies(t, edge);
+  TileCoord copies[5];
+  const int n = planet.aliases(edge, copies);
+  ASSERT_EQ(n, 2);
+  for (int k = 0; k < n; ++k) {
+    const Tile copy = planet.tile(copies[k]);
+    EXPECT_EQ(std::memcmp(&copy, &t, sizeof(Tile)), 0) << k;
+  }
+  HotTile h = t.hot();
+  h.rain = 3.0f;
+  planet.storeToAllCopies(h, edge);
+  for (int k = 0; k < n; ++k) {
+    EXPECT_EQ(planet.hotAt(copies[k])->rain, 3.0f) << k;
+    EXPECT_EQ(planet.roughnessAt(copies[k]), 0.1f) << k;
+  }
 }

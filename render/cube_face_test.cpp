@@ -110,7 +110,7 @@ struct LevelPlanetFaces : testing::Test {
     ASSERT_TRUE(planet.allocate(32, 1));
     Tile warm;
     warm.temperature = 20;
-    for (int i = 0; i < 10 * planet.sideSquared; ++i) planet.tiles[i] = warm;
+    for (int i = 0; i < 10 * planet.sideSquared; ++i) planet.setTile(planet.coordOf(i), warm);
     for (PlanetParams* p : {&params, &withoutRivers}) {
       p->elevationMin = -1;
       p->seaLevel = -0.5f;

@@ -1,20 +1,25 @@
 #include "render/interpolate_tile.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 
 namespace {
-// The nine blended fields lie first in the record, one after the other.
+// The nine blended fields lie in a Tile one after the other, roughness first;
+// the hot record holds the other eight in the same order.
 constexpr int kBlendedFields = 9;
 static_assert(offsetof(Tile, sediment) == sizeof(float) * (kBlendedFields - 1),
-              "roughness to sediment are the first nine floats of a tile");
+              "roughness to sediment are the nine floats of a tile");
+static_assert(sizeof(HotTile) == sizeof(float) * (kBlendedFields - 1) &&
+                  offsetof(HotTile, sediment) == sizeof(float) * (kBlendedFields - 2),
+              "elevation to sediment are the eight floats of a hot record");
 
 // The grid points around a point between tiles, in the order they are
 // added: (x, y + 1), (x + 1, y), (x + 1, y + 1), (x, y), with their
 // barycentric weights in the grid triangle that holds the point (split along
 // the same diagonal as the diamonds).
 struct Corners {
-  const Tile* tiles[4];
+  int32_t records[4];  // -1: weight 0, never read
   double weights[4];
 };
 
@@ -40,7 +45,7 @@ Corners cornersOf(const Planet& planet, const TilePoint& p) {
   // stay inside the diamond.
   const int at[4][2] = {{x, y + 1}, {x + 1, y}, {x + 1, y + 1}, {x, y}};
   for (int k = 0; k < 4; ++k) {
-    c.tiles[k] = c.weights[k] != 0 ? planet.tileAt(d, at[k][0], at[k][1]) : nullptr;
+    c.records[k] = c.weights[k] != 0 ? planet.tileIndex(TileCoord{d, at[k][0], at[k][1]}) : -1;
   }
   return c;
 }
@@ -52,9 +57,10 @@ Tile interpolateTile(const Planet& planet, const TilePoint& p) {
   // to it and rounded to float in turn.
   float sum[kBlendedFields] = {};
   for (int k = 0; k < 4; ++k) {
-    if (corners.tiles[k] == nullptr) continue;
+    if (corners.records[k] < 0) continue;
     float fields[kBlendedFields];
-    std::memcpy(fields, corners.tiles[k], sizeof fields);
+    fields[0] = planet.roughness[corners.records[k]];
+    std::memcpy(fields + 1, planet.hot + corners.records[k], sizeof(HotTile));
     for (int f = 0; f < kBlendedFields; ++f) {
       sum[f] = static_cast<float>(static_cast<double>(sum[f]) + corners.weights[k] * fields[f]);
     }
@@ -68,9 +74,9 @@ float interpolateElevation(const Planet& planet, const TilePoint& p) {
   const Corners corners = cornersOf(planet, p);
   float sum = 0;
   for (int k = 0; k < 4; ++k) {
-    if (corners.tiles[k] == nullptr) continue;
+    if (corners.records[k] < 0) continue;
     sum = static_cast<float>(static_cast<double>(sum) +
-                             corners.weights[k] * corners.tiles[k]->elevation);
+                             corners.weights[k] * planet.hot[corners.records[k]].elevation);
   }
   return sum;
 }

@@ -52,7 +52,7 @@ bool setVertexValues(const FractalRun& run, int phase, Tile vertexTiles[], int c
   const int corner[4][2] = {{0, lastIndex}, {lastIndex, lastIndex}, {lastIndex, 0}, {0, 0}};
   for (int d = 0; d < 10; ++d) {
     for (int k = 0; k < 4; ++k) {
-      vertexTiles[planet.diamonds[d][k]] = *planet.tileAt(d, corner[k][0], corner[k][1]);
+      vertexTiles[planet.diamonds[d][k]] = planet.tile(TileCoord{d, corner[k][0], corner[k][1]});
     }
   }
   if (phase < 0 || phase > 2) return false;
@@ -70,38 +70,40 @@ bool setVertexValues(const FractalRun& run, int phase, Tile vertexTiles[], int c
   }
   for (int d = 0; d < 10; ++d) {
     for (int k = 0; k < 4; ++k) {
-      *planet.tileAt(d, corner[k][0], corner[k][1]) = vertexTiles[planet.diamonds[d][k]];
+      planet.setTile(TileCoord{d, corner[k][0], corner[k][1]}, vertexTiles[planet.diamonds[d][k]]);
     }
   }
   return true;
 }
 
-bool displaceMidpoint(const FractalRun& run, int phase, Tile* target, const Tile* a, const Tile* b,
-                      float scale) {
+bool displaceMidpoint(const FractalRun& run, int phase, int target, int a, int b, float scale) {
   if (phase < 0 || phase > 2) return false;
   if (run.midpointObserver != nullptr) run.midpointObserver(run.planet, target, run.observerUser);
   const PlanetParams* params = &run.params;
   Random& random = run.params.random;
+  const Planet& planet = run.planet;
   // The share cap damps the coarse levels: continents at 1.0, islands at 0.2.
   const double amplitude = params->shareCap < scale ? params->shareCap : scale;
   if (phase == 0) {
     const double u = uniformDraw(random);
-    double r = (static_cast<double>(a->roughness) + b->roughness) * 0.5 + u * amplitude;
+    double r =
+        (static_cast<double>(planet.roughness[a]) + planet.roughness[b]) * 0.5 + u * amplitude;
     if (r < 0) r = 0;
     if (r > 1) r = 1;
-    target->roughness = static_cast<float>(r);
+    planet.roughness[target] = static_cast<float>(r);
   } else if (phase == 1) {
-    double q = target->roughness;
+    double q = planet.roughness[target];
     if (q < 0.2) q = 0.2;
     if (q > 0.8) q = 0.8;
     const double u = uniformDraw(random);
-    target->elevation =
-        static_cast<float>((static_cast<double>(a->elevation) + b->elevation) * 0.5 +
-                           u * amplitude * static_cast<double>(params->elevationNoiseScale) * q);
+    planet.hot[target].elevation = static_cast<float>(
+        (static_cast<double>(planet.hot[a].elevation) + planet.hot[b].elevation) * 0.5 +
+        u * amplitude * static_cast<double>(params->elevationNoiseScale) * q);
   } else {
     const double u = uniformDraw(random);
-    target->temperature = static_cast<float>(
-        (static_cast<double>(a->temperature) + b->temperature) * 0.5 + u * amplitude * 10.0);
+    planet.hot[target].temperature = static_cast<float>(
+        (static_cast<double>(planet.hot[a].temperature) + planet.hot[b].temperature) * 0.5 +
+        u * amplitude * 10.0);
   }
   return true;
 }
@@ -113,7 +115,8 @@ bool subdivide(const FractalRun& run, int phase, int diamond, int flags, int x0,
   const int y1 = y0 + size;
   const int xm = x0 + h;
   const int ym = y0 + h;
-  auto tile = [&](int x, int y) { return run.planet.tileAt(diamond, x, y); };
+  const Planet& planet = run.planet;
+  auto tile = [&](int x, int y) { return diamond * planet.sideSquared + y * planet.side + x; };
   bool ok = true;
   if (flags & 1)
     ok &= displaceMidpoint(run, phase, tile(xm, y1), tile(x0, y1), tile(x1, y1), scale);

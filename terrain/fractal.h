@@ -10,8 +10,9 @@
 struct FractalRun {
   Planet& planet;
   PlanetParams& params;
-  // Test seam: told the target of every midpoint displacement, in order.
-  void (*midpointObserver)(const Planet& planet, const Tile* target, void* user) = nullptr;
+  // Test seam: told the record index of every midpoint displacement's
+  // target, in order.
+  void (*midpointObserver)(const Planet& planet, int target, void* user) = nullptr;
   void* observerUser = nullptr;
 };
 
@@ -26,10 +27,10 @@ PassResult fractalPass(const FractalRun& run, int phase, Tile vertexTiles[12]);
 // after the records were read and before anything is drawn.
 bool setVertexValues(const FractalRun& run, int phase, Tile vertexTiles[], int count);
 
-// target = the mean of a and b plus a draw scaled by the smaller of scale and
-// the share cap; false for a phase outside 0 to 2.
-bool displaceMidpoint(const FractalRun& run, int phase, Tile* target, const Tile* a, const Tile* b,
-                      float scale);
+// The phase's field of record target = the mean of records a and b plus a
+// draw scaled by the smaller of scale and the share cap (record indices of
+// run.planet); false for a phase outside 0 to 2.
+bool displaceMidpoint(const FractalRun& run, int phase, int target, int a, int b, float scale);
 
 // Fills the square (x0, y0) .. (x0 + size, y0 + size) of a diamond
 // recursively; flags pick which of its four edges this square computes.

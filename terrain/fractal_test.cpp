@@ -23,9 +23,8 @@ struct TargetLog {
   // A run of the fractal passes that reports to this log.
   FractalRun watch(Planet& planet, PlanetParams& params) {
     FractalRun run{planet, params};
-    run.midpointObserver = [](const Planet& owner, const Tile* target, void* user) {
-      static_cast<TargetLog*>(user)->targets.push_back(
-          owner.coordOf(static_cast<int>(target - owner.tiles)));
+    run.midpointObserver = [](const Planet& owner, int target, void* user) {
+      static_cast<TargetLog*>(user)->targets.push_back(owner.coordOf(target));
     };
     run.observerUser = this;
     return run;
@@ -66,6 +65,25 @@ constexpr int kDrawMinusOne = 0;     // u = -1
 bool sameBytes(const Tile& a, const Tile& b) {
   return std::memcmp(&a, &b, sizeof(Tile)) == 0;
 }
+
+// Every record of the ten diamonds as a value, copies included.
+std::vector<Tile> allTiles(const Planet& planet) {
+  std::vector<Tile> out;
+  for (int i = 0; i < diamondRecords(planet); ++i) out.push_back(planet.tile(planet.coordOf(i)));
+  return out;
+}
+
+// Records 0, 1 and 2 of a smallest grid as the parents a, b and the target
+// of one displacement.
+struct Displacement {
+  std::unique_ptr<Planet> planet = makePlanet(8);
+  static constexpr int kA = 0;
+  static constexpr int kB = 1;
+  static constexpr int kTarget = 2;
+
+  void set(int record, const Tile& t) { planet->setTile(planet->coordOf(record), t); }
+  Tile at(int record) const { return planet->tile(planet->coordOf(record)); }
+};
 
 void runPass(Planet& planet, int phase, PlanetParams& params, TargetLog* log = nullptr) {
   Tile vertexTiles[12];
@@ -137,17 +155,17 @@ TEST(FractalCopies, AgreeAfterEveryStepAndPassChangesOnlyItsField) {
   PlanetParams params;
   params.shareCap = 1.0f;
   params.random.seed(19800518u);
-  std::vector<Tile> before(diamondRecords(*planet));
   for (int phase = 0; phase <= 2; ++phase) {
     prepareTerrainPhase(*planet, params, phase);
     EXPECT_TRUE(copiesAgree(*planet)) << "after step " << phase;
-    std::memcpy(static_cast<void*>(before.data()), planet->tiles, before.size() * sizeof(Tile));
+    const std::vector<Tile> before = allTiles(*planet);
     runPass(*planet, phase, params);
     EXPECT_TRUE(copiesAgree(*planet)) << "after pass " << phase;
 
+    const std::vector<Tile> after = allTiles(*planet);
     int changed = 0;
     for (size_t i = 0; i < before.size(); ++i) {
-      Tile now = planet->tiles[i];
+      Tile now = after[i];
       float* field[3] = {&now.roughness, &now.elevation, &now.temperature};
       const float* old[3] = {&before[i].roughness, &before[i].elevation, &before[i].temperature};
       changed += *field[phase] != *old[phase];
@@ -167,7 +185,7 @@ TEST(FractalRoughness, ClampedToUnitRangeVerticesWithinTheirs) {
   runPass(*planet, 0, params);
   int atBounds = 0;
   for (int i = 0; i < diamondRecords(*planet); ++i) {
-    const float r = planet->tiles[i].roughness;
+    const float r = planet->roughness[i];
     ASSERT_GE(r, 0.0f) << i;
     ASSERT_LE(r, 1.0f) << i;
     atBounds += r == 0.0f || r == 1.0f;
@@ -178,14 +196,14 @@ TEST(FractalRoughness, ClampedToUnitRangeVerticesWithinTheirs) {
   for (int d = 0; d < 10; ++d) {
     for (const TileCoord& c :
          {TileCoord{d, 0, 0}, TileCoord{d, 0, L}, TileCoord{d, L, 0}, TileCoord{d, L, L}}) {
-      EXPECT_GE(planet->tileAt(c)->roughness, 0.2f) << describe(c);
-      EXPECT_LE(planet->tileAt(c)->roughness, 0.8f) << describe(c);
+      EXPECT_GE(planet->roughnessAt(c), 0.2f) << describe(c);
+      EXPECT_LE(planet->roughnessAt(c), 0.8f) << describe(c);
     }
   }
 }
 
 TEST(FractalRoughness, DisplacementClampsAtBothEnds) {
-  Planet planet;
+  Displacement records;
   PlanetParams params;
   params.shareCap = 1.0f;
   const struct {
@@ -198,17 +216,21 @@ TEST(FractalRoughness, DisplacementClampsAtBothEnds) {
                {0.4f, 0.6f, kDrawPlusOne, 0.25f, 0.75f},
                {0.4f, 0.6f, kDrawMinusOne, 0.25f, 0.25f}};
   for (const auto& c : cases) {
-    Tile a, b, target;
+    Tile a, b;
     a.roughness = c.parentA;
     b.roughness = c.parentB;
+    records.set(Displacement::kA, a);
+    records.set(Displacement::kB, b);
     params.random.seed(seedWithFirstDraw(c.draw));
-    ASSERT_TRUE(displaceMidpoint(FractalRun{planet, params}, 0, &target, &a, &b, c.scale));
-    EXPECT_FLOAT_EQ(target.roughness, c.expected) << c.parentA << " " << c.draw;
+    ASSERT_TRUE(displaceMidpoint(FractalRun{*records.planet, params}, 0, Displacement::kTarget,
+                                 Displacement::kA, Displacement::kB, c.scale));
+    EXPECT_FLOAT_EQ(records.at(Displacement::kTarget).roughness, c.expected)
+        << c.parentA << " " << c.draw;
   }
 }
 
 TEST(FractalElevation, DisplacementBoundedByClampedRoughness) {
-  Planet planet;
+  Displacement records;
   PlanetParams params;
   params.shareCap = 1.0f;
   params.elevationNoiseScale = 1.5f;
@@ -226,12 +248,17 @@ TEST(FractalElevation, DisplacementBoundedByClampedRoughness) {
       Tile a, b;
       a.elevation = 0.25f;
       b.elevation = 0.75f;
+      records.set(Displacement::kA, a);
+      records.set(Displacement::kB, b);
       Tile target;
       target.roughness = c.roughness;
       target.temperature = 3.0f;
       const Tile untouched = target;
+      records.set(Displacement::kTarget, target);
       params.random.seed(seedWithFirstDraw(draw));
-      ASSERT_TRUE(displaceMidpoint(FractalRun{planet, params}, 1, &target, &a, &b, scale));
+      ASSERT_TRUE(displaceMidpoint(FractalRun{*records.planet, params}, 1, Displacement::kTarget,
+                                   Displacement::kA, Displacement::kB, scale));
+      target = records.at(Displacement::kTarget);
       const double step = static_cast<double>(target.elevation) - 0.5;
       EXPECT_NEAR(step, sign * c.size, 1e-6) << "roughness " << c.roughness;
       EXPECT_GE(std::fabs(step), low - 1e-6);
@@ -269,7 +296,7 @@ TEST(FractalAmplitude, ShareCapLimitsTheCoarseLevels) {
     std::vector<double> u;
     for (size_t i = 0; i < log.targets.size(); ++i) u.push_back(2.0 * replay.fraction() - 1.0);
 
-    const Tile& origin = *planet->tileAt(0, 0, 0);
+    const HotTile& origin = *planet->hotAt(0, 0, 0);
     for (int level = 0; level < 4; ++level) {
       const int k = 8 >> level;
       const auto hit =
@@ -278,12 +305,12 @@ TEST(FractalAmplitude, ShareCapLimitsTheCoarseLevels) {
           });
       ASSERT_NE(hit, log.targets.end()) << "level " << level;
       const size_t i = hit - log.targets.begin();
-      const Tile& far = *planet->tileAt(0, 2 * k, 2 * k);
+      const HotTile& far = *planet->hotAt(0, 2 * k, 2 * k);
       const double amplitude = c.amplitudes[level];
       const float expected =
           static_cast<float>((static_cast<double>(origin.temperature) + far.temperature) * 0.5 +
                              u[i] * amplitude * 10.0);
-      EXPECT_EQ(planet->tileAt(0, k, k)->temperature, expected)
+      EXPECT_EQ(planet->hotAt(0, k, k)->temperature, expected)
           << "cap " << c.cap << " level " << level;
     }
   }
@@ -294,7 +321,7 @@ TEST(FractalRefusal, PhaseAboveTwoDrawsNothingAndChangesNothing) {
   PlanetParams params;
   params.random.seed(5u);
   runTerrainPhases(*planet, params, 2);
-  const std::vector<Tile> before(planet->tiles, planet->tiles + diamondRecords(*planet));
+  const std::vector<Tile> before = allTiles(*planet);
 
   const uint32_t seed = 99u;
   params.random.seed(seed);
@@ -305,17 +332,14 @@ TEST(FractalRefusal, PhaseAboveTwoDrawsNothingAndChangesNothing) {
   EXPECT_EQ(fractalPass(run, 3, vertexTiles), PassResult::kRefused);
   EXPECT_EQ(fractalPass(run, 7, vertexTiles), PassResult::kRefused);
   EXPECT_EQ(fractalPass(run, -1, vertexTiles), PassResult::kRefused);
-  Tile a, b, target;
-  target.temperature = 1.25f;
-  const Tile untouched = target;
   for (const int phase : {3, 4, -1}) {
-    EXPECT_FALSE(displaceMidpoint(run, phase, &target, &a, &b, 1.0f)) << phase;
+    EXPECT_FALSE(displaceMidpoint(run, phase, 12, 10, 14, 1.0f)) << phase;
   }
-  EXPECT_TRUE(sameBytes(target, untouched));
   EXPECT_TRUE(log.targets.empty());
   EXPECT_TRUE(drewExactly(params.random, seed, 0));
+  const std::vector<Tile> after = allTiles(*planet);
   for (size_t i = 0; i < before.size(); ++i) {
-    ASSERT_TRUE(sameBytes(planet->tiles[i], before[i])) << "record " << i;
+    ASSERT_TRUE(sameBytes(after[i], before[i])) << "record " << i;
   }
 }
 

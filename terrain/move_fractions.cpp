@@ -1,6 +1,7 @@
 #include "terrain/move_fractions.h"
 
 #include <cmath>
+#include <new>
 
 #include "base/buffer.h"
 #include "base/numeric.h"
@@ -15,33 +16,63 @@ double eastwardWeight(double d) {
 }
 
 namespace {
+// A record's map position and the east-west scale at its latitude, which
+// every neighbour looking at it uses.
 struct MapPosition {
   float latitude;
   float longitude;
+  double eastScale;
 };
 
-// Every record's map position, computed once: each point is looked at from
-// all its neighbours. Copies of one point are kept apart, as their positions
-// may differ in the last bit.
-struct PositionTable {
-  const Planet& planet;
-  Buffer<MapPosition> positions;
+// A record's map position as the grid gives it.
+MapPosition positionOf(const Planet& planet, const TileCoord& c) {
+  MapPosition m;
+  planet.mapCoordinates(TilePoint{c, 0, 0}, m.latitude, m.longitude);
+  m.eastScale = std::cos((static_cast<double>(m.latitude) - 0.5) * static_cast<double>(kPi));
+  return m;
+}
 
-  PositionTable(const Planet& p, int workers) : planet(p), positions(10 * size_t(p.sideSquared)) {
-    if (!positions.ok()) return;
-    auto fill = [this](int64_t begin, int64_t end) {
-      for (int64_t i = begin; i < end; ++i) {
-        MapPosition& m = positions[static_cast<size_t>(i)];
-        planet.mapCoordinates(TilePoint{planet.coordOf(static_cast<int>(i)), 0, 0}, m.latitude,
-                              m.longitude);
+// The map positions of one diamond's records, each worked out once: every
+// point is looked at from all its neighbours. Copies of one point are kept
+// apart, as their positions may differ in the last bit; a neighbour in
+// another diamond (beside an edge) is worked out where it is needed, which
+// gives the very same value. One table per worker, reused diamond after
+// diamond, instead of one for the whole planet: far less memory to touch.
+class DiamondPositions {
+ public:
+  explicit DiamondPositions(const Planet& planet)
+      : planet_(planet),
+        positions_(static_cast<size_t>(planet.sideSquared), BufferFill::kUnfilled) {}
+
+  bool ok() const { return positions_.ok(); }
+
+  // Works out every record of the diamond, and keeps their latitudes in
+  // planet.latitudes where there is room.
+  void fill(int diamond) {
+    diamond_ = diamond;
+    float* const latitudes = planet_.latitudes;
+    const int first = diamond * planet_.sideSquared;
+    for (int y = 0; y < planet_.side; ++y) {
+      for (int x = 0; x < planet_.side; ++x) {
+        const int local = y * planet_.side + x;
+        MapPosition& m = positions_[static_cast<size_t>(local)];
+        m = positionOf(planet_, TileCoord{diamond, x, y});
+        if (latitudes != nullptr) latitudes[first + local] = m.latitude;
       }
-    };
-    parallelFor(workers, static_cast<int64_t>(positions.size), fill);
+    }
   }
 
-  const MapPosition& at(const TileCoord& c) const {
-    return positions[static_cast<size_t>(planet.tileIndex(c))];
+  MapPosition at(const TileCoord& c) const {
+    if (c.diamond != diamond_) return positionOf(planet_, c);
+    return positions_[static_cast<size_t>(c.y * planet_.side + c.x)];
   }
+  // The table of the diamond filled last, by position within the diamond.
+  const MapPosition* local() const { return positions_.data; }
+
+ private:
+  const Planet& planet_;
+  Buffer<MapPosition> positions_;
+  int diamond_ = -1;
 };
 
 // East component of the unit direction from here to a neighbour. The
@@ -56,7 +87,7 @@ double eastComponent(const Planet& planet, const TileCoord& neighbor, const MapP
     const float lon = here.longitude;
     const float nLat = there.latitude;
     float nLon = there.longitude;
-    const double k = std::cos((static_cast<double>(nLat) - 0.5) * static_cast<double>(kPi));
+    const double k = there.eastScale;
     // A neighbour just across the 0/1 longitude seam is near, not a turn away.
     if (nLon < lon && std::fabs(static_cast<double>(nLon) + 1.0 - lon) <
                           std::fabs(static_cast<double>(nLon) - lon)) {
@@ -78,40 +109,128 @@ double eastComponent(const Planet& planet, const TileCoord& neighbor, const MapP
   return direction.dot(east);
 }
 
-void storePoint(Planet& planet, const PositionTable& table, const TileCoord& c) {
-  Tile t = *planet.tileAt(c);
-  const int n = planet.neighbors(c, t.neighbors);
-  if (planet.isPole(c)) {
-    for (int i = 0; i < n; ++i) t.moveFractions[i] = static_cast<float>(1.0 / n);
+// The grid's steps to the six neighbours of a position inside a diamond, in
+// the order the neighbour lists keep.
+constexpr int kOffsets[6][2] = {{0, 1}, {1, 1}, {1, 0}, {0, -1}, {-1, -1}, {-1, 0}};
+
+// The shares of a point off the diamond edges, whose six neighbours lie in
+// its diamond (none a pole). The same operations as eastComponent, in the
+// same order, but the six directions are worked out side by side and
+// without branches, so that their square roots and divisions overlap
+// instead of each waiting for the one before.
+MoveFractions sharesInside(const Planet& planet, const DiamondPositions& table,
+                           const TileCoord& c) {
+  const MapPosition* const positions = table.local();
+  const int32_t index = c.y * planet.side + c.x;
+  const MapPosition& here = positions[index];
+  const float lat = here.latitude;
+  const float lon = here.longitude;
+  float dx[6];
+  float dy[6];
+  for (int i = 0; i < 6; ++i) {
+    const int32_t n = index + kOffsets[i][1] * planet.side + kOffsets[i][0];
+    const MapPosition& there = positions[n];
+    // A neighbour just across the 0/1 longitude seam is near, not a turn away.
+    const float nLon = there.longitude;
+    const double plain = std::fabs(static_cast<double>(nLon) - lon);
+    const bool up = nLon < lon && std::fabs(static_cast<double>(nLon) + 1.0 - lon) < plain;
+    const bool down = nLon >= lon && std::fabs(static_cast<double>(nLon) - 1.0 - lon) < plain;
+    const float shifted = up     ? static_cast<float>(nLon + 1.0)
+                          : down ? static_cast<float>(nLon - 1.0)
+                                 : nLon;
+    dx[i] = static_cast<float>((static_cast<double>(shifted) - lon) * there.eastScale);
+    dy[i] = static_cast<float>(static_cast<double>(there.latitude) - lat);
+  }
+  double length[6];
+  for (int i = 0; i < 6; ++i) {
+    length[i] = std::sqrt(static_cast<double>(dx[i]) * dx[i] + static_cast<double>(dy[i]) * dy[i] +
+                          static_cast<double>(0.0f) * 0.0f);
+  }
+  double weights[6];
+  double sum = 0;
+  for (int i = 0; i < 6; ++i) {
+    const float s = static_cast<float>(1.0 / length[i]);
+    const float x = static_cast<float>(static_cast<double>(dx[i]) * s);
+    const float y = static_cast<float>(static_cast<double>(dy[i]) * s);
+    const float z = static_cast<float>(static_cast<double>(0.0f) * s);
+    const double east = static_cast<double>(x) * 1.0f + static_cast<double>(y) * 0.0f +
+                        static_cast<double>(z) * 0.0f;
+    // A neighbour on the very same spot (beside a pole on large grids) has
+    // no eastward part.
+    weights[i] = eastwardWeight(length[i] == 0 ? 0.0 : east);
+    sum += weights[i];
+  }
+  MoveFractions f;
+  for (int i = 0; i < 6; ++i) f.share[i] = static_cast<float>(weights[i] * (1.0 / sum));
+  return f;
+}
+
+void storePoint(Planet& planet, const DiamondPositions& table, const TileCoord& c) {
+  if (!planet.isOnDiamondEdge(c)) {
+    planet.fractions[planet.tileIndex(c)] = sharesInside(planet, table, c);
+    return;
+  }
+  TileCoord around[6];
+  int n = 6;
+  const bool onEdge = planet.isOnDiamondEdge(c);
+  if (!onEdge) {
+    for (int k = 0; k < 6; ++k) {
+      around[k] = TileCoord{c.diamond, c.x + kOffsets[k][0], c.y + kOffsets[k][1]};
+    }
   } else {
-    const MapPosition& here = table.at(c);
+    int32_t indices[6];
+    n = planet.neighborIndices(c, indices);
+    for (int k = 0; k < n; ++k) around[k] = planet.coordOf(indices[k]);
+  }
+  MoveFractions f;
+  if (planet.isPole(c)) {
+    for (int i = 0; i < n; ++i) f.share[i] = static_cast<float>(1.0 / n);
+  } else {
+    const MapPosition here = table.at(c);
     double weights[6];
     double sum = 0;
     for (int i = 0; i < n; ++i) {
-      weights[i] =
-          eastwardWeight(eastComponent(planet, t.neighbors[i], here, table.at(t.neighbors[i])));
+      weights[i] = eastwardWeight(eastComponent(planet, around[i], here, table.at(around[i])));
       sum += weights[i];
     }
-    for (int i = 0; i < n; ++i) t.moveFractions[i] = static_cast<float>(weights[i] * (1.0 / sum));
+    for (int i = 0; i < n; ++i) f.share[i] = static_cast<float>(weights[i] * (1.0 / sum));
   }
-  t.neighborCount = n;
-  planet.storeToAllCopies(t, c);
+  if (!onEdge) {
+    planet.fractions[planet.tileIndex(c)] = f;
+    return;
+  }
+  TileCoord copies[5];
+  const int copyCount = planet.aliases(c, copies);
+  for (int k = 0; k < copyCount; ++k) planet.fractions[planet.tileIndex(copies[k])] = f;
 }
 }  // namespace
 
-bool storeNeighborsAndMoveFractions(Planet& planet, int workers) {
-  const PositionTable table(planet, workers);
-  if (!table.positions.ok()) return false;
-  // Points are independent: each writes only its own copies. The diamonds
-  // are shared out between the processors.
-  auto store = [&planet, &table](int64_t firstDiamond, int64_t endDiamond) {
-    for (int d = static_cast<int>(firstDiamond); d < endDiamond; ++d) {
-      TileCursor cursor;
-      for (cursor.startAt(planet.side, d); cursor.diamond == d; cursor.advance()) {
-        storePoint(planet, table, cursor.coord());
+bool storeMoveFractions(Planet& planet, int workers) {
+  // Each worker fills its table with a diamond's positions, then works out
+  // the diamond's points. Points are independent: each writes only its own
+  // copies. The neighbours themselves are not stored: the grid gives them.
+  int tableCount = usableWorkers(workers);
+  if (tableCount > 10) tableCount = 10;
+  DiamondPositions* tables[10] = {};
+  bool ok = true;
+  for (int t = 0; t < tableCount; ++t) {
+    tables[t] = new (std::nothrow) DiamondPositions(planet);
+    ok = ok && tables[t] != nullptr && tables[t]->ok();
+  }
+  if (ok) {
+    planet.keepLatitudes();  // without room for them, the temperatures work them out again
+    auto store = [&planet, &tables](int member, int members) {
+      DiamondPositions& table = *tables[member];
+      for (int d = member; d < 10; d += members) {
+        table.fill(d);
+        TileCursor cursor;
+        for (cursor.startAt(planet.side, d); cursor.diamond == d; cursor.advance()) {
+          storePoint(planet, table, cursor.coord());
+        }
       }
-    }
-  };
-  parallelFor(workers, 10, store);
-  return true;
+    };
+    teamFor(tableCount, store);
+  }
+  for (DiamondPositions* table : tables) delete table;
+  return ok;
 }

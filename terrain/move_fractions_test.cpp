@@ -20,13 +20,30 @@ bool nearPole(const Planet& planet, const TileCoord& c) {
   return c.diamond < 5 ? c.x <= 3 && c.y >= L - 3 : c.x >= L - 3 && c.y <= 3;
 }
 
-double fractionSum(const Tile& t) {
+// A point's neighbours as the grid lists them (from every copy, the list of
+// the copy the walk visits) and the shares stored for it.
+struct Stored {
+  int neighborCount;
+  TileCoord neighbors[6];
+  float moveFractions[6];
+};
+
+Stored storedAt(const Planet& planet, const TileCoord& c) {
+  Stored s;
+  int32_t indices[6];
+  s.neighborCount = planet.neighborIndices(c, indices);
+  for (int k = 0; k < s.neighborCount; ++k) s.neighbors[k] = planet.coordOf(indices[k]);
+  for (int k = 0; k < 6; ++k) s.moveFractions[k] = planet.fractionsAt(c).share[k];
+  return s;
+}
+
+double fractionSum(const Stored& t) {
   double sum = 0;
   for (int i = 0; i < t.neighborCount; ++i) sum += t.moveFractions[i];
   return sum;
 }
 
-double smallestFraction(const Tile& t) {
+double smallestFraction(const Stored& t) {
   double least = 2;
   for (int i = 0; i < t.neighborCount; ++i) least = std::fmin(least, t.moveFractions[i]);
   return least;
@@ -62,14 +79,14 @@ TEST(MoveFractions, EastwardWeightTable) {
 
 TEST(MoveFractions, CountsSumsAndCopies) {
   auto planet = makePlanet(48);
-  ASSERT_TRUE(storeNeighborsAndMoveFractions(*planet, 1));
+  ASSERT_TRUE(storeMoveFractions(*planet, 1));
   EXPECT_TRUE(copiesAgree(*planet));
   for (int i = 0; i < diamondRecords(*planet); ++i) {
     const TileCoord c = planet->coordOf(i);
-    const Tile& t = planet->tiles[i];
-    TileCoord listed[6];
-    EXPECT_EQ(t.neighborCount, planet->neighbors(c, listed)) << describe(c);
+    const Stored t = storedAt(*planet, c);
     ASSERT_EQ(t.neighborCount, isVertex(*planet, c) ? 5 : 6) << describe(c);
+    // A vertex has five neighbours: its sixth share stays unused at 0.
+    EXPECT_EQ(t.moveFractions[5] == 0.0f, t.neighborCount == 5) << describe(c);
     EXPECT_NEAR(fractionSum(t), 1.0, 1e-6) << describe(c);
     for (int k = 0; k < t.neighborCount; ++k) {
       // The poles share equally, whatever the directions.
@@ -87,12 +104,12 @@ TEST(MoveFractions, CountsSumsAndCopies) {
 // latitude; a pole lies due north or south.
 TEST(MoveFractions, FollowTheEastComponentOfEachDirection) {
   auto planet = makePlanet(48);
-  ASSERT_TRUE(storeNeighborsAndMoveFractions(*planet, 1));
+  ASSERT_TRUE(storeMoveFractions(*planet, 1));
   int seamPairs = 0;
   for (int i = 0; i < diamondRecords(*planet); ++i) {
     const TileCoord c = planet->coordOf(i);
     if (planet->isPole(c)) continue;
-    const Tile& t = planet->tiles[i];
+    const Stored t = storedAt(*planet, c);
     const Position here = positionOf(*planet, c);
     double weights[6], sum = 0;
     for (int k = 0; k < t.neighborCount; ++k) {
@@ -123,14 +140,14 @@ TEST(MoveFractions, FollowTheEastComponentOfEachDirection) {
 // same shares, whether or not the longitude seam runs through them.
 TEST(MoveFractions, SeamDoesNotBreakTheFivefoldSymmetry) {
   auto planet = makePlanet(48);
-  ASSERT_TRUE(storeNeighborsAndMoveFractions(*planet, 1));
+  ASSERT_TRUE(storeMoveFractions(*planet, 1));
   const int L = planet->lastIndex;
   for (const int first : {0, 5}) {
     for (int d = first + 1; d < first + 5; ++d) {
       for (int y = 1; y < L; ++y) {
         for (int x = 1; x < L; ++x) {
-          const Tile& a = *planet->tileAt(first, x, y);
-          const Tile& b = *planet->tileAt(d, x, y);
+          const Stored a = storedAt(*planet, TileCoord{first, x, y});
+          const Stored b = storedAt(*planet, TileCoord{d, x, y});
           for (int k = 0; k < 6; ++k) {
             ASSERT_NEAR(a.moveFractions[k], b.moveFractions[k], 1e-4)
                 << describe(TileCoord{d, x, y}) << " neighbour " << k;
@@ -147,11 +164,11 @@ TEST(MoveFractions, SeamDoesNotBreakTheFivefoldSymmetry) {
 TEST(MoveFractions, LargeGridHasOnlyFiniteShares) {
   auto planet = makePlanet(1536);
   ASSERT_EQ(planet->level, 9);
-  ASSERT_TRUE(storeNeighborsAndMoveFractions(*planet, 1));
+  ASSERT_TRUE(storeMoveFractions(*planet, 1));
   int samePlace = 0;
   for (int i = 0; i < diamondRecords(*planet); ++i) {
     const TileCoord c = planet->coordOf(i);
-    const Tile& t = planet->tiles[i];
+    const Stored t = storedAt(*planet, c);
     for (int k = 0; k < t.neighborCount; ++k) {
       ASSERT_TRUE(std::isfinite(t.moveFractions[k])) << describe(c);
       ASSERT_GT(t.moveFractions[k], 0.0f) << describe(c);
@@ -172,6 +189,19 @@ TEST(MoveFractions, LargeGridHasOnlyFiniteShares) {
     }
   }
   EXPECT_GT(samePlace, 0);
+}
+
+// The latitudes worked out on the way are kept, each exactly the one the
+// grid gives for its record (copies included), for the temperatures.
+TEST(MoveFractions, KeepEveryRecordsLatitude) {
+  auto planet = makePlanet(48);
+  ASSERT_TRUE(storeMoveFractions(*planet, 2));
+  ASSERT_NE(planet->latitudes, nullptr);
+  for (int i = 0; i < diamondRecords(*planet); ++i) {
+    ASSERT_EQ(planet->latitudes[i], planet->latitudeOf(TilePoint{planet->coordOf(i), 0, 0})) << i;
+  }
+  planet->releaseLatitudes();
+  EXPECT_EQ(planet->latitudes, nullptr);
 }
 
 }  // namespace

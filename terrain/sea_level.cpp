@@ -23,9 +23,9 @@ Range elevationRange(const Planet& planet, int records, int workers) {
   const int count = workers;
   auto scan = [&](int64_t first, int64_t end) {
     for (int64_t s = first; s < end; ++s) {
-      Range r{planet.tiles[0].elevation, planet.tiles[0].elevation};
+      Range r{planet.hot[0].elevation, planet.hot[0].elevation};
       for (int64_t i = records * s / count; i < records * (s + 1) / count; ++i) {
-        const float e = planet.tiles[i].elevation;
+        const float e = planet.hot[i].elevation;
         if (e < r.minimum) r.minimum = e;
         if (e > r.maximum) r.maximum = e;
       }
@@ -53,7 +53,7 @@ float seaLevelFromHistogram(const Planet& planet, int records, Range range, floa
         int b = 0;
         // All elevations equal: every record counts in the first bucket.
         if (width > 0) {
-          const double scaled = (static_cast<double>(planet.tiles[i].elevation) - range.minimum) /
+          const double scaled = (static_cast<double>(planet.hot[i].elevation) - range.minimum) /
                                 static_cast<double>(width);
           // The maximum itself (and rounding just below it) belongs to the top bucket.
           b = scaled < kBuckets - 1 ? static_cast<int>(scaled) : kBuckets - 1;
@@ -82,7 +82,7 @@ void setWaterDepths(Planet& planet, float seaLevel, int workers) {
     for (int d = static_cast<int>(firstDiamond); d < endDiamond; ++d) {
       TileCursor cursor;
       for (cursor.startAt(planet.side, d); cursor.diamond == d; cursor.advance()) {
-        Tile t = *planet.tileAt(cursor.coord());
+        HotTile t = *planet.hotAt(cursor.coord());
         const double depth = static_cast<double>(seaLevel) - t.elevation;
         // A depth past the float range (corner ranges near its limit) is
         // kept at the largest float instead of becoming infinite.
@@ -101,10 +101,10 @@ float largestElevationStep(const Planet& planet, int workers) {
     for (int d = static_cast<int>(firstDiamond); d < endDiamond; ++d) {
       for (int y = 0; y <= planet.side - 3; ++y) {
         for (int x = 0; x <= planet.side - 3; ++x) {
-          const double e = planet.tileAt(d, x, y)->elevation;
-          const Tile* others[3] = {planet.tileAt(d, x + 1, y), planet.tileAt(d, x, y + 1),
-                                   planet.tileAt(d, x + 1, y + 1)};
-          for (const Tile* o : others) {
+          const double e = planet.hotAt(d, x, y)->elevation;
+          const HotTile* others[3] = {planet.hotAt(d, x + 1, y), planet.hotAt(d, x, y + 1),
+                                      planet.hotAt(d, x + 1, y + 1)};
+          for (const HotTile* o : others) {
             const double step = std::fabs(static_cast<double>(o->elevation) - e);
             if (step > largest[d]) largest[d] = static_cast<float>(step);
           }

@@ -15,7 +15,7 @@ namespace {
 void setElevations(Planet& planet, const std::function<float(const TileCoord&)>& f) {
   TileCursor cursor;
   for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
-    Tile t = *planet.tileAt(cursor.coord());
+    HotTile t = *planet.hotAt(cursor.coord());
     t.elevation = f(cursor.coord());
     planet.storeToAllCopies(t, cursor.coord());
   }
@@ -24,13 +24,13 @@ void setElevations(Planet& planet, const std::function<float(const TileCoord&)>&
 // Share of the records (copies included) with an elevation below `level`.
 double shareBelow(const Planet& planet, double level) {
   int below = 0;
-  for (int i = 0; i < diamondRecords(planet); ++i) below += planet.tiles[i].elevation < level;
+  for (int i = 0; i < diamondRecords(planet); ++i) below += planet.hot[i].elevation < level;
   return static_cast<double>(below) / diamondRecords(planet);
 }
 
 void expectDepthsFollowSeaLevel(const Planet& planet, float seaLevel) {
   for (int i = 0; i < diamondRecords(planet); ++i) {
-    const Tile& t = planet.tiles[i];
+    const HotTile& t = planet.hot[i];
     ASSERT_TRUE(std::isfinite(t.waterDepth)) << i;
     if (t.elevation >= seaLevel) {
       ASSERT_EQ(t.waterDepth, 0.0f) << i;
@@ -53,10 +53,10 @@ struct SeaLevel : testing::Test {
 
 TEST_F(SeaLevel, RangeBucketRuleAndDepths) {
   makeTerrain(19800518u);
-  float lowest = planet->tiles[0].elevation, highest = lowest;
+  float lowest = planet->hot[0].elevation, highest = lowest;
   for (int i = 0; i < diamondRecords(*planet); ++i) {
-    lowest = std::fmin(lowest, planet->tiles[i].elevation);
-    highest = std::fmax(highest, planet->tiles[i].elevation);
+    lowest = std::fmin(lowest, planet->hot[i].elevation);
+    highest = std::fmax(highest, planet->hot[i].elevation);
   }
   ASSERT_LT(lowest, highest);
   const float width = static_cast<float>((static_cast<double>(highest) - lowest) / 100);
@@ -91,7 +91,7 @@ TEST_F(SeaLevel, NoLandAndAllLand) {
   params.seaFraction = 0.0f;  // land cover 100 %
   calibrateSeaLevel(*planet, params);
   EXPECT_EQ(params.seaLevel, params.elevationMin);
-  for (int i = 0; i < diamondRecords(*planet); ++i) ASSERT_EQ(planet->tiles[i].waterDepth, 0.0f);
+  for (int i = 0; i < diamondRecords(*planet); ++i) ASSERT_EQ(planet->hot[i].waterDepth, 0.0f);
 
   // Land cover below 0 %: the share never passes, the sea covers everything.
   params.seaFraction = 1.5f;
@@ -121,7 +121,7 @@ TEST_F(SeaLevel, EqualElevationsGiveADefinedLevel) {
     EXPECT_EQ(params.elevationMax, 0.375f);
     EXPECT_EQ(params.tileElevationDiff, 0.0f);
     for (int i = 0; i < diamondRecords(*planet); ++i) {
-      ASSERT_EQ(planet->tiles[i].waterDepth, 0.0f);
+      ASSERT_EQ(planet->hot[i].waterDepth, 0.0f);
     }
   }
 }
@@ -145,16 +145,16 @@ TEST_F(SeaLevel, LargestStepStaysInsideDiamonds) {
   EXPECT_EQ(params.tileElevationDiff, 0.0f);
 
   // One inner point raised: its steps to the points around it count.
-  planet->tileAt(3, 5, 6)->elevation = 0.5f;
+  planet->hotAt(3, 5, 6)->elevation = 0.5f;
   calibrateSeaLevel(*planet, params);
   EXPECT_EQ(params.tileElevationDiff, 0.5f);
-  planet->tileAt(3, 5, 6)->elevation = 0.0f;
+  planet->hotAt(3, 5, 6)->elevation = 0.0f;
 
   // A step downward counts by its size.
-  planet->tileAt(7, L - 1, L - 1)->elevation = -0.25f;
+  planet->hotAt(7, L - 1, L - 1)->elevation = -0.25f;
   calibrateSeaLevel(*planet, params);
   EXPECT_EQ(params.tileElevationDiff, 0.25f);
-  planet->tileAt(7, L - 1, L - 1)->elevation = 0.0f;
+  planet->hotAt(7, L - 1, L - 1)->elevation = 0.0f;
 
   // Diamond 1 raised but for its last row and column: on the sphere its rim
   // steps down by 1 all round, but every such pair touches the last row or

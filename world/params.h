@@ -50,6 +50,21 @@ struct PlanetParams {
   TurnCallback turnCallback = nullptr;
   void* turnCallbackUser = nullptr;
   GrowableArray<int32_t> tilesByElevation;
+  // The water sweep's entries grouped into levels (entries of one level touch
+  // disjoint points): level k is sweepLevelEntries[sweepLevelStarts[k] ..
+  // sweepLevelStarts[k + 1]). They belong to tilesByElevation as it was when
+  // they were grouped; whoever changes that list releases them.
+  GrowableArray<int32_t> sweepLevelEntries;
+  GrowableArray<int32_t> sweepLevelStarts;
+  // How long a water sweep took per entry, by levels on several workers and
+  // in list order on one (0: not yet tried), and the sweeps since the slower
+  // way was last tried again: the sweeps take the faster way, as the workers
+  // may be sharing their processors with other programs.
+  struct SweepTimes {
+    double shared = 0;
+    double alone = 0;
+    int sinceRetry = 0;
+  } sweepTimes;
   GrowableArray<RiverPoint> riverPoints;
 
   PlanetParams() = default;
