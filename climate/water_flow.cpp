@@ -9,9 +9,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdint>
-#include <ctime>
 
-#include "base/buffer.h"
 #include "base/parallel.h"
 #include "base/saturated_float.h"
 #include "grid/index_divider.h"
