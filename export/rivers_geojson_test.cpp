@@ -13,27 +13,10 @@
 #include <string>
 #include <vector>
 
+#include "export/test_command.h"
 #include "image/test_directory.h"
 
 namespace {
-
-// Runs a shell command and returns its standard output; a missing or failing
-// command is a test failure, never a skip.
-std::string runCommand(const std::string& command) {
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) {
-    ADD_FAILURE() << "cannot run " << command;
-    return std::string();
-  }
-  std::string out;
-  char chunk[4096];
-  size_t got = 0;
-  while ((got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0) out.append(chunk, got);
-  const int status = pclose(pipe);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
-      << command << " failed (is gdal-bin installed?), status " << status;
-  return out;
-}
 
 int occurrences(const std::string& text, const std::string& word) {
   int n = 0;

@@ -16,8 +16,8 @@ namespace {
 constexpr CubeFace kFaces[6] = {CubeFace::kPositiveX, CubeFace::kNegativeX, CubeFace::kPositiveY,
                                 CubeFace::kNegativeY, CubeFace::kPositiveZ, CubeFace::kNegativeZ};
 
-// OpenGL's table from a direction to a face's (sc, tc, ma), as its
-// specification writes it, with the major axis forced to the face's.
+// OpenGL's table from a direction to a face's (sc, tc, ma), as OpenGL
+// defines it, with the major axis forced to the face's.
 void openGlCoordinates(CubeFace face, const Vector3d& r, double& sc, double& tc, double& ma) {
   switch (face) {
     case CubeFace::kPositiveX:

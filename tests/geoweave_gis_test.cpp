@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "export/png_reader.h"
+#include "export/test_command.h"
 #include "geoweave/geoweave.h"
 #include "tests/program_runner.h"
 
@@ -37,24 +38,6 @@ PngImage readPicture(const std::string& path) {
   std::string error;
   EXPECT_TRUE(readPng(path.c_str(), &image, &error)) << error;
   return image;
-}
-
-// Runs a shell command and returns its standard output; a command that is
-// missing or fails is a test failure, never a skip.
-std::string runCommand(const std::string& command) {
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) {
-    ADD_FAILURE() << "cannot run " << command;
-    return std::string();
-  }
-  std::string out;
-  char chunk[4096];
-  size_t got = 0;
-  while ((got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0) out.append(chunk, got);
-  const int status = pclose(pipe);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
-      << command << " failed (is gdal-bin installed?), status " << status;
-  return out;
 }
 
 struct GeoweaveGis : testing::Test {
