@@ -3,17 +3,18 @@
 #include <ctime>
 #include <string>
 
-#include "app/options.h"
+#include "app/command_line.h"
 #include "app/out_of_memory.h"
-#include "app/progress.h"
+#include "app/progress_dots.h"
 #include "app/snapshot.h"
 #include "base/parallel.h"
 #include "generation/generate.h"
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
 #include "image/atomic_file.h"
 #include "world/params.h"
 
 int main(int argc, char** argv) {
+  using namespace geoweave::detail;
   const std::time_t start = std::time(nullptr);
   RunSettings settings;
   PlanetParams params;
@@ -30,7 +31,7 @@ int main(int argc, char** argv) {
   params.progress = showProgress;
   params.progressUser = &display;
 
-  Planet planet;
+  PlanetGrid planet;
   planet.buildIcosahedron();
   snapshot.params = &params;
   snapshot.planet = &planet;
@@ -39,7 +40,7 @@ int main(int argc, char** argv) {
   snapshot.altitudeShadeScale = settings.altitudeShadeScale;
   if (!planet.allocate(settings.width, settings.zoom, params.workers)) {
     const std::string records =
-        Planet::tileRecordsText(Planet::levelFor(settings.width, settings.zoom));
+        PlanetGrid::tileRecordsText(PlanetGrid::levelFor(settings.width, settings.zoom));
     std::fflush(stdout);
     std::fprintf(stderr,
                  "error: the grid for width %d and zoom %g needs %s tiles, which cannot be "

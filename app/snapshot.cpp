@@ -4,6 +4,8 @@
 
 #include "app/out_of_memory.h"
 
+namespace geoweave::detail {
+
 namespace {
 bool writeFrame(const RgbImage& image, const char* name) {
   if (image.writeBmp(name)) return true;
@@ -40,3 +42,5 @@ int writeTurnSnapshot(int turn, void* user) {
   if (!written) context->writeFailed = true;
   return written ? 1 : 0;
 }
+
+}  // namespace geoweave::detail

@@ -2,9 +2,11 @@
 
 #include <memory>
 
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
 #include "render/render_snapshot.h"
 #include "world/params.h"
+
+namespace geoweave::detail {
 
 // What the per-turn snapshot needs: the file name patterns, the run's
 // planet and parameters, and the picture size.
@@ -13,7 +15,7 @@ struct SnapshotContext {
   char groundPattern[1024] = "grnd%04d.bmp";
   char allPattern[1024] = "all%04d.bmp";
   PlanetParams* params = nullptr;
-  Planet* planet = nullptr;
+  PlanetGrid* planet = nullptr;
   int width = 0;
   int height = 0;
   float altitudeShadeScale = 1.0f;
@@ -33,3 +35,5 @@ int writeTurnSnapshot(int turn, void* user);
 // File name of one turn: the pattern formatted with the turn number, at most
 // 511 characters.
 void formatSnapshotName(const char* pattern, int turn, char (&name)[512]);
+
+}  // namespace geoweave::detail

@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace geoweave::detail {
+
 namespace {
 
 std::string nameFor(const char* pattern, int turn) {
@@ -26,3 +28,5 @@ TEST(SnapshotName, LongNameIsCutAt511Characters) {
 }
 
 }  // namespace
+
+}  // namespace geoweave::detail

@@ -2,6 +2,8 @@
 
 #include <new>
 
+namespace geoweave::detail {
+
 void* tryAllocate(size_t bytes) {
   return new (std::nothrow) unsigned char[bytes == 0 ? 1 : bytes];
 }
@@ -9,3 +11,5 @@ void* tryAllocate(size_t bytes) {
 void releaseStorage(void* storage) {
   delete[] static_cast<unsigned char*>(storage);
 }
+
+}  // namespace geoweave::detail

@@ -7,6 +7,8 @@
 
 #include "base/allocation.h"
 
+namespace geoweave::detail {
+
 // A fixed-size heap array of plain values, zero-filled unless the owner
 // writes every element itself (kUnfilled: a large scratch array filled by
 // several workers is not first cleared by one). Storage that cannot be had
@@ -37,3 +39,5 @@ struct Buffer {
   T& operator[](size_t i) { return data[i]; }
   const T& operator[](size_t i) const { return data[i]; }
 };
+
+}  // namespace geoweave::detail

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace geoweave::detail {
+
 namespace {
 
 struct Wide {
@@ -23,3 +25,5 @@ TEST(Buffer, ZeroFilledOrNotOkWhenTheByteSizeWraps) {
 }
 
 }  // namespace
+
+}  // namespace geoweave::detail

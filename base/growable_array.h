@@ -6,6 +6,8 @@
 
 #include "base/allocation.h"
 
+namespace geoweave::detail {
+
 // A heap array of plain elements that grows by a fixed step, never
 // geometrically. Callers that know the final size reserve it first. When
 // storage cannot be had the array is left as it was and the call says so.
@@ -63,3 +65,5 @@ struct GrowableArray {
     return true;
   }
 };
+
+}  // namespace geoweave::detail

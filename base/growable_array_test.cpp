@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace geoweave::detail {
+
 namespace {
 
 // Three floats, like a river end.
@@ -88,3 +90,5 @@ TEST(GrowableArray, ReleaseEmptiesAndKeepsTheStep) {
 }
 
 }  // namespace
+
+}  // namespace geoweave::detail

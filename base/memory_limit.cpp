@@ -6,6 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+namespace geoweave::detail {
+
 uint64_t parseMemoryLimit(const std::string& text) {
   size_t i = 0;
   while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
@@ -40,3 +42,5 @@ uint64_t usableMemoryBytes() {
   }
   return limit;
 }
+
+}  // namespace geoweave::detail

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+namespace geoweave::detail {
+
 namespace {
 
 TEST(MemoryLimit, CgroupTextsAndTheMachine) {
@@ -18,3 +20,5 @@ TEST(MemoryLimit, CgroupTextsAndTheMachine) {
 }
 
 }  // namespace
+
+}  // namespace geoweave::detail

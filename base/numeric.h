@@ -4,6 +4,8 @@
 #include <cfloat>
 #include <cmath>
 
+namespace geoweave::detail {
+
 // One home for the numeric helpers every layer uses.
 
 // Pi in double, for directions and projections.
@@ -40,3 +42,5 @@ inline bool toFiniteFloat(double value, float& stored) {
 inline double roundHalfAway(double v) {
   return v >= 0 ? std::trunc(v + 0.5) : std::trunc(v - 0.5);
 }
+
+}  // namespace geoweave::detail

@@ -3,6 +3,8 @@
 #include <pthread.h>
 #include <sched.h>
 
+namespace geoweave::detail {
+
 namespace {
 struct Range {
   int64_t begin;
@@ -128,3 +130,5 @@ void runAlongside(void (*main)(void*), void* mainUser, void (*side)(void*), void
     side(sideUser);
   }
 }
+
+}  // namespace geoweave::detail

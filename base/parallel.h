@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace geoweave::detail {
+
 // The most workers any pass uses; every per-worker array is this long.
 constexpr int kMaxWorkers = 16;
 
@@ -58,3 +60,5 @@ void runAlongside(Main& main, Side& side) {
   runAlongside([](void* user) { (*static_cast<Main*>(user))(); }, &main,
                [](void* user) { (*static_cast<Side*>(user))(); }, &side);
 }
+
+}  // namespace geoweave::detail

@@ -7,6 +7,8 @@
 #include <thread>
 #include <vector>
 
+namespace geoweave::detail {
+
 TEST(Parallel, RangesCoverEveryIndexOnce) {
   for (const int workers : {1, 2, 3, 7, kMaxWorkers + 5}) {
     for (const int64_t count : {int64_t{1}, int64_t{5}, int64_t{1000}}) {
@@ -73,3 +75,5 @@ TEST(Parallel, AlongsideRunsBothTogether) {
   EXPECT_TRUE(mainSawSide);
   EXPECT_TRUE(sideSawMain);
 }
+
+}  // namespace geoweave::detail

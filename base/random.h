@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace geoweave::detail {
+
 // The program's own linear congruential sequence: a seed must give the same
 // planet on every platform, so the C library's rand() is never used. Each
 // run owns one, so two planets made at once never share a sequence.
@@ -21,3 +23,5 @@ struct Random {
   // inclusive.
   double fraction() { return static_cast<double>(next() % 16385) / 16384.0; }
 };
+
+}  // namespace geoweave::detail

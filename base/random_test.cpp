@@ -4,6 +4,8 @@
 
 #include <vector>
 
+namespace geoweave::detail {
+
 namespace {
 
 std::vector<int> firstDraws(uint32_t seed, int n) {
@@ -71,3 +73,5 @@ TEST(Random, FractionSpansZeroToOneInclusive) {
 }
 
 }  // namespace
+
+}  // namespace geoweave::detail

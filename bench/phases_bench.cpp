@@ -16,13 +16,15 @@
 #include "climate/temperatures.h"
 #include "climate/water_flow.h"
 #include "generation/generate.h"
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
 #include "image/rgb_image.h"
 #include "render/render_snapshot.h"
 #include "terrain/fractal.h"
 #include "terrain/move_fractions.h"
 #include "terrain/sea_level.h"
 #include "world/params.h"
+
+namespace geoweave::detail {
 
 namespace {
 int benchWidth() {
@@ -33,7 +35,7 @@ int benchWidth() {
 const int kWidth = benchWidth();
 
 struct World {
-  Planet planet;
+  PlanetGrid planet;
   PlanetParams params;
 
   World() {
@@ -174,5 +176,7 @@ void BM_WriteBmp(benchmark::State& state) {
 }
 BENCHMARK(BM_WriteBmp)->Args({512, 256})->Args({1024, 768})->Unit(benchmark::kMillisecond);
 }  // namespace
+
+}  // namespace geoweave::detail
 
 BENCHMARK_MAIN();

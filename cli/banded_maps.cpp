@@ -14,6 +14,8 @@
 #include "export/png_stream.h"
 #include "image/atomic_file.h"
 
+namespace geoweave::detail {
+
 int bandRows(int width) {
   constexpr int kBandPixels = 1 << 20;
   return std::max(1, kBandPixels / std::max(1, width));
@@ -174,3 +176,5 @@ bool writeMapsInBands(const geoweave::Planet& planet, int width, int height, int
   outcomes->push_back(heights.finish("height.png"));
   return true;
 }
+
+}  // namespace geoweave::detail

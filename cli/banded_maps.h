@@ -6,6 +6,8 @@
 #include "cli/layers.h"
 #include "geoweave/planet.h"
 
+namespace geoweave::detail {
+
 // Maps of more pixels than this are written a band of rows at a time. Below
 // it the whole-map pictures cost little memory, and drawing them whole lets
 // the sheet, ground map and heights be compressed side by side.
@@ -27,3 +29,5 @@ int bandRows(int width);
 bool writeMapsInBands(const geoweave::Planet& planet, int width, int height, int band,
                       const std::string& dir, std::vector<FileOutcome>* outcomes,
                       std::string* error);
+
+}  // namespace geoweave::detail

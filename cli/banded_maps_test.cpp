@@ -11,6 +11,8 @@
 #include "export/png_reader.h"
 #include "image/test_directory.h"
 
+namespace geoweave::detail {
+
 namespace {
 
 class BandedMaps : public TestDirectory {};
@@ -71,3 +73,5 @@ TEST_F(BandedMaps, FilesHoldTheWholeMapsPixelsAndNoScratchFileStays) {
 }
 
 }  // namespace
+
+}  // namespace geoweave::detail

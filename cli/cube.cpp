@@ -8,6 +8,8 @@
 #include "cli/heightmap.h"
 #include "cli/png_batch.h"
 
+namespace geoweave::detail {
+
 using geoweave::CubeFace;
 
 const std::vector<CubeFaceInfo>& cubeFaces() {
@@ -90,3 +92,5 @@ std::vector<FileOutcome> writeCube(const geoweave::Planet& planet, int size, con
   if (previous != nullptr) finish(*previous, &outcomes[outcomes.size() - 2]);
   return outcomes;
 }
+
+}  // namespace geoweave::detail

@@ -7,6 +7,8 @@
 #include "cli/layers.h"
 #include "geoweave/planet.h"
 
+namespace geoweave::detail {
+
 // One face of the cube map: its name in the files and the direction through
 // each of its pixels.
 struct CubeFaceInfo {
@@ -34,3 +36,5 @@ const std::vector<CubeFaceInfo>& cubeFaces();
 // the number of faces drawn so far after each one (large faces take long).
 std::vector<FileOutcome> writeCube(const geoweave::Planet& planet, int size, const std::string& dir,
                                    const std::function<void(int faces)>& faceDone);
+
+}  // namespace geoweave::detail

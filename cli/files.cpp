@@ -8,6 +8,8 @@
 
 #include "image/atomic_file.h"
 
+namespace geoweave::detail {
+
 namespace fs = std::filesystem;
 
 bool makeDirectories(const std::string& path, std::string* error) {
@@ -53,3 +55,5 @@ std::string pathIn(const std::string& dir, const std::string& name) {
   if (dir == "." || dir.empty()) return name;
   return dir.back() == '/' ? dir + name : dir + "/" + name;
 }
+
+}  // namespace geoweave::detail

@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace geoweave::detail {
+
 // Makes the directory path and any missing parents. True when it stands as a
 // directory afterwards (made now or before); otherwise false with
 // "cannot create directory PATH: reason" in *error.
@@ -15,3 +17,5 @@ bool writeTextFile(const std::string& path, const std::string& text, std::string
 // dir joined with a name inside it ("." gives the name alone, so messages
 // and records name files as the user would).
 std::string pathIn(const std::string& dir, const std::string& name);
+
+}  // namespace geoweave::detail

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace geoweave::detail {
+
 double heightmapPosition(double height, float elevationMin, float elevationMax) {
   const double low = elevationMin;
   const double range = static_cast<double>(elevationMax) - low;
@@ -25,3 +27,5 @@ std::vector<uint16_t> heightmapOf(const std::vector<float>& heights, float eleva
   }
   return values;
 }
+
+}  // namespace geoweave::detail

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace geoweave::detail {
+
 // The 16-bit heightmap: ground heights mapped linearly so that the planet's
 // lowest elevation (elevationMin) becomes 0 and its highest (elevationMax)
 // 65535.
@@ -20,3 +22,5 @@ uint16_t heightmapValue(float height, float elevationMin, float elevationMax);
 // heightmapValue() of every height, in the same order.
 std::vector<uint16_t> heightmapOf(const std::vector<float>& heights, float elevationMin,
                                   float elevationMax);
+
+}  // namespace geoweave::detail

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <vector>
 
+namespace geoweave::detail {
+
 namespace {
 
 TEST(CliHeightmap, RangeEndsMapToZeroAndFullScaleAndOutsideIsClamped) {
@@ -36,3 +38,5 @@ TEST(CliHeightmap, ValuesNeverDecreaseAsHeightsRise) {
 }
 
 }  // namespace
+
+}  // namespace geoweave::detail

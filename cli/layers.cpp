@@ -6,6 +6,8 @@
 #include "cli/task_batch.h"
 #include "export/geotiff_writer.h"
 
+namespace geoweave::detail {
+
 using geoweave::Field;
 
 namespace {
@@ -66,3 +68,5 @@ bool writeLayers(const geoweave::Planet& planet, int width, int height, const st
   *outcomes = std::move(results);
   return true;
 }
+
+}  // namespace geoweave::detail

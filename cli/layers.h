@@ -5,6 +5,8 @@
 
 #include "geoweave/planet.h"
 
+namespace geoweave::detail {
+
 // One GeoTIFF layer of --geotiff: a field of the planet in layers/NAME.tif.
 struct Layer {
   const char* name;  // the file's name without .tif, e.g. "water-depth"
@@ -32,3 +34,5 @@ struct FileOutcome {
 // when the fields could not be sampled.
 bool writeLayers(const geoweave::Planet& planet, int width, int height, const std::string& dir,
                  std::vector<FileOutcome>* outcomes, std::string* error);
+
+}  // namespace geoweave::detail

@@ -7,12 +7,13 @@
 #include <memory>
 #include <string>
 
-#include "cli/options.h"
-#include "cli/progress.h"
+#include "cli/cli_options.h"
+#include "cli/progress_line.h"
 #include "cli/run.h"
 #include "image/atomic_file.h"
 
 int main(int argc, char** argv) {
+  using namespace geoweave::detail;
   CommandLine line;
   std::string error;
   if (!line.refuseFlagValues(argc, argv, &error)) {

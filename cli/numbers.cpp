@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+namespace geoweave::detail {
+
 namespace {
 bool isDigit(char c) {
   return c >= '0' && c <= '9';
@@ -64,3 +66,5 @@ std::string quotedForMessage(const std::string& text) {
   if (text.size() > kLongest) out += "...";
   return "'" + out + "'";
 }
+
+}  // namespace geoweave::detail

@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace geoweave::detail {
+
 // Strict readers for option values: the whole text must be the number, in
 // plain decimal, so that "64abc", " 64", "0x40", "nan" or "inf" are refused
 // instead of being read as far as they make sense.
@@ -20,3 +22,5 @@ bool readRealNumber(const std::string& text, double* value);
 // The text as it may appear inside a one-line message: control bytes become
 // '?', and a text longer than 40 bytes is cut with "...".
 std::string quotedForMessage(const std::string& text);
+
+}  // namespace geoweave::detail

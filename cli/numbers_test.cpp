@@ -4,6 +4,8 @@
 
 #include <climits>
 
+namespace geoweave::detail {
+
 namespace {
 
 TEST(CliNumbers, WholeNumbersAreDecimalDigitsOnlyWithinTheirRange) {
@@ -49,3 +51,5 @@ TEST(CliNumbers, QuotedTextStaysOnOneShortLine) {
 }
 
 }  // namespace
+
+}  // namespace geoweave::detail

@@ -4,6 +4,8 @@
 
 #include "export/png_writer.h"
 
+namespace geoweave::detail {
+
 void writePng(PngTask* task) {
   if (task->rgb != nullptr) {
     task->written = writePngRgb8(task->path.c_str(), task->rgb->width, task->rgb->height,
@@ -33,3 +35,5 @@ geoweave::Image groundOfSheet(const geoweave::Image& sheet) {
   }
   return ground;
 }
+
+}  // namespace geoweave::detail

@@ -7,6 +7,8 @@
 #include "cli/task_batch.h"
 #include "geoweave/image.h"
 
+namespace geoweave::detail {
+
 // One PNG to write: an 8-bit RGB image or 16-bit grey values, and what came
 // of it.
 struct PngTask {
@@ -48,3 +50,5 @@ class PngBatch {
 // left panel, width x height. The library documents the panel layout, and
 // drawing the sheet alone costs half as much as drawing the map again.
 geoweave::Image groundOfSheet(const geoweave::Image& sheet);
+
+}  // namespace geoweave::detail

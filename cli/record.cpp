@@ -7,6 +7,8 @@
 #include "cli/layers.h"
 #include "geoweave/settings.h"
 
+namespace geoweave::detail {
+
 using json = nlohmann::ordered_json;
 
 namespace {
@@ -213,3 +215,5 @@ std::string planetRecord(const RunOptions& options, const geoweave::Planet& plan
   record["pixels"] = pixels;
   return record.dump(2) + "\n";
 }
+
+}  // namespace geoweave::detail

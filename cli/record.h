@@ -3,8 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "cli/options.h"
+#include "cli/cli_options.h"
 #include "geoweave/planet.h"
+
+namespace geoweave::detail {
 
 // The JSON record of a run (planet.json), pretty-printed: the program and
 // its version; the seed and every setting; the grid level and record count;
@@ -16,3 +18,5 @@
 // bits.
 std::string planetRecord(const RunOptions& options, const geoweave::Planet& planet,
                          const std::vector<std::string>& files);
+
+}  // namespace geoweave::detail

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <nlohmann/json.hpp>
 
+namespace geoweave::detail {
+
 namespace {
 
 using nlohmann::json;
@@ -69,3 +71,5 @@ TEST(CliRecord, FiguresReadBackExactlyAndPixelRulesFitTheMapSize) {
 }
 
 }  // namespace
+
+}  // namespace geoweave::detail

@@ -14,6 +14,8 @@
 #include "export/rivers_geojson.h"
 #include "geoweave/planet.h"
 
+namespace geoweave::detail {
+
 namespace {
 
 // Generation is reported as the first 90% of the run and writing the files
@@ -269,3 +271,5 @@ int runGeoweave(const RunOptions& options, ProgressLine* progress, std::FILE* er
   Run run(options, progress, err);
   return run.go();
 }
+
+}  // namespace geoweave::detail

@@ -2,8 +2,10 @@
 
 #include <cstdio>
 
-#include "cli/options.h"
-#include "cli/progress.h"
+#include "cli/cli_options.h"
+#include "cli/progress_line.h"
+
+namespace geoweave::detail {
 
 // Exit codes of geoweave besides 0.
 inline constexpr int kExitBadOptions = 1;
@@ -21,3 +23,5 @@ inline constexpr int kExitFailed = 2;
 // the planet cannot be generated (one line on err) or any file was not
 // written.
 int runGeoweave(const RunOptions& options, ProgressLine* progress, std::FILE* err);
+
+}  // namespace geoweave::detail

@@ -3,6 +3,8 @@
 #include <system_error>
 #include <utility>
 
+namespace geoweave::detail {
+
 void TaskBatch::start(std::function<void()> task) {
   try {
     threads_.emplace_back(task);
@@ -15,3 +17,5 @@ void TaskBatch::wait() {
   for (std::thread& thread : threads_) thread.join();
   threads_.clear();
 }
+
+}  // namespace geoweave::detail

@@ -4,6 +4,8 @@
 #include <thread>
 #include <vector>
 
+namespace geoweave::detail {
+
 // Pieces of work run side by side while the caller goes on with its own: the
 // files geoweave writes each compress on one core, and writing them one
 // after another would leave the other cores idle.
@@ -25,3 +27,5 @@ class TaskBatch {
  private:
   std::vector<std::thread> threads_;
 };
+
+}  // namespace geoweave::detail

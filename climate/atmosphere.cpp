@@ -1,8 +1,10 @@
 #include "climate/atmosphere.h"
 
 #include "base/buffer.h"
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
 #include "world/params.h"
+
+namespace geoweave::detail {
 
 namespace {
 // Sea water evaporates with warmth, never more than the tile holds; the
@@ -60,7 +62,7 @@ class RowHeights {
 
   bool ok() const { return heights_.ok(); }
   float* row(int y) { return heights_.data + (y % 3) * side_; }
-  void fill(const Planet& planet, int diamond, int y) {
+  void fill(const PlanetGrid& planet, int diamond, int y) {
     float* out = row(y);
     const HotTile* in = planet.hotAt(diamond, 0, y);
     for (int x = 0; x < side_; ++x) out[x] = in[x].surfaceHeight();
@@ -96,7 +98,7 @@ float inflowAfter(float inflow, double humidity, double fraction, float& reserve
 // their records and writes their inflow to every copy of them; the others
 // touch only their own diamond and read the surfaces from the rows.
 template <bool nearEdge>
-void updatePoint(Planet& planet, const TileCoord& c, Sweep& sweep, RowHeights& rows) {
+void updatePoint(PlanetGrid& planet, const TileCoord& c, Sweep& sweep, RowHeights& rows) {
   HotTile* const hot = planet.hot;
   const int32_t index = planet.tileIndex(c);
   HotTile& t = hot[index];
@@ -146,7 +148,7 @@ void updatePoint(Planet& planet, const TileCoord& c, Sweep& sweep, RowHeights& r
 }
 }  // namespace
 
-float atmospherePass(Planet& planet, PlanetParams& params) {
+float atmospherePass(PlanetGrid& planet, PlanetParams& params) {
   Sweep sweep{params.elevationMax, static_cast<double>(params.seaLevel) - params.elevationMax,
               params.reserveTransferLimit, params.waterReserve, 0.0f};
   const int last = planet.lastIndex;
@@ -180,3 +182,5 @@ float atmospherePass(Planet& planet, PlanetParams& params) {
   params.waterReserve = sweep.reserve;
   return sweep.largestRain;
 }
+
+}  // namespace geoweave::detail

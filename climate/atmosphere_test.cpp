@@ -4,6 +4,8 @@
 
 #include "climate/test_world.h"
 
+namespace geoweave::detail {
+
 namespace {
 
 // Every tile but one is cut off from its neighbours and holds air that is
@@ -185,3 +187,5 @@ TEST(Atmosphere, WholePassKeepsCopiesEqualAndFieldsInRange) {
   EXPECT_EQ(largest, highest);
   EXPECT_LE(world.params.waterReserve, 0.0f);
 }
+
+}  // namespace geoweave::detail

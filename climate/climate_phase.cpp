@@ -7,16 +7,18 @@
 #include "climate/sweep_levels.h"
 #include "climate/temperatures.h"
 #include "climate/water_flow.h"
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
 #include "world/params.h"
 #include "world/stages.h"
+
+namespace geoweave::detail {
 
 namespace {
 // Pieces of the sweep's list for counting levels: enough for the thread that
 // joins late to find some left, few, as each adds levels.
 constexpr int kGroupingBlocks = 4;
 
-void runTurns(Planet& planet, PlanetParams& params, float erosionScale) {
+void runTurns(PlanetGrid& planet, PlanetParams& params, float erosionScale) {
   for (int t = 0; t < params.turns; ++t) {
     if (params.turnCallback != nullptr) params.turnCallback(t, params.turnCallbackUser);
     params.report(static_cast<float>(0.08 + 0.9 * t / params.turns), kStageIterating);
@@ -45,7 +47,7 @@ void runTurns(Planet& planet, PlanetParams& params, float erosionScale) {
 }
 }  // namespace
 
-bool runClimatePhase(Planet& planet, PlanetParams& params) {
+bool runClimatePhase(PlanetGrid& planet, PlanetParams& params) {
   adjustTemperatures(planet, params);
   params.report(0.07f, kStageSetup);
   if (!sortTilesByElevation(planet, params)) return false;
@@ -55,3 +57,5 @@ bool runClimatePhase(Planet& planet, PlanetParams& params) {
   params.report(1.0f, kStageDone);
   return true;
 }
+
+}  // namespace geoweave::detail

@@ -12,6 +12,8 @@
 #include "climate/test_world.h"
 #include "terrain/test_planet.h"
 
+namespace geoweave::detail {
+
 namespace {
 
 using climate_test::allPositions;
@@ -20,7 +22,7 @@ class Climate : public testing::Test {};
 
 // The whole generation: the terrain phases as the driver runs them, then
 // the climate phase.
-void generatePlanet(Planet& planet, PlanetParams& params, int width, uint32_t seed,
+void generatePlanet(PlanetGrid& planet, PlanetParams& params, int width, uint32_t seed,
                     ProgressCallback progress = nullptr) {
   planet.buildIcosahedron();
   ASSERT_TRUE(planet.allocate(width, 1.0f));
@@ -30,7 +32,7 @@ void generatePlanet(Planet& planet, PlanetParams& params, int width, uint32_t se
   ASSERT_TRUE(runClimatePhase(planet, params));
 }
 
-float largestRain(const Planet& planet) {
+float largestRain(const PlanetGrid& planet) {
   float largest = 0;
   for (const TileCoord& c : allPositions(planet)) {
     if (planet.hotAt(c)->rain > largest) largest = planet.hotAt(c)->rain;
@@ -41,7 +43,7 @@ float largestRain(const Planet& planet) {
 // What must hold between turns: no field negative or undefined, no inflow
 // left over, sediment within its ceiling, a reserve that only ever lends, and
 // every copy of a point alike.
-void expectSound(const Planet& planet, const PlanetParams& params) {
+void expectSound(const PlanetGrid& planet, const PlanetParams& params) {
   int bad = 0;
   for (const TileCoord& c : allPositions(planet)) {
     const Tile t = planet.tile(c);
@@ -62,7 +64,7 @@ void expectSound(const Planet& planet, const PlanetParams& params) {
 }
 
 struct Watch {
-  const Planet* planet = nullptr;
+  const PlanetGrid* planet = nullptr;
   const PlanetParams* params = nullptr;
   std::vector<int> turns;
 };
@@ -78,7 +80,7 @@ int checkTurn(int turn, void* user) {
 }
 
 // Finds the tile of a river point by its map position.
-std::map<std::pair<float, float>, TileCoord> tilesByPosition(const Planet& planet) {
+std::map<std::pair<float, float>, TileCoord> tilesByPosition(const PlanetGrid& planet) {
   std::map<std::pair<float, float>, TileCoord> out;
   TileCursor cursor;
   for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
@@ -89,7 +91,7 @@ std::map<std::pair<float, float>, TileCoord> tilesByPosition(const Planet& plane
   return out;
 }
 
-std::vector<float> landFlows(const Planet& planet) {
+std::vector<float> landFlows(const PlanetGrid& planet) {
   std::vector<float> flows;
   TileCursor cursor;
   for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
@@ -116,7 +118,7 @@ TEST_F(Climate, EveryTurnLeavesTheTilesSound) {
   for (const int width : {32, 64}) {
     for (const uint32_t seed : {1u, 77u}) {
       SCOPED_TRACE(testing::Message() << "width " << width << " seed " << seed);
-      Planet planet;
+      PlanetGrid planet;
       PlanetParams params;
       Watch watch{&planet, &params, {}};
       params.turns = 6;
@@ -133,7 +135,7 @@ TEST_F(Climate, RiversCoverAboutTheRequestedShareOfLand) {
   for (const float fraction : {0.05f, 0.2f}) {
     for (const uint32_t seed : {3u, 11u}) {
       SCOPED_TRACE(testing::Message() << "fraction " << fraction << " seed " << seed);
-      Planet planet;
+      PlanetGrid planet;
       PlanetParams params;
       params.riverFraction = fraction;
       generatePlanet(planet, params, 64, seed);
@@ -188,7 +190,7 @@ TEST_F(Climate, RiversCoverAboutTheRequestedShareOfLand) {
 TEST_F(Climate, RiverFractionsAtTheEndsStayDefined) {
   for (const float fraction : {0.0f, 1.0f}) {
     SCOPED_TRACE(fraction);
-    Planet planet;
+    PlanetGrid planet;
     PlanetParams params;
     params.riverFraction = fraction;
     generatePlanet(planet, params, 32, 9);
@@ -225,7 +227,7 @@ TEST_F(Climate, DegenerateSettingsStayFinite) {
         Case{0.75f, 1e-38f, 3}}) {
     SCOPED_TRACE(testing::Message()
                  << "sea " << c.seaFraction << " range " << c.cornerRange << " turns " << c.turns);
-    Planet planet;
+    PlanetGrid planet;
     PlanetParams params;
     params.seaFraction = c.seaFraction;
     params.cornerElevationRange = c.cornerRange;
@@ -253,7 +255,7 @@ TEST_F(Climate, ReportsEachStageInOrder) {
   for (const bool withCallback : {false, true}) {
     SCOPED_TRACE(withCallback);
     reports.clear();
-    Planet planet;
+    PlanetGrid planet;
     PlanetParams params;
     Watch watch{&planet, &params, {}};
     params.turns = 4;
@@ -278,3 +280,5 @@ TEST_F(Climate, ReportsEachStageInOrder) {
     }
   }
 }
+
+}  // namespace geoweave::detail

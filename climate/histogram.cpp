@@ -4,6 +4,8 @@
 
 #include "base/saturated_float.h"
 
+namespace geoweave::detail {
+
 Histogram::Histogram(float minimum, float maximum, int32_t count)
     : minValue(minimum), maxValue(maximum), binCount(count) {
   if (bins.reserve(count)) bins.count = count;  // reserved slots are zero
@@ -42,3 +44,5 @@ float Histogram::quantile(double q) const {
   }
   return 0;
 }
+
+}  // namespace geoweave::detail

@@ -4,6 +4,8 @@
 
 #include "base/growable_array.h"
 
+namespace geoweave::detail {
+
 // Counts of samples in equal bins over a fixed range; values beyond the range
 // count in the end bins.
 struct Histogram {
@@ -26,3 +28,5 @@ struct Histogram {
   // worked out in double (0.99 is the double 0.99).
   float quantile(double q) const;
 };
+
+}  // namespace geoweave::detail

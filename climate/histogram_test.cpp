@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+namespace geoweave::detail {
+
 TEST(Histogram, QuantileInterpolatesInsideTheBinThatReachesTheTarget) {
   Histogram h(0, 1, 10);
   EXPECT_EQ(h.bins.count, 10);
@@ -63,3 +65,5 @@ TEST(Histogram, QuantileFarOutsideTheUnitRangeStaysFinite) {
   EXPECT_LT(histogram.quantile(-1e30), 0.0f);
   EXPECT_TRUE(std::isfinite(histogram.quantile(1e30)));
 }
+
+}  // namespace geoweave::detail

@@ -5,8 +5,10 @@
 
 #include "base/buffer.h"
 #include "base/parallel.h"
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
 #include "world/params.h"
+
+namespace geoweave::detail {
 
 namespace {
 // Unsigned bits that order like the float (both zeros alike), inverted so
@@ -30,7 +32,7 @@ int64_t walkPointsIn(int d, int side) {
 
 // The keys in walk order, which is ascending tile index; the diamonds are
 // shared out between the workers.
-void fillKeys(const Planet& planet, uint64_t* keys, int workers) {
+void fillKeys(const PlanetGrid& planet, uint64_t* keys, int workers) {
   int64_t firstOf[11] = {0};
   for (int d = 0; d < 10; ++d) firstOf[d + 1] = firstOf[d] + walkPointsIn(d, planet.side);
   auto fill = [&](int64_t firstDiamond, int64_t endDiamond) {
@@ -113,7 +115,7 @@ bool sortKeys(Buffer<uint64_t>& keys, size_t count, GrowableArray<int32_t>& list
 }
 }  // namespace
 
-bool sortTilesByElevation(const Planet& planet, PlanetParams& params) {
+bool sortTilesByElevation(const PlanetGrid& planet, PlanetParams& params) {
   GrowableArray<int32_t>& list = params.tilesByElevation;
   params.sweepLevelEntries.release();  // they belonged to the old list
   params.sweepLevelStarts.release();
@@ -134,3 +136,5 @@ float erosionScaleFor(const PlanetParams& params) {
   const double range = static_cast<double>(params.elevationMax) - params.seaLevel;
   return range != 0 ? static_cast<float>(2.0 / range) : 0.0f;
 }
+
+}  // namespace geoweave::detail

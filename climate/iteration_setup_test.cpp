@@ -11,12 +11,14 @@
 #include "climate/test_world.h"
 #include "world/params.h"
 
+namespace geoweave::detail {
+
 using climate_test::TestWorld;
 
 namespace {
 
 // The smallest index among the copies of a point names the point.
-int pointKey(const Planet& planet, int index) {
+int pointKey(const PlanetGrid& planet, int index) {
   TileCoord copies[5];
   const int n = planet.aliases(planet.coordOf(index), copies);
   int key = index;
@@ -26,7 +28,7 @@ int pointKey(const Planet& planet, int index) {
   return key;
 }
 
-void expectSortedOncePerPoint(const Planet& planet, const PlanetParams& params) {
+void expectSortedOncePerPoint(const PlanetGrid& planet, const PlanetParams& params) {
   const GrowableArray<int32_t>& list = params.tilesByElevation;
   const int inner = planet.side - 1;
   ASSERT_EQ(list.count, 10 * inner * inner + 2);
@@ -129,3 +131,5 @@ TEST(IterationSetup, ErosionScaleSpansTheHeightAboveTheSea) {
   params.seaLevel = 0.9f;
   EXPECT_EQ(erosionScaleFor(params), 0.0f);
 }
+
+}  // namespace geoweave::detail

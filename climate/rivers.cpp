@@ -1,11 +1,13 @@
 #include "climate/rivers.h"
 
 #include "climate/histogram.h"
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
 #include "world/params.h"
 
+namespace geoweave::detail {
+
 namespace {
-void recordLargestFlowAndRain(const Planet& planet, PlanetParams& params) {
+void recordLargestFlowAndRain(const PlanetGrid& planet, PlanetParams& params) {
   params.rainfall = 0;
   params.waterFlowing = 0;
   TileCursor cursor;
@@ -16,7 +18,7 @@ void recordLargestFlowAndRain(const Planet& planet, PlanetParams& params) {
   }
 }
 
-void addLandFlows(const Planet& planet, Histogram& histogram) {
+void addLandFlows(const PlanetGrid& planet, Histogram& histogram) {
   TileCursor cursor;
   for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
     const HotTile& t = *planet.hotAt(cursor.coord());
@@ -25,7 +27,7 @@ void addLandFlows(const Planet& planet, Histogram& histogram) {
 }
 
 // The coarse histogram only finds the top of the fine one (its 99 % mark).
-bool setRiverThresholds(const Planet& planet, PlanetParams& params) {
+bool setRiverThresholds(const PlanetGrid& planet, PlanetParams& params) {
   Histogram coarse(0, params.waterFlowing, 200);
   if (!coarse.ok()) return false;
   addLandFlows(planet, coarse);
@@ -38,7 +40,7 @@ bool setRiverThresholds(const Planet& planet, PlanetParams& params) {
   return true;
 }
 
-RiverPoint riverPointAt(const Planet& planet, const TileCoord& c) {
+RiverPoint riverPointAt(const PlanetGrid& planet, const TileCoord& c) {
   RiverPoint p;
   planet.mapCoordinates(TilePoint{c, 0, 0}, p.latitude, p.longitude);
   p.flow = planet.hotAt(c)->waterFlow;
@@ -47,7 +49,7 @@ RiverPoint riverPointAt(const Planet& planet, const TileCoord& c) {
 
 // The neighbour with the lowest ground (sediment and water not counted); on
 // a tie the first listed. -1 for a pit, whose neighbours all lie higher.
-int riverOutlet(const Planet& planet, const TileCoord& c, const HotTile& t, int32_t around[6]) {
+int riverOutlet(const PlanetGrid& planet, const TileCoord& c, const HotTile& t, int32_t around[6]) {
   const int n = planet.neighborIndices(c, around);
   int lowest = 0;
   for (int i = 1; i < n; ++i) {
@@ -60,7 +62,7 @@ bool carriesRiver(const HotTile& t, const PlanetParams& params) {
   return !t.isSea() && t.waterFlow > params.riverFlowThreshold;
 }
 
-bool addSegments(const Planet& planet, PlanetParams& params) {
+bool addSegments(const PlanetGrid& planet, PlanetParams& params) {
   // The list grows by a few entries at a time, copying everything each time:
   // on large planets that is quadratic, so the segments are counted first
   // and the room for them is made once.
@@ -88,7 +90,9 @@ bool addSegments(const Planet& planet, PlanetParams& params) {
 }
 }  // namespace
 
-bool makeRivers(const Planet& planet, PlanetParams& params) {
+bool makeRivers(const PlanetGrid& planet, PlanetParams& params) {
   recordLargestFlowAndRain(planet, params);
   return setRiverThresholds(planet, params) && addSegments(planet, params);
 }
+
+}  // namespace geoweave::detail

@@ -4,6 +4,8 @@
 
 #include "climate/test_world.h"
 
+namespace geoweave::detail {
+
 namespace {
 
 // Dry land at height 0.9 with one tile in the middle that carries a flow.
@@ -119,3 +121,5 @@ TEST_F(Rivers, ThresholdsComeFromTheFineHistogramBelowTheCoarse99PercentMark) {
   EXPECT_FLOAT_EQ(world.params.majorRiverFlowThreshold,
                   static_cast<float>((819 + 45.0 / 60) * fineBin));
 }
+
+}  // namespace geoweave::detail

@@ -5,8 +5,10 @@
 
 #include "base/buffer.h"
 #include "base/parallel.h"
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
 #include "world/params.h"
+
+namespace geoweave::detail {
 
 namespace {
 constexpr int kMostLevels = 65535;
@@ -19,7 +21,7 @@ constexpr int kMostCountingWorkers = 4;
 constexpr int32_t kPrefetchAhead = 16;
 }  // namespace
 
-SweepGrouping::SweepGrouping(const Planet& planet, PlanetParams& params, int blocks)
+SweepGrouping::SweepGrouping(const PlanetGrid& planet, PlanetParams& params, int blocks)
     : planet_(planet),
       params_(params),
       order_(params.tilesByElevation),
@@ -176,7 +178,7 @@ bool SweepGrouping::finish(int requestedWorkers) {
   return true;
 }
 
-bool groupSweepLevels(const Planet& planet, PlanetParams& params, int requestedWorkers) {
+bool groupSweepLevels(const PlanetGrid& planet, PlanetParams& params, int requestedWorkers) {
   const int workers = usableWorkers(requestedWorkers);
   SweepGrouping grouping(planet, params, workers > 1 ? workers * kBlocksPerWorker : 1);
   // Each counting thread keeps marks for every record: at most a few.
@@ -185,3 +187,5 @@ bool groupSweepLevels(const Planet& planet, PlanetParams& params, int requestedW
   parallelFor(threads, threads, count);
   return grouping.finish(workers);
 }
+
+}  // namespace geoweave::detail

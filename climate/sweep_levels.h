@@ -6,8 +6,10 @@
 #include "base/buffer.h"
 #include "base/growable_array.h"
 #include "grid/index_divider.h"
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
 #include "world/params.h"
+
+namespace geoweave::detail {
 
 // Groups the water sweep's entries (params.tilesByElevation) into levels, in
 // params.sweepLevelEntries and sweepLevelStarts. An entry reads and writes
@@ -25,7 +27,7 @@
 // False, with no levels kept, when the room for them could not be had or a
 // block would need more than 65535 levels; the sweeps then run in list
 // order.
-bool groupSweepLevels(const Planet& planet, PlanetParams& params, int workers);
+bool groupSweepLevels(const PlanetGrid& planet, PlanetParams& params, int workers);
 
 // The same grouping, for threads that join at different times: each calls
 // countLevels(), which takes the blocks still left one at a time, and once
@@ -35,7 +37,7 @@ bool groupSweepLevels(const Planet& planet, PlanetParams& params, int workers);
 // meanwhile; nothing else of the planet is read.
 class SweepGrouping {
  public:
-  SweepGrouping(const Planet& planet, PlanetParams& params, int blocks);
+  SweepGrouping(const PlanetGrid& planet, PlanetParams& params, int blocks);
   SweepGrouping(const SweepGrouping&) = delete;
   SweepGrouping& operator=(const SweepGrouping&) = delete;
 
@@ -60,7 +62,7 @@ class SweepGrouping {
   int countBlock(Block& block, uint32_t stamp, uint32_t* marks);
   void sortBlocks(GrowableArray<int32_t>& entries, GrowableArray<int32_t>& starts);
 
-  const Planet& planet_;
+  const PlanetGrid& planet_;
   PlanetParams& params_;
   const GrowableArray<int32_t>& order_;
   Buffer<uint16_t> levels_;  // per entry: its level within its block
@@ -72,3 +74,5 @@ class SweepGrouping {
   std::atomic<int> nextSorted_{0};
   std::atomic<bool> failed_{false};
 };
+
+}  // namespace geoweave::detail

@@ -10,12 +10,14 @@
 #include "climate/temperatures.h"
 #include "terrain/test_planet.h"
 
+namespace geoweave::detail {
+
 namespace {
 
 // A planet with fractal terrain whose sweep list is sorted, as the climate
 // phase has it before its turns.
 struct SortedPlanet {
-  std::unique_ptr<Planet> planet;
+  std::unique_ptr<PlanetGrid> planet;
   PlanetParams params;
 
   SortedPlanet(int width, uint32_t seed) : planet(makePlanet(width)) {
@@ -28,7 +30,7 @@ struct SortedPlanet {
 
 // Every record's place in the sweep list (the place of its point, for every
 // copy), -1 for records of no listed point.
-std::vector<int32_t> placesInList(const Planet& planet, const GrowableArray<int32_t>& list) {
+std::vector<int32_t> placesInList(const PlanetGrid& planet, const GrowableArray<int32_t>& list) {
   std::vector<int32_t> place(static_cast<size_t>(planet.records()), -1);
   for (int32_t i = 0; i < list.count; ++i) {
     TileCoord copies[5];
@@ -40,7 +42,7 @@ std::vector<int32_t> placesInList(const Planet& planet, const GrowableArray<int3
 
 // The levels are a regrouping of the list in which two entries whose points
 // lie within two steps of each other keep their order, in different levels.
-void expectGroupedInOrder(const Planet& planet, const PlanetParams& params) {
+void expectGroupedInOrder(const PlanetGrid& planet, const PlanetParams& params) {
   const GrowableArray<int32_t>& list = params.tilesByElevation;
   const GrowableArray<int32_t>& entries = params.sweepLevelEntries;
   const GrowableArray<int32_t>& starts = params.sweepLevelStarts;
@@ -151,3 +153,5 @@ TEST(SweepLevels, AnyListIsGroupedAndANewSortDropsTheLevels) {
 }
 
 }  // namespace
+
+}  // namespace geoweave::detail

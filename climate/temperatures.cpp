@@ -3,8 +3,10 @@
 #include <cmath>
 
 #include "base/parallel.h"
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
 #include "world/params.h"
+
+namespace geoweave::detail {
 
 namespace {
 struct Range {
@@ -14,7 +16,7 @@ struct Range {
 
 // Latitude warms the equator; high ground is pulled towards -40 (with no
 // height above the sea there is none). Sea starts humid, land dry.
-void adjustPoint(Planet& planet, const TileCoord& c, double seaLevel, double heightRange) {
+void adjustPoint(PlanetGrid& planet, const TileCoord& c, double seaLevel, double heightRange) {
   HotTile t = *planet.hotAt(c);
   const float lat = planet.latitudes != nullptr ? planet.latitudes[planet.tileIndex(c)]
                                                 : planet.latitudeOf(TilePoint{c, 0, 0});
@@ -31,7 +33,7 @@ void adjustPoint(Planet& planet, const TileCoord& c, double seaLevel, double hei
 }
 }  // namespace
 
-void adjustTemperatures(Planet& planet, PlanetParams& params) {
+void adjustTemperatures(PlanetGrid& planet, PlanetParams& params) {
   const float start = planet.hot[0].temperature;
   const double seaLevel = params.seaLevel;
   const double heightRange = static_cast<double>(params.elevationMax) - seaLevel;
@@ -64,3 +66,5 @@ void adjustTemperatures(Planet& planet, PlanetParams& params) {
     if (r.maximum > params.temperatureMax) params.temperatureMax = r.maximum;
   }
 }
+
+}  // namespace geoweave::detail

@@ -6,6 +6,8 @@
 
 #include "climate/test_world.h"
 
+namespace geoweave::detail {
+
 using climate_test::TestWorld;
 
 namespace {
@@ -13,7 +15,7 @@ namespace {
 const TileCoord kNorthPole{0, 0, 4};
 const TileCoord kSouthPole{5, 4, 0};
 
-float latitudeOf(const Planet& planet, const TileCoord& c) {
+float latitudeOf(const PlanetGrid& planet, const TileCoord& c) {
   float lat, lon;
   planet.mapCoordinates(TilePoint{c, 0, 0}, lat, lon);
   return lat;
@@ -152,3 +154,5 @@ TEST(Temperatures, KeptLatitudesGiveTheSameTemperatures) {
   EXPECT_EQ(kept.params.temperatureMin, worked.params.temperatureMin);
   EXPECT_EQ(kept.params.temperatureMax, worked.params.temperatureMax);
 }
+
+}  // namespace geoweave::detail

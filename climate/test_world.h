@@ -6,16 +6,18 @@
 #include <cstring>
 #include <vector>
 
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
 #include "terrain/move_fractions.h"
 #include "world/params.h"
+
+namespace geoweave::detail {
 
 namespace climate_test {
 
 // A grid with stored neighbours and move fractions whose tiles all start
 // flat at height 0: no sediment, no water, land. Sea level 0, highest ground 1.
 struct TestWorld {
-  Planet planet;
+  PlanetGrid planet;
   PlanetParams params;
 
   explicit TestWorld(int width = 8) {
@@ -67,7 +69,7 @@ struct TestWorld {
 };
 
 // Every grid position of the ten diamonds.
-inline std::vector<TileCoord> allPositions(const Planet& planet) {
+inline std::vector<TileCoord> allPositions(const PlanetGrid& planet) {
   std::vector<TileCoord> out;
   for (int d = 0; d < 10; ++d) {
     for (int y = 0; y < planet.side; ++y) {
@@ -78,7 +80,7 @@ inline std::vector<TileCoord> allPositions(const Planet& planet) {
 }
 
 // The number of positions whose copies differ from their first alias.
-inline int mismatchedCopies(const Planet& planet) {
+inline int mismatchedCopies(const PlanetGrid& planet) {
   int mismatches = 0;
   for (const TileCoord& c : allPositions(planet)) {
     TileCoord copies[5];
@@ -106,3 +108,5 @@ inline bool finiteTile(const Tile& t) {
 }
 
 }  // namespace climate_test
+
+}  // namespace geoweave::detail

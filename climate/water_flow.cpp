@@ -13,8 +13,10 @@
 #include "base/parallel.h"
 #include "base/saturated_float.h"
 #include "grid/index_divider.h"
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
 #include "world/params.h"
+
+namespace geoweave::detail {
 
 namespace {
 constexpr double kSedimentCeiling = 0.05;
@@ -74,7 +76,7 @@ void moveSediment(HotTile& from, HotTile& to, double s) {
 // neighbours may lie on a diamond edge (nearEdge) brings the copies of the
 // neighbour it changed up to date; the others stay inside their diamond.
 template <bool nearEdge>
-void updateEntry(Planet& planet, const TileCoord& c, float erosionScale) {
+void updateEntry(PlanetGrid& planet, const TileCoord& c, float erosionScale) {
   HotTile* const hot = planet.hot;
   HotTile& t = hot[planet.tileIndex(c)];
   t.humidity = t.humidityInflow;
@@ -113,7 +115,7 @@ struct EntryDecoder {
   const uint32_t side;
   const uint32_t sideSquared;
 
-  explicit EntryDecoder(const Planet& planet)
+  explicit EntryDecoder(const PlanetGrid& planet)
       : bySide(static_cast<uint32_t>(planet.side)),
         byDiamond(static_cast<uint32_t>(planet.sideSquared)),
         side(static_cast<uint32_t>(planet.side)),
@@ -133,7 +135,7 @@ bool deepInside(const TileCoord& c, int last) {
   return c.x >= 2 && c.y >= 2 && c.x <= last - 2 && c.y <= last - 2;
 }
 
-void updateAt(Planet& planet, const TileCoord& c, float erosionScale) {
+void updateAt(PlanetGrid& planet, const TileCoord& c, float erosionScale) {
   if (deepInside(c, planet.lastIndex)) {
     updateEntry<false>(planet, c, erosionScale);
   } else {
@@ -147,7 +149,7 @@ void updateAt(Planet& planet, const TileCoord& c, float erosionScale) {
 // two or three records, at most two cache lines a run). The prefetches stay
 // in this loop: in a function of their own the compiler drops them as
 // having no effect.
-void sweepEntries(Planet& planet, const int32_t* entries, int64_t begin, int64_t end,
+void sweepEntries(PlanetGrid& planet, const int32_t* entries, int64_t begin, int64_t end,
                   float erosionScale) {
   const EntryDecoder decode(planet);
   const HotTile* const hot = planet.hot;
@@ -224,7 +226,7 @@ bool smallLevel(int32_t size) {
 // come (a run of small levels is one chunk) and meet after it.
 class LevelSweep {
  public:
-  LevelSweep(Planet& planet, const PlanetParams& params, float erosionScale)
+  LevelSweep(PlanetGrid& planet, const PlanetParams& params, float erosionScale)
       : planet_(planet), params_(params), erosionScale_(erosionScale) {}
 
   void run(int members) {
@@ -253,7 +255,7 @@ class LevelSweep {
   }
 
  private:
-  Planet& planet_;
+  PlanetGrid& planet_;
   const PlanetParams& params_;
   const float erosionScale_;
   Barrier barrier_;
@@ -281,7 +283,7 @@ bool shareThisSweep(PlanetParams::SweepTimes& times) {
 }
 }  // namespace
 
-void waterPass(Planet& planet, PlanetParams& params, float erosionScale) {
+void waterPass(PlanetGrid& planet, PlanetParams& params, float erosionScale) {
   const GrowableArray<int32_t>& order = params.tilesByElevation;
   const int workers = usableWorkers(params.workers);
   const bool grouped =
@@ -307,3 +309,5 @@ void waterPass(Planet& planet, PlanetParams& params, float erosionScale) {
       order.count;
   (shared ? times.shared : times.alone) = perEntry;
 }
+
+}  // namespace geoweave::detail

@@ -1,6 +1,8 @@
 #pragma once
 
-struct Planet;
+namespace geoweave::detail {
+
+struct PlanetGrid;
 struct PlanetParams;
 
 // One sweep through params.tilesByElevation (from the highest ground to the
@@ -12,4 +14,6 @@ struct PlanetParams;
 // way is faster depends on whether the workers have processors to
 // themselves: the sweeps time both (params.sweepTimes) and take the faster,
 // trying the other again now and then; with none timed yet they share.
-void waterPass(Planet& planet, PlanetParams& params, float erosionScale);
+void waterPass(PlanetGrid& planet, PlanetParams& params, float erosionScale);
+
+}  // namespace geoweave::detail

@@ -14,6 +14,8 @@
 #include "climate/test_world.h"
 #include "terrain/test_planet.h"
 
+namespace geoweave::detail {
+
 namespace {
 
 // One tile walled in by high neighbours; each test opens the way it needs.
@@ -328,3 +330,5 @@ TEST(WaterFlow, SweepsTakeTheFasterWayAndRetryTheOther) {
   EXPECT_EQ(params.sweepTimes.shared, 0.0);
   EXPECT_EQ(params.sweepTimes.alone, 0.0);
 }
+
+}  // namespace geoweave::detail

@@ -20,6 +20,8 @@
 
 #include "image/atomic_file.h"
 
+namespace geoweave::detail {
+
 namespace {
 
 // Square tiles let a reader fetch any window of a large map without decoding
@@ -291,3 +293,5 @@ bool writeGeoTiffFloat(const char* path, int width, int height, const float* top
   if (!file.commit()) return fail(error, path, std::generic_category().message(file.error()));
   return true;
 }
+
+}  // namespace geoweave::detail

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+namespace geoweave::detail {
+
 // What one band of values means, for the programs that read the file.
 struct GeoTiffBand {
   std::string name;  // what the values are, e.g. "elevation"; empty leaves it unnamed
@@ -23,3 +25,5 @@ struct GeoTiffBand {
 // file is left, and *error (when not null) names the file and the reason.
 bool writeGeoTiffFloat(const char* path, int width, int height, const float* topDown,
                        const GeoTiffBand& band, std::string* error);
+
+}  // namespace geoweave::detail

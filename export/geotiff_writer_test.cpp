@@ -16,6 +16,8 @@
 #include "export/test_command.h"
 #include "image/test_directory.h"
 
+namespace geoweave::detail {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -122,3 +124,5 @@ TEST_F(GeoTiffWriter, FailuresNameTheFileAndLeaveNothing) {
 }
 
 }  // namespace
+
+}  // namespace geoweave::detail

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <system_error>
 
+namespace geoweave::detail {
+
 namespace {
 
 // Larger decoded pictures are refused rather than risk an allocation that
@@ -93,3 +95,5 @@ bool readPng(const char* path, PngImage* out, std::string* error) {
   }
   return true;
 }
+
+}  // namespace geoweave::detail

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace geoweave::detail {
+
 // A decoded PNG as it is stored: no conversion of colour type or depth.
 struct PngImage {
   int width = 0;
@@ -24,3 +26,5 @@ struct PngImage {
 // failure false comes back and *error (when not null) names the file and
 // the reason; *out may then hold part of the picture.
 bool readPng(const char* path, PngImage* out, std::string* error);
+
+}  // namespace geoweave::detail

@@ -12,6 +12,8 @@
 
 #include "image/atomic_file.h"
 
+namespace geoweave::detail {
+
 namespace {
 
 // Speed over size: a run may write a picture per turn. Best of five, two
@@ -207,3 +209,5 @@ bool PngStream::finish(std::string* error) {
   job_.reset();
   return true;
 }
+
+}  // namespace geoweave::detail

@@ -4,6 +4,8 @@
 #include <memory>
 #include <string>
 
+namespace geoweave::detail {
+
 // What a PngStream's samples are.
 enum class PngKind {
   kRgb8,    // three bytes a pixel: red, green, blue
@@ -45,3 +47,5 @@ class PngStream {
 
   std::unique_ptr<Job> job_;
 };
+
+}  // namespace geoweave::detail

@@ -12,6 +12,8 @@
 #include "export/png_writer.h"
 #include "image/test_directory.h"
 
+namespace geoweave::detail {
+
 namespace {
 
 class PngStreamTest : public TestDirectory {};
@@ -105,3 +107,5 @@ TEST_F(PngStreamTest, WrongRowCountsLeaveNoFile) {
 }
 
 }  // namespace
+
+}  // namespace geoweave::detail

@@ -2,6 +2,8 @@
 
 #include "export/png_stream.h"
 
+namespace geoweave::detail {
+
 namespace {
 
 // A whole picture is one band of a stream, so both ways of writing share one
@@ -31,3 +33,5 @@ bool writePngGray16(const char* path, int width, int height, const uint16_t* top
                     std::string* error) {
   return writeWhole(path, width, height, topDown, PngKind::kGray16, error);
 }
+
+}  // namespace geoweave::detail

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+namespace geoweave::detail {
+
 // Writes an 8-bit RGB PNG of width x height pixels. rgbTopDown holds the rows
 // from the top of the picture down, three bytes (red, green, blue) per pixel,
 // with no padding between rows. The file appears under path only once it is
@@ -17,3 +19,5 @@ bool writePngRgb8(const char* path, int width, int height, const uint8_t* rgbTop
 // 16-bit samples big-endian on every host).
 bool writePngGray16(const char* path, int width, int height, const uint16_t* topDown,
                     std::string* error);
+
+}  // namespace geoweave::detail

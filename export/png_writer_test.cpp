@@ -13,6 +13,8 @@
 #include "export/png_reader.h"
 #include "image/test_directory.h"
 
+namespace geoweave::detail {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -119,3 +121,5 @@ TEST_F(PngWriter, FailuresNameTheFileAndLeaveNothing) {
 }
 
 }  // namespace
+
+}  // namespace geoweave::detail

@@ -9,6 +9,8 @@
 
 #include "image/atomic_file.h"
 
+namespace geoweave::detail {
+
 namespace {
 
 using Json = nlohmann::ordered_json;
@@ -84,3 +86,5 @@ bool writeRiversGeoJson(const char* path, const geoweave::Rivers& rivers, std::s
   const Json collection{{"type", "FeatureCollection"}, {"features", std::move(features)}};
   return writeWholeFile(path, collection.dump() + "\n", error);
 }
+
+}  // namespace geoweave::detail

@@ -4,6 +4,8 @@
 
 #include "geoweave/planet.h"
 
+namespace geoweave::detail {
+
 // Writes the rivers as a GeoJSON FeatureCollection (RFC 7946) at path: one
 // Feature per segment, its geometry a LineString from the segment's start to
 // its end in [longitude, latitude] degrees (longitude in -180..180,
@@ -19,3 +21,5 @@
 // stood at path is untouched, and *error (when not null) names the file and
 // the reason.
 bool writeRiversGeoJson(const char* path, const geoweave::Rivers& rivers, std::string* error);
+
+}  // namespace geoweave::detail

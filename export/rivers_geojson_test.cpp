@@ -16,6 +16,8 @@
 #include "export/test_command.h"
 #include "image/test_directory.h"
 
+namespace geoweave::detail {
+
 namespace {
 
 int occurrences(const std::string& text, const std::string& word) {
@@ -114,3 +116,5 @@ TEST_F(RiversGeoJson, AFailedWriteLeavesNothingAndSaysWhy) {
 }
 
 }  // namespace
+
+}  // namespace geoweave::detail

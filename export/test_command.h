@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <string>
 
+namespace geoweave::detail {
+
 // Runs a shell command and returns its standard output; a command that is
 // missing or fails is a test failure, never a skip.
 inline std::string runCommand(const std::string& command) {
@@ -26,3 +28,5 @@ inline std::string runCommand(const std::string& command) {
       << command << " failed (is gdal-bin installed?), status " << status;
   return out;
 }
+
+}  // namespace geoweave::detail

@@ -6,7 +6,9 @@
 #include "terrain/sea_level.h"
 #include "world/stages.h"
 
-GenerateStatus generatePlanet(Planet& planet, PlanetParams& params) {
+namespace geoweave::detail {
+
+GenerateStatus generatePlanet(PlanetGrid& planet, PlanetParams& params) {
   const FractalRun run{planet, params};
   Tile vertexTiles[12];
   for (int phase = 0;; ++phase) {
@@ -19,7 +21,7 @@ GenerateStatus generatePlanet(Planet& planet, PlanetParams& params) {
   }
 }
 
-GenerateStatus runPhase(Planet& planet, PlanetParams& params, int phase, bool& more) {
+GenerateStatus runPhase(PlanetGrid& planet, PlanetParams& params, int phase, bool& more) {
   more = phase < 3;
   switch (phase) {
     case 0:
@@ -44,3 +46,5 @@ GenerateStatus runPhase(Planet& planet, PlanetParams& params, int phase, bool& m
       return GenerateStatus::kDone;
   }
 }
+
+}  // namespace geoweave::detail

@@ -1,7 +1,9 @@
 #pragma once
 
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
 #include "world/params.h"
+
+namespace geoweave::detail {
 
 // How a generation ended.
 enum class GenerateStatus {
@@ -17,9 +19,11 @@ enum class GenerateStatus {
 // roughness, elevation, sea level, temperatures, the climate turns and the
 // rivers, reporting progress and calling the turn callback through params.
 // The random sequence is params.random as the caller seeded it.
-GenerateStatus generatePlanet(Planet& planet, PlanetParams& params);
+GenerateStatus generatePlanet(PlanetGrid& planet, PlanetParams& params);
 
 // One step of the driver: the work before fractal pass `phase` (0 to 2), or
 // for phase 3 the climate phase. kDone with more == false when the driver
 // stops after it.
-GenerateStatus runPhase(Planet& planet, PlanetParams& params, int phase, bool& more);
+GenerateStatus runPhase(PlanetGrid& planet, PlanetParams& params, int phase, bool& more);
+
+}  // namespace geoweave::detail

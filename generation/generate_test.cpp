@@ -10,9 +10,11 @@
 
 #include "base/parallel.h"
 #include "base/random.h"
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
 #include "terrain/test_planet.h"
 #include "world/stages.h"
+
+namespace geoweave::detail {
 
 namespace {
 
@@ -23,7 +25,7 @@ void recordReport(float fraction, const char* stage, void*) {
 }
 
 struct GeneratedPlanet {
-  std::unique_ptr<Planet> planet;
+  std::unique_ptr<PlanetGrid> planet;
   std::unique_ptr<PlanetParams> params = std::make_unique<PlanetParams>();
   bool result = false;
 };
@@ -42,7 +44,7 @@ GeneratedPlanet generate(int width, uint32_t seed, int turns, ProgressCallback c
 }
 
 // Every record of the three arrays, bit for bit.
-bool sameTiles(const Planet& a, const Planet& b) {
+bool sameTiles(const PlanetGrid& a, const PlanetGrid& b) {
   const size_t records = static_cast<size_t>(diamondRecords(a));
   return a.side == b.side && std::memcmp(a.hot, b.hot, sizeof(HotTile) * records) == 0 &&
          std::memcmp(a.roughness, b.roughness, sizeof(float) * records) == 0 &&
@@ -141,3 +143,5 @@ TEST(Generate, DrawsOnlyInTheFractalPasses) {
 }
 
 }  // namespace
+
+}  // namespace geoweave::detail

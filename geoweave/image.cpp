@@ -7,6 +7,8 @@
 
 namespace geoweave {
 
+using namespace detail;
+
 bool writeBmp(const Image& image, const std::string& path, std::string* error) {
   const size_t expected = static_cast<size_t>(image.width < 0 ? 0 : image.width) *
                           static_cast<size_t>(image.height < 0 ? 0 : image.height) * 3;

@@ -6,7 +6,7 @@
 #include "base/numeric.h"
 #include "base/parallel.h"
 #include "generation/generate.h"
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
 #include "render/cube_face.h"
 #include "render/interpolate_tile.h"
 #include "render/pixel_map.h"
@@ -16,6 +16,8 @@
 
 namespace geoweave {
 
+using namespace detail;
+
 namespace {
 // The largest cube face whose pixel positions are kept between drawing it
 // and sampling it (16 bytes a pixel: 256 MiB at this size).
@@ -24,7 +26,7 @@ constexpr int kMaxKeptFace = 4096;
 
 struct Planet::State {
   Settings settings;
-  ::Planet grid;
+  PlanetGrid grid;
   PlanetParams params;
   // True once the grid holds a planet that may be sampled: from the first
   // turn callback on.
@@ -77,7 +79,7 @@ float fieldOf(const Tile& t, Field field) {
 
 // Map fractions of a place: v from 0 at the south pole to 1 at the north
 // pole, u the longitude as a share of a turn eastward from 0 degrees.
-TilePoint locatePlace(const ::Planet& grid, double latitude, double longitude) {
+TilePoint locatePlace(const PlanetGrid& grid, double latitude, double longitude) {
   const double turns = longitude / 360.0;
   const float u = static_cast<float>(turns - std::floor(turns));
   const float v = static_cast<float>(clamp01(latitude / 180.0 + 0.5));
@@ -126,12 +128,12 @@ Status Planet::generate(const Settings& settings, const Callbacks& callbacks, st
 
   s.grid.buildIcosahedron();
   if (!s.grid.allocate(settings.width, settings.zoom, p.workers)) {
-    const int64_t level = ::Planet::levelFor(settings.width, settings.zoom);
+    const int64_t level = PlanetGrid::levelFor(settings.width, settings.zoom);
     char message[256];
     std::snprintf(message, sizeof message,
                   "the grid for width %d and zoom %g needs %s tiles, which cannot be allocated",
                   settings.width, static_cast<double>(settings.zoom),
-                  ::Planet::tileRecordsText(level).c_str());
+                  PlanetGrid::tileRecordsText(level).c_str());
     fail(error, message);
     state_.reset();
     return Status::kGridTooLarge;
@@ -161,7 +163,7 @@ int Planet::gridLevel() const {
 }
 
 int64_t Planet::recordCount() const {
-  return state_ != nullptr ? ::Planet::tileRecordsFor(state_->grid.level) : 0;
+  return state_ != nullptr ? PlanetGrid::tileRecordsFor(state_->grid.level) : 0;
 }
 
 Statistics Planet::statistics() const {
@@ -237,7 +239,7 @@ Status Planet::sampleMapRows(const std::vector<Field>& fields, int width, int he
   const size_t pixels = static_cast<size_t>(width) * static_cast<size_t>(rowCount);
   out->assign(fields.size(), std::vector<float>());
   for (std::vector<float>& map : *out) map.resize(pixels);
-  const ::Planet& grid = state_->grid;
+  const PlanetGrid& grid = state_->grid;
   // The maps or the band rendered last may already know where each of these
   // pixels lies (their rows count from the south pole up).
   const int lowRow = height - firstRow - rowCount;
@@ -284,25 +286,18 @@ float Planet::sampleDirection(Field field, double x, double y, double z) const {
 }
 
 namespace {
-// The render layer's face for the public one; false for a value outside the
-// enumeration. Both list the faces in OpenGL's order.
-static_assert(static_cast<int>(CubeFace::kPositiveX) == static_cast<int>(::CubeFace::kPositiveX) &&
-                  static_cast<int>(CubeFace::kNegativeZ) ==
-                      static_cast<int>(::CubeFace::kNegativeZ),
-              "the public and internal faces are numbered alike");
-bool renderFace(CubeFace face, ::CubeFace& out) {
+// The render layer's face number for the public face; false for a value
+// outside the enumeration. Both count the faces in OpenGL's order.
+bool renderFace(CubeFace face, int& out) {
   const int index = static_cast<int>(face);
-  if (index < static_cast<int>(CubeFace::kPositiveX) ||
-      index > static_cast<int>(CubeFace::kNegativeZ)) {
-    return false;
-  }
-  out = static_cast<::CubeFace>(index);
+  if (index < 0 || index >= detail::kCubeFaceCount) return false;
+  out = index;
   return true;
 }
 
 // What every face call checks first: a planet, a usable size and a known
 // face.
-Status checkFace(bool generated, CubeFace face, int size, ::CubeFace& out, std::string* error) {
+Status checkFace(bool generated, CubeFace face, int size, int& out, std::string* error) {
   if (!generated) {
     fail(error, "no planet has been generated");
     return Status::kUnusable;
@@ -321,13 +316,13 @@ Status checkFace(bool generated, CubeFace face, int size, ::CubeFace& out, std::
 
 Status Planet::sampleCubeFace(const std::vector<Field>& fields, CubeFace face, int size,
                               std::vector<std::vector<float>>* out, std::string* error) const {
-  ::CubeFace side;
+  int side = 0;
   const Status status = checkFace(generated(), face, size, side, error);
   if (status != Status::kOk) return status;
   const size_t pixels = static_cast<size_t>(size) * static_cast<size_t>(size);
   out->assign(fields.size(), std::vector<float>());
   for (std::vector<float>& map : *out) map.resize(pixels);
-  const ::Planet& grid = state_->grid;
+  const PlanetGrid& grid = state_->grid;
   const TilePoint* kept = state_->keptFaceSize == size && state_->keptFace == face
                               ? state_->keptFacePoints.data()
                               : nullptr;
@@ -395,7 +390,7 @@ Status Planet::renderGround(int width, int height, Image* out, std::string* erro
 }
 
 Status Planet::renderGroundCubeFace(CubeFace face, int size, Image* out, std::string* error) const {
-  ::CubeFace side;
+  int side = 0;
   const Status status = checkFace(generated(), face, size, side, error);
   if (status != Status::kOk) return status;
   RgbImage image(size, size);

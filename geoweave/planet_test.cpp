@@ -13,6 +13,7 @@
 
 #include "render/cube_face.h"
 
+namespace geoweave {
 namespace {
 
 using geoweave::Field;
@@ -194,7 +195,7 @@ std::vector<std::vector<std::pair<int, int>>> sharedPixels(int size) {
   for (int f = 0; f < 6; ++f) {
     for (int y = 0; y < size; ++y) {
       for (int x = 0; x < size; ++x) {
-        const Vector3d d = cubeFaceDirection(static_cast<::CubeFace>(f), size, x, y);
+        const detail::Vector3d d = detail::cubeFaceDirection(f, size, x, y);
         byDirection[{d.x, d.y, d.z}].push_back({f, x + size * y});
       }
     }
@@ -326,3 +327,4 @@ TEST(PublicPlanet, BadSettingsAndHugeGridsAreRefusedWithAReason) {
 }
 
 }  // namespace
+}  // namespace geoweave

@@ -4,6 +4,8 @@
 
 namespace geoweave {
 
+using namespace detail;
+
 const char* version() {
   return GEOWEAVE_VERSION;
 }

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace geoweave::detail {
+
 // Division of non-negative 32-bit values by one fixed divisor, as a multiply
 // and a shift: exact for every dividend below 2^31 (the tile indices), and
 // far cheaper than a division instruction on a hot path.
@@ -22,3 +24,5 @@ struct IndexDivider {
     return static_cast<uint32_t>((static_cast<unsigned __int128>(n) * multiplier) >> shift);
   }
 };
+
+}  // namespace geoweave::detail

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace geoweave::detail {
+
 // Every grid's row length and block size, against plain division, at the
 // dividends most likely to go wrong: around each multiple of the divisor,
 // and spread over the whole index range.
@@ -29,3 +31,5 @@ TEST(IndexDivider, MatchesDivisionForEveryGridSize) {
     }
   }
 }
+
+}  // namespace geoweave::detail

@@ -5,17 +5,19 @@
 #include <set>
 #include <vector>
 
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
+
+namespace geoweave::detail {
 
 namespace {
 
-void build(Planet& planet, int side) {
+void build(PlanetGrid& planet, int side) {
   planet.buildIcosahedron();
   ASSERT_TRUE(planet.allocate(3 * (side - 1), 1.0f));
   ASSERT_EQ(planet.side, side);
 }
 
-std::vector<TileCoord> allCoords(const Planet& planet) {
+std::vector<TileCoord> allCoords(const PlanetGrid& planet) {
   std::vector<TileCoord> out;
   for (int d = 0; d < 10; ++d) {
     for (int y = 0; y <= planet.lastIndex; ++y) {
@@ -25,12 +27,12 @@ std::vector<TileCoord> allCoords(const Planet& planet) {
   return out;
 }
 
-std::vector<TileCoord> aliasList(const Planet& planet, const TileCoord& c) {
+std::vector<TileCoord> aliasList(const PlanetGrid& planet, const TileCoord& c) {
   TileCoord out[5];
   return std::vector<TileCoord>(out, out + planet.aliases(c, out));
 }
 
-std::vector<TileCoord> neighborList(const Planet& planet, const TileCoord& c) {
+std::vector<TileCoord> neighborList(const PlanetGrid& planet, const TileCoord& c) {
   TileCoord out[6];
   return std::vector<TileCoord>(out, out + planet.neighbors(c, out));
 }
@@ -39,7 +41,7 @@ bool sameList(const std::vector<TileCoord>& a, const std::vector<TileCoord>& b) 
   return std::equal(a.begin(), a.end(), b.begin(), b.end(), sameCoord);
 }
 
-Vector3f position(const Planet& planet, const TileCoord& c) {
+Vector3f position(const PlanetGrid& planet, const TileCoord& c) {
   return planet.pointPosition(TilePoint{c, 0, 0});
 }
 
@@ -47,13 +49,13 @@ double angle(const Vector3f& a, const Vector3f& b) {
   return std::acos(std::min(1.0, std::max(-1.0, a.dot(b))));
 }
 
-bool isCorner(const Planet& planet, const TileCoord& c) {
+bool isCorner(const PlanetGrid& planet, const TileCoord& c) {
   return (c.x == 0 || c.x == planet.lastIndex) && (c.y == 0 || c.y == planet.lastIndex);
 }
 
 // One key per surface point, whichever copy names it: an edge point lists its
 // copies in a different order from each side, so take the lowest index.
-int pointKey(const Planet& planet, const TileCoord& c) {
+int pointKey(const PlanetGrid& planet, const TileCoord& c) {
   int key = planet.tileIndex(c);
   for (const TileCoord& a : aliasList(planet, c)) key = std::min(key, planet.tileIndex(a));
   return key;
@@ -67,7 +69,7 @@ std::string str(const TileCoord& c) {
 }  // namespace
 
 TEST(AliasTest, PolesVerticesAndEdgePoints) {
-  Planet planet;
+  PlanetGrid planet;
   build(planet, 5);
   const int L = 4;
   for (int d = 0; d < 5; ++d) {
@@ -92,7 +94,7 @@ TEST(AliasTest, PolesVerticesAndEdgePoints) {
 
 TEST(AliasTest, EveryCopyListsTheSamePoint) {
   for (const int side : {3, 5, 9}) {
-    Planet planet;
+    PlanetGrid planet;
     build(planet, side);
     for (const TileCoord& t : allCoords(planet)) {
       const std::vector<TileCoord> list = aliasList(planet, t);
@@ -123,7 +125,7 @@ TEST(AliasTest, EveryCopyListsTheSamePoint) {
 
 TEST(AliasTest, SamePointExactlyWhenPositionsCoincide) {
   for (const int side : {3, 5, 9}) {
-    Planet planet;
+    PlanetGrid planet;
     build(planet, side);
     const std::vector<TileCoord> coords = allCoords(planet);
     std::vector<Vector3f> positions;
@@ -140,7 +142,7 @@ TEST(AliasTest, SamePointExactlyWhenPositionsCoincide) {
 
 TEST(WalkTest, VisitsEveryDistinctPointOnce) {
   for (const int side : {3, 5, 9, 129}) {
-    Planet planet;
+    PlanetGrid planet;
     build(planet, side);
     std::set<int> seen;
     int visits = 0;
@@ -161,7 +163,7 @@ TEST(WalkTest, VisitsEveryDistinctPointOnce) {
 }
 
 TEST(NeighborTest, ListsFollowTheOffsetOrder) {
-  Planet planet;
+  PlanetGrid planet;
   build(planet, 5);
   EXPECT_TRUE(sameList(neighborList(planet, {3, 2, 1}),
                        {{3, 2, 2}, {3, 3, 2}, {3, 3, 1}, {3, 2, 0}, {3, 1, 0}, {3, 1, 1}}));
@@ -172,7 +174,7 @@ TEST(NeighborTest, ListsFollowTheOffsetOrder) {
 
 TEST(NeighborTest, DistinctSymmetricAndOneStepAway) {
   for (const int side : {3, 5, 9}) {
-    Planet planet;
+    PlanetGrid planet;
     build(planet, side);
     const double step = 1.10715 / (side - 1);
     for (const TileCoord& t : allCoords(planet)) {
@@ -213,7 +215,7 @@ TEST(NeighborTest, DistinctSymmetricAndOneStepAway) {
 // copy), and give that same list from every other copy of the point.
 TEST(NeighborTest, IndicesNameTheWalksListFromEveryCopy) {
   for (const int side : {3, 5, 9, 17, 65}) {
-    Planet planet;
+    PlanetGrid planet;
     build(planet, side);
     TileCursor cursor;
     for (cursor.start(side); cursor.valid(); cursor.advance()) {
@@ -235,3 +237,5 @@ TEST(NeighborTest, IndicesNameTheWalksListFromEveryCopy) {
     }
   }
 }
+
+}  // namespace geoweave::detail

@@ -5,6 +5,8 @@
 
 #include "grid/tile_coord.h"
 
+namespace geoweave::detail {
+
 // Depths of water and sediment are measured in this unit.
 constexpr float kDepthUnit = static_cast<float>(1.0 / 10000.0);
 // More than this much standing water makes a tile sea.
@@ -93,3 +95,5 @@ struct Tile {
   float surfaceHeight() const { return surfaceHeightOf(elevation, sediment, waterDepth); }
 };
 static_assert(std::is_trivially_copyable_v<Tile>, "tiles are copied whole");
+
+}  // namespace geoweave::detail

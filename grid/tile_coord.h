@@ -1,5 +1,7 @@
 #pragma once
 
+namespace geoweave::detail {
+
 // A grid position: diamond 0..9, x and y 0..lastIndex.
 struct TileCoord {
   int diamond = 0;
@@ -17,3 +19,5 @@ struct TilePoint {
 inline bool sameCoord(const TileCoord& a, const TileCoord& b) {
   return a.diamond == b.diamond && a.x == b.x && a.y == b.y;
 }
+
+}  // namespace geoweave::detail

@@ -5,7 +5,9 @@
 #include <cmath>
 #include <cstring>
 
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
+
+namespace geoweave::detail {
 
 TEST(TileTest, ConstructorDefaults) {
   const Tile t;
@@ -63,7 +65,7 @@ TEST(TileTest, StoredAndReadBackKeepsEveryField) {
                            &t.waterDepth, &t.waterFlow,      &t.sediment};
   for (int i = 0; i < 9; ++i) *floats[i] = 0.1f * static_cast<float>(i + 1);
 
-  Planet planet;
+  PlanetGrid planet;
   ASSERT_TRUE(planet.allocate(6, 1.0f));
   planet.setTile(TileCoord{7, 1, 2}, t);
   // Every field is four bytes wide, so the record has no padding to compare.
@@ -95,3 +97,5 @@ TEST(TileTest, StoredAndReadBackKeepsEveryField) {
     EXPECT_EQ(planet.roughnessAt(copies[k]), 0.1f) << k;
   }
 }
+
+}  // namespace geoweave::detail

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace geoweave::detail {
+
 // Double-precision direction or position: the icosahedron and everything built
 // on it.
 struct Vector3d {
@@ -74,3 +76,5 @@ struct Vector3f {
     return *this;
   }
 };
+
+}  // namespace geoweave::detail

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+namespace geoweave::detail {
+
 TEST(VectorTest, DoubleLengthOfUnitVectors) {
   EXPECT_EQ((Vector3d{0, 0, 1}.length()), 1.0);
   const double r = 0.4 * std::sqrt(5.0);
@@ -41,3 +43,5 @@ TEST(VectorTest, FloatNormalisesToSinglePrecision) {
   EXPECT_FLOAT_EQ(v.y, -4.0f / 13.0f);
   EXPECT_NEAR(v.length(), 1.0, 1e-7);
 }
+
+}  // namespace geoweave::detail

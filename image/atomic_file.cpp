@@ -13,6 +13,8 @@
 #include <cstring>
 #include <utility>
 
+namespace geoweave::detail {
+
 namespace {
 
 constexpr int kTempNameTries = 100;
@@ -137,7 +139,7 @@ bool reclaim(int slotIndex, pid_t pid) {
 }
 
 // Only async-signal-safe calls: atomics, unlink, getpid, sigaction, raise.
-extern "C" void removeScratchFilesAndDie(int sig) {
+void removeScratchFilesAndDie(int sig) {
   const int savedErrno = errno;
   scratchTable.ending.store(true);
   const pid_t self = ::getpid();
@@ -293,3 +295,5 @@ bool writeWholeFile(const char* path, const std::string& bytes, std::string* err
   }
   return ok;
 }
+
+}  // namespace geoweave::detail

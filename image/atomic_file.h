@@ -2,6 +2,8 @@
 
 #include <string>
 
+namespace geoweave::detail {
+
 // How many files one process may be writing at the same moment. Each open file
 // holds a slot in the process-wide table the signal handler reads (see
 // atomic_file.cpp); an open beyond this many fails with EMFILE rather than
@@ -70,3 +72,5 @@ bool writeWholeFile(const char* path, const std::string& bytes, std::string* err
 // stays ignored (as under nohup); any other handler of these four is
 // replaced. False if a handler could not be installed.
 bool installTempFileCleanup();
+
+}  // namespace geoweave::detail

@@ -17,6 +17,8 @@
 
 #include "image/test_directory.h"
 
+namespace geoweave::detail {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -175,3 +177,5 @@ TEST_F(AtomicFileTest, CatchableSignalLeavesNoScratchFile) {
 }
 
 }  // namespace
+
+}  // namespace geoweave::detail

@@ -8,6 +8,8 @@
 
 #include "image/atomic_file.h"
 
+namespace geoweave::detail {
+
 namespace {
 
 constexpr size_t kHeaderBytes = 54;
@@ -129,3 +131,5 @@ bool writeBmpFile(const RgbImage& image, const char* name, int64_t failAfterByte
   }
   return file.commit();
 }
+
+}  // namespace geoweave::detail

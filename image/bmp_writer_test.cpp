@@ -15,6 +15,8 @@
 #include "image/rgb_image.h"
 #include "image/test_directory.h"
 
+namespace geoweave::detail {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -250,3 +252,5 @@ TEST_F(BmpWriter, FailureMidwayLeavesNothingAndKeepsTheOldFile) {
 }
 
 }  // namespace
+
+}  // namespace geoweave::detail

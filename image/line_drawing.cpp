@@ -5,6 +5,8 @@
 
 #include "base/numeric.h"
 
+namespace geoweave::detail {
+
 namespace {
 
 // Blends are scaled by the single-precision 1/255, a hair above the exact
@@ -139,3 +141,5 @@ void drawBlendedLine(RgbImage& image, int x0, int y0, int x1, int y1, Rgb startC
                      float startOpacity, float endOpacity, const RgbImage* mask) {
   drawLineInRows(image, 0, x0, y0, x1, y1, startColor, endColor, startOpacity, endOpacity, mask);
 }
+
+}  // namespace geoweave::detail

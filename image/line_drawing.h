@@ -3,6 +3,8 @@
 #include "image/rgb.h"
 #include "image/rgb_image.h"
 
+namespace geoweave::detail {
+
 // A straight line blended into the image: the colour ramps from startColor to
 // endColor and the opacity from startOpacity to endOpacity along it, each
 // pixel's opacity scaled by the red channel of mask (when given). Pixels
@@ -24,3 +26,5 @@ void drawWrappedLine(RgbImage& image, int x0, int y0, int x1, int y1, Rgb startC
 void drawWrappedLineRows(RgbImage& image, int mapHeight, int firstRow, int x0, int y0, int x1,
                          int y1, Rgb startColor, Rgb endColor, float startOpacity, float endOpacity,
                          const RgbImage* mask);
+
+}  // namespace geoweave::detail

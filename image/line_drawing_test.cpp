@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace geoweave::detail {
+
 namespace {
 
 std::string text(Rgb c) {
@@ -104,3 +106,5 @@ TEST(RiverLines, PointsOutsideTheImageAreSkipped) {
   drawBlendedLine(image, 20, 20, 20, 20, kWhite, kWhite, 1, 1, nullptr);
   EXPECT_EQ(painted(image), "1,0 0,1 1,1 2,1 3,1 4,1 5,1 6,1 7,1 1,2 ");
 }
+
+}  // namespace geoweave::detail

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace geoweave::detail {
+
 // One 24-bit pixel, stored blue, green, red: the order of a BMP file.
 struct Rgb {
   uint8_t blue = 0;
@@ -23,3 +25,5 @@ inline bool operator==(const Rgb& a, const Rgb& b) {
 inline bool operator!=(const Rgb& a, const Rgb& b) {
   return !(a == b);
 }
+
+}  // namespace geoweave::detail

@@ -5,6 +5,8 @@
 #include "base/allocation.h"
 #include "image/bmp_writer.h"
 
+namespace geoweave::detail {
+
 RgbImage::RgbImage(int w, int h) : width(w > 0 ? w : 0), height(h > 0 ? h : 0) {
   const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
   // An image without pixels (a map too small to have rows) keeps a null
@@ -30,3 +32,5 @@ RgbImage::~RgbImage() {
 bool RgbImage::writeBmp(const char* name) const {
   return writeBmpFile(*this, name, -1);
 }
+
+}  // namespace geoweave::detail

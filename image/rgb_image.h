@@ -5,6 +5,8 @@
 
 #include "image/rgb.h"
 
+namespace geoweave::detail {
+
 // A width x height grid of 24-bit pixels; row 0 is the bottom line of the
 // written picture.
 struct RgbImage {
@@ -30,3 +32,5 @@ struct RgbImage {
   // stood at the name before is untouched.
   bool writeBmp(const char* name) const;
 };
+
+}  // namespace geoweave::detail

@@ -4,6 +4,8 @@
 
 #include <climits>
 
+namespace geoweave::detail {
+
 #if defined(__SANITIZE_ADDRESS__)
 #define GEOWEAVE_ASAN 1
 #elif defined(__has_feature)
@@ -49,3 +51,5 @@ TEST(RgbImage, StorageThatCannotBeHadIsReported) {
   EXPECT_TRUE(RgbImage(1, 0).ok());
 #endif
 }
+
+}  // namespace geoweave::detail

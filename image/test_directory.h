@@ -12,6 +12,8 @@
 #include <system_error>
 #include <vector>
 
+namespace geoweave::detail {
+
 class TestDirectory : public testing::Test {
  protected:
   void SetUp() override {
@@ -39,3 +41,5 @@ class TestDirectory : public testing::Test {
 
   std::string dir;
 };
+
+}  // namespace geoweave::detail

@@ -5,6 +5,8 @@
 
 #include "base/numeric.h"
 
+namespace geoweave::detail {
+
 namespace {
 
 uint8_t toByte(double v) {
@@ -178,3 +180,5 @@ Rgb sedimentPanelColor(const Tile& t, const PlanetParams& p) {
   if (t.isSea() && t.elevation > p.seaLevel) c.red = 255;
   return c;
 }
+
+}  // namespace geoweave::detail

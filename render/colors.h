@@ -6,6 +6,8 @@
 #include "image/rgb.h"
 #include "world/params.h"
 
+namespace geoweave::detail {
+
 // Pixel colour rules of the rendered maps: ground cover with relief shading,
 // the river mask and the five data panels. Each rule reads one pixel's
 // interpolated tile and nothing else.
@@ -45,3 +47,5 @@ Rgb rainPanelColor(const Tile& t, const PlanetParams& p);
 Rgb temperaturePanelColor(const Tile& t, const PlanetParams& p);
 Rgb humidityPanelColor(const Tile& t);
 Rgb sedimentPanelColor(const Tile& t, const PlanetParams& p);
+
+}  // namespace geoweave::detail

@@ -5,6 +5,8 @@
 #include <limits>
 #include <string>
 
+namespace geoweave::detail {
+
 namespace {
 
 std::string text(Rgb c) {
@@ -166,3 +168,5 @@ TEST(Colors, MixEndsReturnEveryByteUnchanged) {
     }
   }
 }
+
+}  // namespace geoweave::detail

@@ -10,6 +10,8 @@
 #include "render/projection.h"
 #include "render/river_overlay.h"
 
+namespace geoweave::detail {
+
 namespace {
 
 // -1 at the first pixel, 1 at the last; the middle pixel of an odd size is
@@ -27,19 +29,19 @@ struct FaceFrame {
   Vector3d tAxis;
 };
 
-FaceFrame frameOf(CubeFace face) {
+FaceFrame frameOf(int face) {
   switch (face) {
-    case CubeFace::kPositiveX:
+    case kFacePositiveX:
       return {{1, 0, 0}, {0, 0, -1}, {0, -1, 0}};
-    case CubeFace::kNegativeX:
+    case kFaceNegativeX:
       return {{-1, 0, 0}, {0, 0, 1}, {0, -1, 0}};
-    case CubeFace::kPositiveY:
+    case kFacePositiveY:
       return {{0, 1, 0}, {1, 0, 0}, {0, 0, 1}};
-    case CubeFace::kNegativeY:
+    case kFaceNegativeY:
       return {{0, -1, 0}, {1, 0, 0}, {0, 0, -1}};
-    case CubeFace::kPositiveZ:
+    case kFacePositiveZ:
       return {{0, 0, 1}, {1, 0, 0}, {0, -1, 0}};
-    case CubeFace::kNegativeZ:
+    case kFaceNegativeZ:
       return {{0, 0, -1}, {-1, 0, 0}, {0, -1, 0}};
   }
   return {};
@@ -47,8 +49,8 @@ FaceFrame frameOf(CubeFace face) {
 
 // Relief shade of the pixel at map fractions (v, u) (whose blended elevation
 // is elevation), from the neighbour the header describes.
-float shadeAt(const Planet& planet, const PlanetParams& params, float altitudeShadeScale, float v,
-              float u, float elevation, int size) {
+float shadeAt(const PlanetGrid& planet, const PlanetParams& params, float altitudeShadeScale,
+              float v, float u, float elevation, int size) {
   const double north = static_cast<double>(v) + 1.0 / (2.0 * size);
   if (north > 1) return 0;
   double west = static_cast<double>(u) - 1.0 / (4.0 * size);
@@ -61,8 +63,7 @@ float shadeAt(const Planet& planet, const PlanetParams& params, float altitudeSh
   return reliefShade(here, northWest, params, altitudeShadeScale);
 }
 
-void drawFaceRivers(const PlanetParams& params, CubeFace face, RgbImage& image,
-                    const RgbImage& mask) {
+void drawFaceRivers(const PlanetParams& params, int face, RgbImage& image, const RgbImage& mask) {
   const GrowableArray<RiverPoint>& points = params.riverPoints;
   const Rgb river = rgbFromFractions(0.2f, 0.2f, 0.8f);
   const int size = image.width;
@@ -91,29 +92,29 @@ void drawFaceRivers(const PlanetParams& params, CubeFace face, RgbImage& image,
 
 }  // namespace
 
-Vector3d cubeFaceDirection(CubeFace face, int size, int x, int y) {
+Vector3d cubeFaceDirection(int face, int size, int x, int y) {
   const double s = faceCoordinate(x, size);
   const double t = faceCoordinate(y, size);
   // Written out per face rather than summed from the frame, so that the
   // shared edges of two faces give bit-identical directions.
   switch (face) {
-    case CubeFace::kPositiveX:
+    case kFacePositiveX:
       return {1, -t, -s};
-    case CubeFace::kNegativeX:
+    case kFaceNegativeX:
       return {-1, -t, s};
-    case CubeFace::kPositiveY:
+    case kFacePositiveY:
       return {s, 1, t};
-    case CubeFace::kNegativeY:
+    case kFaceNegativeY:
       return {s, -1, -t};
-    case CubeFace::kPositiveZ:
+    case kFacePositiveZ:
       return {s, -t, 1};
-    case CubeFace::kNegativeZ:
+    case kFaceNegativeZ:
       return {-s, -t, -1};
   }
   return {};
 }
 
-bool projectOntoCubeFace(CubeFace face, int size, const Vector3d& direction, double& x, double& y) {
+bool projectOntoCubeFace(int face, int size, const Vector3d& direction, double& x, double& y) {
   const FaceFrame frame = frameOf(face);
   const double along = dot(direction, frame.axis);
   if (!(along > 0)) return false;
@@ -123,8 +124,8 @@ bool projectOntoCubeFace(CubeFace face, int size, const Vector3d& direction, dou
   return true;
 }
 
-bool drawCubeFace(const Planet& planet, const PlanetParams& params, float altitudeShadeScale,
-                  CubeFace face, RgbImage& image, int workers, TilePoint* located) {
+bool drawCubeFace(const PlanetGrid& planet, const PlanetParams& params, float altitudeShadeScale,
+                  int face, RgbImage& image, int workers, TilePoint* located) {
   const int size = image.width;
   RgbImage mask(size, size);
   if (!mask.ok()) return false;
@@ -148,3 +149,5 @@ bool drawCubeFace(const Planet& planet, const PlanetParams& params, float altitu
   drawFaceRivers(params, face, image, mask);
   return true;
 }
+
+}  // namespace geoweave::detail

@@ -1,14 +1,25 @@
 #pragma once
 
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
 #include "grid/vector.h"
 #include "image/rgb_image.h"
 #include "world/params.h"
 
-// The planet seen from its centre on the six faces of a cube, in the order of
-// OpenGL's cube-map targets. +Z is the north pole, +X latitude 0 longitude 0,
-// +Y longitude 90 degrees east.
-enum class CubeFace { kPositiveX, kNegativeX, kPositiveY, kNegativeY, kPositiveZ, kNegativeZ };
+namespace geoweave::detail {
+
+// The planet seen from its centre on the six faces of a cube, numbered 0 to 5
+// in the order of OpenGL's cube-map targets (the order of the public
+// geoweave::CubeFace too, so its values pass straight through). +Z is the
+// north pole, +X latitude 0 longitude 0, +Y longitude 90 degrees east.
+constexpr int kCubeFaceCount = 6;
+enum : int {
+  kFacePositiveX,
+  kFaceNegativeX,
+  kFacePositiveY,
+  kFaceNegativeY,
+  kFacePositiveZ,
+  kFaceNegativeZ
+};
 
 // The direction (not of unit length) through pixel (x, y) of a size x size
 // face, x counted rightwards from the left column, y downwards from the top
@@ -22,12 +33,12 @@ enum class CubeFace { kPositiveX, kNegativeX, kPositiveY, kNegativeY, kPositiveZ
 // directions along their shared edge, and tiles laid side by side show no
 // seam. An odd size puts a pixel on the face's axis; a face of size 1 is
 // that one pixel.
-Vector3d cubeFaceDirection(CubeFace face, int size, int x, int y);
+Vector3d cubeFaceDirection(int face, int size, int x, int y);
 
 // Where the line along direction meets the face's plane, in that face's
 // pixel coordinates (fractional; outside 0..size - 1 beyond the face's
 // edges). False when direction does not point into the face's half of space.
-bool projectOntoCubeFace(CubeFace face, int size, const Vector3d& direction, double& x, double& y);
+bool projectOntoCubeFace(int face, int size, const Vector3d& direction, double& x, double& y);
 
 // Draws one face of the ground-cover map into image (size x size, its row 0
 // the bottom row of the face as for every RgbImage): each pixel the ground
@@ -53,5 +64,7 @@ bool projectOntoCubeFace(CubeFace face, int size, const Vector3d& direction, dou
 // where each pixel lies on the grid (size x size, rows from the top), so
 // that samples of the same face need not find them again. False when the
 // river mask could not be had; image must be ok() and square.
-bool drawCubeFace(const Planet& planet, const PlanetParams& params, float altitudeShadeScale,
-                  CubeFace face, RgbImage& image, int workers, TilePoint* located = nullptr);
+bool drawCubeFace(const PlanetGrid& planet, const PlanetParams& params, float altitudeShadeScale,
+                  int face, RgbImage& image, int workers, TilePoint* located = nullptr);
+
+}  // namespace geoweave::detail

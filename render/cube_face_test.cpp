@@ -11,31 +11,33 @@
 #include "render/colors.h"
 #include "render/projection.h"
 
+namespace geoweave::detail {
+
 namespace {
 
-constexpr CubeFace kFaces[6] = {CubeFace::kPositiveX, CubeFace::kNegativeX, CubeFace::kPositiveY,
-                                CubeFace::kNegativeY, CubeFace::kPositiveZ, CubeFace::kNegativeZ};
+constexpr int kFaces[6] = {kFacePositiveX, kFaceNegativeX, kFacePositiveY,
+                           kFaceNegativeY, kFacePositiveZ, kFaceNegativeZ};
 
 // OpenGL's table from a direction to a face's (sc, tc, ma), as OpenGL
 // defines it, with the major axis forced to the face's.
-void openGlCoordinates(CubeFace face, const Vector3d& r, double& sc, double& tc, double& ma) {
+void openGlCoordinates(int face, const Vector3d& r, double& sc, double& tc, double& ma) {
   switch (face) {
-    case CubeFace::kPositiveX:
+    case kFacePositiveX:
       sc = -r.z, tc = -r.y, ma = r.x;
       return;
-    case CubeFace::kNegativeX:
+    case kFaceNegativeX:
       sc = r.z, tc = -r.y, ma = r.x;
       return;
-    case CubeFace::kPositiveY:
+    case kFacePositiveY:
       sc = r.x, tc = r.z, ma = r.y;
       return;
-    case CubeFace::kNegativeY:
+    case kFaceNegativeY:
       sc = r.x, tc = -r.z, ma = r.y;
       return;
-    case CubeFace::kPositiveZ:
+    case kFacePositiveZ:
       sc = r.x, tc = -r.y, ma = r.z;
       return;
-    case CubeFace::kNegativeZ:
+    case kFaceNegativeZ:
       sc = -r.x, tc = -r.y, ma = r.z;
       return;
   }
@@ -87,13 +89,13 @@ TEST(CubeFaceDirections, FollowOpenGlsTableAndMeetExactlyAlongEveryEdge) {
   }
   // The centres of odd faces lie on the axes: +X at latitude 0 longitude 0,
   // +Z at the north pole; +X's top left looks towards +Y and +Z.
-  const Vector3d east = cubeFaceDirection(CubeFace::kPositiveX, 5, 2, 2);
+  const Vector3d east = cubeFaceDirection(kFacePositiveX, 5, 2, 2);
   EXPECT_EQ(std::make_tuple(east.x, east.y, east.z), std::make_tuple(1.0, 0.0, 0.0));
-  const Vector3d north = cubeFaceDirection(CubeFace::kPositiveZ, 5, 2, 2);
+  const Vector3d north = cubeFaceDirection(kFacePositiveZ, 5, 2, 2);
   EXPECT_EQ(std::make_tuple(north.x, north.y, north.z), std::make_tuple(0.0, 0.0, 1.0));
-  const Vector3d corner = cubeFaceDirection(CubeFace::kPositiveX, 5, 0, 0);
+  const Vector3d corner = cubeFaceDirection(kFacePositiveX, 5, 0, 0);
   EXPECT_EQ(std::make_tuple(corner.x, corner.y, corner.z), std::make_tuple(1.0, 1.0, 1.0));
-  const Vector3d single = cubeFaceDirection(CubeFace::kNegativeY, 1, 0, 0);
+  const Vector3d single = cubeFaceDirection(kFaceNegativeY, 1, 0, 0);
   EXPECT_EQ(std::make_tuple(single.x, single.y, single.z), std::make_tuple(0.0, -1.0, 0.0));
 }
 
@@ -101,7 +103,7 @@ TEST(CubeFaceDirections, FollowOpenGlsTableAndMeetExactlyAlongEveryEdge) {
 // everywhere and nothing is shaded.
 struct LevelPlanetFaces : testing::Test {
   static constexpr int kSize = 9;
-  Planet planet;
+  PlanetGrid planet;
   PlanetParams params;
   PlanetParams withoutRivers;
 
@@ -132,7 +134,7 @@ TEST_F(LevelPlanetFaces, ARiverOverAnEdgeShowsOnBothFacesAndNowhereElse) {
   addEnd(Vector3d{1, 0.5, 0});
   addEnd(Vector3d{1, 3, 0});
   const Rgb river = rgbFromFractions(0.2f, 0.2f, 0.8f);
-  for (const CubeFace face : kFaces) {
+  for (const int face : kFaces) {
     const int f = static_cast<int>(face);
     RgbImage plain(kSize, kSize), drawn(kSize, kSize);
     ASSERT_TRUE(drawCubeFace(planet, withoutRivers, 1, face, plain, 1));
@@ -156,3 +158,5 @@ TEST_F(LevelPlanetFaces, ARiverOverAnEdgeShowsOnBothFacesAndNowhereElse) {
 }
 
 }  // namespace
+
+}  // namespace geoweave::detail

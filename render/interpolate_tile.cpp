@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
+namespace geoweave::detail {
+
 namespace {
 // The nine blended fields lie in a Tile one after the other, roughness first;
 // the hot record holds the other eight in the same order.
@@ -23,7 +25,7 @@ struct Corners {
   double weights[4];
 };
 
-Corners cornersOf(const Planet& planet, const TilePoint& p) {
+Corners cornersOf(const PlanetGrid& planet, const TilePoint& p) {
   const double fx = p.fracX;
   const double fy = p.fracY;
   Corners c;
@@ -51,7 +53,7 @@ Corners cornersOf(const Planet& planet, const TilePoint& p) {
 }
 }  // namespace
 
-Tile interpolateTile(const Planet& planet, const TilePoint& p) {
+Tile interpolateTile(const PlanetGrid& planet, const TilePoint& p) {
   const Corners corners = cornersOf(planet, p);
   // Each field is a float of the blended tile: every corner's share is added
   // to it and rounded to float in turn.
@@ -70,7 +72,7 @@ Tile interpolateTile(const Planet& planet, const TilePoint& p) {
   return blended;
 }
 
-float interpolateElevation(const Planet& planet, const TilePoint& p) {
+float interpolateElevation(const PlanetGrid& planet, const TilePoint& p) {
   const Corners corners = cornersOf(planet, p);
   float sum = 0;
   for (int k = 0; k < 4; ++k) {
@@ -80,3 +82,5 @@ float interpolateElevation(const Planet& planet, const TilePoint& p) {
   }
   return sum;
 }
+
+}  // namespace geoweave::detail

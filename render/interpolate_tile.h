@@ -1,13 +1,17 @@
 #pragma once
 
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
 #include "grid/tile.h"
 #include "grid/tile_coord.h"
+
+namespace geoweave::detail {
 
 // The tile blended from the grid points around a point between tiles: the
 // nine state fields, each rounded to float after every corner's share. The
 // other fields of the result are their defaults.
-Tile interpolateTile(const Planet& planet, const TilePoint& p);
+Tile interpolateTile(const PlanetGrid& planet, const TilePoint& p);
 
 // The blended elevation alone, for the relief shading.
-float interpolateElevation(const Planet& planet, const TilePoint& p);
+float interpolateElevation(const PlanetGrid& planet, const TilePoint& p);
+
+}  // namespace geoweave::detail

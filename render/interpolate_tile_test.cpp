@@ -5,7 +5,9 @@
 #include <cmath>
 #include <limits>
 
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
+
+namespace geoweave::detail {
 
 namespace {
 
@@ -40,7 +42,7 @@ TilePoint at(int diamond, int x, int y, float fx = 0, float fy = 0) {
 // spare diamond blocks): a read of any tile the test did not set, or of one
 // past diamond 9, shows up in the result.
 struct InterpolateTile : testing::Test {
-  Planet planet;
+  PlanetGrid planet;
   void SetUp() override {
     ASSERT_TRUE(planet.allocate(16, 1));
     ASSERT_EQ(planet.side, 5);
@@ -127,3 +129,5 @@ TEST_F(InterpolateTile, CornersAreAddedInOrderRoundingEachSum) {
 }
 
 }  // namespace
+
+}  // namespace geoweave::detail

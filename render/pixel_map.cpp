@@ -1,8 +1,10 @@
 #include "render/pixel_map.h"
 
 #include "base/parallel.h"
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
 #include "render/projection.h"
+
+namespace geoweave::detail {
 
 float rowLatitude(int y, int height) {
   return height > 1 ? static_cast<float>(static_cast<double>(y) / (height - 1)) : 0.5f;
@@ -14,10 +16,10 @@ int clampTo(int value, int low, int high) {
 }
 }  // namespace
 
-PixelMap::PixelMap(const Planet& planet, int w, int h, int workers)
+PixelMap::PixelMap(const PlanetGrid& planet, int w, int h, int workers)
     : PixelMap(planet, w, h, 0, h, workers) {}
 
-PixelMap::PixelMap(const Planet& planet, int w, int mapH, int first, int rows, int workers)
+PixelMap::PixelMap(const PlanetGrid& planet, int w, int mapH, int first, int rows, int workers)
     : width(w < 0 ? 0 : w),
       height(clampTo(rows, 0, (mapH < 0 ? 0 : mapH) - clampTo(first, 0, mapH < 0 ? 0 : mapH))),
       mapHeight(mapH < 0 ? 0 : mapH),
@@ -45,3 +47,5 @@ PixelMap::PixelMap(const Planet& planet, int w, int mapH, int first, int rows, i
   };
   parallelFor(workers, height, mapRows);
 }
+
+}  // namespace geoweave::detail

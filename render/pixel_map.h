@@ -1,8 +1,10 @@
 #pragma once
 
 #include "base/buffer.h"
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
 #include "grid/tile_coord.h"
+
+namespace geoweave::detail {
 
 // Where every pixel of a width x height map falls on the grid: the exact
 // point under the pixel, and the coarse point of its relief neighbour (one
@@ -22,11 +24,13 @@ struct PixelMap {
   Buffer<TilePoint> relief;  // unused in the map's top row, which has no shading
 
   // Not ok() when the storage could not be had; workers share out the rows.
-  PixelMap(const Planet& planet, int w, int h, int workers);
+  PixelMap(const PlanetGrid& planet, int w, int h, int workers);
   // Rows [firstRow, firstRow + rows) of a w x mapH map, both clamped to it.
-  PixelMap(const Planet& planet, int w, int mapH, int first, int rows, int workers);
+  PixelMap(const PlanetGrid& planet, int w, int mapH, int first, int rows, int workers);
   bool ok() const { return exact.ok() && relief.ok(); }
 };
 
 // Latitude fraction of a pixel row; a single row lies on the equator.
 float rowLatitude(int y, int height);
+
+}  // namespace geoweave::detail

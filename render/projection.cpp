@@ -4,6 +4,8 @@
 
 #include "base/numeric.h"
 
+namespace geoweave::detail {
+
 namespace {
 
 double frac(double z) {
@@ -46,7 +48,7 @@ Vector3d mapDirection(float v, float u) {
                   std::sin(longitude) * std::cos(latitude), std::sin(latitude)};
 }
 
-TilePoint netTilePoint(const Planet& planet, float v, float u) {
+TilePoint netTilePoint(const PlanetGrid& planet, float v, float u) {
   u = wrapUnit(u);
   v = wrapUnit(v);
   const double w = 3.0 * v;
@@ -102,7 +104,7 @@ namespace {
 // Casts the ray from the centre along direction against the diamonds'
 // triangles, starting with the diamond of start (a good guess saves the
 // search); start is returned only when no triangle lies ahead.
-TilePoint castRay(const Planet& planet, const Vector3d& direction, const TilePoint& start) {
+TilePoint castRay(const PlanetGrid& planet, const Vector3d& direction, const TilePoint& start) {
   const Vector3d origin;
   TilePoint result = start;
   double bestError = 1000;
@@ -140,7 +142,7 @@ TilePoint castRay(const Planet& planet, const Vector3d& direction, const TilePoi
 }
 }  // namespace
 
-TilePoint locateTilePoint(const Planet& planet, float v, float u) {
+TilePoint locateTilePoint(const PlanetGrid& planet, float v, float u) {
   return castRay(planet, mapDirection(v, u), netTilePoint(planet, v, u));
 }
 
@@ -154,12 +156,14 @@ void directionFractions(const Vector3d& direction, float& v, float& u) {
   u = static_cast<float>(turns);
 }
 
-TilePoint locateDirection(const Planet& planet, const Vector3d& direction) {
+TilePoint locateDirection(const PlanetGrid& planet, const Vector3d& direction) {
   float v, u;
   directionFractions(direction, v, u);
   return castRay(planet, direction, netTilePoint(planet, v, u));
 }
 
-TilePoint locateDirection(const Planet& planet, const Vector3d& direction, float v, float u) {
+TilePoint locateDirection(const PlanetGrid& planet, const Vector3d& direction, float v, float u) {
   return castRay(planet, direction, netTilePoint(planet, v, u));
 }
+
+}  // namespace geoweave::detail

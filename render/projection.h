@@ -1,7 +1,9 @@
 #pragma once
 
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
 #include "grid/vector.h"
+
+namespace geoweave::detail {
 
 // Unit direction of a map position: latitude fraction v (0 south pole, 1
 // north pole) and longitude fraction u.
@@ -9,11 +11,11 @@ Vector3d mapDirection(float v, float u);
 
 // The coarse mapping: the map laid straight onto the unfolded net of ten
 // diamonds (three latitude bands of five).
-TilePoint netTilePoint(const Planet& planet, float v, float u);
+TilePoint netTilePoint(const PlanetGrid& planet, float v, float u);
 
 // The exact mapping: the ray from the centre towards (v, u) cast against the
 // diamonds' flat triangles, starting with the coarse mapping's diamond.
-TilePoint locateTilePoint(const Planet& planet, float v, float u);
+TilePoint locateTilePoint(const PlanetGrid& planet, float v, float u);
 
 // Map fractions of a direction of any non-zero length, as the maps store
 // them: v from 0 at the south pole to 1 at the north pole, u in [0, 1] the
@@ -28,12 +30,14 @@ void directionFractions(const Vector3d& direction, float& v, float& u);
 // rebuilt from float fractions, starting with the coarse mapping's diamond
 // for its fractions. Gives locateTilePoint(planet, v, u) for
 // mapDirection(v, u).
-TilePoint locateDirection(const Planet& planet, const Vector3d& direction);
+TilePoint locateDirection(const PlanetGrid& planet, const Vector3d& direction);
 
 // The exact mapping with the direction's fractions already at hand (as
 // directionFractions gives them), for callers that need them too.
-TilePoint locateDirection(const Planet& planet, const Vector3d& direction, float v, float u);
+TilePoint locateDirection(const PlanetGrid& planet, const Vector3d& direction, float v, float u);
 
 // Where the unbounded line through a and b meets the plane; false when the
 // line runs parallel to it.
 bool intersectLine(const Plane& plane, const Vector3d& a, const Vector3d& b, Vector3d& hit);
+
+}  // namespace geoweave::detail

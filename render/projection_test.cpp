@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace geoweave::detail {
+
 namespace {
 
 Vector3d toDouble(const Vector3f& v) {
@@ -28,7 +30,7 @@ std::string describe(const TilePoint& p) {
 // A point the tile blender can read: inside the diamond, and on the last row or
 // column only with a zero fraction. A fraction just below 1 may round up to 1
 // as a float; the blend then reads the next grid point, which must exist.
-bool insideDiamond(const Planet& planet, const TilePoint& p) {
+bool insideDiamond(const PlanetGrid& planet, const TilePoint& p) {
   const int last = planet.lastIndex;
   const auto axisOk = [last](int i, float f) {
     return i >= 0 && f >= 0 && f <= 1 && i + (f > 0 ? 1 : 0) <= last;
@@ -62,7 +64,7 @@ std::vector<float> longitudes() {
 }
 
 struct ProjectionGrid : testing::TestWithParam<int> {
-  Planet planet;
+  PlanetGrid planet;
   void SetUp() override {
     planet.buildIcosahedron();
     ASSERT_TRUE(planet.allocate(GetParam(), 1));
@@ -171,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(Projection, ProjectionGrid, testing::Values(16, 32, 512
                          });
 
 TEST(Projection, EquatorAtLongitudeZeroIsAQuarterIntoDiamondNine) {
-  Planet planet;
+  PlanetGrid planet;
   planet.buildIcosahedron();
   ASSERT_TRUE(planet.allocate(512, 1));
   ASSERT_EQ(planet.lastIndex, 128);
@@ -219,7 +221,7 @@ TEST(Projection, PlaneThroughThreePoints) {
 }
 
 TEST(Projection, DiamondTrianglesFaceOutwards) {
-  Planet planet;
+  PlanetGrid planet;
   planet.buildIcosahedron();
   const Vector3d* c = planet.vertices;
   for (int d = 0; d < 10; ++d) {
@@ -258,3 +260,5 @@ TEST(Projection, IntersectLine) {
 }
 
 }  // namespace
+
+}  // namespace geoweave::detail

@@ -9,6 +9,8 @@
 #include "render/interpolate_tile.h"
 #include "render/river_overlay.h"
 
+namespace geoweave::detail {
+
 namespace {
 // A side of the six-panel sheet; one too long for an image cannot be had
 // (the canvas is then not ok() and the sheet is left empty).
@@ -22,7 +24,7 @@ int sheetSize(int panelSize, int panels) {
 // Colours the rows [firstRow, endRow) of the seven panels; rows are
 // independent, so they are shared out between the processors.
 void drawRows(SnapshotCanvas& panels, int firstRow, int endRow, const PlanetParams& params,
-              const Planet& planet) {
+              const PlanetGrid& planet) {
   const PixelMap& map = panels.map;
   const float inverseRange = inverseElevationRange(params);
   for (int y = firstRow; y < endRow; ++y) {
@@ -59,10 +61,10 @@ void compose(const SnapshotCanvas& panels, RgbImage& sheet, int width, int heigh
 
 }  // namespace
 
-SnapshotCanvas::SnapshotCanvas(const Planet& planet, int w, int h, int workerCount)
+SnapshotCanvas::SnapshotCanvas(const PlanetGrid& planet, int w, int h, int workerCount)
     : SnapshotCanvas(planet, w, h, 0, h, workerCount) {}
 
-SnapshotCanvas::SnapshotCanvas(const Planet& planet, int w, int mapH, int firstRow, int rows,
+SnapshotCanvas::SnapshotCanvas(const PlanetGrid& planet, int w, int mapH, int firstRow, int rows,
                                int workerCount)
     : workers(workerCount),
       map(planet, w, mapH, firstRow, rows, workerCount),
@@ -87,7 +89,7 @@ bool SnapshotCanvas::ok() const {
   return true;
 }
 
-void SnapshotCanvas::makeShade(const Planet& planet, const PlanetParams& params,
+void SnapshotCanvas::makeShade(const PlanetGrid& planet, const PlanetParams& params,
                                float altitudeShadeScale) {
   if (shadeMade && shadeScale == altitudeShadeScale && shadeElevationMax == params.elevationMax &&
       shadeSeaLevel == params.seaLevel) {
@@ -125,7 +127,7 @@ void SnapshotCanvas::clear() {
 }
 
 void drawSnapshot(SnapshotCanvas& canvas, float altitudeShadeScale, const PlanetParams& params,
-                  const Planet& planet) {
+                  const PlanetGrid& planet) {
   const int width = canvas.map.width;
   const int height = canvas.map.height;
   canvas.clear();
@@ -138,3 +140,5 @@ void drawSnapshot(SnapshotCanvas& canvas, float altitudeShadeScale, const Planet
                 canvas.riverMask);
   if (width > 0) compose(canvas, canvas.sheet, width, height);
 }
+
+}  // namespace geoweave::detail

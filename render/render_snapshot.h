@@ -1,10 +1,12 @@
 #pragma once
 
 #include "base/buffer.h"
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
 #include "image/rgb_image.h"
 #include "render/pixel_map.h"
 #include "world/params.h"
+
+namespace geoweave::detail {
 
 // What a run's snapshots draw with: where each pixel falls on the grid (the
 // same for every turn), the seven map-sized panels and the six-panel sheet.
@@ -34,15 +36,15 @@ struct SnapshotCanvas {
 
   // A width x height map of the planet's grid; workers share out the rows
   // of every step. Check ok() before drawing.
-  SnapshotCanvas(const Planet& planet, int w, int h, int workers);
+  SnapshotCanvas(const PlanetGrid& planet, int w, int h, int workers);
   // Rows [firstRow, firstRow + rows) of a w x mapH map (row 0 at the south
   // pole, as the images store rows).
-  SnapshotCanvas(const Planet& planet, int w, int mapH, int firstRow, int rows, int workers);
+  SnapshotCanvas(const PlanetGrid& planet, int w, int mapH, int firstRow, int rows, int workers);
   // False when any image or table could not be had, or the sheet would be
   // larger than an image can be.
   bool ok() const;
   void clear();
-  void makeShade(const Planet& planet, const PlanetParams& params, float altitudeShadeScale);
+  void makeShade(const PlanetGrid& planet, const PlanetParams& params, float altitudeShadeScale);
 };
 
 // Draws the planet as it stands into the canvas: the ground-cover map with
@@ -50,4 +52,6 @@ struct SnapshotCanvas {
 // sediment maps, and the six-panel sheet made of them. The canvas must be
 // ok() and made for this planet's grid.
 void drawSnapshot(SnapshotCanvas& canvas, float altitudeShadeScale, const PlanetParams& params,
-                  const Planet& planet);
+                  const PlanetGrid& planet);
+
+}  // namespace geoweave::detail

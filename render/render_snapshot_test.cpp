@@ -13,10 +13,12 @@
 #include <vector>
 
 #include "generation/generate.h"
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
 #include "render/colors.h"
 #include "render/interpolate_tile.h"
 #include "render/projection.h"
+
+namespace geoweave::detail {
 
 namespace {
 
@@ -54,8 +56,8 @@ std::string text(Rgb c) {
 struct PixelColors {
   Rgb ground, sediment, elevation, rain, temperature, humidity;
 };
-PixelColors expectedPixel(const Planet& planet, const PlanetParams& params, int x, int y, int width,
-                          int height) {
+PixelColors expectedPixel(const PlanetGrid& planet, const PlanetParams& params, int x, int y,
+                          int width, int height) {
   const auto latitude = [height](int row) {
     return height == 1 ? 0.5f : static_cast<float>(static_cast<double>(row) / (height - 1));
   };
@@ -79,14 +81,14 @@ PixelColors expectedPixel(const Planet& planet, const PlanetParams& params, int 
 
 // One small generated planet for the whole suite.
 struct RenderSnapshot : testing::Test {
-  static inline std::unique_ptr<Planet> planet;
+  static inline std::unique_ptr<PlanetGrid> planet;
   static inline std::unique_ptr<PlanetParams> params;
   // The same statistics without the river list, as every call during the
   // turns sees them: no lines drawn over the pixel colours.
   static inline std::unique_ptr<PlanetParams> noRivers;
 
   static void SetUpTestSuite() {
-    planet = std::make_unique<Planet>();
+    planet = std::make_unique<PlanetGrid>();
     params = std::make_unique<PlanetParams>();
     planet->buildIcosahedron();
     ASSERT_TRUE(planet->allocate(32, 1));
@@ -267,3 +269,5 @@ TEST_F(RenderSnapshot, UnwritableFileFailsAndTheOtherIsStillWritten) {
 }
 
 }  // namespace
+
+}  // namespace geoweave::detail

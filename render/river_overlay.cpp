@@ -4,6 +4,8 @@
 #include "image/line_drawing.h"
 #include "render/colors.h"
 
+namespace geoweave::detail {
+
 float riverOpacity(float flow, const PlanetParams& params) {
   const double low = params.riverFlowThreshold;
   const double high = params.majorRiverFlowThreshold;
@@ -37,3 +39,5 @@ void drawRiverRows(const PlanetParams& params, int mapHeight, int firstRow, RgbI
     drawWrappedLineRows(sediment, mapHeight, firstRow, x0, y0, x1, y1, river, river, a0, a1, &mask);
   }
 }
+
+}  // namespace geoweave::detail

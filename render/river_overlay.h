@@ -5,6 +5,8 @@
 #include "world/params.h"
 #include "world/river_point.h"
 
+namespace geoweave::detail {
+
 // Opacity of a river line at one end: 0 at or below the run's river
 // threshold, 1 at or above its major-river threshold.
 float riverOpacity(float flow, const PlanetParams& params);
@@ -21,3 +23,5 @@ void drawRivers(const PlanetParams& params, RgbImage& ground, RgbImage& sediment
 // the whole map, in the same order.
 void drawRiverRows(const PlanetParams& params, int mapHeight, int firstRow, RgbImage& ground,
                    RgbImage& sediment, const RgbImage& mask);
+
+}  // namespace geoweave::detail

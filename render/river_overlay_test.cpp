@@ -7,6 +7,8 @@
 #include "render/colors.h"
 #include "world/params.h"
 
+namespace geoweave::detail {
+
 namespace {
 
 std::string text(Rgb c) {
@@ -81,3 +83,5 @@ TEST_F(RiverLinesOverlay, NorthPoleLiesJustOutsideTheImage) {
   EXPECT_EQ(text(ground.at(4, 7)), "51,51,204");
   EXPECT_EQ(paintedCount(ground), 2);
 }
+
+}  // namespace geoweave::detail

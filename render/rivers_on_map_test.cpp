@@ -7,10 +7,12 @@
 
 #include "base/numeric.h"
 #include "generation/generate.h"
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
 #include "render/render_snapshot.h"
 #include "render/river_overlay.h"
 #include "world/params.h"
+
+namespace geoweave::detail {
 
 namespace {
 constexpr Rgb kRiverBlue{204, 51, 51};
@@ -20,7 +22,7 @@ bool between(uint8_t value, uint8_t from, uint8_t to) {
 }
 
 struct RiverMaps : testing::Test {
-  Planet planet;
+  PlanetGrid planet;
   PlanetParams params;
   PlanetParams withoutRivers;
 
@@ -98,3 +100,5 @@ TEST_F(RiverMaps, DrawnPixelsFollowTheOverlayRules) {
   }
 }
 }  // namespace
+
+}  // namespace geoweave::detail

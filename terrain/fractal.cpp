@@ -1,7 +1,9 @@
 #include "terrain/fractal.h"
 
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
 #include "world/params.h"
+
+namespace geoweave::detail {
 
 namespace {
 // Uniform in [-1, 1]: one draw.
@@ -33,7 +35,7 @@ constexpr DiamondSchedule kSchedule[10] = {
 
 PassResult fractalPass(const FractalRun& run, int phase, Tile vertexTiles[12]) {
   if (!setVertexValues(run, phase, vertexTiles, 12)) return PassResult::kRefused;
-  Planet& planet = run.planet;
+  PlanetGrid& planet = run.planet;
   bool ok = true;
   for (int d = 0; d < 10; ++d) {
     if (ok) ok = subdivide(run, phase, d, kSchedule[d].flags, 0, 0, planet.lastIndex, 1.0f);
@@ -45,7 +47,7 @@ PassResult fractalPass(const FractalRun& run, int phase, Tile vertexTiles[12]) {
 }
 
 bool setVertexValues(const FractalRun& run, int phase, Tile vertexTiles[], int count) {
-  Planet& planet = run.planet;
+  PlanetGrid& planet = run.planet;
   const PlanetParams* params = &run.params;
   const int lastIndex = planet.lastIndex;
   // Corner k of every diamond: (0, L), (L, L), (L, 0), (0, 0).
@@ -81,7 +83,7 @@ bool displaceMidpoint(const FractalRun& run, int phase, int target, int a, int b
   if (run.midpointObserver != nullptr) run.midpointObserver(run.planet, target, run.observerUser);
   const PlanetParams* params = &run.params;
   Random& random = run.params.random;
-  const Planet& planet = run.planet;
+  const PlanetGrid& planet = run.planet;
   // The share cap damps the coarse levels: continents at 1.0, islands at 0.2.
   const double amplitude = params->shareCap < scale ? params->shareCap : scale;
   if (phase == 0) {
@@ -115,7 +117,7 @@ bool subdivide(const FractalRun& run, int phase, int diamond, int flags, int x0,
   const int y1 = y0 + size;
   const int xm = x0 + h;
   const int ym = y0 + h;
-  const Planet& planet = run.planet;
+  const PlanetGrid& planet = run.planet;
   auto tile = [&](int x, int y) { return diamond * planet.sideSquared + y * planet.side + x; };
   bool ok = true;
   if (flags & 1)
@@ -135,3 +137,5 @@ bool subdivide(const FractalRun& run, int phase, int diamond, int flags, int x0,
          subdivide(run, phase, diamond, (flags & 9) | 2, x0, ym, h, half) &&
          subdivide(run, phase, diamond, flags & 3, xm, ym, h, half);
 }
+
+}  // namespace geoweave::detail

@@ -1,18 +1,20 @@
 #pragma once
 
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
 #include "grid/tile.h"
 #include "world/params.h"
+
+namespace geoweave::detail {
 
 // The fractal passes of one run: phase 0 roughness, 1 elevation, 2
 // temperature. Each point is the mean of two others plus a random offset
 // scaled down level by level, drawn from the run's own random sequence.
 struct FractalRun {
-  Planet& planet;
+  PlanetGrid& planet;
   PlanetParams& params;
   // Test seam: told the record index of every midpoint displacement's
   // target, in order.
-  void (*midpointObserver)(const Planet& planet, int target, void* user) = nullptr;
+  void (*midpointObserver)(const PlanetGrid& planet, int target, void* user) = nullptr;
   void* observerUser = nullptr;
 };
 
@@ -36,3 +38,5 @@ bool displaceMidpoint(const FractalRun& run, int phase, int target, int a, int b
 // recursively; flags pick which of its four edges this square computes.
 bool subdivide(const FractalRun& run, int phase, int diamond, int flags, int x0, int y0, int size,
                float scale);
+
+}  // namespace geoweave::detail

@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "base/random.h"
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
 #include "terrain/test_planet.h"
+
+namespace geoweave::detail {
 
 namespace {
 
@@ -21,9 +23,9 @@ struct TargetLog {
   std::vector<TileCoord> targets;
 
   // A run of the fractal passes that reports to this log.
-  FractalRun watch(Planet& planet, PlanetParams& params) {
+  FractalRun watch(PlanetGrid& planet, PlanetParams& params) {
     FractalRun run{planet, params};
-    run.midpointObserver = [](const Planet& owner, int target, void* user) {
+    run.midpointObserver = [](const PlanetGrid& owner, int target, void* user) {
       static_cast<TargetLog*>(user)->targets.push_back(owner.coordOf(target));
     };
     run.observerUser = this;
@@ -67,7 +69,7 @@ bool sameBytes(const Tile& a, const Tile& b) {
 }
 
 // Every record of the ten diamonds as a value, copies included.
-std::vector<Tile> allTiles(const Planet& planet) {
+std::vector<Tile> allTiles(const PlanetGrid& planet) {
   std::vector<Tile> out;
   for (int i = 0; i < diamondRecords(planet); ++i) out.push_back(planet.tile(planet.coordOf(i)));
   return out;
@@ -76,7 +78,7 @@ std::vector<Tile> allTiles(const Planet& planet) {
 // Records 0, 1 and 2 of a smallest grid as the parents a, b and the target
 // of one displacement.
 struct Displacement {
-  std::unique_ptr<Planet> planet = makePlanet(8);
+  std::unique_ptr<PlanetGrid> planet = makePlanet(8);
   static constexpr int kA = 0;
   static constexpr int kB = 1;
   static constexpr int kTarget = 2;
@@ -85,7 +87,7 @@ struct Displacement {
   Tile at(int record) const { return planet->tile(planet->coordOf(record)); }
 };
 
-void runPass(Planet& planet, int phase, PlanetParams& params, TargetLog* log = nullptr) {
+void runPass(PlanetGrid& planet, int phase, PlanetParams& params, TargetLog* log = nullptr) {
   Tile vertexTiles[12];
   const FractalRun run = log != nullptr ? log->watch(planet, params) : FractalRun{planet, params};
   ASSERT_EQ(fractalPass(run, phase, vertexTiles), PassResult::kDone);
@@ -344,3 +346,5 @@ TEST(FractalRefusal, PhaseAboveTwoDrawsNothingAndChangesNothing) {
 }
 
 }  // namespace
+
+}  // namespace geoweave::detail

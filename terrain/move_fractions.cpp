@@ -6,7 +6,9 @@
 #include "base/buffer.h"
 #include "base/numeric.h"
 #include "base/parallel.h"
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
+
+namespace geoweave::detail {
 
 double eastwardWeight(double d) {
   if (d < 0) return 0.1;
@@ -25,7 +27,7 @@ struct MapPosition {
 };
 
 // A record's map position as the grid gives it.
-MapPosition positionOf(const Planet& planet, const TileCoord& c) {
+MapPosition positionOf(const PlanetGrid& planet, const TileCoord& c) {
   MapPosition m;
   planet.mapCoordinates(TilePoint{c, 0, 0}, m.latitude, m.longitude);
   m.eastScale = std::cos((static_cast<double>(m.latitude) - 0.5) * static_cast<double>(kPi));
@@ -40,7 +42,7 @@ MapPosition positionOf(const Planet& planet, const TileCoord& c) {
 // diamond, instead of one for the whole planet: far less memory to touch.
 class DiamondPositions {
  public:
-  explicit DiamondPositions(const Planet& planet)
+  explicit DiamondPositions(const PlanetGrid& planet)
       : planet_(planet),
         positions_(static_cast<size_t>(planet.sideSquared), BufferFill::kUnfilled) {}
 
@@ -70,14 +72,14 @@ class DiamondPositions {
   const MapPosition* local() const { return positions_.data; }
 
  private:
-  const Planet& planet_;
+  const PlanetGrid& planet_;
   Buffer<MapPosition> positions_;
   int diamond_ = -1;
 };
 
 // East component of the unit direction from here to a neighbour. The
 // direction lives in a local frame: east, north, 0.
-double eastComponent(const Planet& planet, const TileCoord& neighbor, const MapPosition& here,
+double eastComponent(const PlanetGrid& planet, const TileCoord& neighbor, const MapPosition& here,
                      const MapPosition& there) {
   Vector3f direction;
   if (planet.isPole(neighbor)) {
@@ -118,7 +120,7 @@ constexpr int kOffsets[6][2] = {{0, 1}, {1, 1}, {1, 0}, {0, -1}, {-1, -1}, {-1, 
 // same order, but the six directions are worked out side by side and
 // without branches, so that their square roots and divisions overlap
 // instead of each waiting for the one before.
-MoveFractions sharesInside(const Planet& planet, const DiamondPositions& table,
+MoveFractions sharesInside(const PlanetGrid& planet, const DiamondPositions& table,
                            const TileCoord& c) {
   const MapPosition* const positions = table.local();
   const int32_t index = c.y * planet.side + c.x;
@@ -165,7 +167,7 @@ MoveFractions sharesInside(const Planet& planet, const DiamondPositions& table,
   return f;
 }
 
-void storePoint(Planet& planet, const DiamondPositions& table, const TileCoord& c) {
+void storePoint(PlanetGrid& planet, const DiamondPositions& table, const TileCoord& c) {
   if (!planet.isOnDiamondEdge(c)) {
     planet.fractions[planet.tileIndex(c)] = sharesInside(planet, table, c);
     return;
@@ -205,7 +207,7 @@ void storePoint(Planet& planet, const DiamondPositions& table, const TileCoord& 
 }
 }  // namespace
 
-bool storeMoveFractions(Planet& planet, int workers) {
+bool storeMoveFractions(PlanetGrid& planet, int workers) {
   // Each worker fills its table with a diamond's positions, then works out
   // the diamond's points. Points are independent: each writes only its own
   // copies. The neighbours themselves are not stored: the grid gives them.
@@ -234,3 +236,5 @@ bool storeMoveFractions(Planet& planet, int workers) {
   for (DiamondPositions* table : tables) delete table;
   return ok;
 }
+
+}  // namespace geoweave::detail

@@ -4,18 +4,20 @@
 
 #include <cmath>
 
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
 #include "terrain/test_planet.h"
+
+namespace geoweave::detail {
 
 namespace {
 
-bool isVertex(const Planet& planet, const TileCoord& c) {
+bool isVertex(const PlanetGrid& planet, const TileCoord& c) {
   const int L = planet.lastIndex;
   return (c.x == 0 || c.x == L) && (c.y == 0 || c.y == L);
 }
 
 // Within a few steps of the pole in the tile's own diamond.
-bool nearPole(const Planet& planet, const TileCoord& c) {
+bool nearPole(const PlanetGrid& planet, const TileCoord& c) {
   const int L = planet.lastIndex;
   return c.diamond < 5 ? c.x <= 3 && c.y >= L - 3 : c.x >= L - 3 && c.y <= 3;
 }
@@ -28,7 +30,7 @@ struct Stored {
   float moveFractions[6];
 };
 
-Stored storedAt(const Planet& planet, const TileCoord& c) {
+Stored storedAt(const PlanetGrid& planet, const TileCoord& c) {
   Stored s;
   int32_t indices[6];
   s.neighborCount = planet.neighborIndices(c, indices);
@@ -54,7 +56,7 @@ struct Position {
   double longitude;
 };
 
-Position positionOf(const Planet& planet, const TileCoord& c) {
+Position positionOf(const PlanetGrid& planet, const TileCoord& c) {
   float latitude, longitude;
   planet.mapCoordinates(TilePoint{c, 0, 0}, latitude, longitude);
   return {latitude, longitude};
@@ -205,3 +207,5 @@ TEST(MoveFractions, KeepEveryRecordsLatitude) {
 }
 
 }  // namespace
+
+}  // namespace geoweave::detail

@@ -4,8 +4,10 @@
 
 #include "base/parallel.h"
 #include "base/saturated_float.h"
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
 #include "world/params.h"
+
+namespace geoweave::detail {
 
 // Every step here is a count, a minimum, a maximum or a per-point write, so
 // the records are shared out between the processors in any way: the results
@@ -18,7 +20,7 @@ struct Range {
   float maximum;
 };
 
-Range elevationRange(const Planet& planet, int records, int workers) {
+Range elevationRange(const PlanetGrid& planet, int records, int workers) {
   Range slices[kMaxWorkers];
   const int count = workers;
   auto scan = [&](int64_t first, int64_t end) {
@@ -41,7 +43,7 @@ Range elevationRange(const Planet& planet, int records, int workers) {
   return range;
 }
 
-float seaLevelFromHistogram(const Planet& planet, int records, Range range, float seaFraction,
+float seaLevelFromHistogram(const PlanetGrid& planet, int records, Range range, float seaFraction,
                             int workers) {
   const float width =
       static_cast<float>((static_cast<double>(range.maximum) - range.minimum) / kBuckets);
@@ -77,7 +79,7 @@ float seaLevelFromHistogram(const Planet& planet, int records, Range range, floa
   return range.maximum;
 }
 
-void setWaterDepths(Planet& planet, float seaLevel, int workers) {
+void setWaterDepths(PlanetGrid& planet, float seaLevel, int workers) {
   auto fill = [&planet, seaLevel](int64_t firstDiamond, int64_t endDiamond) {
     for (int d = static_cast<int>(firstDiamond); d < endDiamond; ++d) {
       TileCursor cursor;
@@ -95,7 +97,7 @@ void setWaterDepths(Planet& planet, float seaLevel, int workers) {
 }
 
 // Pairs stay inside one diamond and never touch its last row or column.
-float largestElevationStep(const Planet& planet, int workers) {
+float largestElevationStep(const PlanetGrid& planet, int workers) {
   float largest[10] = {};
   auto scan = [&](int64_t firstDiamond, int64_t endDiamond) {
     for (int d = static_cast<int>(firstDiamond); d < endDiamond; ++d) {
@@ -121,7 +123,7 @@ float largestElevationStep(const Planet& planet, int workers) {
 }
 }  // namespace
 
-void calibrateSeaLevel(Planet& planet, PlanetParams& params) {
+void calibrateSeaLevel(PlanetGrid& planet, PlanetParams& params) {
   const int records = 10 * planet.sideSquared;
   const int workers = usableWorkers(params.workers);
   const Range range = elevationRange(planet, records, workers);
@@ -131,3 +133,5 @@ void calibrateSeaLevel(Planet& planet, PlanetParams& params) {
   params.elevationMin = range.minimum;
   params.elevationMax = range.maximum;
 }
+
+}  // namespace geoweave::detail

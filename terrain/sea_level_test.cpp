@@ -6,13 +6,15 @@
 #include <functional>
 
 #include "base/random.h"
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
 #include "terrain/test_planet.h"
+
+namespace geoweave::detail {
 
 namespace {
 
 // Gives every point the elevation f chooses, in all its copies.
-void setElevations(Planet& planet, const std::function<float(const TileCoord&)>& f) {
+void setElevations(PlanetGrid& planet, const std::function<float(const TileCoord&)>& f) {
   TileCursor cursor;
   for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
     HotTile t = *planet.hotAt(cursor.coord());
@@ -22,13 +24,13 @@ void setElevations(Planet& planet, const std::function<float(const TileCoord&)>&
 }
 
 // Share of the records (copies included) with an elevation below `level`.
-double shareBelow(const Planet& planet, double level) {
+double shareBelow(const PlanetGrid& planet, double level) {
   int below = 0;
   for (int i = 0; i < diamondRecords(planet); ++i) below += planet.hot[i].elevation < level;
   return static_cast<double>(below) / diamondRecords(planet);
 }
 
-void expectDepthsFollowSeaLevel(const Planet& planet, float seaLevel) {
+void expectDepthsFollowSeaLevel(const PlanetGrid& planet, float seaLevel) {
   for (int i = 0; i < diamondRecords(planet); ++i) {
     const HotTile& t = planet.hot[i];
     ASSERT_TRUE(std::isfinite(t.waterDepth)) << i;
@@ -41,7 +43,7 @@ void expectDepthsFollowSeaLevel(const Planet& planet, float seaLevel) {
 }
 
 struct SeaLevel : testing::Test {
-  std::unique_ptr<Planet> planet = makePlanet(48);
+  std::unique_ptr<PlanetGrid> planet = makePlanet(48);
   PlanetParams params;
 
   // Fractal terrain, as the driver makes it.
@@ -186,3 +188,5 @@ TEST_F(SeaLevel, LargestStepStaysInsideDiamonds) {
 }
 
 }  // namespace
+
+}  // namespace geoweave::detail

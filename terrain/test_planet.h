@@ -8,23 +8,25 @@
 #include <memory>
 #include <string>
 
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
 #include "terrain/fractal.h"
 #include "terrain/move_fractions.h"
 #include "terrain/sea_level.h"
 #include "world/params.h"
 
+namespace geoweave::detail {
+
 // A planet with fresh tiles and the grid chosen for an image of this width
 // at zoom 1 (width 8: side 3, 16: side 5, 24: side 9, 48: side 17).
-inline std::unique_ptr<Planet> makePlanet(int width) {
-  auto planet = std::make_unique<Planet>();
+inline std::unique_ptr<PlanetGrid> makePlanet(int width) {
+  auto planet = std::make_unique<PlanetGrid>();
   planet->buildIcosahedron();
   if (!planet->allocate(width, 1.0f)) ADD_FAILURE() << "no grid for width " << width;
   return planet;
 }
 
 // Records of the ten diamonds, copies of shared points included.
-inline int diamondRecords(const Planet& planet) {
+inline int diamondRecords(const PlanetGrid& planet) {
   return 10 * planet.sideSquared;
 }
 
@@ -35,7 +37,7 @@ inline std::string describe(const TileCoord& c) {
 
 // Every copy of every point holds the very same bytes as the first copy
 // listed: roughness, hot fields and move fractions.
-inline testing::AssertionResult copiesAgree(const Planet& planet) {
+inline testing::AssertionResult copiesAgree(const PlanetGrid& planet) {
   for (int i = 0; i < diamondRecords(planet); ++i) {
     const TileCoord c = planet.coordOf(i);
     TileCoord copies[5];
@@ -56,7 +58,7 @@ inline testing::AssertionResult copiesAgree(const Planet& planet) {
 
 // The work the generation driver does before fractal pass `phase`: the
 // neighbour tables before roughness, the sea level before temperatures.
-inline void prepareTerrainPhase(Planet& planet, PlanetParams& params, int phase) {
+inline void prepareTerrainPhase(PlanetGrid& planet, PlanetParams& params, int phase) {
   if (phase == 0) {
     ASSERT_TRUE(storeMoveFractions(planet, 1));
   }
@@ -65,7 +67,7 @@ inline void prepareTerrainPhase(Planet& planet, PlanetParams& params, int phase)
 
 // Runs the driver's steps of phases 0 to lastPhase (at most 2) as generation
 // does, without the climate phase.
-inline void runTerrainPhases(Planet& planet, PlanetParams& params, int lastPhase) {
+inline void runTerrainPhases(PlanetGrid& planet, PlanetParams& params, int lastPhase) {
   Tile vertexTiles[12];
   const FractalRun run{planet, params};
   for (int phase = 0; phase <= lastPhase; ++phase) {
@@ -73,3 +75,5 @@ inline void runTerrainPhases(Planet& planet, PlanetParams& params, int lastPhase
     ASSERT_EQ(fractalPass(run, phase, vertexTiles), PassResult::kDone);
   }
 }
+
+}  // namespace geoweave::detail

@@ -20,6 +20,8 @@
 #include "geoweave/geoweave.h"
 #include "tests/program_runner.h"
 
+namespace geoweave::detail {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -248,3 +250,5 @@ TEST_F(GeoweaveGis, UnwritableFilesAreNamedAndTheRestWritten) {
 }
 
 }  // namespace
+
+}  // namespace geoweave::detail

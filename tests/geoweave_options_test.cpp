@@ -11,6 +11,8 @@
 #include "geoweave/settings.h"
 #include "tests/program_runner.h"
 
+namespace geoweave::detail {
+
 namespace {
 
 ProgramRun runGeoweave(const std::vector<std::string>& args, const ScratchDirectory& scratch) {
@@ -109,3 +111,5 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{{"--seed", "1", "--random-seed"}, "geoweave: --seed excludes --random-seed"}));
 
 }  // namespace
+
+}  // namespace geoweave::detail

@@ -20,6 +20,8 @@
 #include "grid/tile.h"
 #include "tests/program_runner.h"
 
+namespace geoweave::detail {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -330,3 +332,5 @@ TEST_F(GeoweaveRun, UnwritableFileIsReportedAndTheRestWritten) {
 }
 
 }  // namespace
+
+}  // namespace geoweave::detail

@@ -17,6 +17,8 @@
 
 #include "tests/program_runner.h"
 
+namespace geoweave::detail {
+
 namespace {
 const std::vector<std::vector<std::string>> kConfigurations = {
     {"-s1", "-w32", "-t3", "-v"},
@@ -110,3 +112,5 @@ INSTANTIATE_TEST_SUITE_P(Workers, CliOutputDigests, testing::Values("1", "2", "3
                          [](const testing::TestParamInfo<const char*>& info) {
                            return std::string("workers") + info.param;
                          });
+
+}  // namespace geoweave::detail

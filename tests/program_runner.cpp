@@ -16,6 +16,8 @@
 
 extern char** environ;
 
+namespace geoweave::detail {
+
 namespace fs = std::filesystem;
 
 const char kUsage[] =
@@ -215,3 +217,5 @@ std::string statisticsOf(const std::string& err) {
   const size_t timing = err.find("Generation took ");
   return err.substr(0, timing);
 }
+
+}  // namespace geoweave::detail

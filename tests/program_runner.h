@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace geoweave::detail {
+
 // What one run of the program left behind.
 struct ProgramRun {
   int exitCode = -1;  // the exit status, or minus the signal that ended it
@@ -58,3 +60,5 @@ bool isClosingLines(const std::string& err);
 
 // The statistics line of a finished run: err without its timing line.
 std::string statisticsOf(const std::string& err);
+
+}  // namespace geoweave::detail

@@ -7,6 +7,8 @@
 #include "grid/tile.h"
 #include "world/river_point.h"
 
+namespace geoweave::detail {
+
 // Reports the overall completed share of generation and the current stage.
 using ProgressCallback = void (*)(float fraction, const char* stage, void* user);
 // Called at the start of every climate turn; the result is not read.
@@ -75,3 +77,5 @@ struct PlanetParams {
     if (progress != nullptr) progress(fraction, stage, progressUser);
   }
 };
+
+}  // namespace geoweave::detail

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace geoweave::detail {
+
 // Stage texts of the progress display. The display starts a new line when the
 // text object changes, so each stage has exactly one object for the program.
 inline constexpr char kStageNeighbors[] = "Prestoring neighbors and move fractions";
@@ -11,3 +13,5 @@ inline constexpr char kStageSetup[] = "Setting up iterations";
 inline constexpr char kStageIterating[] = "Iterating";
 inline constexpr char kStageRivers[] = "Making rivers";
 inline constexpr char kStageDone[] = "Done generating planet";
+
+}  // namespace geoweave::detail

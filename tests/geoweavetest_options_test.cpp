@@ -9,6 +9,8 @@
 
 #include "program_runner.h"
 
+namespace geoweave::detail {
+
 namespace {
 
 const char kWidthMessage[] = "-wWIDTH must specify positive width\n";
@@ -263,3 +265,5 @@ INSTANTIATE_TEST_SUITE_P(CliOptions, CliFuzz, testing::ValuesIn(std::string("swz
                          });
 
 }  // namespace
+
+}  // namespace geoweave::detail

@@ -1,10 +1,12 @@
-#include "cli/options.h"
+#include "cli/cli_options.h"
 
 #include <gtest/gtest.h>
 
 #include <CLI/CLI.hpp>
 #include <string>
 #include <vector>
+
+namespace geoweave::detail {
 
 namespace {
 
@@ -109,3 +111,5 @@ TEST(CliOptions, RefusalsNameTheOptionAndTheRule) {
 }
 
 }  // namespace
+
+}  // namespace geoweave::detail

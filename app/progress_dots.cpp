@@ -1,6 +1,8 @@
-#include "app/progress.h"
+#include "app/progress_dots.h"
 
 #include <cstdarg>
+
+namespace geoweave::detail {
 
 void ProgressDisplay::show(float fraction, const char* stage, std::FILE* out) {
   if (stage != lastStage) {
@@ -50,3 +52,5 @@ void debugMessage(const char* format, ...) {
   std::fputs(buffer, stderr);
   std::fflush(stderr);
 }
+
+}  // namespace geoweave::detail

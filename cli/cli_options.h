@@ -11,6 +11,8 @@ class App;
 class Error;
 }  // namespace CLI
 
+namespace geoweave::detail {
+
 // Everything one run of geoweave takes from its command line.
 struct RunOptions {
   geoweave::Settings settings;
@@ -68,3 +70,5 @@ class CommandLine {
   std::unique_ptr<Texts> texts_;
   std::unique_ptr<CLI::App> app_;
 };
+
+}  // namespace geoweave::detail

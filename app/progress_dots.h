@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+namespace geoweave::detail {
+
 // One line of dots per stage. A stage changes when the stage text is a
 // different object (identity, not content); dots are never taken back.
 struct ProgressDisplay {
@@ -23,3 +25,5 @@ void debugMessage(const char* format, ...) __attribute__((format(printf, 1, 2)))
 // The text debugMessage would send, without sending it.
 int formatDebugMessage(char (&buffer)[512], const char* format, ...)
     __attribute__((format(printf, 2, 3)));
+
+}  // namespace geoweave::detail

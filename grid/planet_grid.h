@@ -9,6 +9,8 @@
 #include "grid/tile_coord.h"
 #include "grid/vector.h"
 
+namespace geoweave::detail {
+
 // One of the two flat triangles of a diamond as rays are cast against it:
 // its plane, its edges from corner 3 and the parts of solving for a point's
 // place in it that do not depend on the point.
@@ -32,7 +34,7 @@ struct DiamondTriangle {
 // only the elevation pass and the pictures read. Neighbours are not stored:
 // the grid gives them from the position, and a small table holds the lists
 // of the positions on diamond edges.
-struct Planet {
+struct PlanetGrid {
   Vector3d vertices[12];
   int diamonds[10][4] = {};
   // Triangle 0 (corners 3, 0, 1) holds y >= x, triangle 1 (3, 1, 2) x >= y.
@@ -51,10 +53,10 @@ struct Planet {
   // when not kept.
   float* latitudes = nullptr;
 
-  Planet() = default;
-  Planet(const Planet&) = delete;
-  Planet& operator=(const Planet&) = delete;
-  ~Planet() { freeTiles(); }
+  PlanetGrid() = default;
+  PlanetGrid(const PlanetGrid&) = delete;
+  PlanetGrid& operator=(const PlanetGrid&) = delete;
+  ~PlanetGrid() { freeTiles(); }
 
   // --- geometry and addressing ---
   // The twelve vertices and the ten-diamond table.
@@ -226,3 +228,5 @@ struct TileCursor {
     y = diamond >= 6 ? 1 : 0;
   }
 };
+
+}  // namespace geoweave::detail

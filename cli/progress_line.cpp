@@ -1,6 +1,8 @@
-#include "cli/progress.h"
+#include "cli/progress_line.h"
 
 #include <cmath>
+
+namespace geoweave::detail {
 
 std::string progressText(double fraction, const std::string& stage, double elapsedSeconds) {
   const double clamped = fraction < 0 ? 0 : fraction > 1 ? 1 : fraction;
@@ -57,3 +59,5 @@ void ProgressLine::finish(double elapsedSeconds) {
   }
   finished_ = true;
 }
+
+}  // namespace geoweave::detail

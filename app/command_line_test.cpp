@@ -1,4 +1,4 @@
-#include "app/options.h"
+#include "app/command_line.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,8 @@
 #include "app/snapshot.h"
 #include "base/parallel.h"
 #include "world/params.h"
+
+namespace geoweave::detail {
 
 namespace {
 
@@ -186,3 +188,5 @@ TEST(WorkerSetting, WholeNumbersUpToTheLimitOtherwiseEveryProcessor) {
   }
   EXPECT_EQ(workersFromEnvironment(nullptr), availableProcessors());
 }
+
+}  // namespace geoweave::detail

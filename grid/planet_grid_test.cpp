@@ -1,10 +1,12 @@
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cmath>
 #include <string>
+
+namespace geoweave::detail {
 
 namespace {
 
@@ -31,44 +33,44 @@ TEST(GridSizeTest, LevelFollowsTheRatioTable) {
       {48, 95, 4, 17, 3468},      {96, 191, 5, 33, 13068},     {192, 383, 6, 65, 50700},
       {384, 767, 7, 129, 199692}, {768, 1535, 8, 257, 792588}, {1536, 3071, 9, 513, 3158028}};
   for (const Row& r : rows) {
-    EXPECT_EQ(Planet::levelFor(r.from, 1.0f), r.level) << r.from;
-    EXPECT_EQ(Planet::levelFor(r.to, 1.0f), r.level) << r.to;
+    EXPECT_EQ(PlanetGrid::levelFor(r.from, 1.0f), r.level) << r.from;
+    EXPECT_EQ(PlanetGrid::levelFor(r.to, 1.0f), r.level) << r.to;
     EXPECT_EQ((int64_t{1} << r.level) + 1, r.side);
-    EXPECT_EQ(Planet::tileRecordsFor(r.level), r.records);
-    EXPECT_EQ(Planet::tileRecordsText(r.level), std::to_string(r.records));
+    EXPECT_EQ(PlanetGrid::tileRecordsFor(r.level), r.records);
+    EXPECT_EQ(PlanetGrid::tileRecordsText(r.level), std::to_string(r.records));
   }
   // The refusal names the exact count however large the grid.
-  EXPECT_EQ(Planet::tileRecordsText(13), "805502988");
-  EXPECT_EQ(Planet::tileRecordsText(40), "14507109835401938375540748");
-  EXPECT_EQ(Planet::tileRecordsText(180),
+  EXPECT_EQ(PlanetGrid::tileRecordsText(13), "805502988");
+  EXPECT_EQ(PlanetGrid::tileRecordsText(40), "14507109835401938375540748");
+  EXPECT_EQ(PlanetGrid::tileRecordsText(180),
             "28182510993285998734673767161472044328508190586899838485267384639167840901975629973171"
             "808387466963368789671948");
-  EXPECT_EQ(Planet::levelFor(512, 1.0f), 7);
-  EXPECT_EQ(Planet::levelFor(1024, 2.0f), 7);
-  EXPECT_EQ(Planet::levelFor(383, 1.0f), 6);
-  EXPECT_EQ(Planet::levelFor(384, 1.0f), 7);
-  EXPECT_EQ(Planet::levelFor(100, 0.5f), 6);  // c = 200
+  EXPECT_EQ(PlanetGrid::levelFor(512, 1.0f), 7);
+  EXPECT_EQ(PlanetGrid::levelFor(1024, 2.0f), 7);
+  EXPECT_EQ(PlanetGrid::levelFor(383, 1.0f), 6);
+  EXPECT_EQ(PlanetGrid::levelFor(384, 1.0f), 7);
+  EXPECT_EQ(PlanetGrid::levelFor(100, 0.5f), 6);  // c = 200
   // The ratio is truncated: just under 12 stays on the smallest grid.
-  EXPECT_EQ(Planet::levelFor(12, std::nextafter(1.0f, 2.0f)), 1);
+  EXPECT_EQ(PlanetGrid::levelFor(12, std::nextafter(1.0f, 2.0f)), 1);
 }
 
 TEST(GridSizeTest, TinyRatiosUseTheSmallestGrid) {
-  EXPECT_EQ(Planet::levelFor(2, 1.0f), 1);
-  EXPECT_EQ(Planet::levelFor(1, 1.0f), 1);
-  EXPECT_EQ(Planet::levelFor(3, 1.5f), 1);
-  EXPECT_EQ(Planet::levelFor(1, 1000.0f), 1);
-  Planet planet;
+  EXPECT_EQ(PlanetGrid::levelFor(2, 1.0f), 1);
+  EXPECT_EQ(PlanetGrid::levelFor(1, 1.0f), 1);
+  EXPECT_EQ(PlanetGrid::levelFor(3, 1.5f), 1);
+  EXPECT_EQ(PlanetGrid::levelFor(1, 1000.0f), 1);
+  PlanetGrid planet;
   ASSERT_TRUE(planet.allocate(1, 4.0f));
   EXPECT_EQ(planet.level, 1);
   EXPECT_EQ(planet.side, 3);
 }
 
 TEST(GridSizeTest, HugeRatiosAreRefused) {
-  EXPECT_EQ(Planet::levelFor(49151, 1.0f), 13);
-  EXPECT_EQ(Planet::levelFor(49152, 1.0f), 14);
-  EXPECT_GT(Planet::levelFor(INT_MAX, 1e-30f), 13);
+  EXPECT_EQ(PlanetGrid::levelFor(49151, 1.0f), 13);
+  EXPECT_EQ(PlanetGrid::levelFor(49152, 1.0f), 14);
+  EXPECT_GT(PlanetGrid::levelFor(INT_MAX, 1e-30f), 13);
 
-  Planet planet;
+  PlanetGrid planet;
   ASSERT_TRUE(planet.allocate(6, 1.0f));
   EXPECT_FALSE(planet.allocate(49152, 1.0f));
   EXPECT_EQ(planet.hot, nullptr);
@@ -80,8 +82,8 @@ TEST(GridSizeTest, HugeRatiosAreRefused) {
 // A grid larger than the memory the process may use is refused before any
 // page is touched, instead of the kernel ending the run halfway.
 TEST(GridSizeTest, GridsBeyondTheMemoryLimitAreRefused) {
-  Planet planet;
-  const uint64_t level7 = Planet::bytesFor(7);
+  PlanetGrid planet;
+  const uint64_t level7 = PlanetGrid::bytesFor(7);
   EXPECT_TRUE(planet.allocate(512, 1.0f, 1, level7));  // level 7: exactly fits
   EXPECT_EQ(planet.level, 7);
   EXPECT_FALSE(planet.allocate(512, 1.0f, 1, level7 - 1));
@@ -91,16 +93,16 @@ TEST(GridSizeTest, GridsBeyondTheMemoryLimitAreRefused) {
   // roughness), each array rounded up to whole 2 MiB pages, and the edge
   // table: not the 136 bytes of all twelve blocks a whole record once took.
   for (const int64_t level : {7, 11, 12}) {
-    const double used = 10.0 * static_cast<double>(Planet::tileRecordsFor(level)) / 12.0;
+    const double used = 10.0 * static_cast<double>(PlanetGrid::tileRecordsFor(level)) / 12.0;
     const double edgeTable = 40.0 * static_cast<double>(int64_t{1} << level) * 6 * 4;
-    const auto bytes = static_cast<double>(Planet::bytesFor(level));
+    const auto bytes = static_cast<double>(PlanetGrid::bytesFor(level));
     EXPECT_GE(bytes, 60 * used + edgeTable) << level;
     EXPECT_LE(bytes, 60 * used + edgeTable + 3 * (2 << 20)) << level;
   }
 }
 
 TEST(GridSizeTest, AllocateSetsConsistentSizesAndDefaultTiles) {
-  Planet planet;
+  PlanetGrid planet;
   EXPECT_EQ(planet.hot, nullptr);
   EXPECT_EQ(planet.side, 0);
   for (int level = 1; level <= 8; ++level) {
@@ -116,7 +118,7 @@ TEST(GridSizeTest, AllocateSetsConsistentSizesAndDefaultTiles) {
     for (int i = 0; i <= planet.lastIndex; ++i) {
       EXPECT_EQ((i & planet.edgeMask) == 0, i == 0 || i == planet.lastIndex) << level << " " << i;
     }
-    const int records = static_cast<int>(Planet::tileRecordsFor(level));
+    const int records = static_cast<int>(PlanetGrid::tileRecordsFor(level));
     EXPECT_EQ(records, 12 * side * side);
     EXPECT_EQ(planet.records(), int64_t{10} * side * side);
     const int64_t used = planet.records();
@@ -146,7 +148,7 @@ TEST(GridGeometryTest, VerticesAndDiamondTable) {
   const int corners[10][4] = {{0, 2, 6, 1},   {0, 3, 7, 2},  {0, 4, 8, 3},  {0, 5, 9, 4},
                               {0, 1, 10, 5},  {2, 7, 11, 6}, {3, 8, 11, 7}, {4, 9, 11, 8},
                               {5, 10, 11, 9}, {1, 6, 11, 10}};
-  Planet planet;
+  PlanetGrid planet;
   planet.buildIcosahedron();
   for (int v = 0; v < 12; ++v) {
     EXPECT_NEAR(planet.vertices[v].x, expected[v][0], 5e-7) << v;
@@ -160,7 +162,7 @@ TEST(GridGeometryTest, VerticesAndDiamondTable) {
 }
 
 TEST(GridGeometryTest, PositionsMeetCornersAndTheDiagonal) {
-  Planet planet;
+  PlanetGrid planet;
   planet.buildIcosahedron();
   ASSERT_TRUE(planet.allocate(24, 1.0f));
   const int last = planet.lastIndex;
@@ -187,7 +189,7 @@ TEST(GridGeometryTest, PositionsMeetCornersAndTheDiagonal) {
 }
 
 TEST(GridGeometryTest, MapCoordinatesAtPolesEquatorAndVertices) {
-  Planet planet;
+  PlanetGrid planet;
   planet.buildIcosahedron();
   ASSERT_TRUE(planet.allocate(24, 1.0f));
   const int last = planet.lastIndex;
@@ -228,3 +230,5 @@ TEST(GridGeometryTest, MapCoordinatesAtPolesEquatorAndVertices) {
     }
   }
 }
+
+}  // namespace geoweave::detail

@@ -1,4 +1,4 @@
-#include "grid/planet.h"
+#include "grid/planet_grid.h"
 
 #include <sys/mman.h>
 
@@ -9,6 +9,8 @@
 #include "base/allocation.h"
 #include "base/numeric.h"
 #include "base/parallel.h"
+
+namespace geoweave::detail {
 
 namespace {
 // Corner vertices of each diamond, corners 0 to 3.
@@ -49,7 +51,7 @@ int64_t edgePositionsFor(int64_t level) {
 }
 }  // namespace
 
-void Planet::buildIcosahedron() {
+void PlanetGrid::buildIcosahedron() {
   const double ringZ = 0.2 * std::sqrt(5.0);
   const double ringRadius = 0.4 * std::sqrt(5.0);
   const double step = 2.0 * kPiDouble / 5.0;
@@ -87,7 +89,7 @@ void Planet::buildIcosahedron() {
   }
 }
 
-int64_t Planet::levelFor(int width, float zoom) {
+int64_t PlanetGrid::levelFor(int width, float zoom) {
   // The ratio in extended precision, truncated; thresholds fall at 6 x 2^k
   // because the single-precision constant lies just above 1/6.
   const long double ratio = static_cast<long double>(width) / static_cast<long double>(zoom);
@@ -99,7 +101,7 @@ int64_t Planet::levelFor(int width, float zoom) {
   return level < 1 ? 1 : level;
 }
 
-int64_t Planet::tileRecordsFor(int64_t level) {
+int64_t PlanetGrid::tileRecordsFor(int64_t level) {
   const int64_t s = (int64_t{1} << level) + 1;
   return 12 * s * s;
 }
@@ -119,7 +121,7 @@ void multiplyAdd(std::string& digits, int factor, int addend) {
 
 }  // namespace
 
-std::string Planet::tileRecordsText(int64_t level) {
+std::string PlanetGrid::tileRecordsText(int64_t level) {
   // 12 (2^level + 1)^2 = (12 x 2^level + 24) x 2^level + 12, exact at any level.
   std::string digits = "21";
   for (int64_t i = 0; i < level; ++i) multiplyAdd(digits, 2, 0);
@@ -129,12 +131,12 @@ std::string Planet::tileRecordsText(int64_t level) {
   return std::string(digits.rbegin(), digits.rend());
 }
 
-uint64_t Planet::bytesFor(int64_t level) {
+uint64_t PlanetGrid::bytesFor(int64_t level) {
   return layoutFor(usedRecordsFor(level)).total() +
          static_cast<uint64_t>(edgePositionsFor(level)) * 6 * sizeof(int32_t);
 }
 
-bool Planet::allocate(int width, float zoom, int workers, uint64_t memoryLimit) {
+bool PlanetGrid::allocate(int width, float zoom, int workers, uint64_t memoryLimit) {
   freeTiles();
   const int64_t newLevel = levelFor(width, zoom);
   if (newLevel > kMaxLevel) return false;
@@ -190,7 +192,7 @@ bool Planet::allocate(int width, float zoom, int workers, uint64_t memoryLimit) 
   return true;
 }
 
-bool Planet::buildEdgeTable(int workers) {
+bool PlanetGrid::buildEdgeTable(int workers) {
   const int64_t positions = edgePositionsFor(level);
   edgeNeighbors_ =
       static_cast<int32_t*>(tryAllocate(static_cast<size_t>(positions) * 6 * sizeof(int32_t)));
@@ -225,18 +227,18 @@ bool Planet::buildEdgeTable(int workers) {
   return true;
 }
 
-bool Planet::keepLatitudes() {
+bool PlanetGrid::keepLatitudes() {
   releaseLatitudes();
   latitudes = static_cast<float*>(tryAllocate(static_cast<size_t>(records()) * sizeof(float)));
   return latitudes != nullptr;
 }
 
-void Planet::releaseLatitudes() {
+void PlanetGrid::releaseLatitudes() {
   releaseStorage(latitudes);
   latitudes = nullptr;
 }
 
-void Planet::freeTiles() {
+void PlanetGrid::freeTiles() {
   releaseLatitudes();
   if (storage_ != nullptr) munmap(storage_, storageBytes_);
   storage_ = nullptr;
@@ -250,7 +252,7 @@ void Planet::freeTiles() {
   cellSize = 0;
 }
 
-Vector3f Planet::pointPosition(const TilePoint& p) const {
+Vector3f PlanetGrid::pointPosition(const TilePoint& p) const {
   const float u = static_cast<float>((p.coord.x + static_cast<double>(p.fracX)) * cellSize);
   const float v = static_cast<float>((p.coord.y + static_cast<double>(p.fracY)) * cellSize);
   double w0, w1, w2, w3;
@@ -286,11 +288,11 @@ float latitudeOfDirection(const Vector3f& d) {
 }
 }  // namespace
 
-float Planet::latitudeOf(const TilePoint& p) const {
+float PlanetGrid::latitudeOf(const TilePoint& p) const {
   return latitudeOfDirection(pointPosition(p));
 }
 
-void Planet::mapCoordinates(const TilePoint& p, float& latitude, float& longitude) const {
+void PlanetGrid::mapCoordinates(const TilePoint& p, float& latitude, float& longitude) const {
   const Vector3f d = pointPosition(p);
   latitude = latitudeOfDirection(d);
   if (d.z > 0.99999f || d.z < -0.99999f) {
@@ -303,7 +305,7 @@ void Planet::mapCoordinates(const TilePoint& p, float& latitude, float& longitud
   longitude = wrapUnit(longitude);
 }
 
-void Planet::copyEdge(int diamond, int edge) {
+void PlanetGrid::copyEdge(int diamond, int edge) {
   for (int i = 1; i <= side - 2; ++i) {
     TileCoord c{diamond, 0, 0};
     switch (edge) {
@@ -328,7 +330,7 @@ void Planet::copyEdge(int diamond, int edge) {
   }
 }
 
-void Planet::storeToAllCopies(const Tile& record, const TileCoord& c) {
+void PlanetGrid::storeToAllCopies(const Tile& record, const TileCoord& c) {
   if (!isOnDiamondEdge(c)) {
     setTile(c, record);
     return;
@@ -338,7 +340,7 @@ void Planet::storeToAllCopies(const Tile& record, const TileCoord& c) {
   for (int i = n - 1; i >= 0; --i) setTile(copies[i], record);
 }
 
-void Planet::storeToAllCopies(const HotTile& record, const TileCoord& c) {
+void PlanetGrid::storeToAllCopies(const HotTile& record, const TileCoord& c) {
   if (!isOnDiamondEdge(c)) {
     *hotAt(c) = record;
     return;
@@ -356,7 +358,7 @@ namespace {
 constexpr int kOffsets[6][2] = {{0, 1}, {1, 1}, {1, 0}, {0, -1}, {-1, -1}, {-1, 0}};
 }  // namespace
 
-int Planet::aliases(const TileCoord& t, TileCoord out[5]) const {
+int PlanetGrid::aliases(const TileCoord& t, TileCoord out[5]) const {
   const int L = lastIndex;
   const int d = t.diamond;
   const int x = t.x;
@@ -418,7 +420,7 @@ int Planet::aliases(const TileCoord& t, TileCoord out[5]) const {
   return 2;
 }
 
-bool Planet::samePoint(const TileCoord& a, const TileCoord& b) const {
+bool PlanetGrid::samePoint(const TileCoord& a, const TileCoord& b) const {
   if (a.diamond == b.diamond) return a.x == b.x && a.y == b.y;
   if (!isOnDiamondEdge(a) || !isOnDiamondEdge(b)) return false;
   TileCoord copies[5];
@@ -429,7 +431,7 @@ bool Planet::samePoint(const TileCoord& a, const TileCoord& b) const {
   return false;
 }
 
-int Planet::neighbors(const TileCoord& t, TileCoord out[6]) const {
+int PlanetGrid::neighbors(const TileCoord& t, TileCoord out[6]) const {
   if ((t.x & edgeMask) != 0 && (t.y & edgeMask) != 0) {
     for (int k = 0; k < 6; ++k) {
       out[k] = TileCoord{t.diamond, t.x + kOffsets[k][0], t.y + kOffsets[k][1]};
@@ -462,3 +464,5 @@ int Planet::neighbors(const TileCoord& t, TileCoord out[6]) const {
   }
   return count;
 }
+
+}  // namespace geoweave::detail

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <string>
 
+namespace geoweave::detail {
+
 // The progress display on standard error. On a terminal it is one line,
 // redrawn in place ("\r") with the stage, the share done and the seconds
 // since the start; elsewhere (a log file, a pipe) each stage gets one plain
@@ -36,3 +38,5 @@ class ProgressLine {
 
 // The text of one report: "[ 42%   1.3 s] Iterating".
 std::string progressText(double fraction, const std::string& stage, double elapsedSeconds);
+
+}  // namespace geoweave::detail

@@ -1,10 +1,12 @@
-#include "cli/options.h"
+#include "cli/cli_options.h"
 
 #include <CLI/CLI.hpp>
 #include <climits>
 #include <cstring>
 
 #include "cli/numbers.h"
+
+namespace geoweave::detail {
 
 namespace {
 
@@ -347,3 +349,5 @@ std::string CommandLine::errorLine(const CLI::Error& error) const {
   }
   return "geoweave: " + line;
 }
+
+}  // namespace geoweave::detail

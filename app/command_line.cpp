@@ -1,4 +1,4 @@
-#include "app/options.h"
+#include "app/command_line.h"
 
 #include <cctype>
 #include <cfloat>
@@ -9,6 +9,8 @@
 #include "base/numeric.h"
 #include "base/parallel.h"
 #include "world/params.h"
+
+namespace geoweave::detail {
 
 const char kUsageText[] =
     "GeoweaveTest [options]\n"
@@ -198,3 +200,5 @@ ParseOutcome parseOptions(int argc, const char* const* argv, RunSettings& settin
   }
   return ParseOutcome::kRun;
 }
+
+}  // namespace geoweave::detail

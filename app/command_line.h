@@ -7,6 +7,8 @@
 #include "app/snapshot.h"
 #include "world/params.h"
 
+namespace geoweave::detail {
+
 // The run's settings besides PlanetParams.
 struct RunSettings {
   int seed = 19800518;
@@ -38,3 +40,5 @@ int parseInt(const char* text);
 int workersFromEnvironment(const char* value);
 
 extern const char kUsageText[];
+
+}  // namespace geoweave::detail

@@ -6,6 +6,8 @@
 
 #include "program_runner.h"
 
+namespace geoweave::detail {
+
 namespace {
 
 using Files = std::vector<std::string>;
@@ -129,3 +131,5 @@ TEST(CliGrid, GridTooLargeEndsBeforeGeneration) {
 }
 
 }  // namespace
+
+}  // namespace geoweave::detail

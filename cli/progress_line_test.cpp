@@ -1,9 +1,11 @@
-#include "cli/progress.h"
+#include "cli/progress_line.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
+
+namespace geoweave::detail {
 
 namespace {
 
@@ -54,3 +56,5 @@ TEST(CliProgress, ATerminalLineIsRedrawnInPlaceAndMessagesGoAboveIt) {
 }
 
 }  // namespace
+
+}  // namespace geoweave::detail

@@ -1,4 +1,4 @@
-#include "app/progress.h"
+#include "app/progress_dots.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+
+namespace geoweave::detail {
 
 namespace {
 
@@ -110,3 +112,5 @@ TEST(ProgressDebugMessage, LongTextIsCutAt511Characters) {
 }
 
 }  // namespace
+
+}  // namespace geoweave::detail
