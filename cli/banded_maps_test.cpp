@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "cli/heightmap.h"
-#include "export/png_reader.h"
-#include "image/test_directory.h"
+#include "testing/png_reader.h"
+#include "testing/test_directory.h"
 
 namespace geoweave::detail {
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "climate/test_world.h"
+#include "testing/test_world.h"
 
 namespace geoweave::detail {
 

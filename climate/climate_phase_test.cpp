@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "climate/test_world.h"
-#include "terrain/test_planet.h"
+#include "testing/test_world.h"
+#include "testing/test_planet.h"
 
 namespace geoweave::detail {
 

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "climate/test_world.h"
+#include "testing/test_world.h"
 #include "world/params.h"
 
 namespace geoweave::detail {

@@ -8,7 +8,7 @@
 #include "base/parallel.h"
 #include "climate/iteration_setup.h"
 #include "climate/temperatures.h"
-#include "terrain/test_planet.h"
+#include "testing/test_planet.h"
 
 namespace geoweave::detail {
 

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "climate/test_world.h"
+#include "testing/test_world.h"
 
 namespace geoweave::detail {
 

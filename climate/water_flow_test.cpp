@@ -11,8 +11,8 @@
 #include "climate/iteration_setup.h"
 #include "climate/sweep_levels.h"
 #include "climate/temperatures.h"
-#include "climate/test_world.h"
-#include "terrain/test_planet.h"
+#include "testing/test_world.h"
+#include "testing/test_planet.h"
 
 namespace geoweave::detail {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "export/png_reader.h"
+#include "testing/png_reader.h"
 #include "export/png_writer.h"
-#include "image/test_directory.h"
+#include "testing/test_directory.h"
 
 namespace geoweave::detail {
 

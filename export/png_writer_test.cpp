@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "export/png_reader.h"
-#include "image/test_directory.h"
+#include "testing/png_reader.h"
+#include "testing/test_directory.h"
 
 namespace geoweave::detail {
 

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "export/test_command.h"
-#include "image/test_directory.h"
+#include "testing/test_command.h"
+#include "testing/test_directory.h"
 
 namespace geoweave::detail {
 

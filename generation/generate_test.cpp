@@ -11,7 +11,7 @@
 #include "base/parallel.h"
 #include "base/random.h"
 #include "grid/planet_grid.h"
-#include "terrain/test_planet.h"
+#include "testing/test_planet.h"
 #include "world/stages.h"
 
 namespace geoweave::detail {

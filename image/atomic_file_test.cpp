@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "image/test_directory.h"
+#include "testing/test_directory.h"
 
 namespace geoweave::detail {
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "image/rgb_image.h"
-#include "image/test_directory.h"
+#include "testing/test_directory.h"
 
 namespace geoweave::detail {
 

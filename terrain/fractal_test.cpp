@@ -10,7 +10,7 @@
 
 #include "base/random.h"
 #include "grid/planet_grid.h"
-#include "terrain/test_planet.h"
+#include "testing/test_planet.h"
 
 namespace geoweave::detail {
 

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "grid/planet_grid.h"
-#include "terrain/test_planet.h"
+#include "testing/test_planet.h"
 
 namespace geoweave::detail {
 

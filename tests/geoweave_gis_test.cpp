@@ -15,8 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "export/png_reader.h"
-#include "export/test_command.h"
+#include "testing/png_reader.h"
+#include "testing/test_command.h"
 #include "geoweave/geoweave.h"
 #include "tests/program_runner.h"
 

@@ -15,7 +15,7 @@
 #include <utility>
 #include <vector>
 
-#include "export/png_reader.h"
+#include "testing/png_reader.h"
 #include "geoweave/geoweave.h"
 #include "grid/tile.h"
 #include "tests/program_runner.h"

@@ -1,4 +1,4 @@
-#include "export/png_reader.h"
+#include "testing/png_reader.h"
 
 #include <png.h>
 
