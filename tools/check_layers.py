@@ -17,7 +17,7 @@ import sys
 
 # Bottom to top; names in one string share a rank and never include each other.
 RANKS = ["base", "grid", "world", "terrain", "climate", "generation", "image", "render",
-         "geoweave", "export", "app cli tests bench"]
+         "geoweave", "export", "app cli tests bench testing"]
 RANK = {layer: i for i, names in enumerate(RANKS) for layer in names.split()}
 CONSUMER = "examples/consumer"
 COMBINED = {"geoweave", "Geoweave::geoweave"}  # the one library of all core layers
