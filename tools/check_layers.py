@@ -6,6 +6,7 @@ Usage: check_layers.py [ROOT]   (ROOT defaults to the repository)
 Each folder named in RANKS is a layer; a file in it may include its own
 folder and lower ranks only. tests/ and bench/ sit beside the programs: they may use every
 library layer but not app/ or cli/ (whose own unit tests live beside them).
+testing/ holds the test-only helpers, which any *_test.cpp may include.
 examples/consumer and the installed public headers see only public headers.
 Then every layer's targets must link (transitively) each layer it includes,
 and each geoweave link a folder declares must be used by its includes.
@@ -95,7 +96,9 @@ for folder in folders:
             to = top(target)
             if to not in RANK or to == folder:
                 continue
-            if RANK[to] >= RANK[folder]:
+            # Any unit test may use the test-only helpers.
+            test_helper = to == "testing" and path.endswith("_test.cpp")
+            if RANK[to] >= RANK[folder] and not test_helper:
                 offend(f"{path}:{line}", f"{text}: {to} is not below {folder}")
             else:
                 included[folder].setdefault(to, {}).setdefault(path, (line, text))
