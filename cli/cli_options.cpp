@@ -310,7 +310,7 @@ bool CommandLine::resolve(std::time_t now, RunOptions* out, std::string* error) 
   options.geotiff = texts_->geotiff;
   options.geojson = texts_->geojson;
   std::string reason;
-  if (!geoweave::validate(s, &reason)) {
+  if (geoweave::validate(s, &reason) != geoweave::Status::kOk) {
     *error = "geoweave: " + reason;
     return false;
   }

@@ -6,7 +6,7 @@
 //
 //   #include <geoweave/geoweave.h>
 //
-//   geoweave::Settings settings;  // GeoweaveTest's defaults
+//   geoweave::Settings settings;  // the defaults: a 512-wide planet, 25 % land
 //   settings.seed = 7;
 //   settings.width = 256;
 //   geoweave::Planet planet;
@@ -28,3 +28,4 @@
 #include "geoweave/image.h"
 #include "geoweave/planet.h"
 #include "geoweave/settings.h"
+#include "geoweave/status.h"

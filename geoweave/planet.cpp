@@ -2,6 +2,9 @@
 
 #include <cmath>
 #include <cstdio>
+#include <exception>
+#include <new>
+#include <stdexcept>
 
 #include "base/numeric.h"
 #include "base/parallel.h"
@@ -24,7 +27,10 @@ namespace {
 constexpr int kMaxKeptFace = 4096;
 }  // namespace
 
-struct Planet::State {
+namespace detail {
+
+// Everything a Planet owns, behind the public class's one pointer.
+struct PlanetState {
   Settings settings;
   PlanetGrid grid;
   PlanetParams params;
@@ -46,10 +52,28 @@ struct Planet::State {
   std::vector<TilePoint> keptFacePoints;
 };
 
+}  // namespace detail
+
+struct Planet::State : detail::PlanetState {};
+
 namespace {
 bool fail(std::string* error, const std::string& message) {
   if (error != nullptr) *error = message;
   return false;
+}
+
+// What a call whose storage could not be had returns. The library's own
+// storage reports failure itself; the standard containers throw
+// (std::bad_alloc, or std::length_error for a size beyond any memory), and
+// each public call catches that so no exception leaves the interface. Only
+// the containers throw here, so any other exception is a fault: it goes on.
+Status outOfMemory(const std::exception& e, std::string* error) {
+  if (dynamic_cast<const std::bad_alloc*>(&e) == nullptr &&
+      dynamic_cast<const std::length_error*>(&e) == nullptr) {
+    throw;
+  }
+  fail(error, "out of memory");
+  return Status::kOutOfMemory;
 }
 
 float fieldOf(const Tile& t, Field field) {
@@ -87,7 +111,7 @@ TilePoint locatePlace(const PlanetGrid& grid, double latitude, double longitude)
 }
 
 void progressAdapter(float fraction, const char* stage, void* user) {
-  const auto* state = static_cast<const Planet::State*>(user);
+  const auto* state = static_cast<const PlanetState*>(user);
   state->callbacks.progress(fraction, stage, state->callbacks.progressUser);
 }
 }  // namespace
@@ -97,8 +121,9 @@ Planet::~Planet() = default;
 Planet::Planet(Planet&&) noexcept = default;
 Planet& Planet::operator=(Planet&&) noexcept = default;
 
-Status Planet::generate(const Settings& settings, const Callbacks& callbacks, std::string* error) {
-  if (!validate(settings, error)) return Status::kInvalidSettings;
+Status Planet::generate(const Settings& settings, const Callbacks& callbacks,
+                        std::string* error) try {
+  if (validate(settings, error) != Status::kOk) return Status::kInvalidSettings;
   state_ = std::make_unique<State>();
   State& s = *state_;
   s.settings = settings;
@@ -147,6 +172,9 @@ Status Planet::generate(const Settings& settings, const Callbacks& callbacks, st
   }
   s.ready = true;
   return Status::kOk;
+} catch (const std::exception& e) {
+  state_.reset();
+  return outOfMemory(e, error);
 }
 
 bool Planet::generated() const {
@@ -181,18 +209,31 @@ Statistics Planet::statistics() const {
   return out;
 }
 
+Status Planet::rivers(Rivers* out, std::string* error) const try {
+  Rivers made;
+  if (state_ != nullptr) {
+    const PlanetParams& p = state_->params;
+    made.threshold = p.riverFlowThreshold;
+    made.majorThreshold = p.majorRiverFlowThreshold;
+    made.segments.reserve(static_cast<size_t>(p.riverPoints.count / 2));
+    for (int32_t i = 0; i + 1 < p.riverPoints.count; i += 2) {
+      const RiverPoint& a = p.riverPoints[i];
+      const RiverPoint& b = p.riverPoints[i + 1];
+      made.segments.push_back(RiverSegment{RiverEnd{a.longitude, a.latitude, a.flow},
+                                           RiverEnd{b.longitude, b.latitude, b.flow}});
+    }
+  }
+  *out = std::move(made);
+  return Status::kOk;
+} catch (const std::exception& e) {
+  return outOfMemory(e, error);
+}
+
 Rivers Planet::rivers() const {
   Rivers out;
-  if (state_ == nullptr) return out;
-  const PlanetParams& p = state_->params;
-  out.threshold = p.riverFlowThreshold;
-  out.majorThreshold = p.majorRiverFlowThreshold;
-  out.segments.reserve(static_cast<size_t>(p.riverPoints.count / 2));
-  for (int32_t i = 0; i + 1 < p.riverPoints.count; i += 2) {
-    const RiverPoint& a = p.riverPoints[i];
-    const RiverPoint& b = p.riverPoints[i + 1];
-    out.segments.push_back(RiverSegment{RiverEnd{a.longitude, a.latitude, a.flow},
-                                        RiverEnd{b.longitude, b.latitude, b.flow}});
+  if (rivers(&out, nullptr) != Status::kOk && state_ != nullptr) {
+    out.threshold = state_->params.riverFlowThreshold;
+    out.majorThreshold = state_->params.majorRiverFlowThreshold;
   }
   return out;
 }
@@ -227,13 +268,15 @@ Status checkRows(bool generated, int width, int height, int64_t rows, int firstR
 }  // namespace
 
 Status Planet::sampleMaps(const std::vector<Field>& fields, int width, int height, MapLayout layout,
-                          std::vector<std::vector<float>>* out, std::string* error) const {
+                          std::vector<std::vector<float>>* out, std::string* error) const try {
   return sampleMapRows(fields, width, height, layout, 0, height, out, error);
+} catch (const std::exception& e) {
+  return outOfMemory(e, error);
 }
 
 Status Planet::sampleMapRows(const std::vector<Field>& fields, int width, int height,
                              MapLayout layout, int firstRow, int rowCount,
-                             std::vector<std::vector<float>>* out, std::string* error) const {
+                             std::vector<std::vector<float>>* out, std::string* error) const try {
   const Status checked = checkRows(generated(), width, height, height, firstRow, rowCount, error);
   if (checked != Status::kOk) return checked;
   const size_t pixels = static_cast<size_t>(width) * static_cast<size_t>(rowCount);
@@ -274,6 +317,8 @@ Status Planet::sampleMapRows(const std::vector<Field>& fields, int width, int he
   };
   parallelFor(state_->params.workers, rowCount, sampleRows);
   return Status::kOk;
+} catch (const std::exception& e) {
+  return outOfMemory(e, error);
 }
 
 float Planet::sampleDirection(Field field, double x, double y, double z) const {
@@ -315,7 +360,7 @@ Status checkFace(bool generated, CubeFace face, int size, int& out, std::string*
 }  // namespace
 
 Status Planet::sampleCubeFace(const std::vector<Field>& fields, CubeFace face, int size,
-                              std::vector<std::vector<float>>* out, std::string* error) const {
+                              std::vector<std::vector<float>>* out, std::string* error) const try {
   int side = 0;
   const Status status = checkFace(generated(), face, size, side, error);
   if (status != Status::kOk) return status;
@@ -340,6 +385,8 @@ Status Planet::sampleCubeFace(const std::vector<Field>& fields, CubeFace face, i
   };
   parallelFor(state_->params.workers, size, sampleRows);
   return Status::kOk;
+} catch (const std::exception& e) {
+  return outOfMemory(e, error);
 }
 
 namespace {
@@ -383,13 +430,16 @@ Status Planet::draw(int width, int height, std::string* error) const {
   return Status::kOk;
 }
 
-Status Planet::renderGround(int width, int height, Image* out, std::string* error) const {
+Status Planet::renderGround(int width, int height, Image* out, std::string* error) const try {
   const Status status = draw(width, height, error);
   if (status == Status::kOk) copyImage(state_->canvas->ground, out);
   return status;
+} catch (const std::exception& e) {
+  return outOfMemory(e, error);
 }
 
-Status Planet::renderGroundCubeFace(CubeFace face, int size, Image* out, std::string* error) const {
+Status Planet::renderGroundCubeFace(CubeFace face, int size, Image* out, std::string* error) const
+    try {
   int side = 0;
   const Status status = checkFace(generated(), face, size, side, error);
   if (status != Status::kOk) return status;
@@ -413,19 +463,23 @@ Status Planet::renderGroundCubeFace(CubeFace face, int size, Image* out, std::st
   }
   copyImage(image, out);
   return Status::kOk;
+} catch (const std::exception& e) {
+  return outOfMemory(e, error);
 }
 
-Status Planet::renderSheet(int width, int height, Image* out, std::string* error) const {
+Status Planet::renderSheet(int width, int height, Image* out, std::string* error) const try {
   const Status status = draw(width, height, error);
   if (status == Status::kOk) copyImage(state_->canvas->sheet, out);
   return status;
+} catch (const std::exception& e) {
+  return outOfMemory(e, error);
 }
 
 namespace {
 // Draws rows [firstRow, firstRow + rowCount) (from the top) of a width x
 // height map into the state's band canvas, in place of the band before; null
 // (reported) when the canvas cannot be had.
-const SnapshotCanvas* drawRows(Planet::State& s, int width, int height, int firstRow, int rowCount,
+const SnapshotCanvas* drawRows(PlanetState& s, int width, int height, int firstRow, int rowCount,
                                std::string* error) {
   // The band before goes first, so that two are never held at once.
   s.band.reset();
@@ -443,23 +497,27 @@ const SnapshotCanvas* drawRows(Planet::State& s, int width, int height, int firs
 }  // namespace
 
 Status Planet::renderGroundRows(int width, int height, int firstRow, int rowCount, Image* out,
-                                std::string* error) const {
+                                std::string* error) const try {
   const Status checked = checkRows(generated(), width, height, height, firstRow, rowCount, error);
   if (checked != Status::kOk) return checked;
   const SnapshotCanvas* canvas = drawRows(*state_, width, height, firstRow, rowCount, error);
   if (canvas == nullptr) return Status::kOutOfMemory;
   copyImage(canvas->ground, out);
   return Status::kOk;
+} catch (const std::exception& e) {
+  return outOfMemory(e, error);
 }
 
 Status Planet::renderSheetRows(int width, int height, int firstRow, int rowCount, Image* out,
-                               std::string* error) const {
+                               std::string* error) const try {
   const Status checked = checkRows(generated(), width, height, height, firstRow, rowCount, error);
   if (checked != Status::kOk) return checked;
   const SnapshotCanvas* canvas = drawRows(*state_, width, height, firstRow, rowCount, error);
   if (canvas == nullptr) return Status::kOutOfMemory;
   copyImage(canvas->sheet, out);
   return Status::kOk;
+} catch (const std::exception& e) {
+  return outOfMemory(e, error);
 }
 
 }  // namespace geoweave

@@ -7,33 +7,21 @@
 
 #include "geoweave/image.h"
 #include "geoweave/settings.h"
+#include "geoweave/status.h"
 
 namespace geoweave {
 
-// How a call ended.
-enum class Status {
-  kOk,
-  // A setting lies outside its limits (the error text names it).
-  kInvalidSettings,
-  // The grid for this width and zoom has more tiles than can be indexed or
-  // allocated.
-  kGridTooLarge,
-  // Storage for the planet's tables or an image could not be had.
-  kOutOfMemory,
-  // The call needs a generated planet, or the map size is not usable.
-  kUnusable,
-};
-
-// The figures of GeoweaveTest's statistics line.
+// Summary figures of a generated planet. Heights in the planet's height units
+// (see Field), temperatures in degrees Celsius.
 struct Statistics {
-  float elevationMin = 0;
-  float elevationMax = 0;
-  float seaLevel = 0;
-  float waterFlowing = 0;  // the largest water flow of any tile
-  float rainfall = 0;      // the largest rain of any tile
+  float elevationMin = 0;  // the lowest bedrock
+  float elevationMax = 0;  // the highest bedrock
+  float seaLevel = 0;      // bedrock height with the land share above it
+  float waterFlowing = 0;  // the largest water flow of any point (per turn)
+  float rainfall = 0;      // the largest rain of any point (per turn)
   float temperatureMin = 0;
   float temperatureMax = 0;
-  float tileElevationDiff = 0;  // the largest step between adjacent tiles
+  float tileElevationDiff = 0;  // the largest bedrock step between neighbours
 };
 
 // One end of a river segment: map fractions (longitude 0 at longitude 0°
@@ -59,19 +47,24 @@ struct Rivers {
   std::vector<RiverSegment> segments;
 };
 
-// The tile fields that can be sampled. Heights are in the planet's height
-// units (sea level lies between elevationMin and elevationMax), depths in
-// the same units, temperatures in degrees Celsius.
+// The fields of the planet that can be sampled.
+//
+// Heights and depths share the planet's own height unit, not a metre: the
+// twelve corners start around 0.5 and the sea level lies between
+// Statistics::elevationMin and elevationMax. Rain and humidity are the
+// model's moisture: the air over a point holds at most 1, and a rain of 1
+// adds 0.0001 height units of standing water. Temperatures are in degrees
+// Celsius.
 enum class Field {
-  kElevation,   // bedrock height
-  kGround,      // elevation + sediment
-  kSurface,     // ground + standing water
-  kWaterDepth,  // standing water
-  kTemperature,
-  kRain,       // rain of the last turn
-  kHumidity,   // moisture the air holds
-  kSediment,   // loose ground on the bedrock
-  kWaterFlow,  // water passing through in the last turn
+  kElevation,    // bedrock height (height units)
+  kGround,       // elevation + sediment (height units)
+  kSurface,      // ground + standing water (height units)
+  kWaterDepth,   // standing water (height units)
+  kTemperature,  // degrees Celsius
+  kRain,         // rain of the last turn (moisture units per turn)
+  kHumidity,     // moisture the air holds, 0 to 1 (moisture units)
+  kSediment,     // loose ground on the bedrock (height units)
+  kWaterFlow,    // water passing through in the last turn (height units per turn)
 };
 
 // Where the samples of a width x height map lie.
@@ -102,12 +95,17 @@ enum class CubeFace { kPositiveX, kNegativeX, kPositiveY, kNegativeY, kPositiveZ
 
 class Planet;
 
-// Told the overall completed share of generation (0 to 1) and the stage.
+// Told the overall completed share of generation (0 to 1, never falling) and
+// the stage's name (a static text). Called on the thread that called
+// Planet::generate, between the passes, never from a worker.
 using ProgressFunction = void (*)(float fraction, const char* stage, void* user);
 // Called at the start of every climate turn (0 to turns - 1) with the planet
-// as it stands then; it may sample and render it.
+// as it stands then, on the thread that called Planet::generate, while no
+// worker runs; it may sample and render the planet but not generate it.
 using TurnFunction = void (*)(const Planet& planet, int turn, void* user);
 
+// The optional callbacks of Planet::generate; a null function is not called.
+// Each user pointer is passed back unchanged.
 struct Callbacks {
   ProgressFunction progress = nullptr;
   void* progressUser = nullptr;
@@ -117,7 +115,10 @@ struct Callbacks {
 
 // One generated world. Each Planet owns all its state, so several can be
 // generated at the same time on different threads; one Planet must not be
-// used from two threads at once.
+// used from two threads at once (its const calls too: they keep the last
+// map's pixel positions). Calls use Settings::workers threads of their own
+// and return when those are done. No call throws: failures come back as a
+// Status, running out of memory as Status::kOutOfMemory.
 class Planet {
  public:
   Planet();
@@ -128,13 +129,14 @@ class Planet {
   Planet& operator=(const Planet&) = delete;
 
   // Generates the planet for these settings, replacing any earlier one:
-  // terrain, sea level, the climate turns and the rivers. kOk, or the reason
-  // it could not, with a one-line message in *error (when not null).
+  // terrain, sea level, the climate turns and the rivers. kOk; or
+  // kInvalidSettings (see validate), kGridTooLarge, kOutOfMemory, each with
+  // a one-line message in *error (when not null), and no planet kept.
   Status generate(const Settings& settings, const Callbacks& callbacks, std::string* error);
 
   // Whether a planet has been generated (or is being, inside a callback).
   bool generated() const;
-  // The settings of the last generate().
+  // The settings of the last generate() (the defaults before one).
   const Settings& settings() const;
   // The grid level and the number of tile records the grid is counted as
   // (12 x side^2, side = 2^level + 1).
@@ -142,8 +144,11 @@ class Planet {
   int64_t recordCount() const;
   // The figures of the statistics line (zero before generation).
   Statistics statistics() const;
-  // The rivers (no segments before the river stage).
+  // The rivers (no segments before the river stage). On running out of
+  // memory the value form returns the thresholds without segments; the
+  // Status form says so (kOutOfMemory) and leaves *out as it was.
   Rivers rivers() const;
+  Status rivers(Rivers* out, std::string* error) const;
 
   // The field at a place, blended from the grid points around it exactly as
   // the rendered maps blend them. Latitude in -90..90, longitude in degrees
@@ -152,7 +157,9 @@ class Planet {
 
   // Samples several fields over a width x height map in one pass (each point
   // is located on the grid once): out receives one array of width x height
-  // values per field, rows top to bottom, in the order of fields.
+  // values per field, rows top to bottom, in the order of fields. kUnusable
+  // before generation or for a width or height below 1; kOutOfMemory when
+  // the arrays cannot be had (4 bytes a value).
   Status sampleMaps(const std::vector<Field>& fields, int width, int height, MapLayout layout,
                     std::vector<std::vector<float>>* out, std::string* error) const;
   // The rows [firstRow, firstRow + rowCount) of sampleMaps' maps, counted
@@ -172,13 +179,17 @@ class Planet {
 
   // Samples several fields over a size x size face of the cube (see
   // CubeFace), like sampleMaps: one array of size x size values per field,
-  // rows top to bottom, in the order of fields.
+  // rows top to bottom, in the order of fields. kUnusable before generation,
+  // for a size below 1 or a value outside CubeFace; kOutOfMemory as
+  // sampleMaps.
   Status sampleCubeFace(const std::vector<Field>& fields, CubeFace face, int size,
                         std::vector<std::vector<float>>* out, std::string* error) const;
 
   // The ground-cover map (relief shading, ice, vegetation and, once chosen,
   // the rivers) of the planet as it stands, width x height in the kFrame
-  // layout. The same pixels as GeoweaveTest's ground-cover frames.
+  // layout. kUnusable before generation or for a size below 1;
+  // kOutOfMemory when the pixels and their positions (about 80 bytes a
+  // pixel, kept for the next call of the same size) cannot be had.
   Status renderGround(int width, int height, Image* out, std::string* error) const;
   // The ground cover of a size x size face of the cube (see CubeFace), drawn
   // as renderGround draws the map, in pixels placed by the face's
@@ -194,7 +205,8 @@ class Planet {
   Status renderGroundCubeFace(CubeFace face, int size, Image* out, std::string* error) const;
   // The six-panel sheet, 2 width x 3 height: temperature and humidity on
   // top, elevation and rain in the middle, ground cover and sediment at the
-  // bottom. The same pixels as GeoweaveTest's sheet frames.
+  // bottom, each panel width x height in the kFrame layout. Errors as
+  // renderGround.
   Status renderSheet(int width, int height, Image* out, std::string* error) const;
 
   // A big map drawn a band of rows at a time, so that no call needs the
@@ -216,9 +228,9 @@ class Planet {
   Status renderSheetRows(int width, int height, int firstRow, int rowCount, Image* out,
                          std::string* error) const;
 
+ private:
   struct State;
 
- private:
   // Draws every panel of a width x height map into the kept canvas.
   Status draw(int width, int height, std::string* error) const;
 

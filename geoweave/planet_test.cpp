@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <map>
 #include <string>
 #include <thread>
@@ -324,6 +325,28 @@ TEST(PublicPlanet, BadSettingsAndHugeGridsAreRefusedWithAReason) {
   EXPECT_EQ(planet.generate(s, {}, &error), Status::kGridTooLarge);
   EXPECT_NE(error.find("cannot be allocated"), std::string::npos) << error;
   EXPECT_FALSE(planet.generated());
+}
+
+// Storage the standard containers cannot get comes back as kOutOfMemory
+// instead of an exception: a map of INT_MAX x INT_MAX values is more than any
+// vector may hold, and the planet stays usable afterwards.
+TEST(PublicPlanet, StorageThatCannotBeHadIsReportedNotThrown) {
+  geoweave::Planet planet;
+  std::string error;
+  ASSERT_EQ(planet.generate(small(3), {}, &error), Status::kOk) << error;
+  const int huge = std::numeric_limits<int>::max();
+  std::vector<std::vector<float>> maps;
+  EXPECT_EQ(planet.sampleMaps({Field::kGround}, huge, huge, geoweave::MapLayout::kGeographic,
+                              &maps, &error),
+            Status::kOutOfMemory);
+  EXPECT_EQ(error, "out of memory");
+  EXPECT_EQ(planet.sampleCubeFace({Field::kGround}, geoweave::CubeFace::kPositiveX, huge, &maps,
+                                  &error),
+            Status::kOutOfMemory);
+  ASSERT_EQ(planet.sampleMaps({Field::kGround}, 4, 2, geoweave::MapLayout::kGeographic, &maps,
+                              &error),
+            Status::kOk);
+  EXPECT_EQ(maps[0].size(), 8u);
 }
 
 }  // namespace

@@ -11,9 +11,9 @@ const char* version() {
 }
 
 namespace {
-bool refuse(std::string* error, const char* message) {
+Status refuse(std::string* error, const char* message) {
   if (error != nullptr) *error = message;
-  return false;
+  return Status::kInvalidSettings;
 }
 
 bool finite(double value) {
@@ -22,7 +22,7 @@ bool finite(double value) {
 }
 }  // namespace
 
-bool validate(const Settings& s, std::string* error) {
+Status validate(const Settings& s, std::string* error) {
   if (s.width < 1) return refuse(error, "width must be at least 1");
   if (!finite(s.zoom) || !(s.zoom > 0)) return refuse(error, "zoom must be a positive number");
   if (!finite(s.cornerRange)) return refuse(error, "corner range must be a finite number");
@@ -39,7 +39,7 @@ bool validate(const Settings& s, std::string* error) {
   }
   if (!finite(s.shadeScale)) return refuse(error, "shade scale must be a finite number");
   if (s.workers < 0) return refuse(error, "workers must be 0 (every processor) or more");
-  return true;
+  return Status::kOk;
 }
 
 }  // namespace geoweave
