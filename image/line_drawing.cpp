@@ -84,12 +84,6 @@ void drawLineInRows(RgbImage& image, int firstRow, int x0, int y0, int x1, int y
 
 }  // namespace
 
-void drawWrappedLine(RgbImage& image, int x0, int y0, int x1, int y1, Rgb startColor, Rgb endColor,
-                     float startOpacity, float endOpacity, const RgbImage* mask) {
-  drawWrappedLineRows(image, image.height, 0, x0, y0, x1, y1, startColor, endColor, startOpacity,
-                      endOpacity, mask);
-}
-
 void drawWrappedLineRows(RgbImage& image, int mapHeight, int firstRow, int x0, int y0, int x1,
                          int y1, Rgb startColor, Rgb endColor, float startOpacity, float endOpacity,
                          const RgbImage* mask) {

@@ -12,13 +12,11 @@ namespace geoweave::detail {
 void drawBlendedLine(RgbImage& image, int x0, int y0, int x1, int y1, Rgb startColor, Rgb endColor,
                      float startOpacity, float endOpacity, const RgbImage* mask);
 
-// The same line on a map that wraps: where it spans more than half the width
-// (or height) it is split at the seam (or pole) and each piece drawn.
-void drawWrappedLine(RgbImage& image, int x0, int y0, int x1, int y1, Rgb startColor, Rgb endColor,
-                     float startOpacity, float endOpacity, const RgbImage* mask);
-
-// The same wrapped line on a map mapHeight rows high (as wide as the image)
-// of which image holds only rows [firstRow, firstRow + image.height): the
+// The same line on a map that wraps (where it spans more than half the width
+// or height it is split at the seam or pole and each piece drawn), mapHeight
+// rows high and as wide as the image, of which image holds rows
+// [firstRow, firstRow + image.height) (the whole map: mapHeight =
+// image.height, firstRow = 0): the
 // image's row 0, and mask's, is map row firstRow. The line splits at the seam
 // and the poles exactly as on the whole map and blends, in the same order,
 // the same colours into the pixels that lie in these rows, so a map drawn in

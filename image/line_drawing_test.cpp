@@ -24,7 +24,7 @@ std::string painted(const RgbImage& image) {
 }
 
 void drawOpaque(RgbImage& image, int x0, int y0, int x1, int y1) {
-  drawWrappedLine(image, x0, y0, x1, y1, kWhite, kWhite, 1, 1, nullptr);
+  drawWrappedLineRows(image, image.height, 0, x0, y0, x1, y1, kWhite, kWhite, 1, 1, nullptr);
 }
 
 }  // namespace

@@ -14,11 +14,6 @@ float riverOpacity(float flow, const PlanetParams& params) {
   return static_cast<float>(clamp01((static_cast<double>(flow) - low) / (high - low)));
 }
 
-void drawRivers(const PlanetParams& params, RgbImage& ground, RgbImage& sediment,
-                const RgbImage& mask) {
-  drawRiverRows(params, ground.height, 0, ground, sediment, mask);
-}
-
 void drawRiverRows(const PlanetParams& params, int mapHeight, int firstRow, RgbImage& ground,
                    RgbImage& sediment, const RgbImage& mask) {
   const GrowableArray<RiverPoint>& points = params.riverPoints;

@@ -12,15 +12,11 @@ namespace geoweave::detail {
 float riverOpacity(float flow, const PlanetParams& params);
 
 // Draws each segment of the run's river list (points 2k and 2k + 1) onto
-// both images, faded by the red channel of mask. Point positions are scaled
-// by the ground image's size.
-void drawRivers(const PlanetParams& params, RgbImage& ground, RgbImage& sediment,
-                const RgbImage& mask);
-
-// The same on images that hold rows [firstRow, firstRow + height) of maps
-// mapHeight rows high (see drawWrappedLineRows): point positions are scaled
-// by the whole map's size, and each band's pixels get the blends they get on
-// the whole map, in the same order.
+// both images, faded by the red channel of mask, where the images hold rows
+// [firstRow, firstRow + height) of maps mapHeight rows high (see
+// drawWrappedLineRows): point positions are scaled by the whole map's size,
+// and each band's pixels get the blends they get on the whole map, in the
+// same order.
 void drawRiverRows(const PlanetParams& params, int mapHeight, int firstRow, RgbImage& ground,
                    RgbImage& sediment, const RgbImage& mask);
 

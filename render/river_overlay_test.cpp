@@ -35,7 +35,7 @@ struct RiverLinesOverlay : testing::Test {
   void draw(float lon0, float lat0, float flow0, float lon1, float lat1, float flow1) {
     ASSERT_TRUE(points.append(RiverPoint{lon0, lat0, flow0}));
     ASSERT_TRUE(points.append(RiverPoint{lon1, lat1, flow1}));
-    drawRivers(params, ground, sediment, mask);
+    drawRiverRows(params, ground.height, 0, ground, sediment, mask);
   }
 };
 
@@ -58,7 +58,7 @@ TEST_F(RiverLinesOverlay, ThresholdFlowSeaAndUnpairedPointsDrawNothing) {
   draw(0.25f, 0.25f, 1, 0.5f, 0.25f, 1);
   points.release();
   ASSERT_TRUE(points.append(RiverPoint{0.75f, 0.5f, 1}));
-  drawRivers(params, ground, sediment, mask);
+  drawRiverRows(params, ground.height, 0, ground, sediment, mask);
   EXPECT_EQ(paintedCount(ground) + paintedCount(sediment), 0);
 }
 
