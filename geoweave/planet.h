@@ -22,6 +22,9 @@ enum class Status {
   kOutOfMemory,
   // The call needs a generated planet, or the map size is not usable.
   kUnusable,
+  // A file or folder could not be written (geoweave/export.h); the error
+  // text names it and the reason.
+  kWriteFailed,
 };
 
 // The figures of GeoweaveTest's statistics line.
