@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "geoweave/export.h"
 #include "geoweave/settings.h"
 
 namespace CLI {
@@ -13,7 +14,9 @@ class Error;
 
 namespace geoweave::detail {
 
-// Everything one run of geoweave takes from its command line.
+// Everything one run of geoweave takes from its command line. --map-width
+// and --cube are checked against geoweave/export.h's kMinMapWidth,
+// kMaxMapWidth and kMaxCubeSize.
 struct RunOptions {
   geoweave::Settings settings;
   bool randomSeed = false;  // the seed came from the clock
@@ -26,12 +29,6 @@ struct RunOptions {
   bool geojson = false;  // the rivers as rivers.geojson
   int cubeSize = 0;      // of the cube-map faces in cube/; 0 writes none
 };
-
-// The smallest and largest --map-width.
-inline constexpr int kMinMapWidth = 2;
-inline constexpr int kMaxMapWidth = 65536;
-// The largest --cube: six faces of 16384 x 16384 already hold 1.6 G pixels.
-inline constexpr int kMaxCubeSize = 16384;
 
 // The option set of geoweave on a CLI11 parser. Values are taken as text and
 // checked by the parser's validators with the rules below, so a refused

@@ -12,16 +12,14 @@ inline constexpr int kExitBadOptions = 1;
 // The grid was too large, memory ran out, or a file could not be written.
 inline constexpr int kExitFailed = 2;
 
-// Generates the planet of options and writes its files into options.outDir:
-// ground.png, sheet.png, height.png and planet.json; with frames the
-// per-turn pictures in frames/, with geotiff the fields' rasters in layers/,
-// with geojson rivers.geojson, and with a cube size the cube-map faces in
-// cube/. A file that cannot be written is named with
-// its reason on err and the run goes on with the others. progress, when not
-// null, shows the stages (and carries the messages so they do not break its
-// line). Returns 0, or kExitFailed when the output directory cannot be made,
-// the planet cannot be generated (one line on err) or any file was not
-// written.
+// Generates the planet of options and writes its folder into options.outDir
+// through geoweave::exportPlanet (and exportFrames at every turn with
+// frames). A file that cannot be written is named with its reason on err
+// and the run goes on with the others. progress, when not null, shows the
+// stages (and carries the messages so they do not break its line). Returns
+// 0; kExitBadOptions when the library refuses the settings; kExitFailed
+// when the output directory cannot be made, the planet cannot be generated
+// (one line on err) or any file was not written.
 int runGeoweave(const RunOptions& options, ProgressLine* progress, std::FILE* err);
 
 }  // namespace geoweave::detail

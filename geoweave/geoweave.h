@@ -21,10 +21,14 @@
 //   if (planet.renderGround(512, 256, &map, &error) == geoweave::Status::kOk) {
 //     geoweave::writeBmp(map, "ground.bmp", &error);
 //   }
+//   geoweave::ExportOptions folder;  // ground.png, height.png, planet.json...
+//   folder.outDir = "world";
+//   geoweave::exportPlanet(planet, folder, {}, nullptr, &error);
 //
 // Link with the CMake package (find_package(Geoweave CONFIG), target
 // Geoweave::geoweave) or pkg-config (geoweave).
 
+#include "geoweave/export.h"
 #include "geoweave/image.h"
 #include "geoweave/planet.h"
 #include "geoweave/settings.h"

@@ -18,8 +18,8 @@ enum class Status {
   // The call needs a generated planet, or a size, face or range it was given
   // is not usable.
   kUnusable,
-  // A file could not be written (the error text names it and the reason);
-  // nothing is left under its name.
+  // A file or folder could not be written (the error text names it and the
+  // reason); nothing half-written is left under a file's name.
   kWriteFailed,
 };
 

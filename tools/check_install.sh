@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the release build into an empty prefix, checks what lands there,
 # builds the example consumer against the installed CMake package and
-# pkg-config file, and checks that its statistics line is GeoweaveTest's.
+# pkg-config file, checks that its statistics line is GeoweaveTest's and
+# that the planet folder it exports holds geoweave's files.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/release}
@@ -11,7 +12,8 @@ prefix=$work/prefix
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 for path in bin/GeoweaveTest bin/geoweave lib/libgeoweave.a include/geoweave/geoweave.h \
-            include/geoweave/planet.h lib/cmake/Geoweave/GeoweaveConfig.cmake \
+            include/geoweave/planet.h include/geoweave/export.h \
+            lib/cmake/Geoweave/GeoweaveConfig.cmake \
             lib/pkgconfig/geoweave.pc share/man/man1/GeoweaveTest.1 share/man/man1/geoweave.1; do
   [ -e "$prefix/$path" ] || { echo "install check: $path is missing" >&2; exit 1; }
 done
@@ -21,7 +23,7 @@ extra=$(find "$prefix/include" -type f ! -path "$prefix/include/geoweave/*")
 
 cmake -S examples/consumer -B "$work/consumer" -G Ninja -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
 cmake --build "$work/consumer" >/dev/null
-"$work/consumer/consumer" 64 2 7 >"$work/consumer.txt"
+"$work/consumer/consumer" 64 2 7 "$work/folder" >"$work/consumer.txt"
 (cd "$work" && "$prefix/bin/GeoweaveTest" -s7 -w64 -t2 >/dev/null 2>"$work/program.txt")
 head -n 2 "$work/program.txt" >"$work/statistics.txt"
 if ! cmp -s "$work/consumer.txt" "$work/statistics.txt"; then
@@ -30,10 +32,27 @@ if ! cmp -s "$work/consumer.txt" "$work/statistics.txt"; then
   exit 1
 fi
 
-# The same program through pkg-config.
+# The folder the consumer exported: a record that parses and lists the
+# files, and each file the bytes geoweave writes for the same planet.
+"$prefix/bin/geoweave" --seed 7 --width 64 --turns 2 --quiet --out "$work/geoweave"
+check_folder() {
+  python3 -c 'import json, sys
+record = json.load(open(sys.argv[1] + "/planet.json"))
+assert record["files"] == ["ground.png", "sheet.png", "height.png", "planet.json"], record["files"]' \
+    "$1" || { echo "install check: $2 wrote no planet.json or a wrong one" >&2; exit 1; }
+  for name in ground.png sheet.png height.png planet.json; do
+    cmp -s "$1/$name" "$work/geoweave/$name" ||
+      { echo "install check: $2's $name is not geoweave's" >&2; exit 1; }
+  done
+}
+check_folder "$work/folder" "the consumer"
+
+# The same program through pkg-config; the library is static, so the
+# libraries of its file writers come with --static.
 PKG_CONFIG_PATH="$prefix/lib/pkgconfig" g++ -std=c++17 examples/consumer/consumer.cpp \
-  $(PKG_CONFIG_PATH="$prefix/lib/pkgconfig" pkg-config --cflags --libs geoweave) \
+  $(PKG_CONFIG_PATH="$prefix/lib/pkgconfig" pkg-config --static --cflags --libs geoweave) \
   -o "$work/consumer-pc"
-"$work/consumer-pc" 64 2 7 | cmp -s - "$work/statistics.txt" ||
+"$work/consumer-pc" 64 2 7 "$work/folder-pc" | cmp -s - "$work/statistics.txt" ||
   { echo "install check: the pkg-config build differs" >&2; exit 1; }
-echo "install check: prefix complete; the consumer agrees with GeoweaveTest"
+check_folder "$work/folder-pc" "the pkg-config build"
+echo "install check: prefix complete; the consumer agrees with GeoweaveTest and exports its folder"

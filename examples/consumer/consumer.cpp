@@ -1,14 +1,24 @@
 // Generates a planet through the installed public interface and prints its
-// statistics line as GeoweaveTest does: consumer WIDTH TURNS SEED.
+// statistics line as GeoweaveTest does: consumer WIDTH TURNS SEED [OUTDIR].
+// With OUTDIR it also writes the planet folder there, as geoweave would:
+// ground.png, sheet.png, height.png and planet.json.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "geoweave/geoweave.h"
 
+namespace {
+
+void tell(const char* line, void*) {
+  std::fprintf(stderr, "consumer: %s\n", line);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: consumer WIDTH TURNS SEED\n");
+  if (argc != 4 && argc != 5) {
+    std::fprintf(stderr, "usage: consumer WIDTH TURNS SEED [OUTDIR]\n");
     return 1;
   }
   geoweave::Settings settings;
@@ -29,5 +39,18 @@ int main(int argc, char** argv) {
       static_cast<double>(s.seaLevel), static_cast<double>(s.waterFlowing),
       static_cast<double>(s.rainfall), static_cast<double>(s.temperatureMin),
       static_cast<double>(s.temperatureMax), static_cast<double>(s.tileElevationDiff));
+  if (argc == 5) {
+    geoweave::ExportOptions options;
+    options.outDir = argv[4];
+    options.mapWidth = settings.width;
+    options.mapHeight = settings.width / 2;
+    geoweave::ExportCallbacks callbacks;
+    callbacks.message = tell;  // each file that could not be written
+    geoweave::ExportResult result;
+    if (geoweave::exportPlanet(planet, options, callbacks, &result, &error) !=
+        geoweave::Status::kOk) {
+      return 2;
+    }
+  }
   return 0;
 }

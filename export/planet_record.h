@@ -3,20 +3,21 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli_options.h"
+#include "geoweave/export.h"
 #include "geoweave/planet.h"
 
 namespace geoweave::detail {
 
-// The JSON record of a run (planet.json), pretty-printed: the program and
-// its version; the seed and every setting; the grid level and record count;
+// The JSON record of a planet folder (planet.json), pretty-printed: the
+// program and its version; the seed and every setting (the planet's, and
+// the export options'); the grid level and record count;
 // the eight statistics; the sea level in height units and on the heightmap's
 // scale; the river thresholds and segment count; files, the names written
 // (relative to the output directory); and, for each picture, the rule that
 // gives the latitude and longitude of a pixel. Every float is written as the
 // double it converts to exactly, so reading it back as a float gives the same
 // bits.
-std::string planetRecord(const RunOptions& options, const geoweave::Planet& planet,
+std::string planetRecord(const geoweave::ExportOptions& options, const geoweave::Planet& planet,
                          const std::vector<std::string>& files);
 
 }  // namespace geoweave::detail

@@ -1,4 +1,4 @@
-#include "cli/banded_maps.h"
+#include "export/banded_maps.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -9,8 +9,8 @@
 #include <cstring>
 #include <system_error>
 
-#include "cli/files.h"
-#include "cli/heightmap.h"
+#include "export/heightmap.h"
+#include "export/output_files.h"
 #include "export/png_stream.h"
 #include "image/atomic_file.h"
 
@@ -107,9 +107,9 @@ class Spool {
 
 }  // namespace
 
-bool writeMapsInBands(const geoweave::Planet& planet, int width, int height, int band,
-                      const std::string& dir, std::vector<FileOutcome>* outcomes,
-                      std::string* error) {
+geoweave::Status writeMapsInBands(const geoweave::Planet& planet, int width, int height, int band,
+                                  const std::string& dir, std::vector<FileOutcome>* outcomes,
+                                  std::string* error) {
   Output ground;
   Output sheet;
   Output heights;
@@ -131,9 +131,8 @@ bool writeMapsInBands(const geoweave::Planet& planet, int width, int height, int
   const bool anyOpen = ground.ok || sheet.ok || heights.ok;
   for (int row = 0; anyOpen && row < height; row += band) {
     const int rows = std::min(band, height - row);
-    if (planet.renderSheetRows(width, height, row, rows, &part, error) != geoweave::Status::kOk) {
-      return false;
-    }
+    const geoweave::Status drawn = planet.renderSheetRows(width, height, row, rows, &part, error);
+    if (drawn != geoweave::Status::kOk) return drawn;
     sheet.write(part.rgb.data(), rows);
     for (int panelRow = 1; panelRow < 3 && sheet.ok; ++panelRow) {
       if (!lower[panelRow - 1].write(part.pixel(0, panelRow * rows), sheetRowBytes * rows,
@@ -149,11 +148,10 @@ bool writeMapsInBands(const geoweave::Planet& planet, int width, int height, int
     }
     ground.write(groundRows.data(), rows);
     if (heights.ok) {
-      if (planet.sampleMapRows({geoweave::Field::kGround}, width, height,
-                               geoweave::MapLayout::kFrame, row, rows, &samples,
-                               error) != geoweave::Status::kOk) {
-        return false;
-      }
+      const geoweave::Status sampled =
+          planet.sampleMapRows({geoweave::Field::kGround}, width, height,
+                               geoweave::MapLayout::kFrame, row, rows, &samples, error);
+      if (sampled != geoweave::Status::kOk) return sampled;
       const std::vector<uint16_t> values =
           heightmapOf(samples[0], stats.elevationMin, stats.elevationMax);
       heights.write(values.data(), rows);
@@ -174,7 +172,7 @@ bool writeMapsInBands(const geoweave::Planet& planet, int width, int height, int
   outcomes->push_back(ground.finish("ground.png"));
   outcomes->push_back(sheet.finish("sheet.png"));
   outcomes->push_back(heights.finish("height.png"));
-  return true;
+  return geoweave::Status::kOk;
 }
 
 }  // namespace geoweave::detail

@@ -3,11 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "export/output_files.h"
 #include "geoweave/planet.h"
 
 namespace geoweave::detail {
 
-// One GeoTIFF layer of --geotiff: a field of the planet in layers/NAME.tif.
+// One GeoTIFF layer of the planet folder: a field of the planet in layers/NAME.tif.
 struct Layer {
   const char* name;  // the file's name without .tif, e.g. "water-depth"
   geoweave::Field field;
@@ -18,21 +19,15 @@ struct Layer {
 // The nine layers, in the order they are written and recorded.
 const std::vector<Layer>& layers();
 
-// What came of writing one file.
-struct FileOutcome {
-  std::string name;  // relative to the output directory
-  bool written = false;
-  std::string error;  // "cannot write PATH: reason" when not written
-};
-
 // Samples every layer's field once over a width x height map in the
 // geographic layout (cell centres, see geoweave::MapLayout::kGeographic) and
 // writes layers/NAME.tif for each into dir, whose layers/ directory must
 // stand: single-band Float32 GeoTIFFs on EPSG:4326 covering -180..180 by
 // -90..90, north up. The files compress on threads of their own. One outcome
-// per layer, in the order of layers(); false (with *error) and no outcomes
-// when the fields could not be sampled.
-bool writeLayers(const geoweave::Planet& planet, int width, int height, const std::string& dir,
-                 std::vector<FileOutcome>* outcomes, std::string* error);
+// per layer, in the order of layers(). kOk, or the planet's status (with
+// *error) and no outcomes when the fields could not be sampled.
+geoweave::Status writeLayers(const geoweave::Planet& planet, int width, int height,
+                             const std::string& dir, std::vector<FileOutcome>* outcomes,
+                             std::string* error);
 
 }  // namespace geoweave::detail

@@ -1,4 +1,4 @@
-#include "cli/heightmap.h"
+#include "export/heightmap.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@ namespace geoweave::detail {
 
 namespace {
 
-TEST(CliHeightmap, RangeEndsMapToZeroAndFullScaleAndOutsideIsClamped) {
+TEST(Heightmap, RangeEndsMapToZeroAndFullScaleAndOutsideIsClamped) {
   EXPECT_EQ(heightmapValue(-0.5f, -0.5f, 1.5f), 0);
   EXPECT_EQ(heightmapValue(1.5f, -0.5f, 1.5f), 65535);
   EXPECT_EQ(heightmapValue(0.5f, -0.5f, 1.5f), 32768);  // 32767.5 rounds up
@@ -27,7 +27,7 @@ TEST(CliHeightmap, RangeEndsMapToZeroAndFullScaleAndOutsideIsClamped) {
   EXPECT_DOUBLE_EQ(heightmapPosition(2.5, -0.5f, 1.5f), 1.5 * 65535.0);
 }
 
-TEST(CliHeightmap, ValuesNeverDecreaseAsHeightsRise) {
+TEST(Heightmap, ValuesNeverDecreaseAsHeightsRise) {
   std::vector<float> heights;
   for (int i = 0; i <= 4000; ++i) heights.push_back(-1.0f + 3.0f * static_cast<float>(i) / 4000);
   const std::vector<uint16_t> values = heightmapOf(heights, -0.7f, 1.3f);

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/task_batch.h"
+#include "export/task_batch.h"
 #include "geoweave/image.h"
 
 namespace geoweave::detail {

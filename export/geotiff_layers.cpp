@@ -1,10 +1,10 @@
-#include "cli/layers.h"
+#include "export/geotiff_layers.h"
 
 #include <utility>
 
-#include "cli/files.h"
-#include "cli/task_batch.h"
 #include "export/geotiff_writer.h"
+#include "export/output_files.h"
+#include "export/task_batch.h"
 
 namespace geoweave::detail {
 
@@ -37,16 +37,16 @@ const std::vector<Layer>& layers() {
   return all;
 }
 
-bool writeLayers(const geoweave::Planet& planet, int width, int height, const std::string& dir,
-                 std::vector<FileOutcome>* outcomes, std::string* error) {
+geoweave::Status writeLayers(const geoweave::Planet& planet, int width, int height,
+                             const std::string& dir, std::vector<FileOutcome>* outcomes,
+                             std::string* error) {
   const std::vector<Layer>& all = layers();
   std::vector<Field> fields;
   for (const Layer& layer : all) fields.push_back(layer.field);
   std::vector<std::vector<float>> maps;
-  if (planet.sampleMaps(fields, width, height, geoweave::MapLayout::kGeographic, &maps, error) !=
-      geoweave::Status::kOk) {
-    return false;
-  }
+  const geoweave::Status sampled =
+      planet.sampleMaps(fields, width, height, geoweave::MapLayout::kGeographic, &maps, error);
+  if (sampled != geoweave::Status::kOk) return sampled;
   std::vector<FileOutcome> results(all.size());
   std::vector<std::string> paths(all.size());
   {
@@ -66,7 +66,7 @@ bool writeLayers(const geoweave::Planet& planet, int width, int height, const st
     }
   }
   *outcomes = std::move(results);
-  return true;
+  return geoweave::Status::kOk;
 }
 
 }  // namespace geoweave::detail

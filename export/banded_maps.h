@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/layers.h"
+#include "export/output_files.h"
 #include "geoweave/planet.h"
 
 namespace geoweave::detail {
@@ -23,11 +23,11 @@ int bandRows(int width);
 // once; the sheet's two lower panel rows wait in scratch files beside it
 // (6 bytes a map pixel each) until its top panel row is written. The files are
 // the bytes Planet::renderGround, renderSheet and the sampled ground heights
-// would give. outcomes receives the three files in that order; false (with
-// *error) when a band could not be drawn or sampled, in which case none of
-// the files is left behind.
-bool writeMapsInBands(const geoweave::Planet& planet, int width, int height, int band,
-                      const std::string& dir, std::vector<FileOutcome>* outcomes,
-                      std::string* error);
+// would give. outcomes receives the three files in that order. kOk, or the
+// planet's status (with *error) when a band could not be drawn or sampled,
+// in which case none of the files is left behind.
+geoweave::Status writeMapsInBands(const geoweave::Planet& planet, int width, int height, int band,
+                                  const std::string& dir, std::vector<FileOutcome>* outcomes,
+                                  std::string* error);
 
 }  // namespace geoweave::detail

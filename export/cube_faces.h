@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/layers.h"
+#include "export/output_files.h"
 #include "geoweave/planet.h"
 
 namespace geoweave::detail {

@@ -1,12 +1,12 @@
-#include "cli/cube.h"
+#include "export/cube_faces.h"
 
 #include <cstdint>
 #include <memory>
 #include <utility>
 
-#include "cli/files.h"
-#include "cli/heightmap.h"
-#include "cli/png_batch.h"
+#include "export/heightmap.h"
+#include "export/output_files.h"
+#include "export/png_batch.h"
 
 namespace geoweave::detail {
 

@@ -4,6 +4,13 @@
 
 namespace geoweave::detail {
 
+// What came of writing one file.
+struct FileOutcome {
+  std::string name;  // relative to the output directory
+  bool written = false;
+  std::string error;  // "cannot write PATH: reason" when not written
+};
+
 // Makes the directory path and any missing parents. True when it stands as a
 // directory afterwards (made now or before); otherwise false with
 // "cannot create directory PATH: reason" in *error.

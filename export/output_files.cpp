@@ -1,4 +1,4 @@
-#include "cli/files.h"
+#include "export/output_files.h"
 
 #include <unistd.h>
 

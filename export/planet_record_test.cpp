@@ -1,4 +1,4 @@
-#include "cli/record.h"
+#include "export/planet_record.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ uint32_t bitsOf(float f) {
   return bits;
 }
 
-TEST(CliRecord, FiguresReadBackExactlyAndPixelRulesFitTheMapSize) {
+TEST(PlanetRecord, FiguresReadBackExactlyAndPixelRulesFitTheMapSize) {
   geoweave::Settings settings;
   settings.seed = 11;
   settings.width = 16;
@@ -32,8 +32,7 @@ TEST(CliRecord, FiguresReadBackExactlyAndPixelRulesFitTheMapSize) {
   settings.zoom = 0.3f;
   geoweave::Planet planet;
   ASSERT_EQ(planet.generate(settings, {}, nullptr), geoweave::Status::kOk);
-  RunOptions options;
-  options.settings = settings;
+  geoweave::ExportOptions options;
   options.mapWidth = 3;  // a single row: it lies on the equator
   options.mapHeight = 1;
   const json record = json::parse(planetRecord(options, planet, {"ground.png", "planet.json"}));

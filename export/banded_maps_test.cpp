@@ -1,4 +1,4 @@
-#include "cli/banded_maps.h"
+#include "export/banded_maps.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/heightmap.h"
+#include "export/heightmap.h"
 #include "testing/png_reader.h"
 #include "testing/test_directory.h"
 
@@ -48,7 +48,8 @@ TEST_F(BandedMaps, FilesHoldTheWholeMapsPixelsAndNoScratchFileStays) {
   for (const int band : {7, h}) {
     SCOPED_TRACE("bands of " + std::to_string(band));
     std::vector<FileOutcome> outcomes;
-    ASSERT_TRUE(writeMapsInBands(planet, w, h, band, dir, &outcomes, &error)) << error;
+    ASSERT_EQ(writeMapsInBands(planet, w, h, band, dir, &outcomes, &error), geoweave::Status::kOk)
+        << error;
     ASSERT_EQ(outcomes.size(), 3u);
     for (const FileOutcome& outcome : outcomes) EXPECT_TRUE(outcome.written) << outcome.error;
     EXPECT_EQ(entries(), (std::vector<std::string>{"ground.png", "height.png", "sheet.png"}));
@@ -63,7 +64,8 @@ TEST_F(BandedMaps, FilesHoldTheWholeMapsPixelsAndNoScratchFileStays) {
   std::filesystem::remove(path("sheet.png"));
   std::filesystem::create_directory(path("sheet.png"));
   std::vector<FileOutcome> outcomes;
-  ASSERT_TRUE(writeMapsInBands(planet, w, h, 5, dir, &outcomes, &error)) << error;
+  ASSERT_EQ(writeMapsInBands(planet, w, h, 5, dir, &outcomes, &error), geoweave::Status::kOk)
+      << error;
   ASSERT_EQ(outcomes.size(), 3u);
   EXPECT_TRUE(outcomes[0].written);
   EXPECT_FALSE(outcomes[1].written);

@@ -1,4 +1,4 @@
-#include "cli/heightmap.h"
+#include "export/heightmap.h"
 
 #include <cmath>
 

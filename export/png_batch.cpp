@@ -1,4 +1,4 @@
-#include "cli/png_batch.h"
+#include "export/png_batch.h"
 
 #include <cstring>
 

@@ -1,10 +1,10 @@
-#include "cli/record.h"
+#include "export/planet_record.h"
 
 #include <nlohmann/json.hpp>
 
-#include "cli/cube.h"
-#include "cli/heightmap.h"
-#include "cli/layers.h"
+#include "export/cube_faces.h"
+#include "export/geotiff_layers.h"
+#include "export/heightmap.h"
 #include "geoweave/settings.h"
 
 namespace geoweave::detail {
@@ -124,7 +124,7 @@ void addHeightScale(json& rule, const geoweave::Statistics& stats) {
 
 }  // namespace
 
-std::string planetRecord(const RunOptions& options, const geoweave::Planet& planet,
+std::string planetRecord(const geoweave::ExportOptions& options, const geoweave::Planet& planet,
                          const std::vector<std::string>& files) {
   const geoweave::Settings& s = planet.settings();
   const geoweave::Statistics stats = planet.statistics();
@@ -137,7 +137,7 @@ std::string planetRecord(const RunOptions& options, const geoweave::Planet& plan
   record["version"] = geoweave::version();
   record["settings"] = {
       {"seed", s.seed},
-      {"seedFromClock", options.randomSeed},
+      {"seedFromClock", options.seedFromClock},
       {"width", s.width},
       {"zoom", exact(s.zoom)},
       {"cornerRange", exact(s.cornerRange)},

@@ -1,4 +1,4 @@
-#include "cli/task_batch.h"
+#include "export/task_batch.h"
 
 #include <system_error>
 #include <utility>

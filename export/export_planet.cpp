@@ -1,0 +1,360 @@
+#include <cstdio>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "export/banded_maps.h"
+#include "export/cube_faces.h"
+#include "export/geotiff_layers.h"
+#include "export/heightmap.h"
+#include "export/output_files.h"
+#include "export/planet_record.h"
+#include "export/png_batch.h"
+#include "export/rivers_geojson.h"
+#include "geoweave/export.h"
+
+namespace geoweave {
+
+using namespace detail;
+
+namespace {
+
+// The share of the export each stage starts at. The cube faces, when asked
+// for, take the most time after the maps.
+constexpr double kLayersStart = 0.2;
+constexpr double kRiversStart = 0.4;
+constexpr double kCubeStart = 0.5;
+constexpr double kCubeEnd = 0.9;
+constexpr double kRecordStart = 0.9;
+
+// Empty when the options lie within their limits, else the line that says
+// which does not.
+std::string optionsFault(const ExportOptions& options) {
+  if (options.outDir.empty()) return "the output directory must be named";
+  if (options.mapWidth < kMinMapWidth || options.mapWidth > kMaxMapWidth) {
+    return "map width must be from " + std::to_string(kMinMapWidth) + " to " +
+           std::to_string(kMaxMapWidth) + ", not " + std::to_string(options.mapWidth);
+  }
+  if (options.mapHeight < 1 || options.mapHeight > kMaxMapHeight) {
+    return "map height must be from 1 to " + std::to_string(kMaxMapHeight) + ", not " +
+           std::to_string(options.mapHeight);
+  }
+  if (options.cubeSize < 0 || options.cubeSize > kMaxCubeSize) {
+    return "cube size must be from 0 (no cube) to " + std::to_string(kMaxCubeSize) + ", not " +
+           std::to_string(options.cubeSize);
+  }
+  return std::string();
+}
+
+// Tells a failure to the message callback and keeps it in the result.
+// Called while storage may have run out, so the keeping may fail alone.
+void tell(const ExportCallbacks& callbacks, ExportResult* result, const char* name,
+          const char* text) {
+  if (callbacks.message != nullptr) callbacks.message(text, callbacks.messageUser);
+  try {
+    result->failures.push_back(ExportFailure{name, text});
+  } catch (const std::bad_alloc&) {
+  }
+}
+
+// One call's export: it tells every outcome as it comes, keeps the first
+// failure for the call to return, and appends to the caller's result.
+class Exporter {
+ public:
+  Exporter(const ExportOptions& options, const ExportCallbacks& callbacks, ExportResult* result)
+      : options_(options), callbacks_(callbacks), result_(*result) {}
+
+  bool makeOutDir(std::string* error) const { return makeDirectories(options_.outDir, error); }
+  // Makes the subdirectory name of the output directory; false (told, with
+  // what is then not written) when it cannot be had.
+  bool makeSubdirectory(const char* name, const char* without);
+  void writeFrames(const Planet& planet, int turn);
+  void writePlanet(const Planet& planet);
+
+  Status status() const { return status_; }
+  const std::string& firstFailure() const { return firstFailure_; }
+
+ private:
+  // The shares of the stages are sums of doubles that may round a hair past
+  // the next stage's start: what is told never goes back.
+  void report(double fraction, const char* stage) {
+    if (fraction < reported_) fraction = reported_;
+    reported_ = fraction;
+    if (callbacks_.progress != nullptr) {
+      callbacks_.progress(fraction, stage, callbacks_.progressUser);
+    }
+  }
+  void fail(Status status, const std::string& name, const std::string& text) {
+    if (status_ == Status::kOk) {
+      status_ = status;
+      firstFailure_ = text;
+    }
+    tell(callbacks_, &result_, name.c_str(), text.c_str());
+  }
+  // Records the outcome of writing name: kept in the list, or told.
+  void account(const std::string& name, bool written, const std::string& error) {
+    if (written) {
+      result_.written.push_back(name);
+    } else {
+      fail(Status::kWriteFailed, name, error);
+    }
+  }
+  void accountAll(const std::vector<FileOutcome>& outcomes) {
+    for (const FileOutcome& outcome : outcomes) {
+      account(outcome.name, outcome.written, outcome.error);
+    }
+  }
+  PngTask task(const std::string& name) const {
+    PngTask t;
+    t.path = pathIn(options_.outDir, name);
+    return t;
+  }
+  // Draws the sheet of the planet as it stands, and the ground map from it;
+  // false (told) when they cannot be had.
+  bool draw(const Planet& planet);
+  // ground.png, sheet.png and height.png.
+  void writeMaps(const Planet& planet);
+  void writeLayerFiles(const Planet& planet);
+  void writeCubeFaces(const Planet& planet);
+
+  const ExportOptions& options_;
+  const ExportCallbacks& callbacks_;
+  ExportResult& result_;
+  Status status_ = Status::kOk;
+  std::string firstFailure_;
+  double reported_ = 0;
+  Image sheet_;
+  Image ground_;
+};
+
+bool Exporter::makeSubdirectory(const char* name, const char* without) {
+  std::string error;
+  if (makeDirectories(pathIn(options_.outDir, name), &error)) return true;
+  fail(Status::kWriteFailed, name, error + " (no " + without + " are written)");
+  return false;
+}
+
+bool Exporter::draw(const Planet& planet) {
+  std::string error;
+  const Status drawn = planet.renderSheet(options_.mapWidth, options_.mapHeight, &sheet_, &error);
+  if (drawn != Status::kOk) {
+    fail(drawn, "", "error: " + error);
+    return false;
+  }
+  ground_ = groundOfSheet(sheet_);
+  return true;
+}
+
+void Exporter::writeFrames(const Planet& planet, int turn) {
+  if (!makeSubdirectory("frames", "frames")) return;
+  if (!draw(planet)) return;
+  char number[16];
+  std::snprintf(number, sizeof number, "%04d", turn);
+  const std::string groundName = std::string("frames/ground-") + number + ".png";
+  const std::string sheetName = std::string("frames/sheet-") + number + ".png";
+  PngTask ground = task(groundName);
+  PngTask sheet = task(sheetName);
+  ground.rgb = &ground_;
+  sheet.rgb = &sheet_;
+  PngBatch batch;
+  batch.start(&sheet);
+  writePng(&ground);
+  batch.wait();
+  account(groundName, ground.written, ground.error);
+  account(sheetName, sheet.written, sheet.error);
+}
+
+void Exporter::writeMaps(const Planet& planet) {
+  const int w = options_.mapWidth;
+  const int h = options_.mapHeight;
+  std::string error;
+  if (static_cast<long long>(w) * h > kBandedMapPixels) {
+    std::vector<FileOutcome> outcomes;
+    const Status written =
+        writeMapsInBands(planet, w, h, bandRows(w), options_.outDir, &outcomes, &error);
+    if (written != Status::kOk) {
+      fail(written, "", "error: " + error);
+      return;
+    }
+    accountAll(outcomes);
+    return;
+  }
+  if (!draw(planet)) return;
+  // The two pictures compress on threads of their own while the heights
+  // are sampled here.
+  PngTask ground = task("ground.png");
+  PngTask sheet = task("sheet.png");
+  ground.rgb = &ground_;
+  sheet.rgb = &sheet_;
+  PngBatch batch;
+  batch.start(&sheet);
+  batch.start(&ground);
+
+  std::vector<std::vector<float>> maps;
+  const Status sampled =
+      planet.sampleMaps({Field::kGround}, w, h, MapLayout::kFrame, &maps, &error);
+  PngTask height = task("height.png");
+  std::vector<uint16_t> heights;
+  if (sampled == Status::kOk) {
+    const Statistics stats = planet.statistics();
+    heights = heightmapOf(maps[0], stats.elevationMin, stats.elevationMax);
+    height.gray = &heights;
+    height.width = w;
+    height.height = h;
+    writePng(&height);
+  }
+  batch.wait();
+  account("ground.png", ground.written, ground.error);
+  account("sheet.png", sheet.written, sheet.error);
+  if (sampled != Status::kOk) {
+    fail(sampled, "height.png", "error: " + error);
+    return;
+  }
+  account("height.png", height.written, height.error);
+}
+
+void Exporter::writeLayerFiles(const Planet& planet) {
+  if (!makeSubdirectory("layers", "GeoTIFF layers")) return;
+  std::vector<FileOutcome> outcomes;
+  std::string error;
+  const Status written = writeLayers(planet, options_.mapWidth, options_.mapHeight, options_.outDir,
+                                     &outcomes, &error);
+  if (written != Status::kOk) {
+    fail(written, "layers", "error: " + error + " (no GeoTIFF layers are written)");
+    return;
+  }
+  accountAll(outcomes);
+}
+
+void Exporter::writeCubeFaces(const Planet& planet) {
+  if (!makeSubdirectory("cube", "cube faces")) return;
+  const int faceCount = static_cast<int>(cubeFaces().size());
+  accountAll(writeCube(planet, options_.cubeSize, options_.outDir, [this, faceCount](int faces) {
+    report(kCubeStart + (kCubeEnd - kCubeStart) * faces / faceCount, "Writing cube faces");
+  }));
+}
+
+void Exporter::writePlanet(const Planet& planet) {
+  report(0, "Writing maps and heightmap");
+  writeMaps(planet);
+  if (options_.geotiff) {
+    report(kLayersStart, "Writing GeoTIFF layers");
+    writeLayerFiles(planet);
+  }
+  if (options_.geojson) {
+    report(kRiversStart, "Writing rivers.geojson");
+    std::string error;
+    const bool written = writeRiversGeoJson(pathIn(options_.outDir, "rivers.geojson").c_str(),
+                                            planet.rivers(), &error);
+    account("rivers.geojson", written, error);
+  }
+  if (options_.cubeSize > 0) {
+    report(kCubeStart, "Writing cube faces");
+    writeCubeFaces(planet);
+  }
+  report(kRecordStart, "Writing planet.json");
+  // The record lists itself: it is only ever read when it was written.
+  std::vector<std::string> files = result_.written;
+  files.push_back("planet.json");
+  std::string error;
+  const bool recorded = writeTextFile(pathIn(options_.outDir, "planet.json"),
+                                      planetRecord(options_, planet, files), &error);
+  account("planet.json", recorded, error);
+}
+
+// Ends a call after the failures the exporter told, with the first one's
+// line in *error.
+Status finish(const Exporter& exporter, std::string* error) {
+  if (exporter.status() != Status::kOk && error != nullptr) *error = exporter.firstFailure();
+  return exporter.status();
+}
+
+// Ends a call on a failure that nothing was told of yet.
+Status end(Status status, const char* line, const ExportCallbacks& callbacks, ExportResult* result,
+           std::string* error) {
+  tell(callbacks, result, "", line);
+  if (error != nullptr) *error = line;
+  return status;
+}
+
+// When storage runs out the call ends: the files written so far stay.
+Status outOfMemory(const ExportCallbacks& callbacks, ExportResult* result, std::string* error) {
+  const char line[] = "error: out of memory";
+  tell(callbacks, result, "", line);
+  if (error != nullptr) {
+    try {
+      *error = line;
+    } catch (const std::bad_alloc&) {
+    }
+  }
+  return Status::kOutOfMemory;
+}
+
+}  // namespace
+
+Status prepareExport(const ExportOptions& options, const ExportCallbacks& callbacks,
+                     ExportResult* result, std::string* error) {
+  ExportResult unkept;
+  if (result == nullptr) result = &unkept;
+  try {
+    const std::string fault = optionsFault(options);
+    if (!fault.empty())
+      return end(Status::kInvalidSettings, fault.c_str(), callbacks, result, error);
+    Exporter exporter(options, callbacks, result);
+    std::string reason;
+    if (!exporter.makeOutDir(&reason)) {
+      return end(Status::kWriteFailed, reason.c_str(), callbacks, result, error);
+    }
+    // frames/ that cannot be made ends nothing: the other files can be had.
+    if (options.frames) exporter.makeSubdirectory("frames", "frames");
+    return Status::kOk;
+  } catch (const std::bad_alloc&) {
+    return outOfMemory(callbacks, result, error);
+  }
+}
+
+Status exportFrames(const Planet& planet, int turn, const ExportOptions& options,
+                    const ExportCallbacks& callbacks, ExportResult* result, std::string* error) {
+  ExportResult unkept;
+  if (result == nullptr) result = &unkept;
+  try {
+    std::string fault = optionsFault(options);
+    if (fault.empty() && turn < 0) fault = "the turn must not be negative";
+    if (!fault.empty())
+      return end(Status::kInvalidSettings, fault.c_str(), callbacks, result, error);
+    Exporter exporter(options, callbacks, result);
+    std::string reason;
+    if (!exporter.makeOutDir(&reason)) {
+      return end(Status::kWriteFailed, reason.c_str(), callbacks, result, error);
+    }
+    exporter.writeFrames(planet, turn);
+    return finish(exporter, error);
+  } catch (const std::bad_alloc&) {
+    return outOfMemory(callbacks, result, error);
+  }
+}
+
+Status exportPlanet(const Planet& planet, const ExportOptions& options,
+                    const ExportCallbacks& callbacks, ExportResult* result, std::string* error) {
+  ExportResult unkept;
+  if (result == nullptr) result = &unkept;
+  try {
+    const std::string fault = optionsFault(options);
+    if (!fault.empty())
+      return end(Status::kInvalidSettings, fault.c_str(), callbacks, result, error);
+    if (!planet.generated()) {
+      return end(Status::kUnusable, "the planet has not been generated", callbacks, result, error);
+    }
+    Exporter exporter(options, callbacks, result);
+    std::string reason;
+    if (!exporter.makeOutDir(&reason)) {
+      return end(Status::kWriteFailed, reason.c_str(), callbacks, result, error);
+    }
+    exporter.writePlanet(planet);
+    return finish(exporter, error);
+  } catch (const std::bad_alloc&) {
+    return outOfMemory(callbacks, result, error);
+  }
+}
+
+}  // namespace geoweave

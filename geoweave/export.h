@@ -1,0 +1,164 @@
+#pragma once
+
+// A planet folder: the files geoweave writes after generation, for programs
+// that read PNG, GeoTIFF, GeoJSON and JSON. A short use:
+//
+//   geoweave::ExportOptions options;
+//   options.outDir = "world";
+//   options.mapWidth = 1024;
+//   options.mapHeight = 512;
+//   geoweave::ExportResult result;
+//   std::string error;
+//   if (geoweave::exportPlanet(planet, options, {}, &result, &error) != geoweave::Status::kOk) {
+//     std::fprintf(stderr, "%s\n", error.c_str());  // the other files are written
+//   }
+//
+// Every file appears complete or not at all: it is written under a scratch
+// name beside its own and renamed once whole, so a failure leaves whatever
+// stood under the name untouched and no scratch file behind.
+
+#include <string>
+#include <vector>
+
+#include "geoweave/planet.h"
+
+namespace geoweave {
+
+// The limits of ExportOptions' sizes.
+inline constexpr int kMinMapWidth = 2;
+inline constexpr int kMaxMapWidth = 65536;
+inline constexpr int kMaxMapHeight = kMaxMapWidth / 2;
+// Six faces of 16384 x 16384 already hold 1.6 G pixels.
+inline constexpr int kMaxCubeSize = 16384;
+
+// What to write, and where. The defaults write ground.png, sheet.png,
+// height.png and planet.json of a 512 x 256 map into the working directory.
+struct ExportOptions {
+  // The folder the files go into, made with its missing parents; not empty.
+  // File names in messages are this joined with the file's name ("." gives
+  // the name alone).
+  std::string outDir = ".";
+  // The size in pixels of the maps (ground.png, sheet.png's panels,
+  // height.png, the frames) and in cells of the GeoTIFF layers:
+  // kMinMapWidth..kMaxMapWidth wide, 1..kMaxMapHeight high. geoweave uses
+  // a height of half the width, so that a pixel spans as many degrees of
+  // latitude as of longitude.
+  int mapWidth = 512;
+  int mapHeight = 256;
+  // Whether the folder holds the per-turn pictures of exportFrames():
+  // prepareExport() makes frames/ and planet.json describes them.
+  // exportFrames() writes them whatever this says.
+  bool frames = false;
+  // Every field as a Float32 GeoTIFF on EPSG:4326 in layers/.
+  bool geotiff = false;
+  // The rivers as rivers.geojson.
+  bool geojson = false;
+  // The side in pixels of the six cube-map faces in cube/ (ground cover and
+  // 16-bit height), 1..kMaxCubeSize; 0 writes none.
+  int cubeSize = 0;
+  // Recorded in planet.json as settings.seedFromClock: whether the caller
+  // took the seed from the clock. Changes nothing else.
+  bool seedFromClock = false;
+};
+
+// Told how far the export has come: fraction (0 to 1, never going back) of
+// the export's work and the stage, e.g. "Writing cube faces". The call's
+// return marks the end; no report of 1 comes before it.
+using ExportProgressFunction = void (*)(double fraction, const char* stage, void* user);
+// Told one line (no newline) about a failure as soon as it is known, e.g.
+// "cannot write ground.png: Is a directory".
+using ExportMessageFunction = void (*)(const char* line, void* user);
+
+// Optional callbacks (null ones are not called), each given its own user
+// pointer. They are called on the thread that called the export function,
+// before it returns, never on the threads that compress the files; they
+// must not throw.
+struct ExportCallbacks {
+  ExportProgressFunction progress = nullptr;
+  void* progressUser = nullptr;
+  ExportMessageFunction message = nullptr;
+  void* messageUser = nullptr;
+};
+
+// A failure of an export function.
+struct ExportFailure {
+  // What was not written: the file's name relative to outDir
+  // ("layers/rain.tif"), a folder's ("frames", "layers", "cube") when none
+  // of its files was, empty when the maps or a turn's pictures could not be
+  // drawn or the call ended before writing anything.
+  std::string name;
+  // The line the message callback was told: "cannot write PATH: reason",
+  // "cannot create directory PATH: reason" (with "(no frames are written)"
+  // or the like for a subfolder), "error: REASON" when pictures could not
+  // be drawn or sampled, or the reason a call ended early.
+  std::string text;
+};
+
+// What the export functions did. They append to it, so that one result can
+// go through prepareExport(), every exportFrames() and then exportPlanet(),
+// whose planet.json lists every name in written.
+struct ExportResult {
+  // The files written, relative to outDir ("frames/ground-0000.png",
+  // "planet.json"), in the order they were written.
+  std::vector<std::string> written;
+  // Every failure, in the order told.
+  std::vector<ExportFailure> failures;
+};
+
+// All three functions below check the options first (kInvalidSettings when
+// one breaks its limits), make options.outDir with its missing parents
+// (kWriteFailed, "cannot create directory PATH: reason", when it cannot be),
+// and end with kOutOfMemory ("error: out of memory") when storage runs out,
+// leaving the files written so far. Each failure, whether the call goes on
+// after it or not, is told to callbacks.message and appended to
+// result->failures; *error (when not null) gets the line of the first.
+// result may be null when the caller keeps no account. No exception escapes.
+
+// Makes options.outDir and, when options.frames, its frames/ folder, so that
+// a folder that cannot be made is found before a long generation rather
+// than after it (the export functions make them as well when missing). kOk
+// when outDir stands, even if frames/ could not be made: that failure is
+// told (named "frames", "... (no frames are written)") and the frames are
+// best not asked for.
+Status prepareExport(const ExportOptions& options, const ExportCallbacks& callbacks,
+                     ExportResult* result, std::string* error);
+
+// Writes the pictures of one climate turn, for a Callbacks::turn function of
+// Planet::generate (call it on the thread that runs the callback), whatever
+// options.frames says: frames/ground-NNNN.png (the ground cover as
+// Planet::renderGround draws it) and frames/sheet-NNNN.png (the six panels
+// of Planet::renderSheet), mapWidth x mapHeight, NNNN the turn (0 or more,
+// at least four digits), making frames/ when missing. callbacks.progress is
+// not called. kOk when both files were written; kWriteFailed when either
+// (or frames/) could not be, which a later turn may overcome; the planet's
+// status (kOutOfMemory, or kUnusable outside generation) when the pictures
+// could not be drawn, which later turns will not overcome either.
+Status exportFrames(const Planet& planet, int turn, const ExportOptions& options,
+                    const ExportCallbacks& callbacks, ExportResult* result, std::string* error);
+
+// Writes the planet folder of a generated planet into options.outDir:
+// ground.png (the ground cover with the rivers, 8-bit RGB), sheet.png (the
+// six panels, 2 mapWidth x 3 mapHeight), height.png (the ground height,
+// 16-bit grey, elevationMin at 0 and elevationMax at 65535), with geotiff
+// layers/NAME.tif for the nine fields, with geojson rivers.geojson, with a
+// cubeSize cube/ground-F.png and cube/height-F.png for F = px nx py ny pz
+// nz, and last planet.json: the version, the planet's settings and the
+// options, the grid, the statistics, the river thresholds, the files (every
+// name in result->written, this one included) and the rule that places each
+// picture's pixels. The bytes are those the geoweave program writes for the
+// same planet and options. Maps over 2048 x 1024 pixels are drawn a band of
+// rows at a time to bound the memory. The files compress on threads of the
+// library's own; the call returns once all are done.
+//
+// A file that cannot be written, or a group whose pictures cannot be drawn
+// or sampled, is told and the export goes on with the others.
+// callbacks.progress is told each stage, from fraction 0 on. kOk when every
+// file was written; otherwise the status of the first failure: kWriteFailed
+// for a file or folder (a cube face that could not be drawn counts as its
+// two files), the planet's (kOutOfMemory) when the maps or the layers could
+// not be drawn or sampled; kUnusable, before anything is written, when the
+// planet was not generated.
+Status exportPlanet(const Planet& planet, const ExportOptions& options,
+                    const ExportCallbacks& callbacks, ExportResult* result, std::string* error);
+
+}  // namespace geoweave
