@@ -79,6 +79,32 @@ TEST(CliOptions, EveryValueIsStoredAsTheSettingsHoldIt) {
   EXPECT_EQ(options.cubeSize, 16384);
 }
 
+// The limits --help states, for every rule: each limit is taken, and the
+// nearest value past it (the next double, for decimals) refused.
+TEST(CliOptions, EveryRuleTakesItsLimitsAndNothingPast) {
+  RunOptions options;
+  const std::vector<std::vector<std::string>> taken = {
+      {"--seed", "-2147483648"}, {"--seed", "2147483647"}, {"--turns", "2147483647"},
+      {"--map-width", "2"},      {"--map-width", "65536"}, {"--cube", "1"},
+      {"--land", "-3.4e38"},     {"--land", "3.4e38"},     {"--zoom", "1e-38"},
+      {"--zoom", "3.4e38"},      {"--rivers", "3.4e38"}};
+  for (const std::vector<std::string>& args : taken) {
+    EXPECT_EQ(parse(args, &options), "") << args[0] << ' ' << args[1];
+  }
+  const std::vector<std::vector<std::string>> refused = {{"--seed", "-2147483649"},
+                                                         {"--turns", "2147483648"},
+                                                         {"--land", "-3.4000000000000003e+38"},
+                                                         {"--land", "3.4000000000000003e+38"},
+                                                         {"--zoom", "9.999999999999998e-39"},
+                                                         {"--zoom", "3.4000000000000003e+38"},
+                                                         {"--rivers", "-5e-324"},
+                                                         {"--rivers", "3.4000000000000003e+38"}};
+  for (const std::vector<std::string>& args : refused) {
+    const std::string error = parse(args, &options);
+    EXPECT_NE(error.find(args[0] + ": must be "), std::string::npos) << args[1] << ": " << error;
+  }
+}
+
 TEST(CliOptions, RandomSeedTakesTheClockAndExcludesSeed) {
   RunOptions options;
   ASSERT_EQ(parse({"--random-seed"}, &options, 1234567), "");

@@ -107,6 +107,9 @@ TEST(PublicPlanet, SamplesAgreeWithTheMapsAndTheStatistics) {
   // Longitude wraps: a turn further east is the same place.
   EXPECT_EQ(planet.sample(Field::kTemperature, 12.5, 30),
             planet.sample(Field::kTemperature, 12.5, 390));
+  // Latitude does not: past a pole is the pole.
+  EXPECT_EQ(planet.sample(Field::kElevation, 95, 30), planet.sample(Field::kElevation, 90, 30));
+  EXPECT_EQ(planet.sample(Field::kElevation, -100, 30), planet.sample(Field::kElevation, -90, 30));
 }
 
 // Rows drawn and sampled a band at a time are the rows of the whole map,
@@ -345,6 +348,14 @@ TEST(PublicPlanet, CubeFaceSamplesMeetAlongEdgesAndLieOnTheirDirections) {
   EXPECT_FLOAT_EQ(planet.sampleDirection(Field::kTemperature, 2 * h, 2 * h, 1),
                   planet.sample(Field::kTemperature, 30, 45));
   EXPECT_EQ(planet.sampleDirection(Field::kTemperature, 0, 0, 0), 0);
+  // A ground face drawn keeps its points for samples of that face alone.
+  geoweave::Image drawn;
+  ASSERT_EQ(planet.renderGroundCubeFace(kFaces[0], n, &drawn, &error), Status::kOk) << error;
+  for (int f : {0, 1}) {
+    std::vector<std::vector<float>> again;
+    ASSERT_EQ(planet.sampleCubeFace(fields, kFaces[f], n, &again, &error), Status::kOk) << error;
+    EXPECT_EQ(again, faces[f]) << "face " << f;
+  }
 }
 
 TEST(PublicPlanet, BadSettingsAndHugeGridsAreRefusedWithAReason) {

@@ -15,9 +15,9 @@
 #include <utility>
 #include <vector>
 
-#include "testing/png_reader.h"
 #include "geoweave/geoweave.h"
 #include "grid/tile.h"
+#include "testing/png_reader.h"
 #include "tests/program_runner.h"
 
 namespace geoweave::detail {
@@ -179,10 +179,13 @@ TEST_F(GeoweaveRun, PicturesReadBackAndTheHeightmapRisesWithTheGround) {
     uint16_t value;
   };
   std::vector<Point> points;
+  // The rule as a reader of planet.json applies it.
   for (int y = 0; y < height.height; ++y) {
     for (int x = 0; x < height.width; ++x) {
-      const double longitude = x * rule["degreesPerColumn"].get<double>();
-      const double latitude = 90.0 + y * rule["degreesPerRow"].get<double>();
+      const double longitude =
+          rule["longitudeOfColumn0"].get<double>() + x * rule["degreesPerColumn"].get<double>();
+      const double latitude =
+          rule["latitudeOfRow0"].get<double>() + y * rule["degreesPerRow"].get<double>();
       points.push_back(
           {planet.sample(geoweave::Field::kGround, latitude, longitude), height.at(x, y, 0)});
     }
