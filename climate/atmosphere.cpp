@@ -99,14 +99,14 @@ float inflowAfter(float inflow, double humidity, double fraction, float& reserve
 // touch only their own diamond and read the surfaces from the rows.
 template <bool nearEdge>
 void updatePoint(PlanetGrid& planet, const TileCoord& c, Sweep& sweep, RowHeights& rows) {
-  HotTile* const hot = planet.hot;
+  HotTile* const hot = planet.hot();
   const int32_t index = planet.tileIndex(c);
   HotTile& t = hot[index];
   evaporateAndExchange(t, sweep.reserve, sweep.transferLimit);
   if (!nearEdge || rows.ok()) rows.row(c.y)[c.x] = t.surfaceHeight();
   int32_t around[6];
   const int count = planet.neighborIndices(c, around);
-  const MoveFractions& shares = planet.fractions[index];
+  const MoveFractions& shares = planet.fractions()[index];
   double fractions[6];
   for (int i = 0; i < 6; ++i) fractions[i] = shares.share[i];
   double surround = 0;

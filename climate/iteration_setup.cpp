@@ -40,7 +40,7 @@ void fillKeys(const PlanetGrid& planet, uint64_t* keys, int workers) {
       uint64_t* out = keys + firstOf[d];
       TileCursor cursor;
       for (cursor.startAt(planet.side, d); cursor.diamond == d; cursor.advance()) {
-        *out++ = descendingKey(planet.hot[cursor.index()].elevation, cursor.index());
+        *out++ = descendingKey(planet.hot()[cursor.index()].elevation, cursor.index());
       }
     }
   };

@@ -39,8 +39,8 @@ void expectSortedOncePerPoint(const PlanetGrid& planet, const PlanetParams& para
     ASSERT_LT(list[i], 10 * planet.sideSquared);
     points.insert(pointKey(planet, list[i]));
     if (i == 0) continue;
-    const float above = planet.hot[list[i - 1]].elevation;
-    const float below = planet.hot[list[i]].elevation;
+    const float above = planet.hot()[list[i - 1]].elevation;
+    const float below = planet.hot()[list[i]].elevation;
     EXPECT_GE(above, below) << "entry " << i;
     if (above == below) {
       EXPECT_LT(list[i - 1], list[i]) << "entry " << i;
@@ -80,7 +80,7 @@ TEST(IterationSetup, AnyWorkerCountGivesTheComparisonOrder) {
   std::vector<std::pair<float, int>> expected;
   TileCursor cursor;
   for (cursor.start(world.planet.side); cursor.valid(); cursor.advance()) {
-    const float e = world.planet.hot[cursor.index()].elevation;
+    const float e = world.planet.hot()[cursor.index()].elevation;
     expected.emplace_back(e == 0 ? 0.0f : e, cursor.index());
   }
   std::sort(expected.begin(), expected.end(), [](const auto& a, const auto& b) {
@@ -113,7 +113,7 @@ TEST(IterationSetup, NegativeAndPositiveZeroAreOneHeight) {
   int positiveZeros = 0;
   int previousZero = -1;
   for (int32_t i = 0; i < list.count; ++i) {
-    const float e = world.planet.hot[list[i]].elevation;
+    const float e = world.planet.hot()[list[i]].elevation;
     if (e != 0) continue;
     (std::signbit(e) ? negativeZeros : positiveZeros) += 1;
     EXPECT_GT(list[i], previousZero) << "entry " << i;

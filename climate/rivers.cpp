@@ -53,9 +53,9 @@ int riverOutlet(const PlanetGrid& planet, const TileCoord& c, const HotTile& t, 
   const int n = planet.neighborIndices(c, around);
   int lowest = 0;
   for (int i = 1; i < n; ++i) {
-    if (planet.hot[around[i]].elevation < planet.hot[around[lowest]].elevation) lowest = i;
+    if (planet.hot()[around[i]].elevation < planet.hot()[around[lowest]].elevation) lowest = i;
   }
-  return planet.hot[around[lowest]].elevation > t.elevation ? -1 : lowest;
+  return planet.hot()[around[lowest]].elevation > t.elevation ? -1 : lowest;
 }
 
 bool carriesRiver(const HotTile& t, const PlanetParams& params) {

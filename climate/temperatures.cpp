@@ -18,8 +18,8 @@ struct Range {
 // height above the sea there is none). Sea starts humid, land dry.
 void adjustPoint(PlanetGrid& planet, const TileCoord& c, double seaLevel, double heightRange) {
   HotTile t = *planet.hotAt(c);
-  const float lat = planet.latitudes != nullptr ? planet.latitudes[planet.tileIndex(c)]
-                                                : planet.latitudeOf(TilePoint{c, 0, 0});
+  const float lat = planet.latitudes() != nullptr ? planet.latitudes()[planet.tileIndex(c)]
+                                                  : planet.latitudeOf(TilePoint{c, 0, 0});
   t.temperature = static_cast<float>(static_cast<double>(t.temperature) + 40.0 -
                                      120.0 * std::fabs(static_cast<double>(lat) - 0.5));
   double h = heightRange != 0 ? (t.surfaceHeight() - seaLevel) / heightRange : 0.0;
@@ -34,7 +34,7 @@ void adjustPoint(PlanetGrid& planet, const TileCoord& c, double seaLevel, double
 }  // namespace
 
 void adjustTemperatures(PlanetGrid& planet, PlanetParams& params) {
-  const float start = planet.hot[0].temperature;
+  const float start = planet.hot()[0].temperature;
   const double seaLevel = params.seaLevel;
   const double heightRange = static_cast<double>(params.elevationMax) - seaLevel;
   // Points are independent, so the diamonds are shared out between the

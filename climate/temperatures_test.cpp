@@ -137,7 +137,7 @@ TEST(Temperatures, KeptLatitudesGiveTheSameTemperatures) {
   TestWorld kept(48);  // the move fractions kept the latitudes
   TestWorld worked(48);
   worked.planet.releaseLatitudes();
-  ASSERT_NE(kept.planet.latitudes, nullptr);
+  ASSERT_NE(kept.planet.latitudes(), nullptr);
   for (TestWorld* w : {&kept, &worked}) {
     int n = 0;
     w->forEach([&n](Tile& t) {
@@ -147,8 +147,8 @@ TEST(Temperatures, KeptLatitudesGiveTheSameTemperatures) {
     w->params.elevationMax = 1;
     adjustTemperatures(w->planet, w->params);
   }
-  EXPECT_EQ(kept.planet.latitudes, nullptr);
-  EXPECT_EQ(std::memcmp(kept.planet.hot, worked.planet.hot,
+  EXPECT_EQ(kept.planet.latitudes(), nullptr);
+  EXPECT_EQ(std::memcmp(kept.planet.hot(), worked.planet.hot(),
                         sizeof(HotTile) * static_cast<size_t>(kept.planet.records())),
             0);
   EXPECT_EQ(kept.params.temperatureMin, worked.params.temperatureMin);

@@ -77,7 +77,7 @@ void moveSediment(HotTile& from, HotTile& to, double s) {
 // neighbour it changed up to date; the others stay inside their diamond.
 template <bool nearEdge>
 void updateEntry(PlanetGrid& planet, const TileCoord& c, float erosionScale) {
-  HotTile* const hot = planet.hot;
+  HotTile* const hot = planet.hot();
   HotTile& t = hot[planet.tileIndex(c)];
   t.humidity = t.humidityInflow;
   t.humidityInflow = 0;
@@ -152,7 +152,7 @@ void updateAt(PlanetGrid& planet, const TileCoord& c, float erosionScale) {
 void sweepEntries(PlanetGrid& planet, const int32_t* entries, int64_t begin, int64_t end,
                   float erosionScale) {
   const EntryDecoder decode(planet);
-  const HotTile* const hot = planet.hot;
+  const HotTile* const hot = planet.hot();
   const int64_t records = planet.records();
   const int64_t side = planet.side;
   for (int64_t i = begin; i < end; ++i) {

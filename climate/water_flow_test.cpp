@@ -11,8 +11,8 @@
 #include "climate/iteration_setup.h"
 #include "climate/sweep_levels.h"
 #include "climate/temperatures.h"
-#include "testing/test_world.h"
 #include "testing/test_planet.h"
+#include "testing/test_world.h"
 
 namespace geoweave::detail {
 
@@ -267,10 +267,10 @@ TEST(WaterFlow, SweepsByLevelsMatchTheListOrderBitForBit) {
     ASSERT_TRUE(groupSweepLevels(*planet, params, params.workers));
     atmospherePass(*planet, params);
     const float erosionScale = erosionScaleFor(params);
-    const std::vector<HotTile> start(planet->hot, planet->hot + planet->records());
+    const std::vector<HotTile> start(planet->hot(), planet->hot() + planet->records());
     std::vector<HotTile> once;
     for (const int workers : {1, 2, 3, 7}) {
-      std::copy(start.begin(), start.end(), planet->hot);
+      std::copy(start.begin(), start.end(), planet->hot());
       params.workers = workers;
       for (int sweep = 0; sweep < 3; ++sweep) {
         // Untimed, the sweep is shared out: every one of these is.
@@ -278,12 +278,12 @@ TEST(WaterFlow, SweepsByLevelsMatchTheListOrderBitForBit) {
         waterPass(*planet, params, erosionScale);
       }
       if (workers == 1) {
-        once.assign(planet->hot, planet->hot + planet->records());
+        once.assign(planet->hot(), planet->hot() + planet->records());
         // The sweeps moved water and sediment: there is something to compare.
         EXPECT_NE(std::memcmp(once.data(), start.data(), start.size() * sizeof(HotTile)), 0);
         continue;
       }
-      EXPECT_EQ(std::memcmp(once.data(), planet->hot, once.size() * sizeof(HotTile)), 0)
+      EXPECT_EQ(std::memcmp(once.data(), planet->hot(), once.size() * sizeof(HotTile)), 0)
           << workers << " workers";
     }
   }

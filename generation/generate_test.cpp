@@ -46,9 +46,9 @@ GeneratedPlanet generate(int width, uint32_t seed, int turns, ProgressCallback c
 // Every record of the three arrays, bit for bit.
 bool sameTiles(const PlanetGrid& a, const PlanetGrid& b) {
   const size_t records = static_cast<size_t>(diamondRecords(a));
-  return a.side == b.side && std::memcmp(a.hot, b.hot, sizeof(HotTile) * records) == 0 &&
-         std::memcmp(a.roughness, b.roughness, sizeof(float) * records) == 0 &&
-         std::memcmp(a.fractions, b.fractions, sizeof(MoveFractions) * records) == 0;
+  return a.side == b.side && std::memcmp(a.hot(), b.hot(), sizeof(HotTile) * records) == 0 &&
+         std::memcmp(a.roughness(), b.roughness(), sizeof(float) * records) == 0 &&
+         std::memcmp(a.fractions(), b.fractions(), sizeof(MoveFractions) * records) == 0;
 }
 
 // The closing statistics and the river points, bit for bit.

@@ -167,20 +167,20 @@ bool PlanetGrid::allocate(int width, float zoom, int workers, uint64_t memoryLim
   char* start = reinterpret_cast<char*>((reinterpret_cast<uintptr_t>(mapping) + kHugePage - 1) /
                                         kHugePage * kHugePage);
   madvise(start, layout.hotBytes, MADV_HUGEPAGE);
-  hot = reinterpret_cast<HotTile*>(start);
-  roughness = reinterpret_cast<float*>(start + layout.hotBytes);
-  fractions = reinterpret_cast<MoveFractions*>(start + layout.hotBytes + layout.roughnessBytes);
+  hot_ = reinterpret_cast<HotTile*>(start);
+  roughness_ = reinterpret_cast<float*>(start + layout.hotBytes);
+  fractions_ = reinterpret_cast<MoveFractions*>(start + layout.hotBytes + layout.roughnessBytes);
   // The first touch of each page is the kernel's work of clearing it; shared
   // out between the processors it takes a fraction of the time. Each page is
   // touched once: the hot records by their starting values, the roughness by
   // one write per page; the move fractions are first written by the workers
   // that work them out.
-  HotTile* const hotRecords = hot;
+  HotTile* const hotRecords = hot_;
   auto startHot = [hotRecords](int64_t begin, int64_t end) {
     for (int64_t i = begin; i < end; ++i) new (hotRecords + i) HotTile();
   };
   parallelFor(workers, records, startHot);
-  char* const roughnessStart = reinterpret_cast<char*>(roughness);
+  char* const roughnessStart = reinterpret_cast<char*>(roughness_);
   auto touchRoughness = [roughnessStart](int64_t begin, int64_t end) {
     for (int64_t page = begin; page < end; ++page) roughnessStart[page * kPage] = 0;
   };
@@ -229,13 +229,13 @@ bool PlanetGrid::buildEdgeTable(int workers) {
 
 bool PlanetGrid::keepLatitudes() {
   releaseLatitudes();
-  latitudes = static_cast<float*>(tryAllocate(static_cast<size_t>(records()) * sizeof(float)));
-  return latitudes != nullptr;
+  latitudes_ = static_cast<float*>(tryAllocate(static_cast<size_t>(records()) * sizeof(float)));
+  return latitudes_ != nullptr;
 }
 
 void PlanetGrid::releaseLatitudes() {
-  releaseStorage(latitudes);
-  latitudes = nullptr;
+  releaseStorage(latitudes_);
+  latitudes_ = nullptr;
 }
 
 void PlanetGrid::freeTiles() {
@@ -245,9 +245,9 @@ void PlanetGrid::freeTiles() {
   storageBytes_ = 0;
   releaseStorage(edgeNeighbors_);
   edgeNeighbors_ = nullptr;
-  hot = nullptr;
-  roughness = nullptr;
-  fractions = nullptr;
+  hot_ = nullptr;
+  roughness_ = nullptr;
+  fractions_ = nullptr;
   level = side = sideSquared = lastIndex = edgeMask = 0;
   cellSize = 0;
 }

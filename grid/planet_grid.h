@@ -45,13 +45,6 @@ struct PlanetGrid {
   int lastIndex = 0;
   int edgeMask = 0;
   float cellSize = 0;
-  HotTile* hot = nullptr;
-  float* roughness = nullptr;
-  MoveFractions* fractions = nullptr;
-  // The latitude of every record as mapCoordinates gives it, worked out with
-  // the move fractions and kept for the temperatures, which release it; null
-  // when not kept.
-  float* latitudes = nullptr;
 
   PlanetGrid() = default;
   PlanetGrid(const PlanetGrid&) = delete;
@@ -89,22 +82,42 @@ struct PlanetGrid {
   TileCoord coordOf(int index) const {
     return TileCoord{index / sideSquared, index % side, (index / side) % side};
   }
-  HotTile* hotAt(const TileCoord& c) const { return hot + tileIndex(c); }
-  HotTile* hotAt(int diamond, int x, int y) const {
-    return hot + (diamond * sideSquared + y * side + x);
+
+  // The record arrays, records() long and indexed by tileIndex(); null until
+  // allocate(). Writers keep a point's copies alike (see below).
+  HotTile* hot() { return hot_; }
+  const HotTile* hot() const { return hot_; }
+  float* roughness() { return roughness_; }
+  const float* roughness() const { return roughness_; }
+  MoveFractions* fractions() { return fractions_; }
+  const MoveFractions* fractions() const { return fractions_; }
+  // The latitude of every record as mapCoordinates gives it, worked out with
+  // the move fractions and kept for the temperatures, which release it; null
+  // when not kept.
+  float* latitudes() { return latitudes_; }
+  const float* latitudes() const { return latitudes_; }
+
+  HotTile* hotAt(const TileCoord& c) { return hot_ + tileIndex(c); }
+  const HotTile* hotAt(const TileCoord& c) const { return hot_ + tileIndex(c); }
+  HotTile* hotAt(int diamond, int x, int y) {
+    return hot_ + (diamond * sideSquared + y * side + x);
   }
-  float& roughnessAt(const TileCoord& c) const { return roughness[tileIndex(c)]; }
-  const MoveFractions& fractionsAt(const TileCoord& c) const { return fractions[tileIndex(c)]; }
+  const HotTile* hotAt(int diamond, int x, int y) const {
+    return hot_ + (diamond * sideSquared + y * side + x);
+  }
+  float& roughnessAt(const TileCoord& c) { return roughness_[tileIndex(c)]; }
+  float roughnessAt(const TileCoord& c) const { return roughness_[tileIndex(c)]; }
+  const MoveFractions& fractionsAt(const TileCoord& c) const { return fractions_[tileIndex(c)]; }
   // The record at c (this copy) as one value.
   Tile tile(const TileCoord& c) const {
     const int i = tileIndex(c);
-    return Tile(roughness[i], hot[i]);
+    return Tile(roughness_[i], hot_[i]);
   }
   // Stores a value to the record at c only, not to the point's other copies.
   void setTile(const TileCoord& c, const Tile& t) {
     const int i = tileIndex(c);
-    roughness[i] = t.roughness;
-    hot[i] = t.hot();
+    roughness_[i] = t.roughness;
+    hot_[i] = t.hot();
   }
   Vector3f pointPosition(const TilePoint& p) const;
   void mapCoordinates(const TilePoint& p, float& latitude, float& longitude) const;
@@ -178,6 +191,11 @@ struct PlanetGrid {
     return c.diamond * 4 * lastIndex + slot;
   }
   bool buildEdgeTable(int workers);
+
+  HotTile* hot_ = nullptr;
+  float* roughness_ = nullptr;
+  MoveFractions* fractions_ = nullptr;
+  float* latitudes_ = nullptr;
 
   // Six record indices per edge position, the sixth -1 at a vertex.
   int32_t* edgeNeighbors_ = nullptr;

@@ -73,10 +73,10 @@ TEST(GridSizeTest, HugeRatiosAreRefused) {
   PlanetGrid planet;
   ASSERT_TRUE(planet.allocate(6, 1.0f));
   EXPECT_FALSE(planet.allocate(49152, 1.0f));
-  EXPECT_EQ(planet.hot, nullptr);
+  EXPECT_EQ(planet.hot(), nullptr);
   EXPECT_EQ(planet.side, 0);
   EXPECT_FALSE(planet.allocate(INT_MAX, 0.001f));
-  EXPECT_EQ(planet.hot, nullptr);
+  EXPECT_EQ(planet.hot(), nullptr);
 }
 
 // A grid larger than the memory the process may use is refused before any
@@ -87,7 +87,7 @@ TEST(GridSizeTest, GridsBeyondTheMemoryLimitAreRefused) {
   EXPECT_TRUE(planet.allocate(512, 1.0f, 1, level7));  // level 7: exactly fits
   EXPECT_EQ(planet.level, 7);
   EXPECT_FALSE(planet.allocate(512, 1.0f, 1, level7 - 1));
-  EXPECT_EQ(planet.hot, nullptr);
+  EXPECT_EQ(planet.hot(), nullptr);
   EXPECT_FALSE(planet.allocate(4096, 1.0f, 1, uint64_t{1} << 29));  // 0.77 GB in 0.5 GB
   // The ten diamonds in use, 60 bytes a record (hot fields, move fractions,
   // roughness), each array rounded up to whole 2 MiB pages, and the edge
@@ -103,7 +103,7 @@ TEST(GridSizeTest, GridsBeyondTheMemoryLimitAreRefused) {
 
 TEST(GridSizeTest, AllocateSetsConsistentSizesAndDefaultTiles) {
   PlanetGrid planet;
-  EXPECT_EQ(planet.hot, nullptr);
+  EXPECT_EQ(planet.hot(), nullptr);
   EXPECT_EQ(planet.side, 0);
   for (int level = 1; level <= 8; ++level) {
     // Reallocating frees the previous array; the sanitizer build catches a leak.
@@ -123,12 +123,12 @@ TEST(GridSizeTest, AllocateSetsConsistentSizesAndDefaultTiles) {
     EXPECT_EQ(planet.records(), int64_t{10} * side * side);
     const int64_t used = planet.records();
     for (const int64_t i : {int64_t{0}, used / 2, used - 1}) {
-      EXPECT_EQ(planet.hot[i].sediment, 0.05f) << level << " " << i;
-      EXPECT_EQ(planet.hot[i].elevation, 0.0f) << level << " " << i;
-      EXPECT_EQ(planet.roughness[i], 0.0f) << level << " " << i;
-      EXPECT_EQ(planet.fractions[i].share[5], 0.0f) << level << " " << i;
+      EXPECT_EQ(planet.hot()[i].sediment, 0.05f) << level << " " << i;
+      EXPECT_EQ(planet.hot()[i].elevation, 0.0f) << level << " " << i;
+      EXPECT_EQ(planet.roughness()[i], 0.0f) << level << " " << i;
+      EXPECT_EQ(planet.fractions()[i].share[5], 0.0f) << level << " " << i;
     }
-    EXPECT_EQ(planet.hotAt(9, side - 1, side - 1), planet.hot + 10 * side * side - 1);
+    EXPECT_EQ(planet.hotAt(9, side - 1, side - 1), planet.hot() + 10 * side * side - 1);
   }
 }
 

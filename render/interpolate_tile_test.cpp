@@ -48,10 +48,11 @@ struct InterpolateTile : testing::Test {
     ASSERT_EQ(planet.side, 5);
     for (int64_t i = 0; i < planet.records(); ++i) planet.setTile(planet.coordOf(i), poisoned());
     const Tile nan = poisoned();
-    const auto* hotEnd = reinterpret_cast<const HotTile*>(planet.roughness);
-    for (HotTile* h = planet.hot + planet.records(); h < hotEnd; ++h) *h = nan.hot();
-    const auto* roughnessEnd = reinterpret_cast<const float*>(planet.fractions);
-    for (float* r = planet.roughness + planet.records(); r < roughnessEnd; ++r) *r = nan.roughness;
+    const auto* hotEnd = reinterpret_cast<const HotTile*>(planet.roughness());
+    for (HotTile* h = planet.hot() + planet.records(); h < hotEnd; ++h) *h = nan.hot();
+    const auto* roughnessEnd = reinterpret_cast<const float*>(planet.fractions());
+    for (float* r = planet.roughness() + planet.records(); r < roughnessEnd; ++r)
+      *r = nan.roughness;
   }
   void set(int d, int x, int y, const Tile& t) { planet.setTile(TileCoord{d, x, y}, t); }
 };

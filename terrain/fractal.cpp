@@ -83,28 +83,28 @@ bool displaceMidpoint(const FractalRun& run, int phase, int target, int a, int b
   if (run.midpointObserver != nullptr) run.midpointObserver(run.planet, target, run.observerUser);
   const PlanetParams* params = &run.params;
   Random& random = run.params.random;
-  const PlanetGrid& planet = run.planet;
+  PlanetGrid& planet = run.planet;
   // The share cap damps the coarse levels: continents at 1.0, islands at 0.2.
   const double amplitude = params->shareCap < scale ? params->shareCap : scale;
   if (phase == 0) {
     const double u = uniformDraw(random);
     double r =
-        (static_cast<double>(planet.roughness[a]) + planet.roughness[b]) * 0.5 + u * amplitude;
+        (static_cast<double>(planet.roughness()[a]) + planet.roughness()[b]) * 0.5 + u * amplitude;
     if (r < 0) r = 0;
     if (r > 1) r = 1;
-    planet.roughness[target] = static_cast<float>(r);
+    planet.roughness()[target] = static_cast<float>(r);
   } else if (phase == 1) {
-    double q = planet.roughness[target];
+    double q = planet.roughness()[target];
     if (q < 0.2) q = 0.2;
     if (q > 0.8) q = 0.8;
     const double u = uniformDraw(random);
-    planet.hot[target].elevation = static_cast<float>(
-        (static_cast<double>(planet.hot[a].elevation) + planet.hot[b].elevation) * 0.5 +
+    planet.hot()[target].elevation = static_cast<float>(
+        (static_cast<double>(planet.hot()[a].elevation) + planet.hot()[b].elevation) * 0.5 +
         u * amplitude * static_cast<double>(params->elevationNoiseScale) * q);
   } else {
     const double u = uniformDraw(random);
-    planet.hot[target].temperature = static_cast<float>(
-        (static_cast<double>(planet.hot[a].temperature) + planet.hot[b].temperature) * 0.5 +
+    planet.hot()[target].temperature = static_cast<float>(
+        (static_cast<double>(planet.hot()[a].temperature) + planet.hot()[b].temperature) * 0.5 +
         u * amplitude * 10.0);
   }
   return true;
@@ -117,7 +117,7 @@ bool subdivide(const FractalRun& run, int phase, int diamond, int flags, int x0,
   const int y1 = y0 + size;
   const int xm = x0 + h;
   const int ym = y0 + h;
-  const PlanetGrid& planet = run.planet;
+  PlanetGrid& planet = run.planet;
   auto tile = [&](int x, int y) { return diamond * planet.sideSquared + y * planet.side + x; };
   bool ok = true;
   if (flags & 1)

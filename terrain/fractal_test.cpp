@@ -187,7 +187,7 @@ TEST(FractalRoughness, ClampedToUnitRangeVerticesWithinTheirs) {
   runPass(*planet, 0, params);
   int atBounds = 0;
   for (int i = 0; i < diamondRecords(*planet); ++i) {
-    const float r = planet->roughness[i];
+    const float r = planet->roughness()[i];
     ASSERT_GE(r, 0.0f) << i;
     ASSERT_LE(r, 1.0f) << i;
     atBounds += r == 0.0f || r == 1.0f;

@@ -42,17 +42,17 @@ MapPosition positionOf(const PlanetGrid& planet, const TileCoord& c) {
 // diamond, instead of one for the whole planet: far less memory to touch.
 class DiamondPositions {
  public:
-  explicit DiamondPositions(const PlanetGrid& planet)
+  explicit DiamondPositions(PlanetGrid& planet)
       : planet_(planet),
         positions_(static_cast<size_t>(planet.sideSquared), BufferFill::kUnfilled) {}
 
   bool ok() const { return positions_.ok(); }
 
   // Works out every record of the diamond, and keeps their latitudes in
-  // planet.latitudes where there is room.
+  // planet.latitudes() where there is room.
   void fill(int diamond) {
     diamond_ = diamond;
-    float* const latitudes = planet_.latitudes;
+    float* const latitudes = planet_.latitudes();
     const int first = diamond * planet_.sideSquared;
     for (int y = 0; y < planet_.side; ++y) {
       for (int x = 0; x < planet_.side; ++x) {
@@ -72,7 +72,7 @@ class DiamondPositions {
   const MapPosition* local() const { return positions_.data; }
 
  private:
-  const PlanetGrid& planet_;
+  PlanetGrid& planet_;
   Buffer<MapPosition> positions_;
   int diamond_ = -1;
 };
@@ -169,7 +169,7 @@ MoveFractions sharesInside(const PlanetGrid& planet, const DiamondPositions& tab
 
 void storePoint(PlanetGrid& planet, const DiamondPositions& table, const TileCoord& c) {
   if (!planet.isOnDiamondEdge(c)) {
-    planet.fractions[planet.tileIndex(c)] = sharesInside(planet, table, c);
+    planet.fractions()[planet.tileIndex(c)] = sharesInside(planet, table, c);
     return;
   }
   TileCoord around[6];
@@ -198,12 +198,12 @@ void storePoint(PlanetGrid& planet, const DiamondPositions& table, const TileCoo
     for (int i = 0; i < n; ++i) f.share[i] = static_cast<float>(weights[i] * (1.0 / sum));
   }
   if (!onEdge) {
-    planet.fractions[planet.tileIndex(c)] = f;
+    planet.fractions()[planet.tileIndex(c)] = f;
     return;
   }
   TileCoord copies[5];
   const int copyCount = planet.aliases(c, copies);
-  for (int k = 0; k < copyCount; ++k) planet.fractions[planet.tileIndex(copies[k])] = f;
+  for (int k = 0; k < copyCount; ++k) planet.fractions()[planet.tileIndex(copies[k])] = f;
 }
 }  // namespace
 

@@ -198,12 +198,12 @@ TEST(MoveFractions, LargeGridHasOnlyFiniteShares) {
 TEST(MoveFractions, KeepEveryRecordsLatitude) {
   auto planet = makePlanet(48);
   ASSERT_TRUE(storeMoveFractions(*planet, 2));
-  ASSERT_NE(planet->latitudes, nullptr);
+  ASSERT_NE(planet->latitudes(), nullptr);
   for (int i = 0; i < diamondRecords(*planet); ++i) {
-    ASSERT_EQ(planet->latitudes[i], planet->latitudeOf(TilePoint{planet->coordOf(i), 0, 0})) << i;
+    ASSERT_EQ(planet->latitudes()[i], planet->latitudeOf(TilePoint{planet->coordOf(i), 0, 0})) << i;
   }
   planet->releaseLatitudes();
-  EXPECT_EQ(planet->latitudes, nullptr);
+  EXPECT_EQ(planet->latitudes(), nullptr);
 }
 
 }  // namespace

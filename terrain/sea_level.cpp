@@ -25,9 +25,9 @@ Range elevationRange(const PlanetGrid& planet, int records, int workers) {
   const int count = workers;
   auto scan = [&](int64_t first, int64_t end) {
     for (int64_t s = first; s < end; ++s) {
-      Range r{planet.hot[0].elevation, planet.hot[0].elevation};
+      Range r{planet.hot()[0].elevation, planet.hot()[0].elevation};
       for (int64_t i = records * s / count; i < records * (s + 1) / count; ++i) {
-        const float e = planet.hot[i].elevation;
+        const float e = planet.hot()[i].elevation;
         if (e < r.minimum) r.minimum = e;
         if (e > r.maximum) r.maximum = e;
       }
@@ -55,7 +55,7 @@ float seaLevelFromHistogram(const PlanetGrid& planet, int records, Range range, 
         int b = 0;
         // All elevations equal: every record counts in the first bucket.
         if (width > 0) {
-          const double scaled = (static_cast<double>(planet.hot[i].elevation) - range.minimum) /
+          const double scaled = (static_cast<double>(planet.hot()[i].elevation) - range.minimum) /
                                 static_cast<double>(width);
           // The maximum itself (and rounding just below it) belongs to the top bucket.
           b = scaled < kBuckets - 1 ? static_cast<int>(scaled) : kBuckets - 1;

@@ -26,13 +26,13 @@ void setElevations(PlanetGrid& planet, const std::function<float(const TileCoord
 // Share of the records (copies included) with an elevation below `level`.
 double shareBelow(const PlanetGrid& planet, double level) {
   int below = 0;
-  for (int i = 0; i < diamondRecords(planet); ++i) below += planet.hot[i].elevation < level;
+  for (int i = 0; i < diamondRecords(planet); ++i) below += planet.hot()[i].elevation < level;
   return static_cast<double>(below) / diamondRecords(planet);
 }
 
 void expectDepthsFollowSeaLevel(const PlanetGrid& planet, float seaLevel) {
   for (int i = 0; i < diamondRecords(planet); ++i) {
-    const HotTile& t = planet.hot[i];
+    const HotTile& t = planet.hot()[i];
     ASSERT_TRUE(std::isfinite(t.waterDepth)) << i;
     if (t.elevation >= seaLevel) {
       ASSERT_EQ(t.waterDepth, 0.0f) << i;
@@ -55,10 +55,10 @@ struct SeaLevel : testing::Test {
 
 TEST_F(SeaLevel, RangeBucketRuleAndDepths) {
   makeTerrain(19800518u);
-  float lowest = planet->hot[0].elevation, highest = lowest;
+  float lowest = planet->hot()[0].elevation, highest = lowest;
   for (int i = 0; i < diamondRecords(*planet); ++i) {
-    lowest = std::fmin(lowest, planet->hot[i].elevation);
-    highest = std::fmax(highest, planet->hot[i].elevation);
+    lowest = std::fmin(lowest, planet->hot()[i].elevation);
+    highest = std::fmax(highest, planet->hot()[i].elevation);
   }
   ASSERT_LT(lowest, highest);
   const float width = static_cast<float>((static_cast<double>(highest) - lowest) / 100);
@@ -93,7 +93,7 @@ TEST_F(SeaLevel, NoLandAndAllLand) {
   params.seaFraction = 0.0f;  // land cover 100 %
   calibrateSeaLevel(*planet, params);
   EXPECT_EQ(params.seaLevel, params.elevationMin);
-  for (int i = 0; i < diamondRecords(*planet); ++i) ASSERT_EQ(planet->hot[i].waterDepth, 0.0f);
+  for (int i = 0; i < diamondRecords(*planet); ++i) ASSERT_EQ(planet->hot()[i].waterDepth, 0.0f);
 
   // Land cover below 0 %: the share never passes, the sea covers everything.
   params.seaFraction = 1.5f;
@@ -123,7 +123,7 @@ TEST_F(SeaLevel, EqualElevationsGiveADefinedLevel) {
     EXPECT_EQ(params.elevationMax, 0.375f);
     EXPECT_EQ(params.tileElevationDiff, 0.0f);
     for (int i = 0; i < diamondRecords(*planet); ++i) {
-      ASSERT_EQ(planet->hot[i].waterDepth, 0.0f);
+      ASSERT_EQ(planet->hot()[i].waterDepth, 0.0f);
     }
   }
 }

@@ -63,7 +63,7 @@ struct TestWorld {
   // others then send no moisture on and their surroundings weigh nothing.
   void isolateAllBut(const TileCoord& keep) {
     for (int i = 0; i < planet.records(); ++i) {
-      if (!planet.samePoint(planet.coordOf(i), keep)) planet.fractions[i] = MoveFractions{};
+      if (!planet.samePoint(planet.coordOf(i), keep)) planet.fractions()[i] = MoveFractions{};
     }
   }
 };
