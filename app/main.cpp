@@ -9,9 +9,9 @@
 #include "app/snapshot.h"
 #include "base/parallel.h"
 #include "generation/generate.h"
-#include "grid/planet_grid.h"
 #include "image/atomic_file.h"
 #include "world/params.h"
+#include "world/planet_grid.h"
 
 int main(int argc, char** argv) {
   using namespace geoweave::detail;

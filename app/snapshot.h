@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "grid/planet_grid.h"
 #include "render/render_snapshot.h"
 #include "world/params.h"
+#include "world/planet_grid.h"
 
 namespace geoweave::detail {
 

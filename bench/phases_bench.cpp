@@ -16,13 +16,13 @@
 #include "climate/temperatures.h"
 #include "climate/water_flow.h"
 #include "generation/generate.h"
-#include "grid/planet_grid.h"
 #include "image/rgb_image.h"
 #include "render/render_snapshot.h"
 #include "terrain/fractal.h"
 #include "terrain/move_fractions.h"
 #include "terrain/sea_level.h"
 #include "world/params.h"
+#include "world/planet_grid.h"
 
 namespace geoweave::detail {
 

@@ -1,8 +1,10 @@
 #include "climate/atmosphere.h"
 
 #include "base/buffer.h"
-#include "grid/planet_grid.h"
+#include "grid/grid_topology.h"
 #include "world/params.h"
+#include "world/planet_grid.h"
+#include "world/point_copies.h"
 
 namespace geoweave::detail {
 
@@ -137,14 +139,14 @@ void updatePoint(PlanetGrid& planet, const TileCoord& c, Sweep& sweep, RowHeight
       const TileCoord nc = planet.coordOf(around[i]);
       if (planet.isOnDiamondEdge(nc)) {
         TileCoord copies[5];
-        const int copyCount = planet.aliases(nc, copies);
+        const int copyCount = aliases(planet, nc, copies);
         for (int k = 0; k < copyCount; ++k) planet.hotAt(copies[k])->humidityInflow = inflow;
       }
     }
   }
   t.humidity = 0;
   t.waterFlow = 0;
-  if (nearEdge) planet.copyToOtherCopies(c);
+  if (nearEdge) copyToOtherCopies(planet, c);
 }
 }  // namespace
 

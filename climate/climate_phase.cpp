@@ -7,8 +7,8 @@
 #include "climate/sweep_levels.h"
 #include "climate/temperatures.h"
 #include "climate/water_flow.h"
-#include "grid/planet_grid.h"
 #include "world/params.h"
+#include "world/planet_grid.h"
 #include "world/stages.h"
 
 namespace geoweave::detail {

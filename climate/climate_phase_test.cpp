@@ -9,8 +9,11 @@
 #include <utility>
 #include <vector>
 
-#include "testing/test_world.h"
+#include "grid/grid_geometry.h"
+#include "grid/grid_topology.h"
+#include "grid/tile_cursor.h"
 #include "testing/test_planet.h"
+#include "testing/test_world.h"
 
 namespace geoweave::detail {
 
@@ -85,7 +88,7 @@ std::map<std::pair<float, float>, TileCoord> tilesByPosition(const PlanetGrid& p
   TileCursor cursor;
   for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
     float lat, lon;
-    planet.mapCoordinates(TilePoint{cursor.coord(), 0, 0}, lat, lon);
+    mapCoordinates(planet, TilePoint{cursor.coord(), 0, 0}, lat, lon);
     out[{lon, lat}] = cursor.coord();
   }
   return out;
@@ -176,7 +179,7 @@ TEST_F(Climate, RiversCoverAboutTheRequestedShareOfLand) {
         ASSERT_NE(down, byPosition.end());
         const HotTile& upper = *planet.hotAt(up->second);
         const HotTile& lower = *planet.hotAt(down->second);
-        EXPECT_FALSE(planet.samePoint(up->second, down->second));
+        EXPECT_FALSE(samePoint(planet, up->second, down->second));
         EXPECT_FALSE(upper.isSea());
         EXPECT_GT(upper.waterFlow, params.riverFlowThreshold);
         EXPECT_EQ(points[i].flow, upper.waterFlow);

@@ -5,8 +5,9 @@
 
 #include "base/buffer.h"
 #include "base/parallel.h"
-#include "grid/planet_grid.h"
+#include "grid/tile_cursor.h"
 #include "world/params.h"
+#include "world/planet_grid.h"
 
 namespace geoweave::detail {
 

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "grid/grid_topology.h"
+#include "grid/tile_cursor.h"
 #include "testing/test_world.h"
 #include "world/params.h"
 
@@ -20,7 +22,7 @@ namespace {
 // The smallest index among the copies of a point names the point.
 int pointKey(const PlanetGrid& planet, int index) {
   TileCoord copies[5];
-  const int n = planet.aliases(planet.coordOf(index), copies);
+  const int n = aliases(planet, planet.coordOf(index), copies);
   int key = index;
   for (int i = 0; i < n; ++i) {
     if (planet.tileIndex(copies[i]) < key) key = planet.tileIndex(copies[i]);

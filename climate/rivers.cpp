@@ -1,8 +1,10 @@
 #include "climate/rivers.h"
 
 #include "climate/histogram.h"
-#include "grid/planet_grid.h"
+#include "grid/grid_geometry.h"
+#include "grid/tile_cursor.h"
 #include "world/params.h"
+#include "world/planet_grid.h"
 
 namespace geoweave::detail {
 
@@ -42,7 +44,7 @@ bool setRiverThresholds(const PlanetGrid& planet, PlanetParams& params) {
 
 RiverPoint riverPointAt(const PlanetGrid& planet, const TileCoord& c) {
   RiverPoint p;
-  planet.mapCoordinates(TilePoint{c, 0, 0}, p.latitude, p.longitude);
+  mapCoordinates(planet, TilePoint{c, 0, 0}, p.latitude, p.longitude);
   p.flow = planet.hotAt(c)->waterFlow;
   return p;
 }

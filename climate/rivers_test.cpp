@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "grid/grid_geometry.h"
+#include "grid/grid_topology.h"
 #include "testing/test_world.h"
 
 namespace geoweave::detail {
@@ -19,7 +21,7 @@ class Rivers : public testing::Test {
   void SetUp() override {
     world.forEach([](Tile& t) { t.elevation = 0.9f; });
     world.edit(tile, [](Tile& t) { t.waterFlow = 1; });
-    aroundCount = world.planet.neighbors(tile, around);
+    aroundCount = neighbors(world.planet, tile, around);
   }
 
   void setElevation(const TileCoord& c, float e) {
@@ -29,7 +31,7 @@ class Rivers : public testing::Test {
     ASSERT_LT(i, world.params.riverPoints.count);
     const RiverPoint& p = world.params.riverPoints[i];
     float lat, lon;
-    world.planet.mapCoordinates(TilePoint{c, 0, 0}, lat, lon);
+    mapCoordinates(world.planet, TilePoint{c, 0, 0}, lat, lon);
     EXPECT_EQ(p.latitude, lat) << "point " << i;
     EXPECT_EQ(p.longitude, lon) << "point " << i;
     EXPECT_EQ(p.flow, world.at(c).waterFlow) << "point " << i;

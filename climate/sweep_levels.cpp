@@ -5,8 +5,9 @@
 
 #include "base/buffer.h"
 #include "base/parallel.h"
-#include "grid/planet_grid.h"
+#include "grid/grid_topology.h"
 #include "world/params.h"
+#include "world/planet_grid.h"
 
 namespace geoweave::detail {
 
@@ -92,7 +93,7 @@ int SweepGrouping::countBlock(Block& block, uint32_t stamp, uint32_t* marks) {
         const TileCoord s = planet_.coordOf(stencil[k]);
         if (!planet_.isOnDiamondEdge(s)) continue;
         TileCoord copies[5];
-        const int m = planet_.aliases(s, copies);
+        const int m = aliases(planet_, s, copies);
         for (int a = 0; a < m; ++a) marks[planet_.tileIndex(copies[a])] = mark;
       }
     }

@@ -6,8 +6,8 @@
 #include "base/buffer.h"
 #include "base/growable_array.h"
 #include "grid/index_divider.h"
-#include "grid/planet_grid.h"
 #include "world/params.h"
+#include "world/planet_grid.h"
 
 namespace geoweave::detail {
 

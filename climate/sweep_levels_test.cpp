@@ -8,6 +8,7 @@
 #include "base/parallel.h"
 #include "climate/iteration_setup.h"
 #include "climate/temperatures.h"
+#include "grid/grid_topology.h"
 #include "testing/test_planet.h"
 
 namespace geoweave::detail {
@@ -34,7 +35,7 @@ std::vector<int32_t> placesInList(const PlanetGrid& planet, const GrowableArray<
   std::vector<int32_t> place(static_cast<size_t>(planet.records()), -1);
   for (int32_t i = 0; i < list.count; ++i) {
     TileCoord copies[5];
-    const int n = planet.aliases(planet.coordOf(list[i]), copies);
+    const int n = aliases(planet, planet.coordOf(list[i]), copies);
     for (int k = 0; k < n; ++k) place[static_cast<size_t>(planet.tileIndex(copies[k]))] = i;
   }
   return place;
@@ -73,10 +74,10 @@ void expectGroupedInOrder(const PlanetGrid& planet, const PlanetParams& params) 
   for (int32_t i = 0; i < list.count; ++i) {
     const TileCoord c = planet.coordOf(list[i]);
     TileCoord ring[6];
-    const int n = planet.neighbors(c, ring);
+    const int n = neighbors(planet, c, ring);
     for (int a = 0; a < n; ++a) {
       TileCoord outer[6];
-      const int m = planet.neighbors(ring[a], outer);
+      const int m = neighbors(planet, ring[a], outer);
       for (int b = -1; b < m; ++b) {
         const TileCoord& q = b < 0 ? ring[a] : outer[b];
         const int32_t j = place[static_cast<size_t>(planet.tileIndex(q))];

@@ -3,8 +3,11 @@
 #include <cmath>
 
 #include "base/parallel.h"
-#include "grid/planet_grid.h"
+#include "grid/grid_geometry.h"
+#include "grid/tile_cursor.h"
 #include "world/params.h"
+#include "world/planet_grid.h"
+#include "world/point_copies.h"
 
 namespace geoweave::detail {
 
@@ -19,7 +22,7 @@ struct Range {
 void adjustPoint(PlanetGrid& planet, const TileCoord& c, double seaLevel, double heightRange) {
   HotTile t = *planet.hotAt(c);
   const float lat = planet.latitudes() != nullptr ? planet.latitudes()[planet.tileIndex(c)]
-                                                  : planet.latitudeOf(TilePoint{c, 0, 0});
+                                                  : latitudeOf(planet, TilePoint{c, 0, 0});
   t.temperature = static_cast<float>(static_cast<double>(t.temperature) + 40.0 -
                                      120.0 * std::fabs(static_cast<double>(lat) - 0.5));
   double h = heightRange != 0 ? (t.surfaceHeight() - seaLevel) / heightRange : 0.0;
@@ -29,7 +32,7 @@ void adjustPoint(PlanetGrid& planet, const TileCoord& c, double seaLevel, double
   const double temperature = t.temperature;
   t.temperature = static_cast<float>(temperature - (temperature + 40.0) * f);
   t.humidity = t.isSea() ? 0.5f : 0.1f;
-  planet.storeToAllCopies(t, c);
+  storeToAllCopies(planet, t, c);
 }
 }  // namespace
 

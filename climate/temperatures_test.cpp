@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "grid/grid_geometry.h"
+#include "grid/tile_cursor.h"
 #include "testing/test_world.h"
 
 namespace geoweave::detail {
@@ -17,7 +19,7 @@ const TileCoord kSouthPole{5, 4, 0};
 
 float latitudeOf(const PlanetGrid& planet, const TileCoord& c) {
   float lat, lon;
-  planet.mapCoordinates(TilePoint{c, 0, 0}, lat, lon);
+  mapCoordinates(planet, TilePoint{c, 0, 0}, lat, lon);
   return lat;
 }
 

@@ -13,8 +13,9 @@
 #include "base/parallel.h"
 #include "base/saturated_float.h"
 #include "grid/index_divider.h"
-#include "grid/planet_grid.h"
 #include "world/params.h"
+#include "world/planet_grid.h"
+#include "world/point_copies.h"
 
 namespace geoweave::detail {
 
@@ -102,9 +103,9 @@ void updateEntry(PlanetGrid& planet, const TileCoord& c, float erosionScale) {
     } else if (s < 0) {  // none moves at 0, nor when an infinite scale meets m = 0
       moveSediment(low, t, -s);
     }
-    if (nearEdge) planet.copyToOtherCopies(planet.coordOf(lowIndex));
+    if (nearEdge) copyToOtherCopies(planet, planet.coordOf(lowIndex));
   }
-  if (nearEdge) planet.copyToOtherCopies(c);
+  if (nearEdge) copyToOtherCopies(planet, c);
 }
 
 // Decodes sweep entries (record indices) into grid positions: two divisions,

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "grid/planet_grid.h"
 #include "world/params.h"
+#include "world/planet_grid.h"
 
 namespace geoweave::detail {
 

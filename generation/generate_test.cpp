@@ -10,8 +10,8 @@
 
 #include "base/parallel.h"
 #include "base/random.h"
-#include "grid/planet_grid.h"
 #include "testing/test_planet.h"
+#include "world/planet_grid.h"
 #include "world/stages.h"
 
 namespace geoweave::detail {

@@ -6,13 +6,13 @@
 #include "base/numeric.h"
 #include "base/parallel.h"
 #include "generation/generate.h"
-#include "grid/planet_grid.h"
 #include "render/cube_face.h"
 #include "render/interpolate_tile.h"
 #include "render/pixel_map.h"
 #include "render/projection.h"
 #include "render/render_snapshot.h"
 #include "world/params.h"
+#include "world/planet_grid.h"
 
 namespace geoweave {
 

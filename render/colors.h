@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "grid/tile.h"
 #include "image/rgb.h"
 #include "world/params.h"
+#include "world/tile_fields.h"
 
 namespace geoweave::detail {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "grid/planet_grid.h"
 #include "grid/vector.h"
 #include "image/rgb_image.h"
 #include "world/params.h"
+#include "world/planet_grid.h"
 
 namespace geoweave::detail {
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "grid/planet_grid.h"
+#include "world/planet_grid.h"
 
 namespace geoweave::detail {
 

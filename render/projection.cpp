@@ -111,9 +111,9 @@ TilePoint castRay(const PlanetGrid& planet, const Vector3d& direction, const Til
   int d = start.coord.diamond;
   do {
     // Triangle A (corners 3, 0, 1) holds y >= x, triangle B (3, 1, 2) x >= y.
-    const Vector3d& c3 = planet.vertices[planet.diamonds[d][3]];
+    const Vector3d& c3 = planet.icosahedron.vertices[planet.icosahedron.diamonds[d][3]];
     for (int tri = 0; tri < 2; ++tri) {
-      const DiamondTriangle& triangle = planet.triangles[d][tri];
+      const DiamondTriangle& triangle = planet.icosahedron.triangles[d][tri];
       Vector3d hit;
       if (!(dot(triangle.plane.normal, direction) > 0)) continue;
       if (!intersectLine(triangle.plane, origin, direction, hit)) continue;

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "grid/grid_geometry.h"
+
 namespace geoweave::detail {
 
 namespace {
@@ -83,7 +85,7 @@ TEST_P(ProjectionGrid, ExactMappingLandsOnTheRay) {
         if (++outside > 5) return;
         continue;
       }
-      const double angle = angleBetween(toDouble(planet.pointPosition(p)), mapDirection(v, u));
+      const double angle = angleBetween(toDouble(pointPosition(planet, p)), mapDirection(v, u));
       if (angle > worst) {
         worst = angle;
         std::ostringstream s;
@@ -121,7 +123,7 @@ TEST_P(ProjectionGrid, DirectionsFindTheMapsPointsAndAnyOtherRay) {
         std::ostringstream at;
         at << "(" << d.x << ", " << d.y << ", " << d.z << "): " << describe(p);
         ASSERT_TRUE(insideDiamond(planet, p)) << at.str();
-        const double angle = angleBetween(toDouble(planet.pointPosition(p)), d);
+        const double angle = angleBetween(toDouble(pointPosition(planet, p)), d);
         if (angle > worst) {
           worst = angle;
           worstAt = at.str();
@@ -223,9 +225,9 @@ TEST(Projection, PlaneThroughThreePoints) {
 TEST(Projection, DiamondTrianglesFaceOutwards) {
   PlanetGrid planet;
   planet.buildIcosahedron();
-  const Vector3d* c = planet.vertices;
+  const Vector3d* c = planet.icosahedron.vertices;
   for (int d = 0; d < 10; ++d) {
-    const int* k = planet.diamonds[d];
+    const int* k = planet.icosahedron.diamonds[d];
     const Plane upper = planeThrough(c[k[3]], c[k[0]], c[k[1]]);
     const Plane lower = planeThrough(c[k[3]], c[k[1]], c[k[2]]);
     // The centre lies on the inner side; the fourth corner on each plane too.

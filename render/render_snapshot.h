@@ -1,10 +1,10 @@
 #pragma once
 
 #include "base/buffer.h"
-#include "grid/planet_grid.h"
 #include "image/rgb_image.h"
 #include "render/pixel_map.h"
 #include "world/params.h"
+#include "world/planet_grid.h"
 
 namespace geoweave::detail {
 

@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "generation/generate.h"
-#include "grid/planet_grid.h"
 #include "render/colors.h"
 #include "render/interpolate_tile.h"
 #include "render/projection.h"
+#include "world/planet_grid.h"
 
 namespace geoweave::detail {
 

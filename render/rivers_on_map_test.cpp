@@ -7,10 +7,10 @@
 
 #include "base/numeric.h"
 #include "generation/generate.h"
-#include "grid/planet_grid.h"
 #include "render/render_snapshot.h"
 #include "render/river_overlay.h"
 #include "world/params.h"
+#include "world/planet_grid.h"
 
 namespace geoweave::detail {
 

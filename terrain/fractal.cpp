@@ -1,7 +1,8 @@
 #include "terrain/fractal.h"
 
-#include "grid/planet_grid.h"
 #include "world/params.h"
+#include "world/planet_grid.h"
+#include "world/point_copies.h"
 
 namespace geoweave::detail {
 
@@ -40,7 +41,7 @@ PassResult fractalPass(const FractalRun& run, int phase, Tile vertexTiles[12]) {
   for (int d = 0; d < 10; ++d) {
     if (ok) ok = subdivide(run, phase, d, kSchedule[d].flags, 0, 0, planet.lastIndex, 1.0f);
     for (int e = 0; e < kSchedule[d].copiedCount; ++e) {
-      planet.copyEdge(d, kSchedule[d].copiedEdges[e]);
+      copyEdge(planet, d, kSchedule[d].copiedEdges[e]);
     }
   }
   return ok ? PassResult::kDone : PassResult::kFailed;
@@ -54,7 +55,8 @@ bool setVertexValues(const FractalRun& run, int phase, Tile vertexTiles[], int c
   const int corner[4][2] = {{0, lastIndex}, {lastIndex, lastIndex}, {lastIndex, 0}, {0, 0}};
   for (int d = 0; d < 10; ++d) {
     for (int k = 0; k < 4; ++k) {
-      vertexTiles[planet.diamonds[d][k]] = planet.tile(TileCoord{d, corner[k][0], corner[k][1]});
+      vertexTiles[planet.icosahedron.diamonds[d][k]] =
+          planet.tile(TileCoord{d, corner[k][0], corner[k][1]});
     }
   }
   if (phase < 0 || phase > 2) return false;
@@ -72,7 +74,8 @@ bool setVertexValues(const FractalRun& run, int phase, Tile vertexTiles[], int c
   }
   for (int d = 0; d < 10; ++d) {
     for (int k = 0; k < 4; ++k) {
-      planet.setTile(TileCoord{d, corner[k][0], corner[k][1]}, vertexTiles[planet.diamonds[d][k]]);
+      planet.setTile(TileCoord{d, corner[k][0], corner[k][1]},
+                     vertexTiles[planet.icosahedron.diamonds[d][k]]);
     }
   }
   return true;

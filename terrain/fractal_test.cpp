@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "base/random.h"
-#include "grid/planet_grid.h"
 #include "testing/test_planet.h"
+#include "world/planet_grid.h"
 
 namespace geoweave::detail {
 

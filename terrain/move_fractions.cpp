@@ -6,7 +6,10 @@
 #include "base/buffer.h"
 #include "base/numeric.h"
 #include "base/parallel.h"
-#include "grid/planet_grid.h"
+#include "grid/grid_geometry.h"
+#include "grid/grid_topology.h"
+#include "grid/tile_cursor.h"
+#include "world/planet_grid.h"
 
 namespace geoweave::detail {
 
@@ -29,7 +32,7 @@ struct MapPosition {
 // A record's map position as the grid gives it.
 MapPosition positionOf(const PlanetGrid& planet, const TileCoord& c) {
   MapPosition m;
-  planet.mapCoordinates(TilePoint{c, 0, 0}, m.latitude, m.longitude);
+  mapCoordinates(planet, TilePoint{c, 0, 0}, m.latitude, m.longitude);
   m.eastScale = std::cos((static_cast<double>(m.latitude) - 0.5) * static_cast<double>(kPi));
   return m;
 }
@@ -202,7 +205,7 @@ void storePoint(PlanetGrid& planet, const DiamondPositions& table, const TileCoo
     return;
   }
   TileCoord copies[5];
-  const int copyCount = planet.aliases(c, copies);
+  const int copyCount = aliases(planet, c, copies);
   for (int k = 0; k < copyCount; ++k) planet.fractions()[planet.tileIndex(copies[k])] = f;
 }
 }  // namespace

@@ -4,8 +4,9 @@
 
 #include <cmath>
 
-#include "grid/planet_grid.h"
+#include "grid/grid_geometry.h"
 #include "testing/test_planet.h"
+#include "world/planet_grid.h"
 
 namespace geoweave::detail {
 
@@ -58,7 +59,7 @@ struct Position {
 
 Position positionOf(const PlanetGrid& planet, const TileCoord& c) {
   float latitude, longitude;
-  planet.mapCoordinates(TilePoint{c, 0, 0}, latitude, longitude);
+  mapCoordinates(planet, TilePoint{c, 0, 0}, latitude, longitude);
   return {latitude, longitude};
 }
 
@@ -200,7 +201,8 @@ TEST(MoveFractions, KeepEveryRecordsLatitude) {
   ASSERT_TRUE(storeMoveFractions(*planet, 2));
   ASSERT_NE(planet->latitudes(), nullptr);
   for (int i = 0; i < diamondRecords(*planet); ++i) {
-    ASSERT_EQ(planet->latitudes()[i], planet->latitudeOf(TilePoint{planet->coordOf(i), 0, 0})) << i;
+    ASSERT_EQ(planet->latitudes()[i], latitudeOf(*planet, TilePoint{planet->coordOf(i), 0, 0}))
+        << i;
   }
   planet->releaseLatitudes();
   EXPECT_EQ(planet->latitudes(), nullptr);

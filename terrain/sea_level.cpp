@@ -4,8 +4,10 @@
 
 #include "base/parallel.h"
 #include "base/saturated_float.h"
-#include "grid/planet_grid.h"
+#include "grid/tile_cursor.h"
 #include "world/params.h"
+#include "world/planet_grid.h"
+#include "world/point_copies.h"
 
 namespace geoweave::detail {
 
@@ -89,7 +91,7 @@ void setWaterDepths(PlanetGrid& planet, float seaLevel, int workers) {
         // A depth past the float range (corner ranges near its limit) is
         // kept at the largest float instead of becoming infinite.
         t.waterDepth = depth >= 0 ? saturatedFloat(depth) : 0.0f;
-        planet.storeToAllCopies(t, cursor.coord());
+        storeToAllCopies(planet, t, cursor.coord());
       }
     }
   };

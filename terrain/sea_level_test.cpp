@@ -6,8 +6,11 @@
 #include <functional>
 
 #include "base/random.h"
-#include "grid/planet_grid.h"
+#include "grid/grid_topology.h"
+#include "grid/tile_cursor.h"
 #include "testing/test_planet.h"
+#include "world/planet_grid.h"
+#include "world/point_copies.h"
 
 namespace geoweave::detail {
 
@@ -19,7 +22,7 @@ void setElevations(PlanetGrid& planet, const std::function<float(const TileCoord
   for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
     HotTile t = *planet.hotAt(cursor.coord());
     t.elevation = f(cursor.coord());
-    planet.storeToAllCopies(t, cursor.coord());
+    storeToAllCopies(planet, t, cursor.coord());
   }
 }
 
@@ -164,7 +167,7 @@ TEST_F(SeaLevel, LargestStepStaysInsideDiamonds) {
   // diamonds 0 and 5), so none of them is compared.
   setElevations(*planet, [&](const TileCoord& c) {
     TileCoord copies[5];
-    const int n = planet->aliases(c, copies);
+    const int n = aliases(*planet, c, copies);
     for (int k = 0; k < n; ++k) {
       if (copies[k].diamond == 1 && copies[k].x < L && copies[k].y < L) return 1.0f;
     }
@@ -177,7 +180,7 @@ TEST_F(SeaLevel, LargestStepStaysInsideDiamonds) {
   // Raising the last column too moves the step inside diamonds 6 and 2.
   setElevations(*planet, [&](const TileCoord& c) {
     TileCoord copies[5];
-    const int n = planet->aliases(c, copies);
+    const int n = aliases(*planet, c, copies);
     for (int k = 0; k < n; ++k) {
       if (copies[k].diamond == 1 && copies[k].y < L) return 1.0f;
     }

@@ -8,11 +8,12 @@
 #include <memory>
 #include <string>
 
-#include "grid/planet_grid.h"
+#include "grid/grid_topology.h"
 #include "terrain/fractal.h"
 #include "terrain/move_fractions.h"
 #include "terrain/sea_level.h"
 #include "world/params.h"
+#include "world/planet_grid.h"
 
 namespace geoweave::detail {
 
@@ -41,7 +42,7 @@ inline testing::AssertionResult copiesAgree(const PlanetGrid& planet) {
   for (int i = 0; i < diamondRecords(planet); ++i) {
     const TileCoord c = planet.coordOf(i);
     TileCoord copies[5];
-    const int n = planet.aliases(c, copies);
+    const int n = aliases(planet, c, copies);
     for (int k = 0; k < n; ++k) {
       const Tile copy = planet.tile(copies[k]);
       const Tile own = planet.tile(c);

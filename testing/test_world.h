@@ -6,9 +6,12 @@
 #include <cstring>
 #include <vector>
 
-#include "grid/planet_grid.h"
+#include "grid/grid_topology.h"
+#include "grid/tile_cursor.h"
 #include "terrain/move_fractions.h"
 #include "world/params.h"
+#include "world/planet_grid.h"
+#include "world/point_copies.h"
 
 namespace geoweave::detail {
 
@@ -36,7 +39,7 @@ struct TestWorld {
     for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
       Tile t = planet.tile(cursor.coord());
       edit(t);
-      planet.storeToAllCopies(t, cursor.coord());
+      storeToAllCopies(planet, t, cursor.coord());
     }
   }
 
@@ -44,17 +47,17 @@ struct TestWorld {
   void edit(const TileCoord& c, F change) {
     Tile t = planet.tile(c);
     change(t);
-    planet.storeToAllCopies(t, c);
+    storeToAllCopies(planet, t, c);
   }
 
   Tile at(const TileCoord& c) const { return planet.tile(c); }
   int neighborCount(const TileCoord& c) const {
     TileCoord around[6];
-    return planet.neighbors(c, around);
+    return neighbors(planet, c, around);
   }
   TileCoord neighbor(const TileCoord& c, int i) const {
     TileCoord around[6];
-    planet.neighbors(c, around);
+    neighbors(planet, c, around);
     return around[i];
   }
   float moveFraction(const TileCoord& c, int i) const { return planet.fractionsAt(c).share[i]; }
@@ -63,7 +66,7 @@ struct TestWorld {
   // others then send no moisture on and their surroundings weigh nothing.
   void isolateAllBut(const TileCoord& keep) {
     for (int i = 0; i < planet.records(); ++i) {
-      if (!planet.samePoint(planet.coordOf(i), keep)) planet.fractions()[i] = MoveFractions{};
+      if (!samePoint(planet, planet.coordOf(i), keep)) planet.fractions()[i] = MoveFractions{};
     }
   }
 };
@@ -84,7 +87,7 @@ inline int mismatchedCopies(const PlanetGrid& planet) {
   int mismatches = 0;
   for (const TileCoord& c : allPositions(planet)) {
     TileCoord copies[5];
-    const int n = planet.aliases(c, copies);
+    const int n = aliases(planet, c, copies);
     const Tile first = planet.tile(copies[0]);
     for (int i = 1; i < n; ++i) {
       const Tile other = planet.tile(copies[i]);

@@ -15,10 +15,10 @@
 #include <utility>
 #include <vector>
 
-#include "testing/png_reader.h"
 #include "geoweave/geoweave.h"
-#include "grid/tile.h"
+#include "testing/png_reader.h"
 #include "tests/program_runner.h"
+#include "world/tile_fields.h"
 
 namespace geoweave::detail {
 

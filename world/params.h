@@ -4,8 +4,8 @@
 
 #include "base/growable_array.h"
 #include "base/random.h"
-#include "grid/tile.h"
 #include "world/river_point.h"
+#include "world/tile_fields.h"
 
 namespace geoweave::detail {
 
