@@ -1,9 +1,11 @@
 #include "climate/atmosphere.h"
 
 #include "base/buffer.h"
+#include "climate/climate_state.h"
 #include "grid/grid_topology.h"
-#include "world/params.h"
+#include "world/generation_settings.h"
 #include "world/planet_grid.h"
+#include "world/planet_statistics.h"
 #include "world/point_copies.h"
 
 namespace geoweave::detail {
@@ -150,9 +152,11 @@ void updatePoint(PlanetGrid& planet, const TileCoord& c, Sweep& sweep, RowHeight
 }
 }  // namespace
 
-float atmospherePass(PlanetGrid& planet, PlanetParams& params) {
-  Sweep sweep{params.elevationMax, static_cast<double>(params.seaLevel) - params.elevationMax,
-              params.reserveTransferLimit, params.waterReserve, 0.0f};
+float atmospherePass(PlanetGrid& planet, const GenerationSettings& settings,
+                     const PlanetStatistics& statistics, ClimateState& climate) {
+  Sweep sweep{statistics.elevationMax,
+              static_cast<double>(statistics.seaLevel) - statistics.elevationMax,
+              settings.reserveTransferLimit, climate.waterReserve, 0.0f};
   const int last = planet.lastIndex;
   RowHeights rows(planet.side);
   // In the order TileCursor walks: the column x = 0 only in diamond 0,
@@ -181,7 +185,7 @@ float atmospherePass(PlanetGrid& planet, PlanetParams& params) {
       }
     }
   }
-  params.waterReserve = sweep.reserve;
+  climate.waterReserve = sweep.reserve;
   return sweep.largestRain;
 }
 

@@ -5,9 +5,10 @@
 
 #include "base/buffer.h"
 #include "base/parallel.h"
+#include "climate/climate_state.h"
 #include "grid/tile_cursor.h"
-#include "world/params.h"
 #include "world/planet_grid.h"
+#include "world/planet_statistics.h"
 
 namespace geoweave::detail {
 
@@ -116,10 +117,10 @@ bool sortKeys(Buffer<uint64_t>& keys, size_t count, GrowableArray<int32_t>& list
 }
 }  // namespace
 
-bool sortTilesByElevation(const PlanetGrid& planet, PlanetParams& params) {
-  GrowableArray<int32_t>& list = params.tilesByElevation;
-  params.sweepLevelEntries.release();  // they belonged to the old list
-  params.sweepLevelStarts.release();
+bool sortTilesByElevation(const PlanetGrid& planet, ClimateState& climate, int requestedWorkers) {
+  GrowableArray<int32_t>& list = climate.tilesByElevation;
+  climate.sweepLevelEntries.release();  // they belonged to the old list
+  climate.sweepLevelStarts.release();
   if (!list.reserve(10 * planet.sideSquared)) return false;
   // Highest first, equal elevations by ascending tile index: one total order,
   // so the planet never depends on how the sort breaks ties.
@@ -128,13 +129,13 @@ bool sortTilesByElevation(const PlanetGrid& planet, PlanetParams& params) {
   if (count > static_cast<size_t>(list.capacity - list.count)) return false;
   Buffer<uint64_t> keys(count, BufferFill::kUnfilled);
   if (!keys.ok()) return false;
-  const int workers = usableWorkers(params.workers);
+  const int workers = usableWorkers(requestedWorkers);
   fillKeys(planet, keys.data, workers);
   return sortKeys(keys, count, list, workers);
 }
 
-float erosionScaleFor(const PlanetParams& params) {
-  const double range = static_cast<double>(params.elevationMax) - params.seaLevel;
+float erosionScaleFor(const PlanetStatistics& statistics) {
+  const double range = static_cast<double>(statistics.elevationMax) - statistics.seaLevel;
   return range != 0 ? static_cast<float>(2.0 / range) : 0.0f;
 }
 

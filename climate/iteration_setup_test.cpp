@@ -8,10 +8,11 @@
 #include <utility>
 #include <vector>
 
+#include "climate/climate_state.h"
 #include "grid/grid_topology.h"
 #include "grid/tile_cursor.h"
 #include "testing/test_world.h"
-#include "world/params.h"
+#include "world/planet_statistics.h"
 
 namespace geoweave::detail {
 
@@ -30,8 +31,8 @@ int pointKey(const PlanetGrid& planet, int index) {
   return key;
 }
 
-void expectSortedOncePerPoint(const PlanetGrid& planet, const PlanetParams& params) {
-  const GrowableArray<int32_t>& list = params.tilesByElevation;
+void expectSortedOncePerPoint(const PlanetGrid& planet, const ClimateState& climate) {
+  const GrowableArray<int32_t>& list = climate.tilesByElevation;
   const int inner = planet.side - 1;
   ASSERT_EQ(list.count, 10 * inner * inner + 2);
   EXPECT_EQ(list.capacity, 10 * planet.sideSquared);
@@ -60,10 +61,10 @@ TEST(IterationSetup, ListsEveryPointOnceHighestFirstTiesByIndex) {
     // Few distinct heights, so most entries tie with others.
     int n = 0;
     world.forEach([&n](Tile& t) { t.elevation = static_cast<float>((n++ * 7) % 5) * 0.25f; });
-    ASSERT_TRUE(sortTilesByElevation(world.planet, world.params));
+    ASSERT_TRUE(sortTilesByElevation(world.planet, world.climate, world.hooks.workers));
     SCOPED_TRACE(width);
-    expectSortedOncePerPoint(world.planet, world.params);
-    EXPECT_EQ(world.params.tilesByElevation.count, width == 8 ? 42 : 162);
+    expectSortedOncePerPoint(world.planet, world.climate);
+    EXPECT_EQ(world.climate.tilesByElevation.count, width == 8 ? 42 : 162);
   }
 }
 
@@ -89,10 +90,10 @@ TEST(IterationSetup, AnyWorkerCountGivesTheComparisonOrder) {
     return a.first != b.first ? a.first > b.first : a.second < b.second;
   });
   for (const int workers : {1, 2, 3, 7}) {
-    world.params.workers = workers;
-    world.params.tilesByElevation.release();
-    ASSERT_TRUE(sortTilesByElevation(world.planet, world.params));
-    const GrowableArray<int32_t>& list = world.params.tilesByElevation;
+    world.hooks.workers = workers;
+    world.climate.tilesByElevation.release();
+    ASSERT_TRUE(sortTilesByElevation(world.planet, world.climate, world.hooks.workers));
+    const GrowableArray<int32_t>& list = world.climate.tilesByElevation;
     ASSERT_EQ(list.count, static_cast<int32_t>(expected.size()));
     for (int32_t i = 0; i < list.count; ++i) {
       ASSERT_EQ(list[i], expected[static_cast<size_t>(i)].second) << workers << " entry " << i;
@@ -107,10 +108,10 @@ TEST(IterationSetup, NegativeAndPositiveZeroAreOneHeight) {
   int n = 0;
   const float heights[] = {-0.0f, 0.0f, 0.5f, -0.5f, 0.0f, -0.0f};
   world.forEach([&n, &heights](Tile& t) { t.elevation = heights[n++ % 6]; });
-  sortTilesByElevation(world.planet, world.params);
-  expectSortedOncePerPoint(world.planet, world.params);
+  sortTilesByElevation(world.planet, world.climate, world.hooks.workers);
+  expectSortedOncePerPoint(world.planet, world.climate);
 
-  const GrowableArray<int32_t>& list = world.params.tilesByElevation;
+  const GrowableArray<int32_t>& list = world.climate.tilesByElevation;
   int negativeZeros = 0;
   int positiveZeros = 0;
   int previousZero = -1;
@@ -126,12 +127,13 @@ TEST(IterationSetup, NegativeAndPositiveZeroAreOneHeight) {
 }
 
 TEST(IterationSetup, ErosionScaleSpansTheHeightAboveTheSea) {
-  PlanetParams params;
-  params.seaLevel = 0.5f;
-  params.elevationMax = 0.9f;
-  EXPECT_EQ(erosionScaleFor(params), static_cast<float>(2.0 / (static_cast<double>(0.9f) - 0.5)));
-  params.seaLevel = 0.9f;
-  EXPECT_EQ(erosionScaleFor(params), 0.0f);
+  PlanetStatistics statistics;
+  statistics.seaLevel = 0.5f;
+  statistics.elevationMax = 0.9f;
+  EXPECT_EQ(erosionScaleFor(statistics),
+            static_cast<float>(2.0 / (static_cast<double>(0.9f) - 0.5)));
+  statistics.seaLevel = 0.9f;
+  EXPECT_EQ(erosionScaleFor(statistics), 0.0f);
 }
 
 }  // namespace geoweave::detail

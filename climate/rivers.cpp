@@ -3,20 +3,19 @@
 #include "climate/histogram.h"
 #include "grid/grid_geometry.h"
 #include "grid/tile_cursor.h"
-#include "world/params.h"
 #include "world/planet_grid.h"
 
 namespace geoweave::detail {
 
 namespace {
-void recordLargestFlowAndRain(const PlanetGrid& planet, PlanetParams& params) {
-  params.rainfall = 0;
-  params.waterFlowing = 0;
+void recordLargestFlowAndRain(const PlanetGrid& planet, PlanetStatistics& statistics) {
+  statistics.rainfall = 0;
+  statistics.waterFlowing = 0;
   TileCursor cursor;
   for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
     const HotTile& t = *planet.hotAt(cursor.coord());
-    if (t.waterFlow > params.waterFlowing) params.waterFlowing = t.waterFlow;
-    if (t.rain > params.rainfall) params.rainfall = t.rain;
+    if (t.waterFlow > statistics.waterFlowing) statistics.waterFlowing = t.waterFlow;
+    if (t.rain > statistics.rainfall) statistics.rainfall = t.rain;
   }
 }
 
@@ -29,16 +28,16 @@ void addLandFlows(const PlanetGrid& planet, Histogram& histogram) {
 }
 
 // The coarse histogram only finds the top of the fine one (its 99 % mark).
-bool setRiverThresholds(const PlanetGrid& planet, PlanetParams& params) {
-  Histogram coarse(0, params.waterFlowing, 200);
+bool setRiverThresholds(const PlanetGrid& planet, float riverFraction, float waterFlowing,
+                        RiverNetwork& rivers) {
+  Histogram coarse(0, waterFlowing, 200);
   if (!coarse.ok()) return false;
   addLandFlows(planet, coarse);
   Histogram fine(0, coarse.quantile(0.99), 1024);
   if (!fine.ok()) return false;
   addLandFlows(planet, fine);
-  params.riverFlowThreshold = fine.quantile(1.0 - static_cast<double>(params.riverFraction));
-  params.majorRiverFlowThreshold =
-      fine.quantile(1.0 - 0.25 * static_cast<double>(params.riverFraction));
+  rivers.flowThreshold = fine.quantile(1.0 - static_cast<double>(riverFraction));
+  rivers.majorFlowThreshold = fine.quantile(1.0 - 0.25 * static_cast<double>(riverFraction));
   return true;
 }
 
@@ -60,11 +59,11 @@ int riverOutlet(const PlanetGrid& planet, const TileCoord& c, const HotTile& t, 
   return planet.hot()[around[lowest]].elevation > t.elevation ? -1 : lowest;
 }
 
-bool carriesRiver(const HotTile& t, const PlanetParams& params) {
-  return !t.isSea() && t.waterFlow > params.riverFlowThreshold;
+bool carriesRiver(const HotTile& t, const RiverNetwork& rivers) {
+  return !t.isSea() && t.waterFlow > rivers.flowThreshold;
 }
 
-bool addSegments(const PlanetGrid& planet, PlanetParams& params) {
+bool addSegments(const PlanetGrid& planet, RiverNetwork& rivers) {
   // The list grows by a few entries at a time, copying everything each time:
   // on large planets that is quadratic, so the segments are counted first
   // and the room for them is made once.
@@ -73,18 +72,18 @@ bool addSegments(const PlanetGrid& planet, PlanetParams& params) {
   for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
     const HotTile& t = *planet.hotAt(cursor.coord());
     int32_t around[6];
-    if (carriesRiver(t, params) && riverOutlet(planet, cursor.coord(), t, around) >= 0) ++segments;
+    if (carriesRiver(t, rivers) && riverOutlet(planet, cursor.coord(), t, around) >= 0) ++segments;
   }
-  if (!params.riverPoints.reserve(params.riverPoints.count + 2 * segments)) return false;
+  if (!rivers.points.reserve(rivers.points.count + 2 * segments)) return false;
   for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
     const TileCoord c = cursor.coord();
     const HotTile& t = *planet.hotAt(c);
-    if (!carriesRiver(t, params)) continue;
+    if (!carriesRiver(t, rivers)) continue;
     int32_t around[6];
     const int outlet = riverOutlet(planet, c, t, around);
     if (outlet < 0) continue;
     // Room for both ends was made above.
-    GrowableArray<RiverPoint>& points = params.riverPoints;
+    GrowableArray<RiverPoint>& points = rivers.points;
     points[points.count++] = riverPointAt(planet, c);
     points[points.count++] = riverPointAt(planet, planet.coordOf(around[outlet]));
   }
@@ -92,9 +91,11 @@ bool addSegments(const PlanetGrid& planet, PlanetParams& params) {
 }
 }  // namespace
 
-bool makeRivers(const PlanetGrid& planet, PlanetParams& params) {
-  recordLargestFlowAndRain(planet, params);
-  return setRiverThresholds(planet, params) && addSegments(planet, params);
+bool makeRivers(const PlanetGrid& planet, const GenerationSettings& settings,
+                PlanetStatistics& statistics, RiverNetwork& rivers) {
+  recordLargestFlowAndRain(planet, statistics);
+  return setRiverThresholds(planet, settings.riverFraction, statistics.waterFlowing, rivers) &&
+         addSegments(planet, rivers);
 }
 
 }  // namespace geoweave::detail

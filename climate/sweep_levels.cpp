@@ -6,7 +6,6 @@
 #include "base/buffer.h"
 #include "base/parallel.h"
 #include "grid/grid_topology.h"
-#include "world/params.h"
 #include "world/planet_grid.h"
 
 namespace geoweave::detail {
@@ -22,15 +21,15 @@ constexpr int kMostCountingWorkers = 4;
 constexpr int32_t kPrefetchAhead = 16;
 }  // namespace
 
-SweepGrouping::SweepGrouping(const PlanetGrid& planet, PlanetParams& params, int blocks)
+SweepGrouping::SweepGrouping(const PlanetGrid& planet, ClimateState& climate, int blocks)
     : planet_(planet),
-      params_(params),
-      order_(params.tilesByElevation),
-      levels_(static_cast<size_t>(params.tilesByElevation.count), BufferFill::kUnfilled),
+      climate_(climate),
+      order_(climate.tilesByElevation),
+      levels_(static_cast<size_t>(climate.tilesByElevation.count), BufferFill::kUnfilled),
       bySide_(static_cast<uint32_t>(planet.side > 0 ? planet.side : 1)),
       byDiamond_(static_cast<uint32_t>(planet.sideSquared > 0 ? planet.sideSquared : 1)) {
-  params.sweepLevelEntries.release();  // whatever they were, they go now
-  params.sweepLevelStarts.release();
+  climate.sweepLevelEntries.release();  // whatever they were, they go now
+  climate.sweepLevelStarts.release();
   blockCount_ = blocks < kMostBlocks ? blocks : kMostBlocks;
   if (order_.count / kSmallestBlock < blockCount_) blockCount_ = order_.count / kSmallestBlock;
   if (blockCount_ < 1) blockCount_ = 1;
@@ -151,8 +150,8 @@ void SweepGrouping::sortBlocks(GrowableArray<int32_t>& entries, GrowableArray<in
 }
 
 bool SweepGrouping::finish(int requestedWorkers) {
-  GrowableArray<int32_t>& entries = params_.sweepLevelEntries;
-  GrowableArray<int32_t>& starts = params_.sweepLevelStarts;
+  GrowableArray<int32_t>& entries = climate_.sweepLevelEntries;
+  GrowableArray<int32_t>& starts = climate_.sweepLevelStarts;
   if (failed()) return false;
   int32_t total = 0;
   for (int b = 0; b < blockCount_; ++b) {
@@ -179,9 +178,9 @@ bool SweepGrouping::finish(int requestedWorkers) {
   return true;
 }
 
-bool groupSweepLevels(const PlanetGrid& planet, PlanetParams& params, int requestedWorkers) {
+bool groupSweepLevels(const PlanetGrid& planet, ClimateState& climate, int requestedWorkers) {
   const int workers = usableWorkers(requestedWorkers);
-  SweepGrouping grouping(planet, params, workers > 1 ? workers * kBlocksPerWorker : 1);
+  SweepGrouping grouping(planet, climate, workers > 1 ? workers * kBlocksPerWorker : 1);
   // Each counting thread keeps marks for every record: at most a few.
   const int threads = workers < kMostCountingWorkers ? workers : kMostCountingWorkers;
   auto count = [&grouping](int64_t, int64_t) { grouping.countLevels(); };

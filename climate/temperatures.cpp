@@ -5,8 +5,8 @@
 #include "base/parallel.h"
 #include "grid/grid_geometry.h"
 #include "grid/tile_cursor.h"
-#include "world/params.h"
 #include "world/planet_grid.h"
+#include "world/planet_statistics.h"
 #include "world/point_copies.h"
 
 namespace geoweave::detail {
@@ -36,10 +36,10 @@ void adjustPoint(PlanetGrid& planet, const TileCoord& c, double seaLevel, double
 }
 }  // namespace
 
-void adjustTemperatures(PlanetGrid& planet, PlanetParams& params) {
+void adjustTemperatures(PlanetGrid& planet, PlanetStatistics& statistics, int workers) {
   const float start = planet.hot()[0].temperature;
-  const double seaLevel = params.seaLevel;
-  const double heightRange = static_cast<double>(params.elevationMax) - seaLevel;
+  const double seaLevel = statistics.seaLevel;
+  const double heightRange = static_cast<double>(statistics.elevationMax) - seaLevel;
   // Points are independent, so the diamonds are shared out between the
   // processors; the range is the same in any order, as it starts from the
   // unadjusted value of the first record.
@@ -60,13 +60,13 @@ void adjustTemperatures(PlanetGrid& planet, PlanetParams& params) {
       ranges[d] = range;
     }
   };
-  parallelFor(usableWorkers(params.workers), 10, adjust);
+  parallelFor(usableWorkers(workers), 10, adjust);
   planet.releaseLatitudes();  // needed no more
-  params.temperatureMin = start;
-  params.temperatureMax = start;
+  statistics.temperatureMin = start;
+  statistics.temperatureMax = start;
   for (const Range& r : ranges) {
-    if (r.minimum < params.temperatureMin) params.temperatureMin = r.minimum;
-    if (r.maximum > params.temperatureMax) params.temperatureMax = r.maximum;
+    if (r.minimum < statistics.temperatureMin) statistics.temperatureMin = r.minimum;
+    if (r.maximum > statistics.temperatureMax) statistics.temperatureMax = r.maximum;
   }
 }
 

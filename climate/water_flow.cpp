@@ -12,8 +12,8 @@
 
 #include "base/parallel.h"
 #include "base/saturated_float.h"
+#include "climate/climate_state.h"
 #include "grid/index_divider.h"
-#include "world/params.h"
 #include "world/planet_grid.h"
 #include "world/point_copies.h"
 
@@ -227,12 +227,12 @@ bool smallLevel(int32_t size) {
 // come (a run of small levels is one chunk) and meet after it.
 class LevelSweep {
  public:
-  LevelSweep(PlanetGrid& planet, const PlanetParams& params, float erosionScale)
-      : planet_(planet), params_(params), erosionScale_(erosionScale) {}
+  LevelSweep(PlanetGrid& planet, const ClimateState& climate, float erosionScale)
+      : planet_(planet), climate_(climate), erosionScale_(erosionScale) {}
 
   void run(int members) {
-    const GrowableArray<int32_t>& starts = params_.sweepLevelStarts;
-    const int32_t* entries = params_.sweepLevelEntries.data;
+    const GrowableArray<int32_t>& starts = climate_.sweepLevelStarts;
+    const int32_t* entries = climate_.sweepLevelEntries.data;
     const int levels = starts.count - 1;
     for (int k = 0; k < levels;) {
       int end = k + 1;
@@ -257,7 +257,7 @@ class LevelSweep {
 
  private:
   PlanetGrid& planet_;
-  const PlanetParams& params_;
+  const ClimateState& climate_;
   const float erosionScale_;
   Barrier barrier_;
   // Chunks of the current level taken so far.
@@ -271,7 +271,7 @@ constexpr int kRetryAfter = 3;
 
 // Whether to share this sweep out: never timed shared, or shared was faster,
 // or the slower way is due another try.
-bool shareThisSweep(PlanetParams::SweepTimes& times) {
+bool shareThisSweep(SweepTimes& times) {
   if (times.shared == 0) return true;
   if (times.alone == 0) return false;
   const bool sharedFaster = times.shared <= times.alone;
@@ -284,22 +284,23 @@ bool shareThisSweep(PlanetParams::SweepTimes& times) {
 }
 }  // namespace
 
-void waterPass(PlanetGrid& planet, PlanetParams& params, float erosionScale) {
-  const GrowableArray<int32_t>& order = params.tilesByElevation;
-  const int workers = usableWorkers(params.workers);
+void waterPass(PlanetGrid& planet, ClimateState& climate, int requestedWorkers,
+               float erosionScale) {
+  const GrowableArray<int32_t>& order = climate.tilesByElevation;
+  const int workers = usableWorkers(requestedWorkers);
   const bool grouped =
-      params.sweepLevelStarts.count > 1 && params.sweepLevelEntries.count == order.count;
+      climate.sweepLevelStarts.count > 1 && climate.sweepLevelEntries.count == order.count;
   if (workers == 1 || !grouped || order.count == 0) {
     sweepEntries(planet, order.data, 0, order.count, erosionScale);
     return;
   }
-  PlanetParams::SweepTimes& times = params.sweepTimes;
+  SweepTimes& times = climate.sweepTimes;
   const bool shared = shareThisSweep(times);
   const auto start = std::chrono::steady_clock::now();
   if (shared) {
     // The workers meet after every level, so they must all run at once: a
     // team, which says how many threads started.
-    LevelSweep sweep(planet, params, erosionScale);
+    LevelSweep sweep(planet, climate, erosionScale);
     auto work = [&sweep](int, int members) { sweep.run(members); };
     teamFor(workers, work);
   } else {

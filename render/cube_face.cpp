@@ -49,8 +49,8 @@ FaceFrame frameOf(int face) {
 
 // Relief shade of the pixel at map fractions (v, u) (whose blended elevation
 // is elevation), from the neighbour the header describes.
-float shadeAt(const PlanetGrid& planet, const PlanetParams& params, float altitudeShadeScale,
-              float v, float u, float elevation, int size) {
+float shadeAt(const PlanetGrid& planet, const PlanetStatistics& statistics,
+              float altitudeShadeScale, float v, float u, float elevation, int size) {
   const double north = static_cast<double>(v) + 1.0 / (2.0 * size);
   if (north > 1) return 0;
   double west = static_cast<double>(u) - 1.0 / (4.0 * size);
@@ -60,11 +60,11 @@ float shadeAt(const PlanetGrid& planet, const PlanetParams& params, float altitu
   here.elevation = elevation;
   northWest.elevation = interpolateElevation(
       planet, netTilePoint(planet, static_cast<float>(north), static_cast<float>(west)));
-  return reliefShade(here, northWest, params, altitudeShadeScale);
+  return reliefShade(here, northWest, statistics, altitudeShadeScale);
 }
 
-void drawFaceRivers(const PlanetParams& params, int face, RgbImage& image, const RgbImage& mask) {
-  const GrowableArray<RiverPoint>& points = params.riverPoints;
+void drawFaceRivers(const RiverNetwork& rivers, int face, RgbImage& image, const RgbImage& mask) {
+  const GrowableArray<RiverPoint>& points = rivers.points;
   const Rgb river = rgbFromFractions(0.2f, 0.2f, 0.8f);
   const int size = image.width;
   // Three half-widths beyond the face on every side, in pixels; this also
@@ -86,7 +86,7 @@ void drawFaceRivers(const PlanetParams& params, int face, RgbImage& image, const
     drawBlendedLine(
         image, static_cast<int>(roundHalfAway(x0)), size - 1 - static_cast<int>(roundHalfAway(y0)),
         static_cast<int>(roundHalfAway(x1)), size - 1 - static_cast<int>(roundHalfAway(y1)), river,
-        river, riverOpacity(p0.flow, params), riverOpacity(p1.flow, params), &mask);
+        river, riverOpacity(p0.flow, rivers), riverOpacity(p1.flow, rivers), &mask);
   }
 }
 
@@ -124,8 +124,9 @@ bool projectOntoCubeFace(int face, int size, const Vector3d& direction, double& 
   return true;
 }
 
-bool drawCubeFace(const PlanetGrid& planet, const PlanetParams& params, float altitudeShadeScale,
-                  int face, RgbImage& image, int workers, TilePoint* located) {
+bool drawCubeFace(const PlanetGrid& planet, const PlanetStatistics& statistics,
+                  const RiverNetwork& rivers, float altitudeShadeScale, int face, RgbImage& image,
+                  int workers, TilePoint* located) {
   const int size = image.width;
   RgbImage mask(size, size);
   if (!mask.ok()) return false;
@@ -138,15 +139,16 @@ bool drawCubeFace(const PlanetGrid& planet, const PlanetParams& params, float al
         const TilePoint p = locateDirection(planet, direction, v, u);
         if (located != nullptr) located[static_cast<size_t>(y) * size + x] = p;
         const Tile t = interpolateTile(planet, p);
-        const float shade = shadeAt(planet, params, altitudeShadeScale, v, u, t.elevation, size);
-        const GroundPixel ground = groundCover(t, shade, params);
+        const float shade =
+            shadeAt(planet, statistics, altitudeShadeScale, v, u, t.elevation, size);
+        const GroundPixel ground = groundCover(t, shade, statistics, rivers);
         image.at(x, size - 1 - y) = ground.color;
         mask.at(x, size - 1 - y) = ground.mask;
       }
     }
   };
   parallelFor(workers, size, drawRows);
-  drawFaceRivers(params, face, image, mask);
+  drawFaceRivers(rivers, face, image, mask);
   return true;
 }
 

@@ -1,6 +1,5 @@
 #include "terrain/fractal.h"
 
-#include "world/params.h"
 #include "world/planet_grid.h"
 #include "world/point_copies.h"
 
@@ -49,7 +48,7 @@ PassResult fractalPass(const FractalRun& run, int phase, Tile vertexTiles[12]) {
 
 bool setVertexValues(const FractalRun& run, int phase, Tile vertexTiles[], int count) {
   PlanetGrid& planet = run.planet;
-  const PlanetParams* params = &run.params;
+  const GenerationSettings& settings = run.settings;
   const int lastIndex = planet.lastIndex;
   // Corner k of every diamond: (0, L), (L, L), (L, 0), (0, 0).
   const int corner[4][2] = {{0, lastIndex}, {lastIndex, lastIndex}, {lastIndex, 0}, {0, 0}};
@@ -61,13 +60,13 @@ bool setVertexValues(const FractalRun& run, int phase, Tile vertexTiles[], int c
   }
   if (phase < 0 || phase > 2) return false;
   for (int v = 0; v < count; ++v) {
-    const double s = bellDraw(run.params.random);
+    const double s = bellDraw(run.terrain.random);
     Tile& t = vertexTiles[v];
     if (phase == 0) {
       t.roughness = static_cast<float>(0.5 + 0.3 * s);
     } else if (phase == 1) {
-      t.elevation = static_cast<float>(static_cast<double>(params->cornerElevationMean) +
-                                       static_cast<double>(params->cornerElevationRange) * s);
+      t.elevation = static_cast<float>(static_cast<double>(settings.cornerElevationMean) +
+                                       static_cast<double>(settings.cornerElevationRange) * s);
     } else {
       t.temperature = static_cast<float>(10.0 * s);
     }
@@ -84,11 +83,11 @@ bool setVertexValues(const FractalRun& run, int phase, Tile vertexTiles[], int c
 bool displaceMidpoint(const FractalRun& run, int phase, int target, int a, int b, float scale) {
   if (phase < 0 || phase > 2) return false;
   if (run.midpointObserver != nullptr) run.midpointObserver(run.planet, target, run.observerUser);
-  const PlanetParams* params = &run.params;
-  Random& random = run.params.random;
+  const GenerationSettings& settings = run.settings;
+  Random& random = run.terrain.random;
   PlanetGrid& planet = run.planet;
   // The share cap damps the coarse levels: continents at 1.0, islands at 0.2.
-  const double amplitude = params->shareCap < scale ? params->shareCap : scale;
+  const double amplitude = settings.shareCap < scale ? settings.shareCap : scale;
   if (phase == 0) {
     const double u = uniformDraw(random);
     double r =
@@ -103,7 +102,7 @@ bool displaceMidpoint(const FractalRun& run, int phase, int target, int a, int b
     const double u = uniformDraw(random);
     planet.hot()[target].elevation = static_cast<float>(
         (static_cast<double>(planet.hot()[a].elevation) + planet.hot()[b].elevation) * 0.5 +
-        u * amplitude * static_cast<double>(params->elevationNoiseScale) * q);
+        u * amplitude * static_cast<double>(settings.elevationNoiseScale) * q);
   } else {
     const double u = uniformDraw(random);
     planet.hot()[target].temperature = static_cast<float>(

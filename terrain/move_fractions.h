@@ -2,7 +2,7 @@
 
 namespace geoweave::detail {
 
-struct PlanetGrid;
+class PlanetGrid;
 
 // Gives every tile the eastward-leaning shares with which it passes moisture
 // on to its neighbours (in the grid's neighbour order); every copy of a point

@@ -5,8 +5,9 @@
 #include "base/parallel.h"
 #include "base/saturated_float.h"
 #include "grid/tile_cursor.h"
-#include "world/params.h"
+#include "world/generation_settings.h"
 #include "world/planet_grid.h"
+#include "world/planet_statistics.h"
 #include "world/point_copies.h"
 
 namespace geoweave::detail {
@@ -125,15 +126,17 @@ float largestElevationStep(const PlanetGrid& planet, int workers) {
 }
 }  // namespace
 
-void calibrateSeaLevel(PlanetGrid& planet, PlanetParams& params) {
+void calibrateSeaLevel(PlanetGrid& planet, const GenerationSettings& settings,
+                       PlanetStatistics& statistics, int requestedWorkers) {
   const int records = 10 * planet.sideSquared;
-  const int workers = usableWorkers(params.workers);
+  const int workers = usableWorkers(requestedWorkers);
   const Range range = elevationRange(planet, records, workers);
-  params.seaLevel = seaLevelFromHistogram(planet, records, range, params.seaFraction, workers);
-  setWaterDepths(planet, params.seaLevel, workers);
-  params.tileElevationDiff = largestElevationStep(planet, workers);
-  params.elevationMin = range.minimum;
-  params.elevationMax = range.maximum;
+  statistics.seaLevel =
+      seaLevelFromHistogram(planet, records, range, settings.seaFraction, workers);
+  setWaterDepths(planet, statistics.seaLevel, workers);
+  statistics.tileElevationDiff = largestElevationStep(planet, workers);
+  statistics.elevationMin = range.minimum;
+  statistics.elevationMax = range.maximum;
 }
 
 }  // namespace geoweave::detail

@@ -47,12 +47,12 @@ void expectDepthsFollowSeaLevel(const PlanetGrid& planet, float seaLevel) {
 
 struct SeaLevel : testing::Test {
   std::unique_ptr<PlanetGrid> planet = makePlanet(48);
-  PlanetParams params;
+  PlanetRun run;
 
   // Fractal terrain, as the driver makes it.
   void makeTerrain(uint32_t seed) {
-    params.random.seed(seed);
-    runTerrainPhases(*planet, params, 1);
+    run.terrain.random.seed(seed);
+    runTerrainPhases(*planet, run, 1);
   }
 };
 
@@ -67,11 +67,11 @@ TEST_F(SeaLevel, RangeBucketRuleAndDepths) {
   const float width = static_cast<float>((static_cast<double>(highest) - lowest) / 100);
 
   for (const float seaFraction : {0.75f, 0.05f, 0.3f, 0.5f, 0.97f}) {
-    params.seaFraction = seaFraction;
-    calibrateSeaLevel(*planet, params);
-    EXPECT_EQ(params.elevationMin, lowest);
-    EXPECT_EQ(params.elevationMax, highest);
-    const float sea = params.seaLevel;
+    run.settings.seaFraction = seaFraction;
+    calibrateSeaLevel(*planet, run.settings, run.statistics, run.hooks.workers);
+    EXPECT_EQ(run.statistics.elevationMin, lowest);
+    EXPECT_EQ(run.statistics.elevationMax, highest);
+    const float sea = run.statistics.seaLevel;
     EXPECT_GE(sea, lowest);
     EXPECT_LE(sea, highest);
 
@@ -93,38 +93,39 @@ TEST_F(SeaLevel, RangeBucketRuleAndDepths) {
 
 TEST_F(SeaLevel, NoLandAndAllLand) {
   makeTerrain(8u);
-  params.seaFraction = 0.0f;  // land cover 100 %
-  calibrateSeaLevel(*planet, params);
-  EXPECT_EQ(params.seaLevel, params.elevationMin);
+  run.settings.seaFraction = 0.0f;  // land cover 100 %
+  calibrateSeaLevel(*planet, run.settings, run.statistics, run.hooks.workers);
+  EXPECT_EQ(run.statistics.seaLevel, run.statistics.elevationMin);
   for (int i = 0; i < diamondRecords(*planet); ++i) ASSERT_EQ(planet->hot()[i].waterDepth, 0.0f);
 
   // Land cover below 0 %: the share never passes, the sea covers everything.
-  params.seaFraction = 1.5f;
-  calibrateSeaLevel(*planet, params);
-  EXPECT_EQ(params.seaLevel, params.elevationMax);
-  expectDepthsFollowSeaLevel(*planet, params.seaLevel);
+  run.settings.seaFraction = 1.5f;
+  calibrateSeaLevel(*planet, run.settings, run.statistics, run.hooks.workers);
+  EXPECT_EQ(run.statistics.seaLevel, run.statistics.elevationMax);
+  expectDepthsFollowSeaLevel(*planet, run.statistics.seaLevel);
 
   // Land cover 0 %: the float running share may end a rounding step above 1,
   // which puts the sea level at the foot of the top bucket instead.
-  params.seaFraction = 1.0f;
-  calibrateSeaLevel(*planet, params);
-  const float width =
-      static_cast<float>((static_cast<double>(params.elevationMax) - params.elevationMin) / 100);
-  const float topBucket = static_cast<float>(99.0 * width + params.elevationMin);
-  EXPECT_TRUE(params.seaLevel == params.elevationMax || params.seaLevel == topBucket)
-      << params.seaLevel;
-  expectDepthsFollowSeaLevel(*planet, params.seaLevel);
+  run.settings.seaFraction = 1.0f;
+  calibrateSeaLevel(*planet, run.settings, run.statistics, run.hooks.workers);
+  const float width = static_cast<float>(
+      (static_cast<double>(run.statistics.elevationMax) - run.statistics.elevationMin) / 100);
+  const float topBucket = static_cast<float>(99.0 * width + run.statistics.elevationMin);
+  EXPECT_TRUE(run.statistics.seaLevel == run.statistics.elevationMax ||
+              run.statistics.seaLevel == topBucket)
+      << run.statistics.seaLevel;
+  expectDepthsFollowSeaLevel(*planet, run.statistics.seaLevel);
 }
 
 TEST_F(SeaLevel, EqualElevationsGiveADefinedLevel) {
   setElevations(*planet, [](const TileCoord&) { return 0.375f; });
   for (const float seaFraction : {0.0f, 0.75f, 1.0f}) {
-    params.seaFraction = seaFraction;
-    calibrateSeaLevel(*planet, params);
-    EXPECT_EQ(params.seaLevel, 0.375f) << seaFraction;
-    EXPECT_EQ(params.elevationMin, 0.375f);
-    EXPECT_EQ(params.elevationMax, 0.375f);
-    EXPECT_EQ(params.tileElevationDiff, 0.0f);
+    run.settings.seaFraction = seaFraction;
+    calibrateSeaLevel(*planet, run.settings, run.statistics, run.hooks.workers);
+    EXPECT_EQ(run.statistics.seaLevel, 0.375f) << seaFraction;
+    EXPECT_EQ(run.statistics.elevationMin, 0.375f);
+    EXPECT_EQ(run.statistics.elevationMax, 0.375f);
+    EXPECT_EQ(run.statistics.tileElevationDiff, 0.0f);
     for (int i = 0; i < diamondRecords(*planet); ++i) {
       ASSERT_EQ(planet->hot()[i].waterDepth, 0.0f);
     }
@@ -136,29 +137,29 @@ TEST_F(SeaLevel, EqualElevationsGiveADefinedLevel) {
 // for exactly, and a share that only reaches it does not pass it.
 TEST_F(SeaLevel, MaximumCountsInTheTopBucket) {
   setElevations(*planet, [](const TileCoord& c) { return c.x < 3 ? 1.0f : 0.0f; });
-  params.seaFraction = static_cast<float>(shareBelow(*planet, 1.0));
-  ASSERT_LT(params.seaFraction, 0.95f);
-  calibrateSeaLevel(*planet, params);
-  EXPECT_EQ(params.seaLevel, static_cast<float>(99 * 0.01f));
-  expectDepthsFollowSeaLevel(*planet, params.seaLevel);
+  run.settings.seaFraction = static_cast<float>(shareBelow(*planet, 1.0));
+  ASSERT_LT(run.settings.seaFraction, 0.95f);
+  calibrateSeaLevel(*planet, run.settings, run.statistics, run.hooks.workers);
+  EXPECT_EQ(run.statistics.seaLevel, static_cast<float>(99 * 0.01f));
+  expectDepthsFollowSeaLevel(*planet, run.statistics.seaLevel);
 }
 
 TEST_F(SeaLevel, LargestStepStaysInsideDiamonds) {
   const int L = planet->lastIndex;
   setElevations(*planet, [](const TileCoord&) { return 0.0f; });
-  calibrateSeaLevel(*planet, params);
-  EXPECT_EQ(params.tileElevationDiff, 0.0f);
+  calibrateSeaLevel(*planet, run.settings, run.statistics, run.hooks.workers);
+  EXPECT_EQ(run.statistics.tileElevationDiff, 0.0f);
 
   // One inner point raised: its steps to the points around it count.
   planet->hotAt(3, 5, 6)->elevation = 0.5f;
-  calibrateSeaLevel(*planet, params);
-  EXPECT_EQ(params.tileElevationDiff, 0.5f);
+  calibrateSeaLevel(*planet, run.settings, run.statistics, run.hooks.workers);
+  EXPECT_EQ(run.statistics.tileElevationDiff, 0.5f);
   planet->hotAt(3, 5, 6)->elevation = 0.0f;
 
   // A step downward counts by its size.
   planet->hotAt(7, L - 1, L - 1)->elevation = -0.25f;
-  calibrateSeaLevel(*planet, params);
-  EXPECT_EQ(params.tileElevationDiff, 0.25f);
+  calibrateSeaLevel(*planet, run.settings, run.statistics, run.hooks.workers);
+  EXPECT_EQ(run.statistics.tileElevationDiff, 0.25f);
   planet->hotAt(7, L - 1, L - 1)->elevation = 0.0f;
 
   // Diamond 1 raised but for its last row and column: on the sphere its rim
@@ -173,9 +174,9 @@ TEST_F(SeaLevel, LargestStepStaysInsideDiamonds) {
     }
     return 0.0f;
   });
-  calibrateSeaLevel(*planet, params);
-  EXPECT_EQ(params.elevationMax, 1.0f);
-  EXPECT_EQ(params.tileElevationDiff, 0.0f);
+  calibrateSeaLevel(*planet, run.settings, run.statistics, run.hooks.workers);
+  EXPECT_EQ(run.statistics.elevationMax, 1.0f);
+  EXPECT_EQ(run.statistics.tileElevationDiff, 0.0f);
 
   // Raising the last column too moves the step inside diamonds 6 and 2.
   setElevations(*planet, [&](const TileCoord& c) {
@@ -186,8 +187,8 @@ TEST_F(SeaLevel, LargestStepStaysInsideDiamonds) {
     }
     return 0.0f;
   });
-  calibrateSeaLevel(*planet, params);
-  EXPECT_EQ(params.tileElevationDiff, 1.0f);
+  calibrateSeaLevel(*planet, run.settings, run.statistics, run.hooks.workers);
+  EXPECT_EQ(run.statistics.tileElevationDiff, 1.0f);
 }
 
 }  // namespace

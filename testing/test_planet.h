@@ -8,11 +8,11 @@
 #include <memory>
 #include <string>
 
+#include "generation/planet_run.h"
 #include "grid/grid_topology.h"
 #include "terrain/fractal.h"
 #include "terrain/move_fractions.h"
 #include "terrain/sea_level.h"
-#include "world/params.h"
 #include "world/planet_grid.h"
 
 namespace geoweave::detail {
@@ -59,21 +59,21 @@ inline testing::AssertionResult copiesAgree(const PlanetGrid& planet) {
 
 // The work the generation driver does before fractal pass `phase`: the
 // neighbour tables before roughness, the sea level before temperatures.
-inline void prepareTerrainPhase(PlanetGrid& planet, PlanetParams& params, int phase) {
+inline void prepareTerrainPhase(PlanetGrid& planet, PlanetRun& run, int phase) {
   if (phase == 0) {
     ASSERT_TRUE(storeMoveFractions(planet, 1));
   }
-  if (phase == 2) calibrateSeaLevel(planet, params);
+  if (phase == 2) calibrateSeaLevel(planet, run.settings, run.statistics, run.hooks.workers);
 }
 
 // Runs the driver's steps of phases 0 to lastPhase (at most 2) as generation
 // does, without the climate phase.
-inline void runTerrainPhases(PlanetGrid& planet, PlanetParams& params, int lastPhase) {
+inline void runTerrainPhases(PlanetGrid& planet, PlanetRun& run, int lastPhase) {
   Tile vertexTiles[12];
-  const FractalRun run{planet, params};
+  const FractalRun fractal{planet, run.settings, run.terrain};
   for (int phase = 0; phase <= lastPhase; ++phase) {
-    prepareTerrainPhase(planet, params, phase);
-    ASSERT_EQ(fractalPass(run, phase, vertexTiles), PassResult::kDone);
+    prepareTerrainPhase(planet, run, phase);
+    ASSERT_EQ(fractalPass(fractal, phase, vertexTiles), PassResult::kDone);
   }
 }
 

@@ -6,12 +6,16 @@
 #include <cstring>
 #include <vector>
 
+#include "climate/climate_state.h"
+#include "climate/rivers.h"
 #include "grid/grid_topology.h"
 #include "grid/tile_cursor.h"
 #include "terrain/move_fractions.h"
-#include "world/params.h"
+#include "world/generation_settings.h"
 #include "world/planet_grid.h"
+#include "world/planet_statistics.h"
 #include "world/point_copies.h"
+#include "world/run_hooks.h"
 
 namespace geoweave::detail {
 
@@ -19,17 +23,22 @@ namespace climate_test {
 
 // A grid with stored neighbours and move fractions whose tiles all start
 // flat at height 0: no sediment, no water, land. Sea level 0, highest ground 1.
+// Beside it the parts of a run the climate stages read and write.
 struct TestWorld {
   PlanetGrid planet;
-  PlanetParams params;
+  GenerationSettings settings;
+  RunHooks hooks;
+  PlanetStatistics statistics;
+  ClimateState climate;
+  RiverNetwork rivers;
 
   explicit TestWorld(int width = 8) {
     planet.buildIcosahedron();
     planet.allocate(width, 1.0f);
     storeMoveFractions(planet, 1);
     forEach([](Tile& t) { t.sediment = 0; });
-    params.seaLevel = 0;
-    params.elevationMax = 1;
+    statistics.seaLevel = 0;
+    statistics.elevationMax = 1;
   }
 
   // Edits every distinct point and stores it to all its copies.
