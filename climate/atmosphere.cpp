@@ -157,8 +157,8 @@ float atmospherePass(PlanetGrid& planet, const GenerationSettings& settings,
   Sweep sweep{statistics.elevationMax,
               static_cast<double>(statistics.seaLevel) - statistics.elevationMax,
               settings.reserveTransferLimit, climate.waterReserve, 0.0f};
-  const int last = planet.lastIndex;
-  RowHeights rows(planet.side);
+  const int last = planet.lastIndex();
+  RowHeights rows(planet.side());
   // In the order TileCursor walks: the column x = 0 only in diamond 0,
   // x = lastIndex in every diamond but 9, the row y = 0 in diamonds 0 to 5,
   // y = lastIndex in 0 to 3. Each tile is changed in place: no pass step

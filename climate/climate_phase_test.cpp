@@ -87,7 +87,7 @@ int checkTurn(int turn, void* user) {
 std::map<std::pair<float, float>, TileCoord> tilesByPosition(const PlanetGrid& planet) {
   std::map<std::pair<float, float>, TileCoord> out;
   TileCursor cursor;
-  for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
+  for (cursor.start(planet.side()); cursor.valid(); cursor.advance()) {
     float lat, lon;
     mapCoordinates(planet, TilePoint{cursor.coord(), 0, 0}, lat, lon);
     out[{lon, lat}] = cursor.coord();
@@ -98,7 +98,7 @@ std::map<std::pair<float, float>, TileCoord> tilesByPosition(const PlanetGrid& p
 std::vector<float> landFlows(const PlanetGrid& planet) {
   std::vector<float> flows;
   TileCursor cursor;
-  for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
+  for (cursor.start(planet.side()); cursor.valid(); cursor.advance()) {
     const Tile t = planet.tile(cursor.coord());
     if (!t.isSea()) flows.push_back(t.waterFlow);
   }

@@ -36,12 +36,12 @@ int64_t walkPointsIn(int d, int side) {
 // shared out between the workers.
 void fillKeys(const PlanetGrid& planet, uint64_t* keys, int workers) {
   int64_t firstOf[11] = {0};
-  for (int d = 0; d < 10; ++d) firstOf[d + 1] = firstOf[d] + walkPointsIn(d, planet.side);
+  for (int d = 0; d < 10; ++d) firstOf[d + 1] = firstOf[d] + walkPointsIn(d, planet.side());
   auto fill = [&](int64_t firstDiamond, int64_t endDiamond) {
     for (int d = static_cast<int>(firstDiamond); d < endDiamond; ++d) {
       uint64_t* out = keys + firstOf[d];
       TileCursor cursor;
-      for (cursor.startAt(planet.side, d); cursor.diamond == d; cursor.advance()) {
+      for (cursor.startAt(planet.side(), d); cursor.diamond == d; cursor.advance()) {
         *out++ = descendingKey(planet.hot()[cursor.index()].elevation, cursor.index());
       }
     }
@@ -121,11 +121,11 @@ bool sortTilesByElevation(const PlanetGrid& planet, ClimateState& climate, int r
   GrowableArray<int32_t>& list = climate.tilesByElevation;
   climate.sweepLevelEntries.release();  // they belonged to the old list
   climate.sweepLevelStarts.release();
-  if (!list.reserve(10 * planet.sideSquared)) return false;
+  if (!list.reserve(10 * planet.sideSquared())) return false;
   // Highest first, equal elevations by ascending tile index: one total order,
   // so the planet never depends on how the sort breaks ties.
   const size_t count =
-      static_cast<size_t>(10 * static_cast<int64_t>(planet.side - 1) * (planet.side - 1) + 2);
+      static_cast<size_t>(10 * static_cast<int64_t>(planet.side() - 1) * (planet.side() - 1) + 2);
   if (count > static_cast<size_t>(list.capacity - list.count)) return false;
   Buffer<uint64_t> keys(count, BufferFill::kUnfilled);
   if (!keys.ok()) return false;

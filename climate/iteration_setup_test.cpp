@@ -33,13 +33,13 @@ int pointKey(const PlanetGrid& planet, int index) {
 
 void expectSortedOncePerPoint(const PlanetGrid& planet, const ClimateState& climate) {
   const GrowableArray<int32_t>& list = climate.tilesByElevation;
-  const int inner = planet.side - 1;
+  const int inner = planet.side() - 1;
   ASSERT_EQ(list.count, 10 * inner * inner + 2);
-  EXPECT_EQ(list.capacity, 10 * planet.sideSquared);
+  EXPECT_EQ(list.capacity, 10 * planet.sideSquared());
   std::set<int> points;
   for (int32_t i = 0; i < list.count; ++i) {
     ASSERT_GE(list[i], 0);
-    ASSERT_LT(list[i], 10 * planet.sideSquared);
+    ASSERT_LT(list[i], 10 * planet.sideSquared());
     points.insert(pointKey(planet, list[i]));
     if (i == 0) continue;
     const float above = planet.hot()[list[i - 1]].elevation;
@@ -82,7 +82,7 @@ TEST(IterationSetup, AnyWorkerCountGivesTheComparisonOrder) {
   });
   std::vector<std::pair<float, int>> expected;
   TileCursor cursor;
-  for (cursor.start(world.planet.side); cursor.valid(); cursor.advance()) {
+  for (cursor.start(world.planet.side()); cursor.valid(); cursor.advance()) {
     const float e = world.planet.hot()[cursor.index()].elevation;
     expected.emplace_back(e == 0 ? 0.0f : e, cursor.index());
   }

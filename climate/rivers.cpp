@@ -12,7 +12,7 @@ void recordLargestFlowAndRain(const PlanetGrid& planet, PlanetStatistics& statis
   statistics.rainfall = 0;
   statistics.waterFlowing = 0;
   TileCursor cursor;
-  for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
+  for (cursor.start(planet.side()); cursor.valid(); cursor.advance()) {
     const HotTile& t = *planet.hotAt(cursor.coord());
     if (t.waterFlow > statistics.waterFlowing) statistics.waterFlowing = t.waterFlow;
     if (t.rain > statistics.rainfall) statistics.rainfall = t.rain;
@@ -21,7 +21,7 @@ void recordLargestFlowAndRain(const PlanetGrid& planet, PlanetStatistics& statis
 
 void addLandFlows(const PlanetGrid& planet, Histogram& histogram) {
   TileCursor cursor;
-  for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
+  for (cursor.start(planet.side()); cursor.valid(); cursor.advance()) {
     const HotTile& t = *planet.hotAt(cursor.coord());
     if (!t.isSea()) histogram.addSample(t.waterFlow);
   }
@@ -69,13 +69,13 @@ bool addSegments(const PlanetGrid& planet, RiverNetwork& rivers) {
   // and the room for them is made once.
   int32_t segments = 0;
   TileCursor cursor;
-  for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
+  for (cursor.start(planet.side()); cursor.valid(); cursor.advance()) {
     const HotTile& t = *planet.hotAt(cursor.coord());
     int32_t around[6];
     if (carriesRiver(t, rivers) && riverOutlet(planet, cursor.coord(), t, around) >= 0) ++segments;
   }
   if (!rivers.points.reserve(rivers.points.count + 2 * segments)) return false;
-  for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
+  for (cursor.start(planet.side()); cursor.valid(); cursor.advance()) {
     const TileCoord c = cursor.coord();
     const HotTile& t = *planet.hotAt(c);
     if (!carriesRiver(t, rivers)) continue;

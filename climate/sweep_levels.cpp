@@ -26,8 +26,8 @@ SweepGrouping::SweepGrouping(const PlanetGrid& planet, ClimateState& climate, in
       climate_(climate),
       order_(climate.tilesByElevation),
       levels_(static_cast<size_t>(climate.tilesByElevation.count), BufferFill::kUnfilled),
-      bySide_(static_cast<uint32_t>(planet.side > 0 ? planet.side : 1)),
-      byDiamond_(static_cast<uint32_t>(planet.sideSquared > 0 ? planet.sideSquared : 1)) {
+      bySide_(static_cast<uint32_t>(planet.side() > 0 ? planet.side() : 1)),
+      byDiamond_(static_cast<uint32_t>(planet.sideSquared() > 0 ? planet.sideSquared() : 1)) {
   climate.sweepLevelEntries.release();  // whatever they were, they go now
   climate.sweepLevelStarts.release();
   blockCount_ = blocks < kMostBlocks ? blocks : kMostBlocks;
@@ -43,17 +43,17 @@ SweepGrouping::SweepGrouping(const PlanetGrid& planet, ClimateState& climate, in
 
 TileCoord SweepGrouping::decode(uint32_t index) const {
   const uint32_t diamond = byDiamond_.divide(index);
-  const uint32_t rest = index - diamond * static_cast<uint32_t>(planet_.sideSquared);
+  const uint32_t rest = index - diamond * static_cast<uint32_t>(planet_.sideSquared());
   const uint32_t y = bySide_.divide(rest);
   return TileCoord{static_cast<int>(diamond),
-                   static_cast<int>(rest - y * static_cast<uint32_t>(planet_.side)),
+                   static_cast<int>(rest - y * static_cast<uint32_t>(planet_.side())),
                    static_cast<int>(y)};
 }
 
 int SweepGrouping::countBlock(Block& block, uint32_t stamp, uint32_t* marks) {
-  const int64_t side = planet_.side;
+  const int64_t side = planet_.side();
   const int64_t records = planet_.records();
-  const int last = planet_.lastIndex;
+  const int last = planet_.lastIndex();
   int most = 0;
   for (int32_t i = block.begin; i < block.end; ++i) {
     // The marks of the rows around an entry some entries ahead: the sweep

@@ -145,7 +145,7 @@ TEST(SweepLevels, AnyListIsGroupedAndANewSortDropsTheLevels) {
   ASSERT_TRUE(groupSweepLevels(*world.planet, world.run.climate, world.run.hooks.workers));
   expectGroupedInOrder(*world.planet, world.run.climate);
   // Rows of a diamond in index order: a point waits for the row below.
-  EXPECT_GT(world.run.climate.sweepLevelStarts.count, world.planet->side);
+  EXPECT_GT(world.run.climate.sweepLevelStarts.count, world.planet->side());
 
   list.release();
   ASSERT_TRUE(sortTilesByElevation(*world.planet, world.run.climate, world.run.hooks.workers));

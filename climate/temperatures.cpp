@@ -48,7 +48,7 @@ void adjustTemperatures(PlanetGrid& planet, PlanetStatistics& statistics, int wo
     for (int d = static_cast<int>(firstDiamond); d < endDiamond; ++d) {
       Range range{start, start};
       TileCursor cursor;
-      for (cursor.startAt(planet.side, d); cursor.diamond == d; cursor.advance()) {
+      for (cursor.startAt(planet.side(), d); cursor.diamond == d; cursor.advance()) {
         adjustPoint(planet, cursor.coord(), seaLevel, heightRange);
         const float t = planet.hotAt(cursor.coord())->temperature;
         if (t < range.minimum) {

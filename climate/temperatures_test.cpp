@@ -32,7 +32,7 @@ TEST(Temperatures, LatitudeTermIsMinusTwentyAtPolesAndFortyOnEquator) {
   EXPECT_EQ(world.at(kSouthPole).temperature, -20.0f);
   int onEquator = 0;
   TileCursor cursor;
-  for (cursor.start(world.planet.side); cursor.valid(); cursor.advance()) {
+  for (cursor.start(world.planet.side()); cursor.valid(); cursor.advance()) {
     const float lat = latitudeOf(world.planet, cursor.coord());
     const float t = world.at(cursor.coord()).temperature;
     EXPECT_GE(t, -20.0f);

@@ -117,10 +117,10 @@ struct EntryDecoder {
   const uint32_t sideSquared;
 
   explicit EntryDecoder(const PlanetGrid& planet)
-      : bySide(static_cast<uint32_t>(planet.side)),
-        byDiamond(static_cast<uint32_t>(planet.sideSquared)),
-        side(static_cast<uint32_t>(planet.side)),
-        sideSquared(static_cast<uint32_t>(planet.sideSquared)) {}
+      : bySide(static_cast<uint32_t>(planet.side())),
+        byDiamond(static_cast<uint32_t>(planet.sideSquared())),
+        side(static_cast<uint32_t>(planet.side())),
+        sideSquared(static_cast<uint32_t>(planet.sideSquared())) {}
 
   TileCoord operator()(uint32_t index) const {
     const uint32_t diamond = byDiamond.divide(index);
@@ -137,7 +137,7 @@ bool deepInside(const TileCoord& c, int last) {
 }
 
 void updateAt(PlanetGrid& planet, const TileCoord& c, float erosionScale) {
-  if (deepInside(c, planet.lastIndex)) {
+  if (deepInside(c, planet.lastIndex())) {
     updateEntry<false>(planet, c, erosionScale);
   } else {
     updateEntry<true>(planet, c, erosionScale);
@@ -155,7 +155,7 @@ void sweepEntries(PlanetGrid& planet, const int32_t* entries, int64_t begin, int
   const EntryDecoder decode(planet);
   const HotTile* const hot = planet.hot();
   const int64_t records = planet.records();
-  const int64_t side = planet.side;
+  const int64_t side = planet.side();
   for (int64_t i = begin; i < end; ++i) {
     if (i + kPrefetchAhead < end) {
       const int64_t ahead = entries[i + kPrefetchAhead];

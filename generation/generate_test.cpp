@@ -46,7 +46,7 @@ GeneratedPlanet generate(int width, uint32_t seed, int turns, ProgressCallback c
 // Every record of the three arrays, bit for bit.
 bool sameTiles(const PlanetGrid& a, const PlanetGrid& b) {
   const size_t records = static_cast<size_t>(diamondRecords(a));
-  return a.side == b.side && std::memcmp(a.hot(), b.hot(), sizeof(HotTile) * records) == 0 &&
+  return a.side() == b.side() && std::memcmp(a.hot(), b.hot(), sizeof(HotTile) * records) == 0 &&
          std::memcmp(a.roughness(), b.roughness(), sizeof(float) * records) == 0 &&
          std::memcmp(a.fractions(), b.fractions(), sizeof(MoveFractions) * records) == 0;
 }
@@ -134,7 +134,7 @@ TEST(Generate, SamePlanetForAnyNumberOfWorkers) {
 TEST(Generate, DrawsOnlyInTheFractalPasses) {
   const uint32_t seed = 4242u;
   const GeneratedPlanet run = generate(16, seed, 2, nullptr);
-  const int edge = run.planet->side - 1;
+  const int edge = run.planet->side() - 1;
   const int draws = 3 * (10 * edge * edge + 26);
   const int next = run.state->terrain.random.next();
   Random fresh;

@@ -158,11 +158,11 @@ const Settings& Planet::settings() const {
 }
 
 int Planet::gridLevel() const {
-  return state_ != nullptr ? state_->grid.level : 0;
+  return state_ != nullptr ? state_->grid.level() : 0;
 }
 
 int64_t Planet::recordCount() const {
-  return state_ != nullptr ? PlanetGrid::tileRecordsFor(state_->grid.level) : 0;
+  return state_ != nullptr ? PlanetGrid::tileRecordsFor(state_->grid.level()) : 0;
 }
 
 Statistics Planet::statistics() const {

@@ -61,12 +61,12 @@ uint64_t DiamondGrid::edgeTableBytes(int64_t level) {
 bool DiamondGrid::setLevel(int64_t newLevel, int workers) {
   clearLevel();
   if (newLevel < 1 || newLevel > kMaxLevel) return false;
-  level = static_cast<int>(newLevel);
-  side = (1 << level) + 1;
-  lastIndex = side - 1;
-  edgeMask = side - 2;
-  sideSquared = side * side;
-  cellSize = static_cast<float>(1.0 / static_cast<double>(side - 1));
+  level_ = static_cast<int>(newLevel);
+  side_ = (1 << level_) + 1;
+  lastIndex_ = side_ - 1;
+  edgeMask_ = side_ - 2;
+  sideSquared_ = side_ * side_;
+  cellSize_ = static_cast<float>(1.0 / static_cast<double>(side_ - 1));
   if (!buildEdgeTable(workers)) {
     clearLevel();
     return false;
@@ -77,12 +77,12 @@ bool DiamondGrid::setLevel(int64_t newLevel, int workers) {
 void DiamondGrid::clearLevel() {
   releaseStorage(edgeNeighbors_);
   edgeNeighbors_ = nullptr;
-  level = side = sideSquared = lastIndex = edgeMask = 0;
-  cellSize = 0;
+  level_ = side_ = sideSquared_ = lastIndex_ = edgeMask_ = 0;
+  cellSize_ = 0;
 }
 
 bool DiamondGrid::buildEdgeTable(int workers) {
-  const int64_t positions = edgePositionsFor(level);
+  const int64_t positions = edgePositionsFor(level_);
   edgeNeighbors_ =
       static_cast<int32_t*>(tryAllocate(static_cast<size_t>(positions) * 6 * sizeof(int32_t)));
   if (edgeNeighbors_ == nullptr) return false;
@@ -92,11 +92,11 @@ bool DiamondGrid::buildEdgeTable(int workers) {
   auto fill = [this](int64_t firstDiamond, int64_t endDiamond) {
     for (int d = static_cast<int>(firstDiamond); d < endDiamond; ++d) {
       TileCursor cursor;
-      for (cursor.startAt(side, d); cursor.diamond == d; cursor.advance()) {
+      for (cursor.startAt(side_, d); cursor.diamond == d; cursor.advance()) {
         const TileCoord c = cursor.coord();
         if (!isOnDiamondEdge(c)) {
           // Inside a row only its two ends lie on an edge.
-          if (c.x == 1 && lastIndex - 2 > 1) cursor.x = lastIndex - 2;
+          if (c.x == 1 && lastIndex_ - 2 > 1) cursor.x = lastIndex_ - 2;
           continue;
         }
         TileCoord listed[6];

@@ -25,19 +25,26 @@ class DiamondGrid {
   static constexpr int kMaxLevel = 13;
 
   Icosahedron icosahedron;
-  int level = 0;
-  int side = 0;
-  int sideSquared = 0;
-  int lastIndex = 0;
-  int edgeMask = 0;
-  float cellSize = 0;
 
   DiamondGrid() = default;
   DiamondGrid(const DiamondGrid&) = delete;
   DiamondGrid& operator=(const DiamondGrid&) = delete;
   ~DiamondGrid() { clearLevel(); }
 
+  // Builds the icosahedron the positions are laid on; needed before any
+  // position is placed on the sphere, not for addressing.
   void buildIcosahedron() { icosahedron.build(); }
+
+  // The sizes of the level set, all 0 before setLevel(): positions per
+  // diamond side (2^level + 1), its square, the last x or y (side - 1), the
+  // mask whose bits are clear only at x or y 0 and lastIndex (side - 2), and
+  // the step between positions in diamond fractions (1 / lastIndex).
+  int level() const { return level_; }
+  int side() const { return side_; }
+  int sideSquared() const { return sideSquared_; }
+  int lastIndex() const { return lastIndex_; }
+  int edgeMask() const { return edgeMask_; }
+  float cellSize() const { return cellSize_; }
 
   // --- sizes ---
   // The grid level for an image width and zoom, before any limit is applied.
@@ -60,29 +67,35 @@ class DiamondGrid {
 
   // --- addressing ---
   // The positions in use: ten diamonds of side^2.
-  int64_t records() const { return 10 * static_cast<int64_t>(sideSquared); }
-  int tileIndex(const TileCoord& c) const { return c.diamond * sideSquared + c.y * side + c.x; }
+  int64_t records() const { return 10 * static_cast<int64_t>(sideSquared_); }
+  // The index of a position (diamond 0 to 9, x and y 0 to lastIndex) in the
+  // arrays laid over the grid, and back.
+  int tileIndex(const TileCoord& c) const { return c.diamond * sideSquared_ + c.y * side_ + c.x; }
   TileCoord coordOf(int index) const {
-    return TileCoord{index / sideSquared, index % side, (index / side) % side};
+    return TileCoord{index / sideSquared_, index % side_, (index / side_) % side_};
   }
+  // Whether the position lies on its diamond's edge: its point then has
+  // positions in other diamonds too.
   bool isOnDiamondEdge(const TileCoord& c) const {
-    return (c.x & edgeMask) == 0 || (c.y & edgeMask) == 0;
+    return (c.x & edgeMask_) == 0 || (c.y & edgeMask_) == 0;
   }
+  // Whether the position is a pole: the corner (0, lastIndex) of diamonds 0
+  // to 4 (north), (lastIndex, 0) of 5 to 9 (south).
   bool isPole(const TileCoord& c) const {
-    return c.diamond < 5 ? (c.x == 0 && c.y == lastIndex) : (c.x == lastIndex && c.y == 0);
+    return c.diamond < 5 ? (c.x == 0 && c.y == lastIndex_) : (c.x == lastIndex_ && c.y == 0);
   }
   // The neighbours as position indices, fast: inside a diamond the offsets,
   // on its edges a table that gives every copy the list neighbors() makes
   // from the copy TileCursor visits (the one the passes work from). Needs
   // setLevel().
   int neighborIndices(const TileCoord& c, int32_t out[6]) const {
-    if ((c.x & edgeMask) != 0 && (c.y & edgeMask) != 0) {
+    if ((c.x & edgeMask_) != 0 && (c.y & edgeMask_) != 0) {
       const int32_t i = tileIndex(c);
-      out[0] = i + side;
-      out[1] = i + side + 1;
+      out[0] = i + side_;
+      out[1] = i + side_ + 1;
       out[2] = i + 1;
-      out[3] = i - side;
-      out[4] = i - side - 1;
+      out[3] = i - side_;
+      out[4] = i - side_ - 1;
       out[5] = i - 1;
       return 6;
     }
@@ -99,16 +112,23 @@ class DiamondGrid {
     int slot;
     if (c.y == 0) {
       slot = c.x;
-    } else if (c.y == lastIndex) {
-      slot = side + c.x;
+    } else if (c.y == lastIndex_) {
+      slot = side_ + c.x;
     } else if (c.x == 0) {
-      slot = 2 * side + c.y - 1;
+      slot = 2 * side_ + c.y - 1;
     } else {
-      slot = 2 * side + lastIndex - 1 + c.y - 1;
+      slot = 2 * side_ + lastIndex_ - 1 + c.y - 1;
     }
-    return c.diamond * 4 * lastIndex + slot;
+    return c.diamond * 4 * lastIndex_ + slot;
   }
   bool buildEdgeTable(int workers);
+
+  int level_ = 0;
+  int side_ = 0;
+  int sideSquared_ = 0;
+  int lastIndex_ = 0;
+  int edgeMask_ = 0;
+  float cellSize_ = 0;
 
   // Six position indices per edge position, the sixth -1 at a vertex.
   int32_t* edgeNeighbors_ = nullptr;

@@ -38,4 +38,18 @@ TEST(GridSizeTest, LevelFollowsTheRatioTable) {
   EXPECT_EQ(DiamondGrid::levelFor(12, std::nextafter(1.0f, 2.0f)), 1);
 }
 
+// A grid used without records (the geometry and topology tests) is sized by
+// setLevel() alone, which must refuse what allocate() refuses before it:
+// levels whose indices overflow 32 bits, and level 0, which has no position
+// inside a diamond.
+TEST(GridSizeTest, SetLevelRefusesLevelsOutsideTheIndexRange) {
+  DiamondGrid grid;
+  ASSERT_TRUE(grid.setLevel(3, 1));
+  EXPECT_EQ(grid.side(), 9);
+  for (const int64_t level : {int64_t{0}, int64_t{DiamondGrid::kMaxLevel + 1}}) {
+    EXPECT_FALSE(grid.setLevel(level, 1)) << level;
+    EXPECT_EQ(grid.side(), 0) << level;
+  }
+}
+
 }  // namespace geoweave::detail

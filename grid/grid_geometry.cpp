@@ -7,8 +7,8 @@
 namespace geoweave::detail {
 
 Vector3f pointPosition(const DiamondGrid& grid, const TilePoint& p) {
-  const float u = static_cast<float>((p.coord.x + static_cast<double>(p.fracX)) * grid.cellSize);
-  const float v = static_cast<float>((p.coord.y + static_cast<double>(p.fracY)) * grid.cellSize);
+  const float u = static_cast<float>((p.coord.x + static_cast<double>(p.fracX)) * grid.cellSize());
+  const float v = static_cast<float>((p.coord.y + static_cast<double>(p.fracY)) * grid.cellSize());
   double w0, w1, w2, w3;
   if (u >= v) {
     w0 = 0;

@@ -27,7 +27,7 @@ TEST(GridGeometryTest, PositionsMeetCornersAndTheDiagonal) {
   DiamondGrid grid;
   grid.buildIcosahedron();
   ASSERT_TRUE(grid.setLevel(DiamondGrid::levelFor(24, 1.0f), 1));
-  const int last = grid.lastIndex;
+  const int last = grid.lastIndex();
   for (int d = 0; d < 10; ++d) {
     for (int k = 0; k < 4; ++k) {
       const Vector3f p = pointPosition(grid, TilePoint{cornerCoord(d, k, last), 0, 0});
@@ -54,7 +54,7 @@ TEST(GridGeometryTest, MapCoordinatesAtPolesEquatorAndVertices) {
   DiamondGrid grid;
   grid.buildIcosahedron();
   ASSERT_TRUE(grid.setLevel(DiamondGrid::levelFor(24, 1.0f), 1));
-  const int last = grid.lastIndex;
+  const int last = grid.lastIndex();
   float lat = -1;
   float lon = -1;
   mapCoordinates(grid, TilePoint{TileCoord{2, 0, last}, 0, 0}, lat, lon);

@@ -9,11 +9,11 @@ constexpr int kOffsets[6][2] = {{0, 1}, {1, 1}, {1, 0}, {0, -1}, {-1, -1}, {-1, 
 }  // namespace
 
 int aliases(const DiamondGrid& grid, const TileCoord& t, TileCoord out[5]) {
-  const int L = grid.lastIndex;
+  const int L = grid.lastIndex();
   const int d = t.diamond;
   const int x = t.x;
   const int y = t.y;
-  if ((x & grid.edgeMask) != 0 && (y & grid.edgeMask) != 0) {
+  if ((x & grid.edgeMask()) != 0 && (y & grid.edgeMask()) != 0) {
     out[0] = t;
     return 1;
   }
@@ -82,7 +82,7 @@ bool samePoint(const DiamondGrid& grid, const TileCoord& a, const TileCoord& b) 
 }
 
 int neighbors(const DiamondGrid& grid, const TileCoord& t, TileCoord out[6]) {
-  if ((t.x & grid.edgeMask) != 0 && (t.y & grid.edgeMask) != 0) {
+  if ((t.x & grid.edgeMask()) != 0 && (t.y & grid.edgeMask()) != 0) {
     for (int k = 0; k < 6; ++k) {
       out[k] = TileCoord{t.diamond, t.x + kOffsets[k][0], t.y + kOffsets[k][1]};
     }
@@ -94,7 +94,7 @@ int neighbors(const DiamondGrid& grid, const TileCoord& t, TileCoord out[6]) {
   for (int a = 0; a < copyCount; ++a) {
     for (const auto& offset : kOffsets) {
       const TileCoord c{copies[a].diamond, copies[a].x + offset[0], copies[a].y + offset[1]};
-      if (c.x < 0 || c.x > grid.lastIndex || c.y < 0 || c.y > grid.lastIndex) continue;
+      if (c.x < 0 || c.x > grid.lastIndex() || c.y < 0 || c.y > grid.lastIndex()) continue;
       bool duplicate = false;
       const bool cOnEdge = grid.isOnDiamondEdge(c);
       TileCoord cCopies[5];

@@ -18,14 +18,14 @@ namespace {
 void build(DiamondGrid& grid, int side) {
   grid.buildIcosahedron();
   ASSERT_TRUE(grid.setLevel(DiamondGrid::levelFor(3 * (side - 1), 1.0f), 1));
-  ASSERT_EQ(grid.side, side);
+  ASSERT_EQ(grid.side(), side);
 }
 
 std::vector<TileCoord> allCoords(const DiamondGrid& grid) {
   std::vector<TileCoord> out;
   for (int d = 0; d < 10; ++d) {
-    for (int y = 0; y <= grid.lastIndex; ++y) {
-      for (int x = 0; x <= grid.lastIndex; ++x) out.push_back(TileCoord{d, x, y});
+    for (int y = 0; y <= grid.lastIndex(); ++y) {
+      for (int x = 0; x <= grid.lastIndex(); ++x) out.push_back(TileCoord{d, x, y});
     }
   }
   return out;
@@ -54,7 +54,7 @@ double angle(const Vector3f& a, const Vector3f& b) {
 }
 
 bool isCorner(const DiamondGrid& grid, const TileCoord& c) {
-  return (c.x == 0 || c.x == grid.lastIndex) && (c.y == 0 || c.y == grid.lastIndex);
+  return (c.x == 0 || c.x == grid.lastIndex()) && (c.y == 0 || c.y == grid.lastIndex());
 }
 
 // One key per surface point, whichever copy names it: an edge point lists its

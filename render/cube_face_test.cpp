@@ -113,7 +113,7 @@ struct LevelPlanetFaces : testing::Test {
     ASSERT_TRUE(planet.allocate(32, 1));
     Tile warm;
     warm.temperature = 20;
-    for (int i = 0; i < 10 * planet.sideSquared; ++i) planet.setTile(planet.coordOf(i), warm);
+    for (int i = 0; i < 10 * planet.sideSquared(); ++i) planet.setTile(planet.coordOf(i), warm);
     statistics.elevationMin = -1;
     statistics.seaLevel = -0.5f;
     statistics.elevationMax = 1;

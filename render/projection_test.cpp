@@ -33,7 +33,7 @@ std::string describe(const TilePoint& p) {
 // column only with a zero fraction. A fraction just below 1 may round up to 1
 // as a float; the blend then reads the next grid point, which must exist.
 bool insideDiamond(const PlanetGrid& planet, const TilePoint& p) {
-  const int last = planet.lastIndex;
+  const int last = planet.lastIndex();
   const auto axisOk = [last](int i, float f) {
     return i >= 0 && f >= 0 && f <= 1 && i + (f > 0 ? 1 : 0) <= last;
   };
@@ -135,7 +135,7 @@ TEST_P(ProjectionGrid, DirectionsFindTheMapsPointsAndAnyOtherRay) {
 }
 
 TEST_P(ProjectionGrid, CoarseMappingPoles) {
-  const int last = planet.lastIndex;
+  const int last = planet.lastIndex();
   for (int j = 0; j <= 40; ++j) {
     const float u = static_cast<float>(j / 40.0);
     SCOPED_TRACE(u);
@@ -178,7 +178,7 @@ TEST(Projection, EquatorAtLongitudeZeroIsAQuarterIntoDiamondNine) {
   PlanetGrid planet;
   planet.buildIcosahedron();
   ASSERT_TRUE(planet.allocate(512, 1));
-  ASSERT_EQ(planet.lastIndex, 128);
+  ASSERT_EQ(planet.lastIndex(), 128);
 
   const TilePoint coarse = netTilePoint(planet, 0.5f, 0);
   EXPECT_EQ(coarse.coord.diamond, 9);

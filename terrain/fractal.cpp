@@ -38,7 +38,7 @@ PassResult fractalPass(const FractalRun& run, int phase, Tile vertexTiles[12]) {
   PlanetGrid& planet = run.planet;
   bool ok = true;
   for (int d = 0; d < 10; ++d) {
-    if (ok) ok = subdivide(run, phase, d, kSchedule[d].flags, 0, 0, planet.lastIndex, 1.0f);
+    if (ok) ok = subdivide(run, phase, d, kSchedule[d].flags, 0, 0, planet.lastIndex(), 1.0f);
     for (int e = 0; e < kSchedule[d].copiedCount; ++e) {
       copyEdge(planet, d, kSchedule[d].copiedEdges[e]);
     }
@@ -49,7 +49,7 @@ PassResult fractalPass(const FractalRun& run, int phase, Tile vertexTiles[12]) {
 bool setVertexValues(const FractalRun& run, int phase, Tile vertexTiles[], int count) {
   PlanetGrid& planet = run.planet;
   const GenerationSettings& settings = run.settings;
-  const int lastIndex = planet.lastIndex;
+  const int lastIndex = planet.lastIndex();
   // Corner k of every diamond: (0, L), (L, L), (L, 0), (0, 0).
   const int corner[4][2] = {{0, lastIndex}, {lastIndex, lastIndex}, {lastIndex, 0}, {0, 0}};
   for (int d = 0; d < 10; ++d) {
@@ -120,7 +120,7 @@ bool subdivide(const FractalRun& run, int phase, int diamond, int flags, int x0,
   const int xm = x0 + h;
   const int ym = y0 + h;
   PlanetGrid& planet = run.planet;
-  auto tile = [&](int x, int y) { return diamond * planet.sideSquared + y * planet.side + x; };
+  auto tile = [&](int x, int y) { return diamond * planet.sideSquared() + y * planet.side() + x; };
   bool ok = true;
   if (flags & 1)
     ok &= displaceMidpoint(run, phase, tile(xm, y1), tile(x0, y1), tile(x1, y1), scale);

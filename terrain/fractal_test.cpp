@@ -96,7 +96,7 @@ void runPass(PlanetGrid& planet, int phase, PlanetRun& run, TargetLog* log = nul
 
 TEST(FractalOrder, SmallestGrid) {
   auto planet = makePlanet(8);
-  ASSERT_EQ(planet->side, 3);
+  ASSERT_EQ(planet->side(), 3);
   PlanetRun run;
   TargetLog log;
   runPass(*planet, 0, run, &log);
@@ -119,7 +119,7 @@ TEST(FractalOrder, SmallestGrid) {
 
 TEST(FractalOrder, DepthFirstOnSideFive) {
   auto planet = makePlanet(16);
-  ASSERT_EQ(planet->side, 5);
+  ASSERT_EQ(planet->side(), 5);
   PlanetRun run;
   TargetLog log;
   runPass(*planet, 1, run, &log);
@@ -195,7 +195,7 @@ TEST(FractalRoughness, ClampedToUnitRangeVerticesWithinTheirs) {
   }
   EXPECT_GT(atBounds, 0);
 
-  const int L = planet->lastIndex;
+  const int L = planet->lastIndex();
   for (int d = 0; d < 10; ++d) {
     for (const TileCoord& c :
          {TileCoord{d, 0, 0}, TileCoord{d, 0, L}, TileCoord{d, L, 0}, TileCoord{d, L, L}}) {
@@ -287,7 +287,7 @@ TEST(FractalAmplitude, ShareCapLimitsTheCoarseLevels) {
                {0.3f, {0.3f, 0.3f, 0.25f, 0.125f}}};
   for (const auto& c : cases) {
     auto planet = makePlanet(48);
-    ASSERT_EQ(planet->side, 17);
+    ASSERT_EQ(planet->side(), 17);
     PlanetRun run;
     run.settings.shareCap = c.cap;
     const uint32_t seed = 77u;

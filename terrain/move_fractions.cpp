@@ -47,7 +47,7 @@ class DiamondPositions {
  public:
   explicit DiamondPositions(PlanetGrid& planet)
       : planet_(planet),
-        positions_(static_cast<size_t>(planet.sideSquared), BufferFill::kUnfilled) {}
+        positions_(static_cast<size_t>(planet.sideSquared()), BufferFill::kUnfilled) {}
 
   bool ok() const { return positions_.ok(); }
 
@@ -56,10 +56,10 @@ class DiamondPositions {
   void fill(int diamond) {
     diamond_ = diamond;
     float* const latitudes = planet_.latitudes();
-    const int first = diamond * planet_.sideSquared;
-    for (int y = 0; y < planet_.side; ++y) {
-      for (int x = 0; x < planet_.side; ++x) {
-        const int local = y * planet_.side + x;
+    const int first = diamond * planet_.sideSquared();
+    for (int y = 0; y < planet_.side(); ++y) {
+      for (int x = 0; x < planet_.side(); ++x) {
+        const int local = y * planet_.side() + x;
         MapPosition& m = positions_[static_cast<size_t>(local)];
         m = positionOf(planet_, TileCoord{diamond, x, y});
         if (latitudes != nullptr) latitudes[first + local] = m.latitude;
@@ -69,7 +69,7 @@ class DiamondPositions {
 
   MapPosition at(const TileCoord& c) const {
     if (c.diamond != diamond_) return positionOf(planet_, c);
-    return positions_[static_cast<size_t>(c.y * planet_.side + c.x)];
+    return positions_[static_cast<size_t>(c.y * planet_.side() + c.x)];
   }
   // The table of the diamond filled last, by position within the diamond.
   const MapPosition* local() const { return positions_.data; }
@@ -126,14 +126,14 @@ constexpr int kOffsets[6][2] = {{0, 1}, {1, 1}, {1, 0}, {0, -1}, {-1, -1}, {-1, 
 MoveFractions sharesInside(const PlanetGrid& planet, const DiamondPositions& table,
                            const TileCoord& c) {
   const MapPosition* const positions = table.local();
-  const int32_t index = c.y * planet.side + c.x;
+  const int32_t index = c.y * planet.side() + c.x;
   const MapPosition& here = positions[index];
   const float lat = here.latitude;
   const float lon = here.longitude;
   float dx[6];
   float dy[6];
   for (int i = 0; i < 6; ++i) {
-    const int32_t n = index + kOffsets[i][1] * planet.side + kOffsets[i][0];
+    const int32_t n = index + kOffsets[i][1] * planet.side() + kOffsets[i][0];
     const MapPosition& there = positions[n];
     // A neighbour just across the 0/1 longitude seam is near, not a turn away.
     const float nLon = there.longitude;
@@ -229,7 +229,7 @@ bool storeMoveFractions(PlanetGrid& planet, int workers) {
       for (int d = member; d < 10; d += members) {
         table.fill(d);
         TileCursor cursor;
-        for (cursor.startAt(planet.side, d); cursor.diamond == d; cursor.advance()) {
+        for (cursor.startAt(planet.side(), d); cursor.diamond == d; cursor.advance()) {
           storePoint(planet, table, cursor.coord());
         }
       }

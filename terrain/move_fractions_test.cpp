@@ -13,13 +13,13 @@ namespace geoweave::detail {
 namespace {
 
 bool isVertex(const PlanetGrid& planet, const TileCoord& c) {
-  const int L = planet.lastIndex;
+  const int L = planet.lastIndex();
   return (c.x == 0 || c.x == L) && (c.y == 0 || c.y == L);
 }
 
 // Within a few steps of the pole in the tile's own diamond.
 bool nearPole(const PlanetGrid& planet, const TileCoord& c) {
-  const int L = planet.lastIndex;
+  const int L = planet.lastIndex();
   return c.diamond < 5 ? c.x <= 3 && c.y >= L - 3 : c.x >= L - 3 && c.y <= 3;
 }
 
@@ -144,7 +144,7 @@ TEST(MoveFractions, FollowTheEastComponentOfEachDirection) {
 TEST(MoveFractions, SeamDoesNotBreakTheFivefoldSymmetry) {
   auto planet = makePlanet(48);
   ASSERT_TRUE(storeMoveFractions(*planet, 1));
-  const int L = planet->lastIndex;
+  const int L = planet->lastIndex();
   for (const int first : {0, 5}) {
     for (int d = first + 1; d < first + 5; ++d) {
       for (int y = 1; y < L; ++y) {
@@ -166,7 +166,7 @@ TEST(MoveFractions, SeamDoesNotBreakTheFivefoldSymmetry) {
 // and gets the smallest share, and no NaN may reach a share.
 TEST(MoveFractions, LargeGridHasOnlyFiniteShares) {
   auto planet = makePlanet(1536);
-  ASSERT_EQ(planet->level, 9);
+  ASSERT_EQ(planet->level(), 9);
   ASSERT_TRUE(storeMoveFractions(*planet, 1));
   int samePlace = 0;
   for (int i = 0; i < diamondRecords(*planet); ++i) {

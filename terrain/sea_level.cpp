@@ -86,7 +86,7 @@ void setWaterDepths(PlanetGrid& planet, float seaLevel, int workers) {
   auto fill = [&planet, seaLevel](int64_t firstDiamond, int64_t endDiamond) {
     for (int d = static_cast<int>(firstDiamond); d < endDiamond; ++d) {
       TileCursor cursor;
-      for (cursor.startAt(planet.side, d); cursor.diamond == d; cursor.advance()) {
+      for (cursor.startAt(planet.side(), d); cursor.diamond == d; cursor.advance()) {
         HotTile t = *planet.hotAt(cursor.coord());
         const double depth = static_cast<double>(seaLevel) - t.elevation;
         // A depth past the float range (corner ranges near its limit) is
@@ -104,8 +104,8 @@ float largestElevationStep(const PlanetGrid& planet, int workers) {
   float largest[10] = {};
   auto scan = [&](int64_t firstDiamond, int64_t endDiamond) {
     for (int d = static_cast<int>(firstDiamond); d < endDiamond; ++d) {
-      for (int y = 0; y <= planet.side - 3; ++y) {
-        for (int x = 0; x <= planet.side - 3; ++x) {
+      for (int y = 0; y <= planet.side() - 3; ++y) {
+        for (int x = 0; x <= planet.side() - 3; ++x) {
           const double e = planet.hotAt(d, x, y)->elevation;
           const HotTile* others[3] = {planet.hotAt(d, x + 1, y), planet.hotAt(d, x, y + 1),
                                       planet.hotAt(d, x + 1, y + 1)};
@@ -128,7 +128,7 @@ float largestElevationStep(const PlanetGrid& planet, int workers) {
 
 void calibrateSeaLevel(PlanetGrid& planet, const GenerationSettings& settings,
                        PlanetStatistics& statistics, int requestedWorkers) {
-  const int records = 10 * planet.sideSquared;
+  const int records = 10 * planet.sideSquared();
   const int workers = usableWorkers(requestedWorkers);
   const Range range = elevationRange(planet, records, workers);
   statistics.seaLevel =

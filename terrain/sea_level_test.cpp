@@ -19,7 +19,7 @@ namespace {
 // Gives every point the elevation f chooses, in all its copies.
 void setElevations(PlanetGrid& planet, const std::function<float(const TileCoord&)>& f) {
   TileCursor cursor;
-  for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
+  for (cursor.start(planet.side()); cursor.valid(); cursor.advance()) {
     HotTile t = *planet.hotAt(cursor.coord());
     t.elevation = f(cursor.coord());
     storeToAllCopies(planet, t, cursor.coord());
@@ -145,7 +145,7 @@ TEST_F(SeaLevel, MaximumCountsInTheTopBucket) {
 }
 
 TEST_F(SeaLevel, LargestStepStaysInsideDiamonds) {
-  const int L = planet->lastIndex;
+  const int L = planet->lastIndex();
   setElevations(*planet, [](const TileCoord&) { return 0.0f; });
   calibrateSeaLevel(*planet, run.settings, run.statistics, run.hooks.workers);
   EXPECT_EQ(run.statistics.tileElevationDiff, 0.0f);

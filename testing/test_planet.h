@@ -28,7 +28,7 @@ inline std::unique_ptr<PlanetGrid> makePlanet(int width) {
 
 // Records of the ten diamonds, copies of shared points included.
 inline int diamondRecords(const PlanetGrid& planet) {
-  return 10 * planet.sideSquared;
+  return 10 * planet.sideSquared();
 }
 
 inline std::string describe(const TileCoord& c) {

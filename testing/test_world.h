@@ -45,7 +45,7 @@ struct TestWorld {
   template <typename F>
   void forEach(F edit) {
     TileCursor cursor;
-    for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
+    for (cursor.start(planet.side()); cursor.valid(); cursor.advance()) {
       Tile t = planet.tile(cursor.coord());
       edit(t);
       storeToAllCopies(planet, t, cursor.coord());
@@ -84,8 +84,8 @@ struct TestWorld {
 inline std::vector<TileCoord> allPositions(const PlanetGrid& planet) {
   std::vector<TileCoord> out;
   for (int d = 0; d < 10; ++d) {
-    for (int y = 0; y < planet.side; ++y) {
-      for (int x = 0; x < planet.side; ++x) out.push_back(TileCoord{d, x, y});
+    for (int y = 0; y < planet.side(); ++y) {
+      for (int x = 0; x < planet.side(); ++x) out.push_back(TileCoord{d, x, y});
     }
   }
   return out;

@@ -56,13 +56,15 @@ class PlanetGrid : public DiamondGrid {
   float* latitudes() { return latitudes_; }
   const float* latitudes() const { return latitudes_; }
 
+  // The records at one position (this copy only); the position must lie in
+  // an allocated grid.
   HotTile* hotAt(const TileCoord& c) { return hot_ + tileIndex(c); }
   const HotTile* hotAt(const TileCoord& c) const { return hot_ + tileIndex(c); }
   HotTile* hotAt(int diamond, int x, int y) {
-    return hot_ + (diamond * sideSquared + y * side + x);
+    return hot_ + (diamond * sideSquared() + y * side() + x);
   }
   const HotTile* hotAt(int diamond, int x, int y) const {
-    return hot_ + (diamond * sideSquared + y * side + x);
+    return hot_ + (diamond * sideSquared() + y * side() + x);
   }
   float& roughnessAt(const TileCoord& c) { return roughness_[tileIndex(c)]; }
   float roughnessAt(const TileCoord& c) const { return roughness_[tileIndex(c)]; }

@@ -13,8 +13,8 @@ TEST(GridSizeTest, TinyRatiosUseTheSmallestGrid) {
   EXPECT_EQ(PlanetGrid::levelFor(1, 1000.0f), 1);
   PlanetGrid planet;
   ASSERT_TRUE(planet.allocate(1, 4.0f));
-  EXPECT_EQ(planet.level, 1);
-  EXPECT_EQ(planet.side, 3);
+  EXPECT_EQ(planet.level(), 1);
+  EXPECT_EQ(planet.side(), 3);
 }
 
 TEST(GridSizeTest, HugeRatiosAreRefused) {
@@ -26,7 +26,7 @@ TEST(GridSizeTest, HugeRatiosAreRefused) {
   ASSERT_TRUE(planet.allocate(6, 1.0f));
   EXPECT_FALSE(planet.allocate(49152, 1.0f));
   EXPECT_EQ(planet.hot(), nullptr);
-  EXPECT_EQ(planet.side, 0);
+  EXPECT_EQ(planet.side(), 0);
   EXPECT_FALSE(planet.allocate(INT_MAX, 0.001f));
   EXPECT_EQ(planet.hot(), nullptr);
 }
@@ -37,7 +37,7 @@ TEST(GridSizeTest, GridsBeyondTheMemoryLimitAreRefused) {
   PlanetGrid planet;
   const uint64_t level7 = PlanetGrid::bytesFor(7);
   EXPECT_TRUE(planet.allocate(512, 1.0f, 1, level7));  // level 7: exactly fits
-  EXPECT_EQ(planet.level, 7);
+  EXPECT_EQ(planet.level(), 7);
   EXPECT_FALSE(planet.allocate(512, 1.0f, 1, level7 - 1));
   EXPECT_EQ(planet.hot(), nullptr);
   EXPECT_FALSE(planet.allocate(4096, 1.0f, 1, uint64_t{1} << 29));  // 0.77 GB in 0.5 GB
@@ -56,19 +56,20 @@ TEST(GridSizeTest, GridsBeyondTheMemoryLimitAreRefused) {
 TEST(GridSizeTest, AllocateSetsConsistentSizesAndDefaultTiles) {
   PlanetGrid planet;
   EXPECT_EQ(planet.hot(), nullptr);
-  EXPECT_EQ(planet.side, 0);
+  EXPECT_EQ(planet.side(), 0);
   for (int level = 1; level <= 8; ++level) {
     // Reallocating frees the previous array; the sanitizer build catches a leak.
     ASSERT_TRUE(planet.allocate(6 << (level - 1), 1.0f)) << level;
     const int side = (1 << level) + 1;
-    EXPECT_EQ(planet.level, level);
-    EXPECT_EQ(planet.side, side);
-    EXPECT_EQ(planet.sideSquared, side * side);
-    EXPECT_EQ(planet.lastIndex, side - 1);
-    EXPECT_EQ(planet.edgeMask, side - 2);
-    EXPECT_EQ(planet.cellSize, 1.0f / static_cast<float>(side - 1));
-    for (int i = 0; i <= planet.lastIndex; ++i) {
-      EXPECT_EQ((i & planet.edgeMask) == 0, i == 0 || i == planet.lastIndex) << level << " " << i;
+    EXPECT_EQ(planet.level(), level);
+    EXPECT_EQ(planet.side(), side);
+    EXPECT_EQ(planet.sideSquared(), side * side);
+    EXPECT_EQ(planet.lastIndex(), side - 1);
+    EXPECT_EQ(planet.edgeMask(), side - 2);
+    EXPECT_EQ(planet.cellSize(), 1.0f / static_cast<float>(side - 1));
+    for (int i = 0; i <= planet.lastIndex(); ++i) {
+      EXPECT_EQ((i & planet.edgeMask()) == 0, i == 0 || i == planet.lastIndex())
+          << level << " " << i;
     }
     const int records = static_cast<int>(PlanetGrid::tileRecordsFor(level));
     EXPECT_EQ(records, 12 * side * side);

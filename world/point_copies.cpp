@@ -5,8 +5,8 @@
 namespace geoweave::detail {
 
 void copyEdge(PlanetGrid& planet, int diamond, int edge) {
-  const int lastIndex = planet.lastIndex;
-  for (int i = 1; i <= planet.side - 2; ++i) {
+  const int lastIndex = planet.lastIndex();
+  for (int i = 1; i <= planet.side() - 2; ++i) {
     TileCoord c{diamond, 0, 0};
     switch (edge) {
       case 0:

@@ -82,7 +82,7 @@ TEST(TileTest, StoredAndReadBackKeepsEveryField) {
 
   // A point on a diamond edge gets the value at every copy; a hot record
   // stored alone leaves the roughness as it was.
-  const TileCoord edge{0, planet.lastIndex, 1};
+  const TileCoord edge{0, planet.lastIndex(), 1};
   storeToAllCopies(planet, t, edge);
   TileCoord copies[5];
   const int n = aliases(planet, edge, copies);
