@@ -20,6 +20,10 @@ namespace geoweave::detail {
 // the move fractions the atmosphere reads (24 bytes) and the roughness that
 // only the elevation pass and the pictures read. Their layout and first
 // touch are tuned for the climate turns: see allocate().
+//
+// allocate(), freeTiles() and the latitudes' keeping and release belong to
+// one thread; the passes may write records from several threads as long as
+// no two touch one point's records at once.
 class PlanetGrid : public DiamondGrid {
  public:
   PlanetGrid() = default;
