@@ -51,8 +51,8 @@ FaceFrame frameOf(int face) {
 
 // Relief shade of the pixel at map fractions (v, u) (whose blended elevation
 // is elevation), from the neighbour the header describes.
-float shadeAt(const PlanetGrid& planet, const PlanetParams& params, float altitudeShadeScale,
-              float v, float u, float elevation, int size) {
+float shadeAt(const PlanetGrid& planet, const PlanetStatistics& statistics,
+              float altitudeShadeScale, float v, float u, float elevation, int size) {
   const double north = static_cast<double>(v) + 1.0 / (2.0 * size);
   if (north > 1) return 0;
   double west = static_cast<double>(u) - 1.0 / (4.0 * size);
@@ -62,15 +62,15 @@ float shadeAt(const PlanetGrid& planet, const PlanetParams& params, float altitu
   here.elevation = elevation;
   northWest.elevation = interpolateElevation(
       planet, netTilePoint(planet, static_cast<float>(north), static_cast<float>(west)));
-  return reliefShade(here, northWest, params, altitudeShadeScale);
+  return reliefShade(here, northWest, statistics, altitudeShadeScale);
 }
 
 // Draws the run's rivers on a size x size face, into a window of its image
 // (see drawBlendedLineInWindow) whose pixel (0, 0) is the face image's pixel
 // (firstColumn, firstRow); the whole image is the window at (0, 0).
-void drawFaceRivers(const PlanetParams& params, int face, int size, RgbImage& window,
+void drawFaceRivers(const RiverNetwork& rivers, int face, int size, RgbImage& window,
                     int firstColumn, int firstRow, const RgbImage& mask) {
-  const GrowableArray<RiverPoint>& points = params.riverPoints;
+  const GrowableArray<RiverPoint>& points = rivers.points;
   const Rgb river = rgbFromFractions(0.2f, 0.2f, 0.8f);
   // Three half-widths beyond the face on every side, in pixels; this also
   // keeps the pixel coordinates far inside int.
@@ -92,7 +92,7 @@ void drawFaceRivers(const PlanetParams& params, int face, int size, RgbImage& wi
                             size - 1 - static_cast<int>(roundHalfAway(y0)),
                             static_cast<int>(roundHalfAway(x1)),
                             size - 1 - static_cast<int>(roundHalfAway(y1)), river, river,
-                            riverOpacity(p0.flow, params), riverOpacity(p1.flow, params), &mask);
+                            riverOpacity(p0.flow, rivers), riverOpacity(p1.flow, rivers), &mask);
   }
 }
 
@@ -124,7 +124,7 @@ struct SharedPixel {
 // unrivered colours of those pixels (the same directions give the same
 // ground), and copied back. border holds this face's border pixels before
 // its rivers, in the order of borderPixel; mask is the face's river mask.
-bool adoptSharedEdges(const PlanetParams& params, int face, const std::vector<Rgb>& border,
+bool adoptSharedEdges(const RiverNetwork& rivers, int face, const std::vector<Rgb>& border,
                       const RgbImage& mask, RgbImage& image) {
   const int size = image.width;
   if (size < 2) return true;  // a single pixel lies on no other face
@@ -162,7 +162,7 @@ bool adoptSharedEdges(const PlanetParams& params, int face, const std::vector<Rg
       strip.at(p.otherX - minX, p.otherRow - minRow) = border[p.border];
       stripMask.at(p.otherX - minX, p.otherRow - minRow) = mask.at(p.x, p.row);
     }
-    drawFaceRivers(params, other, size, strip, minX, minRow, stripMask);
+    drawFaceRivers(rivers, other, size, strip, minX, minRow, stripMask);
     for (const SharedPixel& p : shared) {
       image.at(p.x, p.row) = strip.at(p.otherX - minX, p.otherRow - minRow);
     }
@@ -204,8 +204,9 @@ bool projectOntoCubeFace(int face, int size, const Vector3d& direction, double& 
   return true;
 }
 
-bool drawCubeFace(const PlanetGrid& planet, const PlanetParams& params, float altitudeShadeScale,
-                  int face, RgbImage& image, int workers, TilePoint* located) {
+bool drawCubeFace(const PlanetGrid& planet, const PlanetStatistics& statistics,
+                  const RiverNetwork& rivers, float altitudeShadeScale, int face, RgbImage& image,
+                  int workers, TilePoint* located) {
   const int size = image.width;
   RgbImage mask(size, size);
   if (!mask.ok()) return false;
@@ -218,8 +219,9 @@ bool drawCubeFace(const PlanetGrid& planet, const PlanetParams& params, float al
         const TilePoint p = locateDirection(planet, direction, v, u);
         if (located != nullptr) located[static_cast<size_t>(y) * size + x] = p;
         const Tile t = interpolateTile(planet, p);
-        const float shade = shadeAt(planet, params, altitudeShadeScale, v, u, t.elevation, size);
-        const GroundPixel ground = groundCover(t, shade, params);
+        const float shade =
+            shadeAt(planet, statistics, altitudeShadeScale, v, u, t.elevation, size);
+        const GroundPixel ground = groundCover(t, shade, statistics, rivers);
         image.at(x, size - 1 - y) = ground.color;
         mask.at(x, size - 1 - y) = ground.mask;
       }
@@ -233,8 +235,8 @@ bool drawCubeFace(const PlanetGrid& planet, const PlanetParams& params, float al
     borderPixel(static_cast<int>(i), size, x, y);
     border[i] = image.at(x, size - 1 - y);
   }
-  drawFaceRivers(params, face, size, image, 0, 0, mask);
-  return adoptSharedEdges(params, face, border, mask, image);
+  drawFaceRivers(rivers, face, size, image, 0, 0, mask);
+  return adoptSharedEdges(rivers, face, border, mask, image);
 }
 
 }  // namespace geoweave::detail

@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "geoweave/geoweave.h"
-#include "grid/tile.h"
 #include "testing/png_reader.h"
 #include "tests/program_runner.h"
+#include "world/tile_fields.h"
 
 namespace geoweave::detail {
 
