@@ -210,8 +210,8 @@ CommandLine::CommandLine() : texts_(std::make_unique<Texts>()) {
                              ->type_name(entry.typeName)
                              ->check(check);
   }
-  CLI::Option* random =
-      app.add_flag("--random-seed", texts_->randomSeed, "take the seed from the clock");
+  CLI::Option* random = app.add_flag("--random-seed", texts_->randomSeed,
+                                     "take a fresh seed, different on every run, and print it");
   random->excludes(texts_->options[kSeedOption]);
   app.add_flag("--frames", texts_->frames,
                "also write frames/ground-NNNN.png and frames/sheet-NNNN.png at every turn");

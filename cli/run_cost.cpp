@@ -59,7 +59,11 @@ constexpr SetupStage kSetupStages[] = {
 RunCost estimateRunCost(const RunOptions& options) {
   const geoweave::Settings& s = options.settings;
   RunCost cost;
-  cost.records = PlanetGrid::tileRecordsFor(PlanetGrid::levelFor(s.width, s.zoom));
+  // A width and zoom may ask for a level far beyond any grid the library
+  // builds (it refuses those); the estimate stays defined for them.
+  constexpr int64_t kLevelCap = 20;
+  const int64_t level = PlanetGrid::levelFor(s.width, s.zoom);
+  cost.records = PlanetGrid::tileRecordsFor(level < kLevelCap ? level : kLevelCap);
   cost.turns = s.turns;
   const double records = static_cast<double>(cost.records);
   const double mapPixels = static_cast<double>(options.mapWidth) * options.mapHeight;
