@@ -334,6 +334,39 @@ TEST_F(GeoweaveRun, UnwritableFileIsReportedAndTheRestWritten) {
   EXPECT_EQ(record["files"], json({"sheet.png", "height.png", "planet.json"}));
 }
 
+// Not on a terminal, the progress is one plain line per step, every climate
+// turn among them, with a share that never falls and ends at 100%.
+TEST_F(GeoweaveRun, ALogOfTheProgressHasALinePerTurn) {
+  const ProgramRun ours = run({"--width", "32", "--turns", "4", "--cube", "8"});
+  ASSERT_EQ(ours.exitCode, 0) << ours.err;
+  EXPECT_EQ(ours.err.find('\r'), std::string::npos);
+  std::vector<std::string> steps;
+  int lastPercent = 0;
+  std::istringstream lines(ours.err);
+  for (std::string line; std::getline(lines, line);) {
+    // "[ 42%    1.3 s] Climate turn 4 of 10"
+    int percent = -1;
+    double seconds = -1;
+    int step = 0;
+    ASSERT_EQ(std::sscanf(line.c_str(), "[%d%% %lf s] %n", &percent, &seconds, &step), 2) << line;
+    ASSERT_GT(step, 0) << line;
+    EXPECT_GE(seconds, 0) << line;
+    EXPECT_GE(percent, lastPercent) << line;
+    lastPercent = percent;
+    steps.push_back(line.substr(static_cast<size_t>(step)));
+  }
+  std::vector<std::string> turns;
+  for (const std::string& step : steps) {
+    if (step.compare(0, 13, "Climate turn ") == 0) turns.push_back(step);
+  }
+  EXPECT_EQ(turns, (Files{"Climate turn 1 of 4", "Climate turn 2 of 4", "Climate turn 3 of 4",
+                          "Climate turn 4 of 4"}));
+  ASSERT_FALSE(steps.empty());
+  EXPECT_EQ(steps.back(), "Done");
+  EXPECT_EQ(lastPercent, 100);
+  EXPECT_EQ(std::set<std::string>(steps.begin(), steps.end()).size(), steps.size());
+}
+
 }  // namespace
 
 }  // namespace geoweave::detail
