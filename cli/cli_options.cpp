@@ -164,7 +164,7 @@ const ValueOption kValueOptions[kValueCount] = {
 };
 
 const char* const kFlags[] = {"--random-seed", "--frames", "--geotiff", "--geojson",
-                              "--quiet",       "--help",   "--version"};
+                              "--globe",       "--quiet",  "--help",    "--version"};
 
 const ValueOption* findValueOption(const std::string& name) {
   for (const ValueOption& option : kValueOptions) {
@@ -182,6 +182,7 @@ struct CommandLine::Texts {
   bool frames = false;
   bool geotiff = false;
   bool geojson = false;
+  bool globe = false;
   bool quiet = false;
 };
 
@@ -218,6 +219,8 @@ CommandLine::CommandLine() : texts_(std::make_unique<Texts>()) {
   app.add_flag("--geotiff", texts_->geotiff,
                "also write every field as a Float32 GeoTIFF (EPSG:4326) in layers/");
   app.add_flag("--geojson", texts_->geojson, "also write the rivers as rivers.geojson");
+  app.add_flag("--globe", texts_->globe,
+               "also write globe.html: the planet on a globe for a web browser, offline");
   app.add_flag("--quiet", texts_->quiet, "show no progress");
 }
 
@@ -320,6 +323,7 @@ bool CommandLine::resolve(int randomSeed, RunOptions* out, std::string* error) c
   options.quiet = texts_->quiet;
   options.geotiff = texts_->geotiff;
   options.geojson = texts_->geojson;
+  options.globe = texts_->globe;
   std::string reason;
   if (geoweave::validate(s, &reason) != geoweave::Status::kOk) {
     *error = "geoweave: " + reason;

@@ -26,6 +26,7 @@ struct RunOptions {
   bool quiet = false;
   bool geotiff = false;  // the fields as GeoTIFF rasters in layers/
   bool geojson = false;  // the rivers as rivers.geojson
+  bool globe = false;    // the planet on a globe for a web browser, globe.html
   int cubeSize = 0;      // of the cube-map faces in cube/; 0 writes none
 };
 

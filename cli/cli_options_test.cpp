@@ -40,7 +40,7 @@ TEST(CliOptions, DefaultsAreTheLibrarysAndTheMapFollowsTheWidth) {
   EXPECT_EQ(options.mapWidth, 512);
   EXPECT_EQ(options.mapHeight, 256);
   EXPECT_FALSE(options.frames || options.quiet || options.randomSeed || options.geotiff ||
-               options.geojson);
+               options.geojson || options.globe);
   EXPECT_EQ(options.cubeSize, 0);
   // A width the maps cannot have is brought into their range.
   ASSERT_EQ(parse({"--width", "1"}, &options), "");
@@ -74,8 +74,8 @@ TEST(CliOptions, EveryValueIsStoredAsTheSettingsHoldIt) {
   EXPECT_EQ(options.outDir, "a/b");
   EXPECT_TRUE(options.frames);
   EXPECT_TRUE(options.quiet);
-  ASSERT_EQ(parse({"--geotiff", "--geojson", "--cube", "16384"}, &options), "");
-  EXPECT_TRUE(options.geotiff && options.geojson);
+  ASSERT_EQ(parse({"--geotiff", "--geojson", "--globe", "--cube", "16384"}, &options), "");
+  EXPECT_TRUE(options.geotiff && options.geojson && options.globe);
   EXPECT_EQ(options.cubeSize, 16384);
 }
 

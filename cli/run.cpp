@@ -22,6 +22,7 @@ class Run {
     exportOptions_.frames = options.frames;
     exportOptions_.geotiff = options.geotiff;
     exportOptions_.geojson = options.geojson;
+    exportOptions_.globe = options.globe;
     exportOptions_.cubeSize = options.cubeSize;
     exportOptions_.seedFromClock = options.randomSeed;
     if (progress_ != nullptr) {

@@ -6,6 +6,7 @@
 #include "export/banded_maps.h"
 #include "export/cube_faces.h"
 #include "export/geotiff_layers.h"
+#include "export/globe_page.h"
 #include "export/heightmap.h"
 #include "export/output_files.h"
 #include "export/planet_record.h"
@@ -23,6 +24,7 @@ namespace {
 // for, take the most time after the maps.
 constexpr double kLayersStart = 0.2;
 constexpr double kRiversStart = 0.4;
+constexpr double kGlobeStart = 0.42;
 constexpr double kCubeStart = 0.5;
 constexpr double kCubeEnd = 0.9;
 constexpr double kRecordStart = 0.9;
@@ -247,6 +249,16 @@ void Exporter::writePlanet(const Planet& planet) {
     const bool written = writeRiversGeoJson(pathIn(options_.outDir, "rivers.geojson").c_str(),
                                             planet.rivers(), &error);
     account("rivers.geojson", written, error);
+  }
+  if (options_.globe) {
+    report(kGlobeStart, "Writing globe.html");
+    std::string error;
+    const Status written = writeGlobePage(planet, pathIn(options_.outDir, "globe.html"), &error);
+    if (written == Status::kOk || written == Status::kWriteFailed) {
+      account("globe.html", written == Status::kOk, error);
+    } else {
+      fail(written, "globe.html", "error: " + error);
+    }
   }
   if (options_.cubeSize > 0) {
     report(kCubeStart, "Writing cube faces");

@@ -151,6 +151,7 @@ std::string planetRecord(const geoweave::ExportOptions& options, const geoweave:
       {"frames", options.frames},
       {"geotiff", options.geotiff},
       {"geojson", options.geojson},
+      {"globe", options.globe},
       {"cube", options.cubeSize},
   };
   record["grid"] = {{"level", planet.gridLevel()}, {"records", planet.recordCount()}};

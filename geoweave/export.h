@@ -53,6 +53,9 @@ struct ExportOptions {
   bool geotiff = false;
   // The rivers as rivers.geojson.
   bool geojson = false;
+  // globe.html: the planet on a globe that turns in a web browser, one page
+  // that holds everything it shows and loads nothing (see exportPlanet).
+  bool globe = false;
   // The side in pixels of the six cube-map faces in cube/ (ground cover and
   // 16-bit height), 1..kMaxCubeSize; 0 writes none.
   int cubeSize = 0;
@@ -140,9 +143,12 @@ Status exportFrames(const Planet& planet, int turn, const ExportOptions& options
 // ground.png (the ground cover with the rivers, 8-bit RGB), sheet.png (the
 // six panels, 2 mapWidth x 3 mapHeight), height.png (the ground height,
 // 16-bit grey, elevationMin at 0 and elevationMax at 65535), with geotiff
-// layers/NAME.tif for the nine fields, with geojson rivers.geojson, with a
-// cubeSize cube/ground-F.png and cube/height-F.png for F = px nx py ny pz
-// nz, and last planet.json: the version, the planet's settings and the
+// layers/NAME.tif for the nine fields, with geojson rivers.geojson, with
+// globe globe.html (the ground cover at 1024 x 512, and elevation,
+// temperature, humidity, rain, water flow and sediment at 512 x 256
+// geographic cells whatever mapWidth says, about 3.5 MB for a default
+// planet), with a cubeSize cube/ground-F.png and cube/height-F.png for F =
+// px nx py ny pz nz, and last planet.json: the version, the planet's settings and the
 // options, the grid, the statistics, the river thresholds, the files (every
 // name in result->written, this one included) and the rule that places each
 // picture's pixels. The bytes are those the geoweave program writes for the

@@ -28,7 +28,7 @@ TEST(GeoweaveCommandLine, HelpAndVersionPrintOnStandardOutputAndExitWithZero) {
   for (const char* option :
        {"--seed", "--random-seed", "--width", "--zoom", "--corner-range", "--land", "--rivers",
         "--turns", "--share-cap", "--shade", "--out", "--map-width", "--frames", "--geotiff",
-        "--geojson", "--cube", "--quiet", "--version"}) {
+        "--geojson", "--globe", "--cube", "--quiet", "--version"}) {
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
   }
   const ProgramRun version = runGeoweave({"--version"}, scratch);

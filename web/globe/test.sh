@@ -5,9 +5,8 @@
 # gdallocationinfo; fails when either is missing.
 #
 # Usage: test.sh BUILD_DIR [ARTIFACTS_DIR]
-#   BUILD_DIR holds cli/geoweave and export/write_globe_page (e.g. build/debug);
-#   screenshots go to ARTIFACTS_DIR, else $GEOWEAVE_ARTIFACTS, else
-#   BUILD_DIR/globe-test.
+#   BUILD_DIR holds the built cli/geoweave (e.g. build/release); screenshots
+#   go to ARTIFACTS_DIR, else $GEOWEAVE_ARTIFACTS, else BUILD_DIR/globe-test.
 set -eu
 if [ $# -lt 1 ]; then
   echo "usage: $0 BUILD_DIR [ARTIFACTS_DIR]" >&2
@@ -21,4 +20,4 @@ cd "$(dirname "$0")"
 command -v "${CHROMIUM:-/usr/bin/chromium}" >/dev/null || { echo "chromium not found" >&2; exit 1; }
 command -v gdallocationinfo >/dev/null || { echo "gdallocationinfo (gdal-bin) not found" >&2; exit 1; }
 npm ci --no-audit --no-fund --loglevel=error
-node test/globe_test.mjs "$build/cli/geoweave" "$build/export/write_globe_page" "$artifacts"
+node test/globe_test.mjs "$build/cli/geoweave" "$artifacts"
