@@ -33,6 +33,9 @@ constexpr double kMapsPerPixel = 0.6e-6;  // ground, the six panels and height
 constexpr double kLayersFixed = 0.03;
 constexpr double kLayersPerPixel = 0.9e-6;  // all nine
 constexpr double kGeoJsonPerRecord = 60e-9;
+// globe.html has sizes of its own, whatever the map's: mostly its 1024 x 512
+// ground picture.
+constexpr double kGlobeFixed = 0.2;
 constexpr double kCubePerPixel = 0.42e-6;  // ground and height of one face pixel
 constexpr double kRecordFixed = 0.002;
 
@@ -79,6 +82,7 @@ RunCost estimateRunCost(const RunOptions& options) {
   if (options.geotiff) cost.layers = kExportWall * (kLayersFixed + kLayersPerPixel * mapPixels);
   // rivers.geojson is written on one thread.
   if (options.geojson) cost.geojson = kGeoJsonPerRecord * records;
+  if (options.globe) cost.globe = kExportWall * kGlobeFixed;
   const double side = options.cubeSize;
   cost.cube = kExportWall * kCubePerPixel * 6 * side * side;
   cost.record = kExportWall * kRecordFixed;
@@ -102,6 +106,7 @@ double exportStageCost(const RunCost& cost, const std::string& stage) {
   if (stage == "Writing maps and heightmap") return cost.maps;
   if (stage == "Writing GeoTIFF layers") return cost.layers;
   if (stage == "Writing rivers.geojson") return cost.geojson;
+  if (stage == "Writing globe.html") return cost.globe;
   if (stage == "Writing cube faces") return cost.cube;
   if (stage == "Writing planet.json") return cost.record;
   return 0;

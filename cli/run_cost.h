@@ -22,11 +22,12 @@ struct RunCost {
   double maps = 0;       // ground.png, sheet.png, height.png
   double layers = 0;     // --geotiff
   double geojson = 0;    // --geojson
+  double globe = 0;      // --globe
   double cube = 0;       // --cube
   double record = 0;     // planet.json
 
   double generation() const { return setup + firstTurn + turn * (turns - 1) + rivers; }
-  double exports() const { return maps + layers + geojson + cube + record; }
+  double exports() const { return maps + layers + geojson + globe + cube + record; }
   double total() const { return generation() + exports(); }
 };
 

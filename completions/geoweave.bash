@@ -21,8 +21,8 @@ _geoweave() {
       ;;
   esac
   local options="--seed --random-seed --width --zoom --corner-range --land --rivers --turns
-    --share-cap --shade --out --map-width --frames --geotiff --geojson --cube --quiet -h --help
-    --version"
+    --share-cap --shade --out --map-width --frames --geotiff --geojson --globe --cube --quiet -h
+    --help --version"
   COMPREPLY=($(compgen -W "$options" -- "$cur"))
 }
 

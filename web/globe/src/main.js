@@ -18,25 +18,25 @@ const SOFTWARE_STEP = 2;
 // most of the window's shorter side at the 30-degree field of view.
 const START_DISTANCE = 4.5;
 
-// Whether a renderer's WebGL draws on a graphics processor rather than in
-// software (a machine without one, or a headless browser). Chromium names its
-// renderer only through the debug extension; Firefox names it plainly.
-function drawsOnHardware(renderer) {
-  const gl = renderer.getContext();
+// Whether WebGL draws on a graphics processor rather than in software (a
+// machine without one, or a headless browser). Chromium names its renderer
+// only through the debug extension; Firefox names it plainly.
+function drawsOnHardware(gl) {
   let name = gl.getParameter(gl.RENDERER);
   const info = name === 'WebKit WebGL' ? gl.getExtension('WEBGL_debug_renderer_info') : null;
   if (info !== null) name = gl.getParameter(info.UNMASKED_RENDERER_WEBGL);
-  return !/SwiftShader|llvmpipe|softpipe|software/i.test(name);
+  return !/SwiftShader|llvmpipe|softpipe|software|Basic Render/i.test(name);
 }
 
 // A renderer, antialiased on a graphics processor. In software, where
-// antialiasing alone would double the time to the first picture and making
-// a context takes long, the first one made is kept plain.
+// antialiasing alone would double the time to the first picture and every
+// context takes long to make, the plain context made to ask is kept.
 function makeRenderer() {
-  const plain = new WebGLRenderer();
-  if (!drawsOnHardware(plain)) return { renderer: plain, hardware: false };
-  plain.dispose();
-  plain.forceContextLoss();
+  const canvas = document.createElement('canvas');
+  const gl = canvas.getContext('webgl2', { antialias: false, stencil: false });
+  if (gl === null) throw new Error('this browser offers no WebGL 2');
+  if (!drawsOnHardware(gl)) return { renderer: new WebGLRenderer({ canvas, context: gl }), hardware: false };
+  gl.getExtension('WEBGL_lose_context')?.loseContext();
   return { renderer: new WebGLRenderer({ antialias: true }), hardware: true };
 }
 
@@ -75,8 +75,10 @@ async function start() {
     const height = window.innerHeight;
     renderer.setSize(width, height);
     camera.aspect = width / height;
-    // A narrow window keeps the whole globe in its width.
-    camera.fov = width >= height ? 30 : (2 * Math.atan(Math.tan((15 * Math.PI) / 180) / camera.aspect) * 180) / Math.PI;
+    // 30 degrees across the shorter side: a narrow window keeps the whole
+    // globe in its width.
+    const halfHeight = Math.tan((15 * Math.PI) / 180) / Math.min(1, camera.aspect);
+    camera.fov = (2 * Math.atan(halfHeight) * 180) / Math.PI;
     camera.updateProjectionMatrix();
     render();
   };

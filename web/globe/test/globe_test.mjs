@@ -118,13 +118,14 @@ const browser = await puppeteer.launch({
   args: [
     '--headless=new', '--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
     '--disable-gpu-sandbox', '--disable-background-networking', '--disable-component-update',
-    '--no-first-run', '--disable-sync', `--user-data-dir=${mkdtempSync(join(tmpdir(), 'geoweave-chromium-'))}`,
+    '--no-first-run', '--disable-sync',
+    `--user-data-dir=${mkdtempSync(join(tmpdir(), 'geoweave-chromium-'))}`,
   ],
 });
 const problems = [];
 try {
   const page = await browser.newPage();
-  await page.setViewport({ width: 1000, height: 700, deviceScaleFactor: 1 });
+  await page.setViewport({ width: 1000, height: 700, deviceScaleFactor: 1, hasTouch: true });
   await page.setOfflineMode(true);
   await page.setRequestInterception(true);
   page.on('request', (request) => {
@@ -138,7 +139,9 @@ try {
   });
   page.on('requestfailed', (request) => problems.push(`failed request ${request.url()}`));
   page.on('console', (message) => {
-    if (message.type() === 'error' || message.type() === 'warn') problems.push(`console ${message.type()}: ${message.text()}`);
+    if (message.type() === 'error' || message.type() === 'warn') {
+      problems.push(`console ${message.type()}: ${message.text()}`);
+    }
   });
   page.on('pageerror', (error) => problems.push(`page error: ${error.message}`));
 
@@ -148,14 +151,18 @@ try {
   await page.goto(`file://${pagePath}`);
   let shownMs = null;
   while (shownMs === null && Date.now() - opened < 20000) {
-    const middle = decodePng(await page.screenshot({ clip: { x: 498, y: 348, width: 4, height: 4 } })).at(2, 2);
+    const corner = await page.screenshot({ clip: { x: 498, y: 348, width: 4, height: 4 } });
+    const middle = decodePng(corner).at(2, 2);
     if (middle.some((v, k) => Math.abs(v - [5, 7, 13][k]) > 4)) shownMs = Date.now() - opened;
   }
   check(shownMs !== null && shownMs <= 2000, 'the planet shows within 2 s of opening', `${shownMs} ms`);
   await page.waitForSelector('html[data-ready]', { timeout: 20000 });
-  check(await page.title() === `Geoweave planet, seed ${data.settings.seed}`, 'the title names the seed', await page.title());
+  const title = await page.title();
+  check(title === `Geoweave planet, seed ${data.settings.seed}`, 'the title names the seed', title);
 
-  const settle = () => page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
+  // Two animation frames: the page draws in the first after a change.
+  const settle = () =>
+    page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
   const shot = async (name) => {
     await settle();
     const bytes = await page.screenshot(name ? { path: join(artifacts, name) } : {});
@@ -166,7 +173,8 @@ try {
   // Where the readout puts the pointer, and the values it shows there.
   const readAt = async (x, y) => {
     await page.mouse.move(x, y);
-    await page.waitForFunction((at) => document.getElementById('readout').dataset.at === at, {}, `${x},${y}`);
+    const shows = (at) => document.getElementById('readout').dataset.at === at;
+    await page.waitForFunction(shows, {}, `${x},${y}`);
     return page.$$eval('#readout td.value', (cells) => cells.map((c) => c.textContent));
   };
   const setControl = (id, value) => page.evaluate((id, value) => {
@@ -178,10 +186,12 @@ try {
 
   // The first view: north up, latitude 0 longitude 0 in the middle.
   const first = await shot('globe-first-view.png');
-  check(matches(first.at(cx, cy), groundColours(0, 0), 0.97), 'the middle of the first view has the ground colour of 0°, 0°',
+  check(matches(first.at(cx, cy), groundColours(0, 0), 0.97),
+    'the middle of the first view has the ground colour of 0°, 0°',
     `screen ${first.at(cx, cy)}, picture ${groundColours(0, 0)[4]}`);
   const middle = (await readAt(cx, cy)).map(Number);
-  check(Math.abs(middle[0]) < 0.2 && Math.abs(middle[1]) < 0.2, 'the readout in the middle says 0°, 0°', `${middle[0]}, ${middle[1]}`);
+  check(Math.abs(middle[0]) < 0.2 && Math.abs(middle[1]) < 0.2, 'the readout in the middle says 0°, 0°',
+    `${middle[0]}, ${middle[1]}`);
   const east = (await readAt(cx + 100, cy)).map(Number);
   check(east[1] > 5 && Math.abs(east[0]) < 1, 'east lies to the right', `${east[0]}, ${east[1]}`);
   const north = (await readAt(cx, cy - 100)).map(Number);
@@ -189,28 +199,35 @@ try {
 
   // Each control changes the picture, and undoing it restores it.
   const base = await shot();
-  for (const [id, on, off] of [['graticule', true, false], ['rivers', false, true], ['sea', false, true], ['relief', 100, 10]]) {
+  const controls = [['graticule', true, false], ['rivers', false, true], ['sea', false, true], ['relief', 100, 10]];
+  for (const [id, on, off] of controls) {
     await setControl(id, on);
     const changed = difference(base, await shot(`globe-${id}.png`));
     await setControl(id, off);
     const restored = difference(base, await shot());
-    check(changed > 0.001 && restored === 0, `the ${id} control changes the picture`, `${(100 * changed).toFixed(2)}% changed, ${(100 * restored).toFixed(2)}% after undoing`);
+    check(changed > 0.001 && restored === 0, `the ${id} control changes the picture`,
+      `${(100 * changed).toFixed(2)}% changed, ${(100 * restored).toFixed(2)}% after undoing`);
   }
 
   // Each layer paints the globe with its ramp and shows its key.
-  const cells = [[127, 255], [127, 256], [128, 255], [128, 256]];  // the cells that meet at 0°, 0°
+  // The middle of the view is 0°, 0°, where these four cells (row, column) meet.
+  const cells = [[127, 255], [127, 256], [128, 255], [128, 256]];
   for (const layer of data.layers.filter((l) => l.values !== undefined)) {
     await page.select('#layer', layer.id);
     const view = await shot(layer.id === 'temperature' ? 'globe-temperature.png' : undefined);
     const values = unpackFloats(layer.values);
     const expected = cells.map(([y, x]) => rampColour(layer.stops, values[y * data.grid.width + x]));
-    check(matches(view.at(cx, cy), expected, 0.97, 3), `the ${layer.id} layer shows its ramp's colour in the middle`, `screen ${view.at(cx, cy)}, ramp ${expected.join(' | ')}`);
+    check(matches(view.at(cx, cy), expected, 0.97, 3), `the ${layer.id} layer shows its ramp's colour in the middle`,
+      `screen ${view.at(cx, cy)}, ramp ${expected.join(' | ')}`);
     check(difference(base, view) > 0.2, `the ${layer.id} layer recolours the globe`);
     const key = await page.$eval('#key', (box) => ({
-      text: box.textContent, labels: box.querySelectorAll('.ramp-labels span').length, bar: box.querySelector('.ramp')?.style.background ?? '',
+      text: box.textContent,
+      labels: box.querySelectorAll('.ramp-labels span').length,
+      bar: box.querySelector('.ramp')?.style.background ?? '',
     }));
     const distinct = new Set(layer.stops.map((s) => s.value)).size;
-    check(key.text.includes(layer.title) && key.text.includes(layer.unit) && key.labels === distinct && key.bar.includes('gradient'),
+    const named = key.text.includes(layer.title) && key.text.includes(layer.unit);
+    check(named && key.labels === distinct && key.bar.includes('gradient'),
       `the ${layer.id} key shows its stops and unit`, JSON.stringify(key.text));
   }
   await page.select('#layer', 'ground');
@@ -222,12 +239,11 @@ try {
   await setControl('rivers', false);
   const flat = await shot();
   const wrong = [];
-  const places = [];
   for (let dy = -100; dy <= 100; dy += 40) {
     for (let dx = -100; dx <= 100; dx += 40) {
       const [lat, lon] = (await readAt(cx + dx, cy + dy)).map(Number);
-      places.push([lat, lon]);
-      if (!matches(flat.at(cx + dx, cy + dy), groundColours(lat, lon))) wrong.push(`(${dx}, ${dy}) at ${lat}, ${lon}: ${flat.at(cx + dx, cy + dy)}`);
+      const pixel = flat.at(cx + dx, cy + dy);
+      if (!matches(pixel, groundColours(lat, lon))) wrong.push(`(${dx}, ${dy}) at ${lat}, ${lon}: ${pixel}`);
     }
   }
   check(wrong.length === 0, `36 places show the ground colour of the place the readout names`, wrong.join('; '));
@@ -241,7 +257,10 @@ try {
     fields.forEach((field, i) => {
       const gdal = gdalValue(field, lat, lon);
       const ours = Number(shown[i + 2]);
-      if (!(Math.abs(ours - gdal) <= 5e-5 * Math.abs(gdal) + 1e-30)) mismatches.push(`${field} at ${lat}, ${lon}: page ${shown[i + 2]}, GDAL ${gdal}`);
+      // The page shows five significant digits.
+      if (!(Math.abs(ours - gdal) <= 5e-5 * Math.abs(gdal) + 1e-30)) {
+        mismatches.push(`${field} at ${lat}, ${lon}: page ${shown[i + 2]}, GDAL ${gdal}`);
+      }
     });
   }
   check(mismatches.length === 0, 'the readout equals gdallocationinfo at 5 places for 6 layers', mismatches.join('; '));
@@ -256,7 +275,16 @@ try {
   await page.mouse.up();
   const dragged = await shot();
   const turned = (await readAt(cx, cy)).map(Number);
-  check(difference(before, dragged) > 0.2 && turned[1] < -5, 'a drag to the right turns the planet', `middle now at ${turned[0]}, ${turned[1]}`);
+  check(difference(before, dragged) > 0.2 && turned[1] < -5, 'a drag to the right turns the planet',
+    `middle now at ${turned[0]}, ${turned[1]}`);
+
+  // One finger dragged to the left turns it back east.
+  await page.touchscreen.touchStart(cx, cy);
+  for (let step = 1; step <= 10; ++step) await page.touchscreen.touchMove(cx - 15 * step, cy);
+  await page.touchscreen.touchEnd();
+  await settle();
+  const touched = (await readAt(cx + 1, cy)).map(Number);
+  check(touched[1] > turned[1] + 5, 'a touch drag turns the planet', `middle now at ${touched[0]}, ${touched[1]}`);
 
   // The wheel zooms in: the globe grows across the middle row.
   const extent = (picture) => {
@@ -264,13 +292,17 @@ try {
     for (let x = 0; x < picture.width; ++x) if (picture.at(x, cy).some((v) => v > 30)) ++lit;
     return lit;
   };
+  const unzoomed = await shot();
+  await page.mouse.move(cx, cy);
   await page.mouse.wheel({ deltaY: -300 });
   const zoomed = await shot();
-  check(extent(zoomed) > extent(dragged) + 50, 'the wheel zooms in', `${extent(dragged)} -> ${extent(zoomed)} lit pixels across`);
+  check(extent(zoomed) > extent(unzoomed) + 50, 'the wheel zooms in',
+    `${extent(unzoomed)} -> ${extent(zoomed)} lit pixels across`);
 } finally {
   await browser.close();
   rmSync(work, { recursive: true, force: true });
 }
-check(problems.length === 0, 'no console error, no request but file:, data: and blob:, no failed request', problems.join('; '));
+check(problems.length === 0, 'no console error, no request but file:, data: and blob:, no failed request',
+  problems.join('; '));
 console.log(failures === 0 ? 'globe test passed' : `globe test: ${failures} check(s) failed`);
 process.exit(failures === 0 ? 0 : 1);
