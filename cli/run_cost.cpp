@@ -33,9 +33,9 @@ constexpr double kMapsPerPixel = 0.6e-6;  // ground, the six panels and height
 constexpr double kLayersFixed = 0.03;
 constexpr double kLayersPerPixel = 0.9e-6;  // all nine
 constexpr double kGeoJsonPerRecord = 60e-9;
-// globe.html has sizes of its own, whatever the map's: mostly its 1024 x 512
-// ground picture.
-constexpr double kGlobeFixed = 0.2;
+// globe.html has sizes of its own, whatever the map's: two thirds of it is
+// drawing its 1024 x 512 ground picture.
+constexpr double kGlobeFixed = 0.25;
 constexpr double kCubePerPixel = 0.42e-6;  // ground and height of one face pixel
 constexpr double kRecordFixed = 0.002;
 

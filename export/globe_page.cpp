@@ -92,15 +92,21 @@ std::string packFloats(const std::vector<float>& values) {
     std::memcpy(&bits, &values[i], 4);
     for (size_t b = 0; b < 4; ++b) planes[b * n + i] = static_cast<uint8_t>(bits >> (8 * b));
   }
-  uLongf size = compressBound(static_cast<uLong>(planes.size()));
-  std::vector<uint8_t> deflated(size);
-  // Level 1, as for the PNG files: the larger levels take several times as
-  // long for a few per cent.
-  if (compress2(deflated.data(), &size, planes.data(), static_cast<uLong>(planes.size()), 1) !=
-      Z_OK) {
-    throw std::bad_alloc();
-  }
-  return base64(deflated.data(), size);
+  // Runs of one byte are what the high planes hold: matching only those
+  // (Z_RLE) takes half the time of level 1's search for 1% more bytes.
+  // compressBound covers zlib's default window and memory, which these are.
+  std::vector<uint8_t> deflated(compressBound(static_cast<uLong>(planes.size())));
+  z_stream stream{};
+  if (deflateInit2(&stream, 1, Z_DEFLATED, 15, 8, Z_RLE) != Z_OK) throw std::bad_alloc();
+  stream.next_in = planes.data();
+  stream.avail_in = static_cast<uInt>(planes.size());
+  stream.next_out = deflated.data();
+  stream.avail_out = static_cast<uInt>(deflated.size());
+  const int finished = deflate(&stream, Z_FINISH);
+  deflateEnd(&stream);
+  // With room for the bound, only a lack of memory keeps it from the end.
+  if (finished != Z_STREAM_END) throw std::bad_alloc();
+  return base64(deflated.data(), stream.total_out);
 }
 
 // The shortest decimal that reads back as the float: 0.1f shows as 0.1.

@@ -20,7 +20,7 @@ namespace geoweave::detail {
 //     colour ramp (layerColourStops) and unit;
 //   - the river segments, the settings (seed first), the grid level and the
 //     statistics; the title names the seed.
-// About 3.5 MB for a default planet. The file appears under path only complete
+// About 3.7 MB for a default planet. The file appears under path only complete
 // (written to a scratch name beside it and renamed): on failure nothing is
 // left behind and whatever stood at path is untouched. kOk; kUnusable before
 // generation; kOutOfMemory; kWriteFailed when the file cannot be written; each

@@ -146,7 +146,7 @@ Status exportFrames(const Planet& planet, int turn, const ExportOptions& options
 // layers/NAME.tif for the nine fields, with geojson rivers.geojson, with
 // globe globe.html (the ground cover at 1024 x 512, and elevation,
 // temperature, humidity, rain, water flow and sediment at 512 x 256
-// geographic cells whatever mapWidth says, about 3.5 MB for a default
+// geographic cells whatever mapWidth says, about 3.7 MB for a default
 // planet), with a cubeSize cube/ground-F.png and cube/height-F.png for F =
 // px nx py ny pz nz, and last planet.json: the version, the planet's settings and the
 // options, the grid, the statistics, the river thresholds, the files (every

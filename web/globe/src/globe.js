@@ -33,11 +33,13 @@ const RELIEF_AT_1X = 0.003;
 // them between its vertices.
 const LINE_LIFT = 0.002;
 
+// The unit vector towards a place, in the globe's frame.
 export function direction(lat, lon) {
   const c = Math.cos(lat * DEG);
   return new Vector3(c * Math.sin(lon * DEG), Math.sin(lat * DEG), c * Math.cos(lon * DEG));
 }
 
+// The place (degrees) straight below a point, seen from the centre.
 export function latLonOf(point) {
   const d = point.clone().normalize();
   return {
