@@ -112,6 +112,7 @@ function difference(a, b) {
   return changed / ((a.width / 2) * (a.height / 2));
 }
 
+const profile = mkdtempSync(join(tmpdir(), 'geoweave-chromium-'));
 const browser = await puppeteer.launch({
   executablePath: chromium,
   headless: true,
@@ -119,7 +120,7 @@ const browser = await puppeteer.launch({
     '--headless=new', '--no-sandbox', '--use-angle=swiftshader', '--enable-unsafe-swiftshader',
     '--disable-gpu-sandbox', '--disable-background-networking', '--disable-component-update',
     '--no-first-run', '--disable-sync',
-    `--user-data-dir=${mkdtempSync(join(tmpdir(), 'geoweave-chromium-'))}`,
+    `--user-data-dir=${profile}`,
   ],
 });
 const problems = [];
@@ -301,6 +302,7 @@ try {
 } finally {
   await browser.close();
   rmSync(work, { recursive: true, force: true });
+  rmSync(profile, { recursive: true, force: true });
 }
 check(problems.length === 0, 'no console error, no request but file:, data: and blob:, no failed request',
   problems.join('; '));
