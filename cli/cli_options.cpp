@@ -17,6 +17,8 @@ enum class Rule {
   kCount,
   kMapWidth,
   kCubeSize,
+  kGltfMesh,
+  kGltfTexture,
   kReal,
   kPositiveReal,
   kNotNegativeReal,
@@ -32,6 +34,10 @@ const char* ruleText(Rule rule) {
     case Rule::kMapWidth:
       return "a whole number from 2 to 65536";
     case Rule::kCubeSize:
+      return "a whole number from 1 to 16384";
+    case Rule::kGltfMesh:
+      return "a whole number from 1 to 1024";
+    case Rule::kGltfTexture:
       return "a whole number from 1 to 16384";
     case Rule::kReal:
       return "a decimal number from -3.4e38 to 3.4e38";
@@ -59,6 +65,10 @@ bool readWhole(Rule rule, const std::string& text, long long* value) {
       return readWholeNumber(text, kMinMapWidth, kMaxMapWidth, value);
     case Rule::kCubeSize:
       return readWholeNumber(text, 1, kMaxCubeSize, value);
+    case Rule::kGltfMesh:
+      return readWholeNumber(text, 1, kMaxGltfMesh, value);
+    case Rule::kGltfTexture:
+      return readWholeNumber(text, 1, kMaxGltfTexture, value);
     default:
       return false;
   }
@@ -93,6 +103,8 @@ bool follows(Rule rule, const std::string& text) {
     case Rule::kCount:
     case Rule::kMapWidth:
     case Rule::kCubeSize:
+    case Rule::kGltfMesh:
+    case Rule::kGltfTexture:
       return readWhole(rule, text, &whole);
     case Rule::kReal:
     case Rule::kPositiveReal:
@@ -118,6 +130,11 @@ enum Value {
   kOut,
   kMapWidthOption,
   kCube,
+  kGltfMeshOption,
+  kGltfTextureOption,
+  kGltfRadius,
+  kGltfRelief,
+  kGltfExaggerate,
   kValueCount
 };
 
@@ -149,10 +166,20 @@ const ValueOption kValueOptions[kValueCount] = {
      "width of the maps, height N/2 (default --width, within 2..65536)"},
     {"--cube", "N", Rule::kCubeSize,
      "also write the six N x N cube-map faces, ground cover and 16-bit height, in cube/"},
+    {"--gltf-mesh", "N", Rule::kGltfMesh,
+     "quads along each cube face's edge in planet.glb (default 128; needs --gltf)"},
+    {"--gltf-texture", "N", Rule::kGltfTexture,
+     "pixels along each face texture's edge in planet.glb (default 512; needs --gltf)"},
+    {"--gltf-radius", "M", Rule::kPositiveReal,
+     "radius of the water surface in planet.glb, metres (default 6371000; needs --gltf)"},
+    {"--gltf-relief", "M", Rule::kNotNegativeReal,
+     "metres from the lowest to the highest bedrock in planet.glb (default 20000; needs --gltf)"},
+    {"--gltf-exaggerate", "X", Rule::kNotNegativeReal,
+     "multiplies the heights in planet.glb (default 1; needs --gltf)"},
 };
 
 const char* const kFlags[] = {"--random-seed", "--frames", "--geotiff", "--geojson",
-                              "--quiet",       "--help",   "--version"};
+                              "--gltf",        "--quiet",  "--help",    "--version"};
 
 const ValueOption* findValueOption(const std::string& name) {
   for (const ValueOption& option : kValueOptions) {
@@ -170,6 +197,7 @@ struct CommandLine::Texts {
   bool frames = false;
   bool geotiff = false;
   bool geojson = false;
+  bool gltf = false;
   bool quiet = false;
 };
 
@@ -206,6 +234,10 @@ CommandLine::CommandLine() : texts_(std::make_unique<Texts>()) {
   app.add_flag("--geotiff", texts_->geotiff,
                "also write every field as a Float32 GeoTIFF (EPSG:4326) in layers/");
   app.add_flag("--geojson", texts_->geojson, "also write the rivers as rivers.geojson");
+  CLI::Option* gltf = app.add_flag(
+      "--gltf", texts_->gltf,
+      "also write the planet as a 3D model, planet.glb (glTF 2.0 binary, metres, +Y north)");
+  for (int i = kGltfMeshOption; i <= kGltfExaggerate; ++i) texts_->options[i]->needs(gltf);
   app.add_flag("--quiet", texts_->quiet, "show no progress");
 }
 
@@ -290,6 +322,21 @@ bool CommandLine::resolve(std::time_t now, RunOptions* out, std::string* error) 
       case kCube:
         options.cubeSize = static_cast<int>(whole);
         break;
+      case kGltfMeshOption:
+        options.gltfMesh = static_cast<int>(whole);
+        break;
+      case kGltfTextureOption:
+        options.gltfTexture = static_cast<int>(whole);
+        break;
+      case kGltfRadius:
+        options.gltfRadius = real;
+        break;
+      case kGltfRelief:
+        options.gltfRelief = real;
+        break;
+      case kGltfExaggerate:
+        options.gltfExaggerate = real;
+        break;
       case kValueCount:
         break;
     }
@@ -309,6 +356,7 @@ bool CommandLine::resolve(std::time_t now, RunOptions* out, std::string* error) 
   options.quiet = texts_->quiet;
   options.geotiff = texts_->geotiff;
   options.geojson = texts_->geojson;
+  options.gltf = texts_->gltf;
   std::string reason;
   if (geoweave::validate(s, &reason) != geoweave::Status::kOk) {
     *error = "geoweave: " + reason;

@@ -25,6 +25,12 @@ class Run {
     exportOptions_.geotiff = options.geotiff;
     exportOptions_.geojson = options.geojson;
     exportOptions_.cubeSize = options.cubeSize;
+    exportOptions_.gltf = options.gltf;
+    exportOptions_.gltfMesh = options.gltfMesh;
+    exportOptions_.gltfTexture = options.gltfTexture;
+    exportOptions_.gltfRadius = options.gltfRadius;
+    exportOptions_.gltfRelief = options.gltfRelief;
+    exportOptions_.gltfExaggerate = options.gltfExaggerate;
     exportOptions_.seedFromClock = options.randomSeed;
     if (progress_ != nullptr) {
       exportCallbacks_.progress = [](double fraction, const char* stage, void* user) {

@@ -7,7 +7,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <future>
 #include <limits>
 #include <new>
 #include <nlohmann/json.hpp>
@@ -15,6 +14,7 @@
 #include <vector>
 
 #include "export/png_memory.h"
+#include "export/task_batch.h"
 #include "geoweave/settings.h"
 #include "image/atomic_file.h"
 
@@ -31,6 +31,11 @@ constexpr CubeFace kFaces[kFaceCount] = {CubeFace::kPositiveX, CubeFace::kNegati
 // As geoweave names its cube pictures (cube/ground-px.png, ...).
 constexpr const char* kFaceNames[kFaceCount] = {"ground-px", "ground-nx", "ground-py",
                                                 "ground-ny", "ground-pz", "ground-nz"};
+
+// The arrays go into the file as they lie in memory; glTF's are
+// little-endian.
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__,
+              "the GLB writer needs a little-endian host");
 
 // glTF's codes for what the file declares.
 constexpr int kFloat = 5126;
@@ -156,8 +161,8 @@ Status buildFace(const Planet& planet, int face, const GltfOptions& options,
       const double r = mapping.radiusAt(h);
       if (!(r > 0) || !std::isfinite(static_cast<float>(r))) {
         return refuse(error,
-                      "relief and exaggeration must keep every point of the model between the "
-                      "planet's centre and the largest float");
+                      "the glTF relief and exaggeration must keep every point of the model "
+                      "between the planet's centre and the largest float");
       }
       at(i, j) = scaled(unit(d), r);
     }
@@ -195,34 +200,38 @@ Status buildFace(const Planet& planet, int face, const GltfOptions& options,
 // encoded on a thread of its own while the planet draws the next (a planet
 // takes one call at a time, and its drawing uses all its workers anyway);
 // the encoding of one face at most is waited for, so no more than three
-// pictures are held at once. A planet of one worker keeps to one thread.
+// pictures are held at once.
 Status drawFaces(const Planet& planet, int texture, std::vector<FaceData>& faces,
                  std::string* error) {
-  const std::launch policy = planet.settings().workers == 1
-                                 ? std::launch::deferred
-                                 : std::launch::async | std::launch::deferred;
-  // Before the future, so that leaving early waits for the encoding (the
-  // future's destructor does) before the picture it reads goes.
   Image pictures[2];
-  std::future<std::string> encoding;  // the reason it failed; empty when it did not
-  auto finished = [&]() {
-    const std::string why = encoding.valid() ? encoding.get() : std::string();
-    if (!why.empty() && error != nullptr) *error = why;
-    return why.empty();
+  std::string failures[2];  // why an encoding failed; empty when it did not
+  bool outOfMemory = false;
+  // After what its tasks use: leaving early waits for them (the batch's
+  // destructor does) before those go.
+  TaskBatch encoding;
+  auto finished = [&](int face) {
+    encoding.wait();
+    if (outOfMemory) throw std::bad_alloc();
+    if (face < 0 || failures[face % 2].empty()) return true;
+    if (error != nullptr) *error = failures[face % 2];
+    return false;
   };
   for (int face = 0; face < kFaceCount; ++face) {
     Image& picture = pictures[face % 2];
     const Status status = planet.renderGroundCubeFace(kFaces[face], texture, &picture, error);
     if (status != Status::kOk) return status;
-    if (!finished()) return Status::kWriteFailed;
+    if (!finished(face - 1)) return Status::kWriteFailed;
     std::string* png = &faces[face].png;
-    encoding = std::async(policy, [&picture, png]() {
-      std::string why;
-      encodePngRgb8(picture.width, picture.height, picture.rgb.data(), png, &why);
-      return why;
+    std::string* failure = &failures[face % 2];
+    encoding.start([&picture, png, failure, &outOfMemory]() {
+      try {
+        encodePngRgb8(picture.width, picture.height, picture.rgb.data(), png, failure);
+      } catch (const std::bad_alloc&) {
+        outOfMemory = true;  // only one task runs at a time
+      }
     });
   }
-  return finished() ? Status::kOk : Status::kWriteFailed;
+  return finished(kFaceCount - 1) ? Status::kOk : Status::kWriteFailed;
 }
 
 // The binary chunk, gathered as pieces of the faces' arrays (not copied),
@@ -475,20 +484,22 @@ Status writeModel(const Planet& planet, const GltfOptions& options, const std::s
 }  // namespace
 
 Status validateGltfOptions(const GltfOptions& options, std::string* error) {
-  if (options.mesh < 1 || options.mesh > kGltfMeshMax) {
-    return refuse(error, "mesh must be 1 to " + std::to_string(kGltfMeshMax));
+  if (options.mesh < 1 || options.mesh > kMaxGltfMesh) {
+    return refuse(error, "glTF mesh must be from 1 to " + std::to_string(kMaxGltfMesh) + ", not " +
+                             std::to_string(options.mesh));
   }
-  if (options.texture < 1 || options.texture > kGltfTextureMax) {
-    return refuse(error, "texture must be 1 to " + std::to_string(kGltfTextureMax));
+  if (options.texture < 1 || options.texture > kMaxGltfTexture) {
+    return refuse(error, "glTF texture must be from 1 to " + std::to_string(kMaxGltfTexture) +
+                             ", not " + std::to_string(options.texture));
   }
   if (!std::isfinite(options.radius) || !(options.radius > 0)) {
-    return refuse(error, "radius must be a positive number of metres");
+    return refuse(error, "glTF radius must be a positive number of metres");
   }
   if (!std::isfinite(options.relief) || !(options.relief >= 0)) {
-    return refuse(error, "relief must be a finite number of metres, not negative");
+    return refuse(error, "glTF relief must be a finite number of metres, not negative");
   }
   if (!std::isfinite(options.exaggerate) || !(options.exaggerate >= 0)) {
-    return refuse(error, "exaggerate must be a finite number, not negative");
+    return refuse(error, "glTF exaggeration must be a finite number, not negative");
   }
   return Status::kOk;
 }

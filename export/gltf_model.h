@@ -2,21 +2,20 @@
 
 #include <string>
 
+#include "geoweave/export.h"
 #include "geoweave/planet.h"
 #include "geoweave/status.h"
 
 namespace geoweave::detail {
 
-inline constexpr int kGltfMeshMax = 1024;
-inline constexpr int kGltfTextureMax = 16384;
-
-// What the 3D model of a planet looks like. Lengths in metres.
+// What the 3D model of a planet looks like (ExportOptions' gltf fields).
+// Lengths in metres.
 struct GltfOptions {
   // Quads along each edge of each of the cube's six faces: a face is a
-  // (mesh + 1) x (mesh + 1) grid of vertices. 1 to kGltfMeshMax.
+  // (mesh + 1) x (mesh + 1) grid of vertices. 1 to kMaxGltfMesh.
   int mesh = 128;
   // Pixels along each edge of each face's ground texture. 1 to
-  // kGltfTextureMax.
+  // kMaxGltfTexture.
   int texture = 512;
   // Radius of the water surface. Positive and finite.
   double radius = 6371000.0;
@@ -29,9 +28,15 @@ struct GltfOptions {
   double exaggerate = 1.0;
 };
 
+// The model options of an export.
+inline GltfOptions gltfOptionsOf(const geoweave::ExportOptions& options) {
+  return {options.gltfMesh, options.gltfTexture, options.gltfRadius, options.gltfRelief,
+          options.gltfExaggerate};
+}
+
 // Status::kOk when every option lies within the limits above, else
-// Status::kInvalidSettings with a one-line message naming the option in
-// *error (when not null). Thread-safe.
+// Status::kInvalidSettings with a one-line message naming the option ("glTF
+// mesh must be ...") in *error (when not null). Thread-safe.
 Status validateGltfOptions(const GltfOptions& options, std::string* error);
 
 // The height (in the planet's height units) of the model's water surface:
@@ -80,8 +85,11 @@ GltfHeightMapping gltfHeightMapping(const geoweave::Planet& planet, const GltfOp
 // limits or a relief and exaggeration that would put a vertex at or beyond
 // the centre (or outside float range); kOutOfMemory; kWriteFailed when the
 // file cannot be written or would exceed the 4 GiB a GLB can hold. Each
-// failure leaves a one-line message in *error (when not null). Uses the
-// planet's workers; the planet must not be used elsewhere meanwhile.
+// failure leaves a one-line message in *error (when not null): an option or
+// relief refused as "glTF ..." or "the glTF relief ...", anything else as
+// "cannot write PATH: reason". Draws with the planet's workers and
+// compresses each texture on a thread of its own while the next is drawn;
+// the planet must not be used elsewhere meanwhile. No exception escapes.
 Status writeGltfModel(const geoweave::Planet& planet, const GltfOptions& options,
                       const std::string& path, std::string* error);
 

@@ -6,13 +6,12 @@
 #include <cstdint>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
+#include "testing/glb_reader.h"
 #include "testing/png_reader.h"
-#include "testing/test_command.h"
 #include "testing/test_directory.h"
 
 namespace geoweave::detail {
@@ -33,72 +32,6 @@ class GltfModel : public TestDirectory {
 
   geoweave::Planet planet;
 };
-
-// A GLB read back: its JSON and its binary chunk, after checking the
-// container's framing.
-struct Glb {
-  json gltf;
-  std::string bin;
-
-  // The values of a float accessor, in order.
-  std::vector<float> floats(int accessor) const {
-    const json& a = gltf["accessors"][accessor];
-    EXPECT_EQ(a["componentType"], 5126);
-    const json& view = gltf["bufferViews"][a["bufferView"].get<int>()];
-    const size_t per = a["type"] == "VEC2" ? 2 : a["type"] == "VEC3" ? 3 : 1;
-    std::vector<float> values(a["count"].get<size_t>() * per);
-    std::memcpy(values.data(), bin.data() + view["byteOffset"].get<size_t>(),
-                values.size() * sizeof(float));
-    return values;
-  }
-
-  std::vector<uint32_t> indices(int accessor) const {
-    const json& a = gltf["accessors"][accessor];
-    const json& view = gltf["bufferViews"][a["bufferView"].get<int>()];
-    const char* at = bin.data() + view["byteOffset"].get<size_t>();
-    std::vector<uint32_t> values(a["count"].get<size_t>());
-    for (size_t k = 0; k < values.size(); ++k) {
-      if (a["componentType"] == 5123) {
-        uint16_t v;
-        std::memcpy(&v, at + k * 2, 2);
-        values[k] = v;
-      } else {
-        std::memcpy(&values[k], at + k * 4, 4);
-      }
-    }
-    return values;
-  }
-
-  std::string bytesOfImage(int image) const {
-    const json& view = gltf["bufferViews"][gltf["images"][image]["bufferView"].get<int>()];
-    return bin.substr(view["byteOffset"].get<size_t>(), view["byteLength"].get<size_t>());
-  }
-};
-
-uint32_t word(const std::string& bytes, size_t at) {
-  uint32_t v = 0;
-  for (int k = 3; k >= 0; --k) v = v << 8 | static_cast<uint8_t>(bytes[at + k]);
-  return v;
-}
-
-testing::AssertionResult readGlb(const std::string& path, Glb* out) {
-  std::ifstream in(path, std::ios::binary);
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (bytes.size() < 28 || bytes.compare(0, 4, "glTF") != 0 || word(bytes, 4) != 2 ||
-      word(bytes, 8) != bytes.size() || word(bytes, 16) != 0x4E4F534Au) {
-    return testing::AssertionFailure() << path << " has no GLB header and JSON chunk";
-  }
-  const size_t jsonLength = word(bytes, 12);
-  const size_t binAt = 20 + jsonLength;
-  if (jsonLength % 4 != 0 || binAt + 8 > bytes.size() || word(bytes, binAt + 4) != 0x004E4942u ||
-      binAt + 8 + word(bytes, binAt) != bytes.size()) {
-    return testing::AssertionFailure() << path << " has no binary chunk filling the file";
-  }
-  out->gltf = json::parse(bytes.substr(20, jsonLength), nullptr, false);
-  out->bin = bytes.substr(binAt + 8);
-  if (out->gltf.is_discarded()) return testing::AssertionFailure() << path << ": bad JSON";
-  return testing::AssertionSuccess();
-}
 
 struct Vertex {
   double x, y, z;
@@ -127,10 +60,8 @@ TEST_F(GltfModel, KhronosValidatorFindsNoErrorOrWarning) {
     const std::string name = path("planet-" + std::to_string(options.mesh) + ".glb");
     std::string error;
     ASSERT_EQ(writeGltfModel(planet, options, name, &error), Status::kOk) << error;
-    const std::string report = runCommand("node " GEOWEAVE_GLTF_VALIDATOR " '" + name + "' 2>&1");
-    EXPECT_NE(report.find(": 0 errors, 0 warnings,"), std::string::npos)
-        << "mesh " << options.mesh << ":\n"
-        << report;
+    SCOPED_TRACE("mesh " + std::to_string(options.mesh));
+    expectValidGltf(GEOWEAVE_GLTF_VALIDATOR, name);
   }
 }
 
@@ -210,7 +141,7 @@ TEST_F(GltfModel, FacesCloseUpFaceOutwardAndShowTheirGround) {
     const int image = glb.gltf["textures"][texture]["source"];
     EXPECT_EQ(glb.gltf["images"][image]["mimeType"], "image/png");
     const std::string png = path("face.png");
-    std::ofstream(png, std::ios::binary) << glb.bytesOfImage(image);
+    std::ofstream(png, std::ios::binary) << glb.imageBytes(image);
     PngImage read;
     ASSERT_TRUE(readPng(png.c_str(), &read, &error)) << error;
     geoweave::Image drawn;
@@ -273,18 +204,18 @@ TEST_F(GltfModel, RefusesWhatItCannotWriteAndLeavesNoFile) {
   };
   const double inf = HUGE_VAL;
   const Case refused[] = {
-      {{0, 512}, "mesh"},
-      {{1025, 512}, "mesh"},
-      {{4, 0}, "texture"},
-      {{4, 16385}, "texture"},
-      {{4, 8, 0}, "radius"},
-      {{4, 8, inf}, "radius"},
-      {{4, 8, 1000, -1}, "relief"},
-      {{4, 8, 1000, NAN}, "relief"},
-      {{4, 8, 1000, 1000, -1}, "exaggerate"},
-      {{4, 8, 1000, 1000, inf}, "exaggerate"},
+      {{0, 512}, "glTF mesh"},
+      {{1025, 512}, "glTF mesh"},
+      {{4, 0}, "glTF texture"},
+      {{4, 16385}, "glTF texture"},
+      {{4, 8, 0}, "glTF radius"},
+      {{4, 8, inf}, "glTF radius"},
+      {{4, 8, 1000, -1}, "glTF relief"},
+      {{4, 8, 1000, NAN}, "glTF relief"},
+      {{4, 8, 1000, 1000, -1}, "glTF exaggeration"},
+      {{4, 8, 1000, 1000, inf}, "glTF exaggeration"},
       // The deepest sea would reach through the centre.
-      {{4, 8, 1000, 10000, 1}, "relief and exaggeration"},
+      {{4, 8, 1000, 10000, 1}, "the glTF relief and exaggeration"},
   };
   for (const Case& c : refused) {
     EXPECT_EQ(writeGltfModel(planet, c.options, name, &error), Status::kInvalidSettings) << c.says;
