@@ -31,7 +31,7 @@ inline constexpr int kMaxMapHeight = kMaxMapWidth / 2;
 // Six faces of 16384 x 16384 already hold 1.6 G pixels.
 inline constexpr int kMaxCubeSize = 16384;
 // The model's faces: 1025 x 1025 vertices each, 6.3 M in all (with the
-// sea's, a file of about 650 MB), and textures as large as the cube's.
+// sea's, a file of about 380 MB), and textures as large as the cube's.
 inline constexpr int kMaxGltfMesh = 1024;
 inline constexpr int kMaxGltfTexture = kMaxCubeSize;
 
