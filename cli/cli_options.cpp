@@ -18,6 +18,8 @@ enum class Rule {
   kCount,
   kMapWidth,
   kCubeSize,
+  kGltfMesh,
+  kGltfTexture,
   kReal,
   kPositiveReal,
   kNotNegativeReal,
@@ -34,6 +36,10 @@ const char* ruleText(Rule rule) {
     case Rule::kMapWidth:
       return "a whole number from 2 to 65536";
     case Rule::kCubeSize:
+      return "a whole number from 1 to 16384";
+    case Rule::kGltfMesh:
+      return "a whole number from 1 to 1024";
+    case Rule::kGltfTexture:
       return "a whole number from 1 to 16384";
     case Rule::kReal:
       return "a decimal number from -3.4e38 to 3.4e38";
@@ -63,6 +69,10 @@ bool readWhole(Rule rule, const std::string& text, long long* value) {
       return readWholeNumber(text, kMinMapWidth, kMaxMapWidth, value);
     case Rule::kCubeSize:
       return readWholeNumber(text, 1, kMaxCubeSize, value);
+    case Rule::kGltfMesh:
+      return readWholeNumber(text, 1, kMaxGltfMesh, value);
+    case Rule::kGltfTexture:
+      return readWholeNumber(text, 1, kMaxGltfTexture, value);
     default:
       return false;
   }
@@ -103,6 +113,8 @@ bool follows(Rule rule, const std::string& text) {
     case Rule::kCount:
     case Rule::kMapWidth:
     case Rule::kCubeSize:
+    case Rule::kGltfMesh:
+    case Rule::kGltfTexture:
       return readWhole(rule, text, &whole);
     case Rule::kReal:
     case Rule::kPositiveReal:
@@ -129,6 +141,11 @@ enum Value {
   kOut,
   kMapWidthOption,
   kCube,
+  kGltfMeshOption,
+  kGltfTextureOption,
+  kGltfRadius,
+  kGltfRelief,
+  kGltfExaggerate,
   kValueCount
 };
 
@@ -161,10 +178,20 @@ const ValueOption kValueOptions[kValueCount] = {
      "width of the maps, height N/2 (default --width, within 2..65536)"},
     {"--cube", "N", Rule::kCubeSize,
      "also write the six N x N cube-map faces, ground cover and 16-bit height, in cube/"},
+    {"--gltf-mesh", "N", Rule::kGltfMesh,
+     "quads along each cube face's edge in planet.glb (default 128; needs --gltf)"},
+    {"--gltf-texture", "N", Rule::kGltfTexture,
+     "pixels along each face texture's edge in planet.glb (default 512; needs --gltf)"},
+    {"--gltf-radius", "M", Rule::kPositiveReal,
+     "radius of the water surface in planet.glb, metres (default 6371000; needs --gltf)"},
+    {"--gltf-relief", "M", Rule::kNotNegativeReal,
+     "metres from the lowest to the highest bedrock in planet.glb (default 20000; needs --gltf)"},
+    {"--gltf-exaggerate", "X", Rule::kNotNegativeReal,
+     "multiplies the heights in planet.glb (default 1; needs --gltf)"},
 };
 
 const char* const kFlags[] = {"--random-seed", "--frames", "--geotiff", "--geojson",
-                              "--globe",       "--quiet",  "--help",    "--version"};
+                              "--globe",       "--gltf",   "--quiet",  "--help",    "--version"};
 
 const ValueOption* findValueOption(const std::string& name) {
   for (const ValueOption& option : kValueOptions) {
@@ -183,6 +210,7 @@ struct CommandLine::Texts {
   bool geotiff = false;
   bool geojson = false;
   bool globe = false;
+  bool gltf = false;
   bool quiet = false;
 };
 
@@ -221,6 +249,10 @@ CommandLine::CommandLine() : texts_(std::make_unique<Texts>()) {
   app.add_flag("--geojson", texts_->geojson, "also write the rivers as rivers.geojson");
   app.add_flag("--globe", texts_->globe,
                "also write globe.html: the planet on a globe for a web browser, offline");
+  CLI::Option* gltf = app.add_flag(
+      "--gltf", texts_->gltf,
+      "also write the planet as a 3D model, planet.glb (glTF 2.0 binary, metres, +Y north)");
+  for (int i = kGltfMeshOption; i <= kGltfExaggerate; ++i) texts_->options[i]->needs(gltf);
   app.add_flag("--quiet", texts_->quiet, "show no progress");
 }
 
@@ -305,6 +337,21 @@ bool CommandLine::resolve(int randomSeed, RunOptions* out, std::string* error) c
       case kCube:
         options.cubeSize = static_cast<int>(whole);
         break;
+      case kGltfMeshOption:
+        options.gltfMesh = static_cast<int>(whole);
+        break;
+      case kGltfTextureOption:
+        options.gltfTexture = static_cast<int>(whole);
+        break;
+      case kGltfRadius:
+        options.gltfRadius = real;
+        break;
+      case kGltfRelief:
+        options.gltfRelief = real;
+        break;
+      case kGltfExaggerate:
+        options.gltfExaggerate = real;
+        break;
       case kValueCount:
         break;
     }
@@ -324,6 +371,7 @@ bool CommandLine::resolve(int randomSeed, RunOptions* out, std::string* error) c
   options.geotiff = texts_->geotiff;
   options.geojson = texts_->geojson;
   options.globe = texts_->globe;
+  options.gltf = texts_->gltf;
   std::string reason;
   if (geoweave::validate(s, &reason) != geoweave::Status::kOk) {
     *error = "geoweave: " + reason;

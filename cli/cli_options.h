@@ -13,9 +13,10 @@ class Error;
 
 namespace geoweave::detail {
 
-// Everything one run of geoweave takes from its command line. --map-width
-// and --cube are checked against geoweave/export.h's kMinMapWidth,
-// kMaxMapWidth and kMaxCubeSize.
+// Everything one run of geoweave takes from its command line. --map-width,
+// --cube, --gltf-mesh and --gltf-texture are checked against
+// geoweave/export.h's kMinMapWidth, kMaxMapWidth, kMaxCubeSize,
+// kMaxGltfMesh and kMaxGltfTexture; the --gltf-* options need --gltf.
 struct RunOptions {
   geoweave::Settings settings;
   bool randomSeed = false;  // the seed came from --random-seed
@@ -28,6 +29,12 @@ struct RunOptions {
   bool geojson = false;  // the rivers as rivers.geojson
   bool globe = false;    // the planet on a globe for a web browser, globe.html
   int cubeSize = 0;      // of the cube-map faces in cube/; 0 writes none
+  bool gltf = false;     // the 3D model planet.glb, with the sizes and lengths below
+  int gltfMesh = 128;
+  int gltfTexture = 512;
+  double gltfRadius = 6371000.0;
+  double gltfRelief = 20000.0;
+  double gltfExaggerate = 1.0;
 };
 
 // The option set of geoweave on a CLI11 parser. Values are taken as text and

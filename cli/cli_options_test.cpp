@@ -40,7 +40,7 @@ TEST(CliOptions, DefaultsAreTheLibrarysAndTheMapFollowsTheWidth) {
   EXPECT_EQ(options.mapWidth, 512);
   EXPECT_EQ(options.mapHeight, 256);
   EXPECT_FALSE(options.frames || options.quiet || options.randomSeed || options.geotiff ||
-               options.geojson || options.globe);
+               options.geojson || options.globe || options.gltf);
   EXPECT_EQ(options.cubeSize, 0);
   // A width the maps cannot have is brought into their range.
   ASSERT_EQ(parse({"--width", "1"}, &options), "");
@@ -74,9 +74,18 @@ TEST(CliOptions, EveryValueIsStoredAsTheSettingsHoldIt) {
   EXPECT_EQ(options.outDir, "a/b");
   EXPECT_TRUE(options.frames);
   EXPECT_TRUE(options.quiet);
-  ASSERT_EQ(parse({"--geotiff", "--geojson", "--globe", "--cube", "16384"}, &options), "");
-  EXPECT_TRUE(options.geotiff && options.geojson && options.globe);
+  ASSERT_EQ(parse({"--geotiff", "--geojson", "--globe", "--cube", "16384", "--gltf", "--gltf-mesh", "1024",
+                   "--gltf-texture", "3", "--gltf-radius", "1e6", "--gltf-relief", "0",
+                   "--gltf-exaggerate", "2.5"},
+                  &options),
+            "");
+  EXPECT_TRUE(options.geotiff && options.geojson && options.globe && options.gltf);
   EXPECT_EQ(options.cubeSize, 16384);
+  EXPECT_EQ(options.gltfMesh, 1024);
+  EXPECT_EQ(options.gltfTexture, 3);
+  EXPECT_EQ(options.gltfRadius, 1e6);
+  EXPECT_EQ(options.gltfRelief, 0.0);
+  EXPECT_EQ(options.gltfExaggerate, 2.5);
 }
 
 // The limits --help states, for every rule: each limit is taken, and the

@@ -24,6 +24,12 @@ class Run {
     exportOptions_.geojson = options.geojson;
     exportOptions_.globe = options.globe;
     exportOptions_.cubeSize = options.cubeSize;
+    exportOptions_.gltf = options.gltf;
+    exportOptions_.gltfMesh = options.gltfMesh;
+    exportOptions_.gltfTexture = options.gltfTexture;
+    exportOptions_.gltfRadius = options.gltfRadius;
+    exportOptions_.gltfRelief = options.gltfRelief;
+    exportOptions_.gltfExaggerate = options.gltfExaggerate;
     exportOptions_.seedFromClock = options.randomSeed;
     if (progress_ != nullptr) {
       // The export's own fraction shares its stages evenly; the plan shares

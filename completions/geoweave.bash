@@ -14,14 +14,16 @@ _geoweave() {
       return 0
       ;;
     --seed | --width | --zoom | --corner-range | --land | --rivers | --turns | \
-      --share-cap | --shade | --map-width | --cube)
+      --share-cap | --shade | --map-width | --cube | --gltf-mesh | --gltf-texture | \
+      --gltf-radius | --gltf-relief | --gltf-exaggerate)
       # A number: nothing to offer.
       COMPREPLY=()
       return 0
       ;;
   esac
   local options="--seed --random-seed --width --zoom --corner-range --land --rivers --turns
-    --share-cap --shade --out --map-width --frames --geotiff --geojson --globe --cube --quiet -h
+    --share-cap --shade --out --map-width --frames --geotiff --geojson --globe --cube --gltf
+    --gltf-mesh --gltf-texture --gltf-radius --gltf-relief --gltf-exaggerate --quiet -h
     --help --version"
   COMPREPLY=($(compgen -W "$options" -- "$cur"))
 }

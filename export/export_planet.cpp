@@ -7,6 +7,7 @@
 #include "export/cube_faces.h"
 #include "export/geotiff_layers.h"
 #include "export/globe_page.h"
+#include "export/gltf_model.h"
 #include "export/heightmap.h"
 #include "export/output_files.h"
 #include "export/planet_record.h"
@@ -20,13 +21,13 @@ using namespace detail;
 
 namespace {
 
-// The share of the export each stage starts at. The cube faces, when asked
-// for, take the most time after the maps.
+// The share of the export each stage starts at. The cube faces and the
+// model, when asked for, take the most time after the maps.
 constexpr double kLayersStart = 0.2;
 constexpr double kRiversStart = 0.4;
 constexpr double kGlobeStart = 0.42;
 constexpr double kCubeStart = 0.5;
-constexpr double kCubeEnd = 0.9;
+constexpr double kModelStart = 0.7;  // the cube's end when a model follows
 constexpr double kRecordStart = 0.9;
 
 // Empty when the options lie within their limits, else the line that says
@@ -45,7 +46,9 @@ std::string optionsFault(const ExportOptions& options) {
     return "cube size must be from 0 (no cube) to " + std::to_string(kMaxCubeSize) + ", not " +
            std::to_string(options.cubeSize);
   }
-  return std::string();
+  std::string fault;
+  if (options.gltf) validateGltfOptions(gltfOptionsOf(options), &fault);
+  return fault;
 }
 
 // Tells a failure to the message callback and keeps it in the result.
@@ -118,6 +121,7 @@ class Exporter {
   void writeMaps(const Planet& planet);
   void writeLayerFiles(const Planet& planet);
   void writeCubeFaces(const Planet& planet);
+  void writeModel(const Planet& planet);
 
   const ExportOptions& options_;
   const ExportCallbacks& callbacks_;
@@ -231,9 +235,23 @@ void Exporter::writeLayerFiles(const Planet& planet) {
 void Exporter::writeCubeFaces(const Planet& planet) {
   if (!makeSubdirectory("cube", "cube faces")) return;
   const int faceCount = static_cast<int>(cubeFaces().size());
-  accountAll(writeCube(planet, options_.cubeSize, options_.outDir, [this, faceCount](int faces) {
-    report(kCubeStart + (kCubeEnd - kCubeStart) * faces / faceCount, "Writing cube faces");
+  const double end = options_.gltf ? kModelStart : kRecordStart;
+  accountAll(writeCube(planet, options_.cubeSize, options_.outDir, [&](int faces) {
+    report(kCubeStart + (end - kCubeStart) * faces / faceCount, "Writing cube faces");
   }));
+}
+
+void Exporter::writeModel(const Planet& planet) {
+  const std::string path = pathIn(options_.outDir, "planet.glb");
+  std::string error;
+  const Status written = writeGltfModel(planet, gltfOptionsOf(options_), path, &error);
+  if (written == Status::kOk) {
+    result_.written.push_back("planet.glb");
+  } else {
+    // A relief the model cannot hold comes back without the file's name.
+    fail(written, "planet.glb",
+         written == Status::kInvalidSettings ? "cannot write " + path + ": " + error : error);
+  }
 }
 
 void Exporter::writePlanet(const Planet& planet) {
@@ -263,6 +281,10 @@ void Exporter::writePlanet(const Planet& planet) {
   if (options_.cubeSize > 0) {
     report(kCubeStart, "Writing cube faces");
     writeCubeFaces(planet);
+  }
+  if (options_.gltf) {
+    report(kModelStart, "Writing planet.glb");
+    writeModel(planet);
   }
   report(kRecordStart, "Writing planet.json");
   // The record lists itself: it is only ever read when it was written.

@@ -95,6 +95,10 @@ TEST_F(ExportPlanet, FramesAndTheFolderShareOneResultThatTheRecordLists) {
   run.options.frames = true;
   run.options.geojson = true;
   run.options.cubeSize = 2;
+  run.options.gltf = true;
+  run.options.gltfMesh = 2;
+  run.options.gltfTexture = 2;
+  run.options.gltfRelief = 5000;
   ASSERT_EQ(geoweave::prepareExport(run.options, {}, &run.result, nullptr), geoweave::Status::kOk);
   geoweave::Callbacks callbacks;
   callbacks.turn = [](const geoweave::Planet& planet, int turn, void* user) {
@@ -118,14 +122,21 @@ TEST_F(ExportPlanet, FramesAndTheFolderShareOneResultThatTheRecordLists) {
       << error;
   EXPECT_TRUE(told.messages.empty());
   EXPECT_TRUE(run.result.failures.empty());
-  ASSERT_EQ(run.result.written.size(), 4u + 3u + 1u + 12u + 1u);
+  ASSERT_EQ(run.result.written.size(), 4u + 3u + 1u + 12u + 1u + 1u);
   EXPECT_EQ(run.result.written[0], "frames/ground-0000.png");
   EXPECT_EQ(run.result.written[3], "frames/sheet-0001.png");
+  EXPECT_EQ(run.result.written.end()[-2], "planet.glb");
   EXPECT_EQ(run.result.written.back(), "planet.json");
   std::ifstream file(path("world/planet.json"));
   const json record = json::parse(std::string(std::istreambuf_iterator<char>(file), {}));
   EXPECT_EQ(record["files"], json(run.result.written));
   EXPECT_EQ(record["settings"]["seedFromClock"], false);
+  // The model's heights as the record states them: the relief over the
+  // bedrock's span, from the sea's surface.
+  const Statistics stats = planet.statistics();
+  EXPECT_EQ(record["model"]["metresPerHeightUnit"],
+            5000 / (static_cast<double>(stats.elevationMax) - stats.elevationMin));
+  EXPECT_EQ(record["model"]["waterLevel"].get<float>(), stats.seaLevel + 0.05f);
 
   ASSERT_FALSE(told.progress.empty());
   EXPECT_EQ(told.progress.front().first, 0.0);
@@ -139,9 +150,9 @@ TEST_F(ExportPlanet, FramesAndTheFolderShareOneResultThatTheRecordLists) {
     const std::string& stage = told.progress[i].second;
     if (stages.empty() || stages.back() != stage) stages.push_back(stage);
   }
-  EXPECT_EQ(stages,
-            (std::vector<std::string>{"Writing maps and heightmap", "Writing rivers.geojson",
-                                      "Writing cube faces", "Writing planet.json"}));
+  EXPECT_EQ(stages, (std::vector<std::string>{"Writing maps and heightmap",
+                                              "Writing rivers.geojson", "Writing cube faces",
+                                              "Writing planet.glb", "Writing planet.json"}));
 }
 
 }  // namespace

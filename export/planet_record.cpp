@@ -4,6 +4,7 @@
 
 #include "export/cube_faces.h"
 #include "export/geotiff_layers.h"
+#include "export/gltf_model.h"
 #include "export/heightmap.h"
 #include "geoweave/settings.h"
 
@@ -122,6 +123,37 @@ void addHeightScale(json& rule, const geoweave::Statistics& stats) {
             "and clamped to 0..65535";
 }
 
+// How planet.glb places the planet: enough to find any place and height in
+// it, or a vertex's place and height on the planet.
+json modelRule(const geoweave::ExportOptions& options, const geoweave::Planet& planet) {
+  const GltfHeightMapping mapping = gltfHeightMapping(planet, gltfOptionsOf(options));
+  json rule;
+  rule["file"] = "planet.glb";
+  rule["format"] = "glTF 2.0 binary";
+  rule["units"] = "metres";
+  rule["axes"] =
+      "+y towards the north pole, +z towards latitude 0 longitude 0, +x towards longitude 90 "
+      "east (glTF x = the cube rule's y, y = its z, z = its x)";
+  rule["mesh"] = options.gltfMesh;
+  rule["texture"] = options.gltfTexture;
+  rule["radius"] = mapping.radius;
+  rule["relief"] = options.gltfRelief;
+  rule["exaggerate"] = mapping.exaggerate;
+  rule["metresPerHeightUnit"] = mapping.metresPerUnit;
+  rule["waterLevel"] = exact(mapping.waterLevel);
+  rule["distanceFromCentre"] =
+      "radius + (h - waterLevel) * metresPerHeightUnit * exaggerate metres for a ground height "
+      "h in height units";
+  rule["ground"] =
+      "node ground: one primitive per cube face in the cube rule's order (px nx py ny pz nz), "
+      "mesh + 1 x mesh + 1 vertices, vertex (x, y) in the direction of the cube rule's pixel "
+      "(x, y) at size mesh + 1, its base colour texture the face's ground cover at size texture";
+  rule["ocean"] =
+      "node ocean: the same vertices' directions at distance radius (the water surface), "
+      "partly transparent";
+  return rule;
+}
+
 }  // namespace
 
 std::string planetRecord(const geoweave::ExportOptions& options, const geoweave::Planet& planet,
@@ -153,6 +185,7 @@ std::string planetRecord(const geoweave::ExportOptions& options, const geoweave:
       {"geojson", options.geojson},
       {"globe", options.globe},
       {"cube", options.cubeSize},
+      {"gltf", options.gltf},
   };
   record["grid"] = {{"level", planet.gridLevel()}, {"records", planet.recordCount()}};
   record["statistics"] = {
@@ -183,6 +216,7 @@ std::string planetRecord(const geoweave::ExportOptions& options, const geoweave:
          "feature per segment, a MultiLineString split at the antimeridian where it crosses it"},
     };
   }
+  if (options.gltf) record["model"] = modelRule(options, planet);
   record["files"] = files;
 
   json pixels;

@@ -12,7 +12,8 @@ namespace geoweave::detail {
 // program and its version; the seed and every setting (the planet's, and
 // the export options'); the grid level and record count;
 // the eight statistics; the sea level in height units and on the heightmap's
-// scale; the river thresholds and segment count; files, the names written
+// scale; the river thresholds and segment count; with gltf, how planet.glb
+// places the planet (model); files, the names written
 // (relative to the output directory); and, for each picture, the rule that
 // gives the latitude and longitude of a pixel. Every float is written as the
 // double it converts to exactly, so reading it back as a float gives the same

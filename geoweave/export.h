@@ -30,6 +30,10 @@ inline constexpr int kMaxMapWidth = 65536;
 inline constexpr int kMaxMapHeight = kMaxMapWidth / 2;
 // Six faces of 16384 x 16384 already hold 1.6 G pixels.
 inline constexpr int kMaxCubeSize = 16384;
+// The model's faces: 1025 x 1025 vertices each, 6.3 M in all (with the
+// sea's, a file of about 380 MB), and textures as large as the cube's.
+inline constexpr int kMaxGltfMesh = 1024;
+inline constexpr int kMaxGltfTexture = kMaxCubeSize;
 
 // What to write, and where. The defaults write ground.png, sheet.png,
 // height.png and planet.json of a 512 x 256 map into the working directory.
@@ -59,6 +63,24 @@ struct ExportOptions {
   // The side in pixels of the six cube-map faces in cube/ (ground cover and
   // 16-bit height), 1..kMaxCubeSize; 0 writes none.
   int cubeSize = 0;
+  // The planet as a 3D model, planet.glb (glTF 2.0 binary), in metres with
+  // +Y up: the ground as a sphere on the cube of the cube faces, textured
+  // with their ground cover, and the sea as a partly transparent sphere at
+  // the water surface. Its sizes and lengths:
+  bool gltf = false;
+  // Quads along each edge of each of the six faces, 1..kMaxGltfMesh.
+  int gltfMesh = 128;
+  // Pixels along each edge of each face's texture, 1..kMaxGltfTexture.
+  int gltfTexture = 512;
+  // Metres from the centre to the water surface; positive and finite.
+  double gltfRadius = 6371000.0;
+  // Metres from the lowest to the highest bedrock (before exaggeration);
+  // finite, not negative.
+  double gltfRelief = 20000.0;
+  // Multiplies every height above or below the water surface; finite, not
+  // negative. A relief and exaggeration that would put the deepest point at
+  // or beyond the centre is refused when the model is written.
+  double gltfExaggerate = 1.0;
   // Recorded in planet.json as settings.seedFromClock: whether the caller
   // took the seed from the clock. Changes nothing else.
   bool seedFromClock = false;
@@ -148,7 +170,8 @@ Status exportFrames(const Planet& planet, int turn, const ExportOptions& options
 // temperature, humidity, rain, water flow and sediment at 512 x 256
 // geographic cells whatever mapWidth says, about 3.7 MB for a default
 // planet), with a cubeSize cube/ground-F.png and cube/height-F.png for F =
-// px nx py ny pz nz, and last planet.json: the version, the planet's settings and the
+// px nx py ny pz nz, with gltf planet.glb (its layout in planet.json's
+// model), and last planet.json: the version, the planet's settings and the
 // options, the grid, the statistics, the river thresholds, the files (every
 // name in result->written, this one included) and the rule that places each
 // picture's pixels. The bytes are those the geoweave program writes for the
@@ -162,8 +185,9 @@ Status exportFrames(const Planet& planet, int turn, const ExportOptions& options
 // file was written; otherwise the status of the first failure: kWriteFailed
 // for a file or folder (a cube face that could not be drawn counts as its
 // two files), the planet's (kOutOfMemory) when the maps or the layers could
-// not be drawn or sampled; kUnusable, before anything is written, when the
-// planet was not generated.
+// not be drawn or sampled, kInvalidSettings when the model's relief and
+// exaggeration would reach the planet's centre (planet.glb is not written);
+// kUnusable, before anything is written, when the planet was not generated.
 Status exportPlanet(const Planet& planet, const ExportOptions& options,
                     const ExportCallbacks& callbacks, ExportResult* result, std::string* error);
 

@@ -15,9 +15,10 @@
 #include <string>
 #include <vector>
 
+#include "geoweave/geoweave.h"
+#include "testing/glb_reader.h"
 #include "testing/png_reader.h"
 #include "testing/test_command.h"
-#include "geoweave/geoweave.h"
 #include "tests/program_runner.h"
 
 namespace geoweave::detail {
@@ -222,6 +223,45 @@ TEST_F(GeoweaveGis, CubeFacesLieWhereTheRecordSays) {
               static_cast<long>(values.size()));
   }
   EXPECT_EQ(record["files"].size(), 3u + files + 1u);
+}
+
+// planet.glb passes the Khronos validator, wears each cube face's
+// ground-F.png (the very bytes) on its face, and lies where planet.json's
+// model says: the vertex at the centre of +X's face, on glTF's +Z, at the
+// distance the record's numbers give for the ground there.
+TEST_F(GeoweaveGis, ModelWearsTheCubeFacesWhereTheRecordSays) {
+  const ProgramRun ours =
+      run({"--seed", "5", "--width", "64", "--turns", "2", "--cube", "9", "--gltf", "--gltf-mesh",
+           "4", "--gltf-texture", "9", "--gltf-exaggerate", "3", "--quiet", "--out", "o"});
+  ASSERT_EQ(ours.exitCode, 0) << ours.err;
+  expectValidGltf(GEOWEAVE_GLTF_VALIDATOR, at("o/planet.glb"));
+  Glb glb;
+  ASSERT_TRUE(readGlb(at("o/planet.glb"), &glb));
+  const json record = json::parse(readText(at("o/planet.json")));
+  EXPECT_NE(std::find(record["files"].begin(), record["files"].end(), "planet.glb"),
+            record["files"].end());
+  const json& ground = glb.gltf["meshes"][glb.gltf["nodes"][0]["mesh"].get<int>()]["primitives"];
+  ASSERT_EQ(ground.size(), 6u);
+  const char* faces[] = {"px", "nx", "py", "ny", "pz", "nz"};
+  for (int f = 0; f < 6; ++f) {
+    const json& material = glb.gltf["materials"][ground[f]["material"].get<int>()];
+    const int texture = material["pbrMetallicRoughness"]["baseColorTexture"]["index"];
+    EXPECT_EQ(glb.imageBytes(glb.gltf["textures"][texture]["source"]),
+              readText(at(std::string("o/cube/ground-") + faces[f] + ".png")))
+        << faces[f];
+  }
+  const json& model = record["model"];
+  const geoweave::Planet planet = generated(5);
+  const double h = planet.sampleDirection(Field::kGround, 1, 0, 0);
+  const double distance =
+      model["radius"].get<double>() + (h - model["waterLevel"].get<double>()) *
+                                          model["metresPerHeightUnit"].get<double>() *
+                                          model["exaggerate"].get<double>();
+  const std::vector<float> p = glb.floats(ground[0]["attributes"]["POSITION"]);
+  const size_t centre = 2 * 5 + 2;  // (2, 2) of 5 x 5
+  EXPECT_EQ(p[centre * 3], 0.0f);
+  EXPECT_EQ(p[centre * 3 + 1], 0.0f);
+  EXPECT_NEAR(p[centre * 3 + 2], distance, 1.0);
 }
 
 // Files that cannot be written are each named with the reason; every other

@@ -25,10 +25,20 @@ TEST(GeoweaveCommandLine, HelpAndVersionPrintOnStandardOutputAndExitWithZero) {
   const ProgramRun help = runGeoweave({"--help"}, scratch);
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_EQ(help.err, "");
-  for (const char* option :
-       {"--seed", "--random-seed", "--width", "--zoom", "--corner-range", "--land", "--rivers",
-        "--turns", "--share-cap", "--shade", "--out", "--map-width", "--frames", "--geotiff",
-        "--geojson", "--globe", "--cube", "--quiet", "--version"}) {
+  const char* const options[] = {"--seed",         "--random-seed",
+                                 "--width",        "--zoom",
+                                 "--corner-range", "--land",
+                                 "--rivers",       "--turns",
+                                 "--share-cap",    "--shade",
+                                 "--out",          "--map-width",
+                                 "--frames",       "--geotiff",
+                                 "--geojson",      "--globe",
+                                 "--cube",
+                                 "--gltf",         "--gltf-mesh",
+                                 "--gltf-texture", "--gltf-radius",
+                                 "--gltf-relief",  "--gltf-exaggerate",
+                                 "--quiet",        "--version"};
+  for (const char* option : options) {
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
   }
   const ProgramRun version = runGeoweave({"--version"}, scratch);
@@ -139,6 +149,11 @@ INSTANTIATE_TEST_SUITE_P(
         refused("--out", "", "a directory name"),
         refused("--cube", "0", "a whole number from 1 to 16384"),
         refused("--cube", "16385", "a whole number from 1 to 16384"),
+        Refusal{{"--gltf", "--gltf-mesh", "1025"},
+                "geoweave: --gltf-mesh: must be a whole number from 1 to 1024, not '1025'"},
+        Refusal{{"--gltf", "--gltf-radius", "0"},
+                "geoweave: --gltf-radius: must be " + std::string(kPositiveRule) + ", not '0'"},
+        Refusal{{"--gltf-relief", "1"}, "geoweave: --gltf-relief requires --gltf"},
         Refusal{{"--geotiff=yes"}, "geoweave: --geotiff takes no value, not 'yes'"},
         Refusal{{"--width"}, "geoweave: --width needs a value: " + std::string(kCountRule)},
         Refusal{{"--zoom="}, "geoweave: --zoom needs a value: " + std::string(kPositiveRule)},

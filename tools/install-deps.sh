@@ -50,11 +50,31 @@ fi
 
 missing=()
 for package in "${want[@]}"; do
+  # Node.js from another source (NodeSource's nodejs carries npm and
+  # conflicts with Debian's npm) serves as well as Debian's.
+  case "$package" in
+    nodejs) command -v node >/dev/null 2>&1 && continue ;;
+    npm) command -v npm >/dev/null 2>&1 && continue ;;
+  esac
   status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
   [ "$status" = "install ok installed" ] || missing+=("$package")
 done
+# The tests' npm packages, pinned by their package-locks: the globe page's
+# three.js, esbuild and puppeteer-core, and the Khronos glTF validator.
+npm_packages() {
+  [ "$1" = --tests ] || return 0
+  local root folder
+  root=$(cd "$(dirname "$0")/.." && pwd)
+  for folder in web/globe tools/gltf; do
+    [ -d "$root/$folder/node_modules" ] && continue
+    echo "install-deps: npm ci in $folder"
+    npm ci --prefix "$root/$folder" --no-audit --no-fund --loglevel=error
+  done
+}
+
 if [ "${#missing[@]}" -eq 0 ]; then
   echo "install-deps: every package is installed"
+  npm_packages "${1:---tests}"
   exit 0
 fi
 
@@ -67,3 +87,4 @@ echo "install-deps: installing ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 "${as_root[@]}" apt-get update -q
 "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+npm_packages "${1:---tests}"

@@ -19,5 +19,6 @@ artifacts=$(cd "$artifacts" && pwd)
 cd "$(dirname "$0")"
 command -v "${CHROMIUM:-/usr/bin/chromium}" >/dev/null || { echo "chromium not found" >&2; exit 1; }
 command -v gdallocationinfo >/dev/null || { echo "gdallocationinfo (gdal-bin) not found" >&2; exit 1; }
-npm ci --no-audit --no-fund --loglevel=error
+# tools/install-deps.sh installs them; a checkout without them gets them here.
+[ -d node_modules ] || npm ci --no-audit --no-fund --loglevel=error
 node test/globe_test.mjs "$build/cli/geoweave" "$artifacts"
