@@ -118,7 +118,7 @@ TEST_F(ExportPlanet, FramesAndTheFolderShareOneResultThatTheRecordLists) {
       << error;
   EXPECT_TRUE(told.messages.empty());
   EXPECT_TRUE(run.result.failures.empty());
-  ASSERT_EQ(run.result.written.size(), 4u + 3u + 1u + 12u + 1u);
+  ASSERT_EQ(run.result.written.size(), 4u + 3u + 3u + 1u + 12u + 1u);
   EXPECT_EQ(run.result.written[0], "frames/ground-0000.png");
   EXPECT_EQ(run.result.written[3], "frames/sheet-0001.png");
   EXPECT_EQ(run.result.written.back(), "planet.json");
