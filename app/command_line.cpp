@@ -8,7 +8,6 @@
 
 #include "base/numeric.h"
 #include "base/parallel.h"
-#include "world/params.h"
 
 namespace geoweave::detail {
 
@@ -47,7 +46,8 @@ int parseIntAt(const char* p) {
 
 struct Parser {
   RunSettings& settings;
-  PlanetParams& params;
+  GenerationSettings& generation;
+  RunHooks& hooks;
   SnapshotContext& snapshot;
   std::FILE* out;
   std::time_t now;
@@ -84,18 +84,20 @@ struct Parser {
         if (!real(std::strtod(value, nullptr), "-zZOOM", settings.zoom)) return false;
         return settings.zoom > 0 || fail("-zZOOM must specify positive zoom\n");
       case 'c':
-        return real(std::strtod(value, nullptr), "-cRATIO", params.cornerElevationRange);
+        return real(std::strtod(value, nullptr), "-cRATIO", generation.cornerElevationRange);
       case 'l':
-        return real(1.0 - std::strtod(value, nullptr) / 100.0, "-lLANDCOVER", params.seaFraction);
+        return real(1.0 - std::strtod(value, nullptr) / 100.0, "-lLANDCOVER",
+                    generation.seaFraction);
       case 'r':
-        if (!real(std::strtod(value, nullptr) / 100.0, "-rRIVERCOVERAGE", params.riverFraction)) {
+        if (!real(std::strtod(value, nullptr) / 100.0, "-rRIVERCOVERAGE",
+                  generation.riverFraction)) {
           return false;
         }
-        return params.riverFraction >= 0 ||
+        return generation.riverFraction >= 0 ||
                fail("-rRIVERCOVERAGE must specify a non-negative value.");
       case 't':
-        params.turns = parseInt(value);
-        return params.turns >= 1 || fail("-tTURNS must specify positive integer value\n");
+        generation.turns = parseInt(value);
+        return generation.turns >= 1 || fail("-tTURNS must specify positive integer value\n");
       case 'g':
         return imageFile(value);
       case 'i':
@@ -110,8 +112,8 @@ struct Parser {
         }
         return true;
       case 'v':
-        params.turnCallback = writeTurnSnapshot;
-        params.turnCallbackUser = &snapshot;
+        hooks.turnCallback = writeTurnSnapshot;
+        hooks.turnCallbackUser = &snapshot;
         buildGroundPattern(settings.groundFileName, snapshot.groundPattern);
         return true;
       default:
@@ -146,13 +148,14 @@ struct Parser {
   }
 
   bool shareCap(const char* value) {
-    if (!real(std::strtod(value, nullptr), "-iSHARECAP", params.shareCap)) return false;
-    if (!(params.shareCap > 0)) return fail("-iSHARECAP must specify a positive share cap value\n");
-    if (params.shareCap < 0.2f) {
+    if (!real(std::strtod(value, nullptr), "-iSHARECAP", generation.shareCap)) return false;
+    if (!(generation.shareCap > 0))
+      return fail("-iSHARECAP must specify a positive share cap value\n");
+    if (generation.shareCap < 0.2f) {
       std::fprintf(out,
                    "warning: -i%.6g has set share cap to less than 0.2, which\n"
                    "may result in the twelve triangle corner points being easily seen.",
-                   static_cast<double>(params.shareCap));
+                   static_cast<double>(generation.shareCap));
     }
     return true;
   }
@@ -192,9 +195,9 @@ bool buildGroundPattern(const std::string& fileName, char (&pattern)[1024]) {
 }
 
 ParseOutcome parseOptions(int argc, const char* const* argv, RunSettings& settings,
-                          PlanetParams& params, SnapshotContext& snapshot, std::FILE* out,
-                          std::time_t now) {
-  Parser parser{settings, params, snapshot, out, now};
+                          GenerationSettings& generation, RunHooks& hooks,
+                          SnapshotContext& snapshot, std::FILE* out, std::time_t now) {
+  Parser parser{settings, generation, hooks, snapshot, out, now};
   for (int i = 1; i < argc; ++i) {
     if (!parser.option(argv[i])) return ParseOutcome::kExit;
   }

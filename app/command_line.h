@@ -5,11 +5,12 @@
 #include <string>
 
 #include "app/snapshot.h"
-#include "world/params.h"
+#include "world/generation_settings.h"
+#include "world/run_hooks.h"
 
 namespace geoweave::detail {
 
-// The run's settings besides PlanetParams.
+// The run's settings besides the generation settings.
 struct RunSettings {
   int seed = 19800518;
   int width = 512;
@@ -20,12 +21,13 @@ struct RunSettings {
 
 enum class ParseOutcome { kRun, kExit };
 
-// Reads the options left to right, a later one overriding an earlier one.
-// Messages, warnings and the usage text go to out; the first failure stops
-// the parse. now is the clock value for a seed left empty.
+// Reads the options left to right, a later one overriding an earlier one,
+// into settings and generation; -v arms the turn callback in hooks with
+// snapshot. Messages, warnings and the usage text go to out; the first
+// failure stops the parse. now is the clock value for a seed left empty.
 ParseOutcome parseOptions(int argc, const char* const* argv, RunSettings& settings,
-                          PlanetParams& params, SnapshotContext& snapshot, std::FILE* out,
-                          std::time_t now);
+                          GenerationSettings& generation, RunHooks& hooks,
+                          SnapshotContext& snapshot, std::FILE* out, std::time_t now);
 
 // The ground-cover pattern made from a file name: "%04d" before its last
 // '.', every '%' of the name itself escaped. False when it does not fit.

@@ -10,7 +10,8 @@
 
 #include "app/snapshot.h"
 #include "base/parallel.h"
-#include "world/params.h"
+#include "world/generation_settings.h"
+#include "world/run_hooks.h"
 
 namespace geoweave::detail {
 
@@ -19,7 +20,8 @@ namespace {
 // One parse with its own records; what it writes is kept in out.
 struct Parse {
   RunSettings settings;
-  PlanetParams params;
+  GenerationSettings generation;
+  RunHooks hooks;
   SnapshotContext snapshot;
   std::string out;
 
@@ -30,7 +32,7 @@ struct Parse {
     size_t size = 0;
     std::FILE* stream = open_memstream(&buffer, &size);
     const ParseOutcome outcome = parseOptions(static_cast<int>(argv.size()), argv.data(), settings,
-                                              params, snapshot, stream, now);
+                                              generation, hooks, snapshot, stream, now);
     std::fclose(stream);
     out.assign(buffer, size);
     std::free(buffer);
@@ -46,9 +48,9 @@ TEST(OptionsParse, NoArgumentsKeepTheDefaults) {
   EXPECT_EQ(p.settings.width, 512);
   EXPECT_EQ(p.settings.zoom, 1.0f);
   EXPECT_EQ(p.settings.groundFileName, "grnd.bmp");
-  EXPECT_EQ(p.params.turns, 10);
-  EXPECT_EQ(p.params.shareCap, 0.2f);
-  EXPECT_EQ(p.params.turnCallback, nullptr);
+  EXPECT_EQ(p.generation.turns, 10);
+  EXPECT_EQ(p.generation.shareCap, 0.2f);
+  EXPECT_EQ(p.hooks.turnCallback, nullptr);
   EXPECT_STREQ(p.snapshot.groundPattern, "grnd%04d.bmp");
   EXPECT_STREQ(p.snapshot.allPattern, "all%04d.bmp");
 }
@@ -61,21 +63,21 @@ TEST(OptionsParse, ValuesLandInTheirFields) {
   EXPECT_EQ(p.settings.seed, -7);
   EXPECT_EQ(p.settings.width, 640);
   EXPECT_EQ(p.settings.zoom, 2.5f);
-  EXPECT_EQ(p.params.cornerElevationRange, 0.4f);
-  EXPECT_EQ(p.params.seaFraction, 0.0f);
-  EXPECT_EQ(p.params.riverFraction, 1.0f);
-  EXPECT_EQ(p.params.turns, 3);
-  EXPECT_EQ(p.params.shareCap, 1.0f);
+  EXPECT_EQ(p.generation.cornerElevationRange, 0.4f);
+  EXPECT_EQ(p.generation.seaFraction, 0.0f);
+  EXPECT_EQ(p.generation.riverFraction, 1.0f);
+  EXPECT_EQ(p.generation.turns, 3);
+  EXPECT_EQ(p.generation.shareCap, 1.0f);
   EXPECT_EQ(p.settings.altitudeShadeScale, 2.0f);
 
   // Land and river shares are percentages; out-of-range land is accepted.
   Parse q;
   ASSERT_EQ(q.run({"-l0", "-r0", "-c-3"}), ParseOutcome::kRun);
-  EXPECT_EQ(q.params.seaFraction, 1.0f);
-  EXPECT_EQ(q.params.riverFraction, 0.0f);
-  EXPECT_EQ(q.params.cornerElevationRange, -3.0f);
+  EXPECT_EQ(q.generation.seaFraction, 1.0f);
+  EXPECT_EQ(q.generation.riverFraction, 0.0f);
+  EXPECT_EQ(q.generation.cornerElevationRange, -3.0f);
   ASSERT_EQ(q.run({"-l150"}), ParseOutcome::kRun);
-  EXPECT_EQ(q.params.seaFraction, -0.5f);
+  EXPECT_EQ(q.generation.seaFraction, -0.5f);
 }
 
 TEST(OptionsParse, EmptySeedTakesTheClockAndSaysSo) {
@@ -116,8 +118,8 @@ TEST(OptionsGroundPattern, FollowsTheNameGivenBeforeV) {
   EXPECT_EQ(after.settings.groundFileName, "world.bmp");
   EXPECT_STREQ(after.snapshot.groundPattern, "world%04d.bmp");
   EXPECT_STREQ(after.snapshot.allPattern, "all%04d.bmp");
-  EXPECT_EQ(after.params.turnCallback, &writeTurnSnapshot);
-  EXPECT_EQ(after.params.turnCallbackUser, &after.snapshot);
+  EXPECT_EQ(after.hooks.turnCallback, &writeTurnSnapshot);
+  EXPECT_EQ(after.hooks.turnCallbackUser, &after.snapshot);
 
   Parse before;
   ASSERT_EQ(before.run({"-v", "-gworld"}), ParseOutcome::kRun);

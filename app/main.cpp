@@ -9,36 +9,36 @@
 #include "app/snapshot.h"
 #include "base/parallel.h"
 #include "generation/generate.h"
-#include "grid/planet_grid.h"
 #include "image/atomic_file.h"
-#include "world/params.h"
+#include "world/planet_grid.h"
 
 int main(int argc, char** argv) {
   using namespace geoweave::detail;
   const std::time_t start = std::time(nullptr);
   RunSettings settings;
-  PlanetParams params;
+  PlanetRun run;
   SnapshotContext snapshot;
-  if (parseOptions(argc, argv, settings, params, snapshot, stdout, start) != ParseOutcome::kRun) {
+  if (parseOptions(argc, argv, settings, run.settings, run.hooks, snapshot, stdout, start) !=
+      ParseOutcome::kRun) {
     return 1;
   }
   // A frame cut short by a signal leaves no scratch file behind.
   installTempFileCleanup();
   const int height = settings.width / 2;
-  params.workers = workersFromEnvironment(std::getenv("GEOWEAVE_THREADS"));
-  params.random.seed(static_cast<uint32_t>(settings.seed));
+  run.hooks.workers = workersFromEnvironment(std::getenv("GEOWEAVE_THREADS"));
+  run.terrain.random.seed(static_cast<uint32_t>(settings.seed));
   ProgressDisplay display;
-  params.progress = showProgress;
-  params.progressUser = &display;
+  run.hooks.progress = showProgress;
+  run.hooks.progressUser = &display;
 
   PlanetGrid planet;
   planet.buildIcosahedron();
-  snapshot.params = &params;
+  snapshot.run = &run;
   snapshot.planet = &planet;
   snapshot.width = settings.width;
   snapshot.height = height;
   snapshot.altitudeShadeScale = settings.altitudeShadeScale;
-  if (!planet.allocate(settings.width, settings.zoom, params.workers)) {
+  if (!planet.allocate(settings.width, settings.zoom, run.hooks.workers)) {
     const std::string records =
         PlanetGrid::tileRecordsText(PlanetGrid::levelFor(settings.width, settings.zoom));
     std::fflush(stdout);
@@ -49,16 +49,17 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  if (generatePlanet(planet, params) == GenerateStatus::kOutOfMemory) exitOutOfMemory();
+  if (generatePlanet(planet, run) == GenerateStatus::kOutOfMemory) exitOutOfMemory();
   std::fflush(stdout);
 
+  const PlanetStatistics& stats = run.statistics;
   debugMessage(
       "Elev(%f,%f), sealevel(%f), waterflowing(%f), rainfall(%f),\ntemp(%f,%f), "
       "TileElevDiff(%f)\n",
-      static_cast<double>(params.elevationMin), static_cast<double>(params.elevationMax),
-      static_cast<double>(params.seaLevel), static_cast<double>(params.waterFlowing),
-      static_cast<double>(params.rainfall), static_cast<double>(params.temperatureMin),
-      static_cast<double>(params.temperatureMax), static_cast<double>(params.tileElevationDiff));
+      static_cast<double>(stats.elevationMin), static_cast<double>(stats.elevationMax),
+      static_cast<double>(stats.seaLevel), static_cast<double>(stats.waterFlowing),
+      static_cast<double>(stats.rainfall), static_cast<double>(stats.temperatureMin),
+      static_cast<double>(stats.temperatureMax), static_cast<double>(stats.tileElevationDiff));
   debugMessage("Generation took %d seconds.\n", static_cast<int>(std::time(nullptr) - start));
   planet.freeTiles();
   return snapshot.writeFailed ? 2 : 0;

@@ -31,11 +31,12 @@ int writeTurnSnapshot(int turn, void* user) {
   formatSnapshotName(context->groundPattern, turn, groundName);
   formatSnapshotName(context->allPattern, turn, allName);
   if (context->canvas == nullptr) {
-    context->canvas = std::make_unique<SnapshotCanvas>(*context->planet, context->width,
-                                                       context->height, context->params->workers);
+    context->canvas = std::make_unique<SnapshotCanvas>(
+        *context->planet, context->width, context->height, context->run->hooks.workers);
     if (!context->canvas->ok()) exitOutOfMemory();
   }
-  drawSnapshot(*context->canvas, context->altitudeShadeScale, *context->params, *context->planet);
+  drawSnapshot(*context->canvas, context->altitudeShadeScale, context->run->statistics,
+               context->run->rivers, *context->planet);
   const bool groundWritten = writeFrame(context->canvas->ground, groundName);
   const bool allWritten = writeFrame(context->canvas->sheet, allName);
   const bool written = groundWritten && allWritten;

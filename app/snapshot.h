@@ -2,19 +2,19 @@
 
 #include <memory>
 
-#include "grid/planet_grid.h"
+#include "generation/planet_run.h"
 #include "render/render_snapshot.h"
-#include "world/params.h"
+#include "world/planet_grid.h"
 
 namespace geoweave::detail {
 
 // What the per-turn snapshot needs: the file name patterns, the run's
-// planet and parameters, and the picture size.
+// planet and its statistics, rivers and worker count, and the picture size.
 struct SnapshotContext {
   // Room for a 503-character file name with every '%' escaped.
   char groundPattern[1024] = "grnd%04d.bmp";
   char allPattern[1024] = "all%04d.bmp";
-  PlanetParams* params = nullptr;
+  const PlanetRun* run = nullptr;
   PlanetGrid* planet = nullptr;
   int width = 0;
   int height = 0;

@@ -31,9 +31,14 @@ uint64_t limitFromFile(const char* path) {
 }
 }  // namespace
 
+uint64_t cgroupMemoryLimit(const char* v2Path, const char* v1Path) {
+  const uint64_t limit = limitFromFile(v2Path);
+  return limit == UINT64_MAX ? limitFromFile(v1Path) : limit;
+}
+
 uint64_t usableMemoryBytes() {
-  uint64_t limit = limitFromFile("/sys/fs/cgroup/memory.max");
-  if (limit == UINT64_MAX) limit = limitFromFile("/sys/fs/cgroup/memory/memory.limit_in_bytes");
+  uint64_t limit =
+      cgroupMemoryLimit("/sys/fs/cgroup/memory.max", "/sys/fs/cgroup/memory/memory.limit_in_bytes");
   const long pages = sysconf(_SC_PHYS_PAGES);
   const long pageSize = sysconf(_SC_PAGESIZE);
   if (pages > 0 && pageSize > 0) {

@@ -16,13 +16,13 @@
 #include "climate/temperatures.h"
 #include "climate/water_flow.h"
 #include "generation/generate.h"
-#include "grid/planet_grid.h"
+#include "generation/planet_run.h"
 #include "image/rgb_image.h"
 #include "render/render_snapshot.h"
 #include "terrain/fractal.h"
 #include "terrain/move_fractions.h"
 #include "terrain/sea_level.h"
-#include "world/params.h"
+#include "world/planet_grid.h"
 
 namespace geoweave::detail {
 
@@ -36,14 +36,14 @@ const int kWidth = benchWidth();
 
 struct World {
   PlanetGrid planet;
-  PlanetParams params;
+  PlanetRun run;
 
   World() {
-    params.workers = availableProcessors();
+    run.hooks.workers = availableProcessors();
     planet.buildIcosahedron();
-    planet.allocate(kWidth, 1.0f, params.workers);
-    params.random.seed(19800518);
-    generatePlanet(planet, params);
+    planet.allocate(kWidth, 1.0f, run.hooks.workers);
+    run.terrain.random.seed(19800518);
+    generatePlanet(planet, run);
   }
 };
 
@@ -54,21 +54,22 @@ World& world() {
 
 void BM_MoveFractions(benchmark::State& state) {
   World& w = world();
-  for (auto _ : state) storeMoveFractions(w.planet, w.params.workers);
+  for (auto _ : state) storeMoveFractions(w.planet, w.run.hooks.workers);
 }
 BENCHMARK(BM_MoveFractions)->Unit(benchmark::kMillisecond);
 
 void BM_FractalPass(benchmark::State& state) {
   World& w = world();
   Tile vertices[12];
-  const FractalRun run{w.planet, w.params};
-  for (auto _ : state) fractalPass(run, 1, vertices);
+  const FractalRun fractal{w.planet, w.run.settings, w.run.terrain};
+  for (auto _ : state) fractalPass(fractal, 1, vertices);
 }
 BENCHMARK(BM_FractalPass)->Unit(benchmark::kMillisecond);
 
 void BM_SeaLevel(benchmark::State& state) {
   World& w = world();
-  for (auto _ : state) calibrateSeaLevel(w.planet, w.params);
+  for (auto _ : state)
+    calibrateSeaLevel(w.planet, w.run.settings, w.run.statistics, w.run.hooks.workers);
 }
 BENCHMARK(BM_SeaLevel)->Unit(benchmark::kMillisecond);
 
@@ -76,15 +77,15 @@ BENCHMARK(BM_SeaLevel)->Unit(benchmark::kMillisecond);
 // grid works them out again.
 void BM_Temperatures(benchmark::State& state) {
   World& w = world();
-  for (auto _ : state) adjustTemperatures(w.planet, w.params);
+  for (auto _ : state) adjustTemperatures(w.planet, w.run.statistics, w.run.hooks.workers);
 }
 BENCHMARK(BM_Temperatures)->Unit(benchmark::kMillisecond);
 
 void BM_TileSort(benchmark::State& state) {
   World& w = world();
   for (auto _ : state) {
-    w.params.tilesByElevation.release();
-    sortTilesByElevation(w.planet, w.params);
+    w.run.climate.tilesByElevation.release();
+    sortTilesByElevation(w.planet, w.run.climate, w.run.hooks.workers);
   }
 }
 BENCHMARK(BM_TileSort)->Unit(benchmark::kMillisecond);
@@ -94,13 +95,13 @@ BENCHMARK(BM_TileSort)->Unit(benchmark::kMillisecond);
 void BM_SweepLevels(benchmark::State& state) {
   World& w = world();
   for (auto _ : state) {
-    groupSweepLevels(w.planet, w.params, static_cast<int>(state.range(0)));
+    groupSweepLevels(w.planet, w.run.climate, static_cast<int>(state.range(0)));
   }
-  state.counters["levels"] = w.params.sweepLevelStarts.count - 1;
+  state.counters["levels"] = w.run.climate.sweepLevelStarts.count - 1;
   // The four blocks a run counts, for the water passes after this.
-  SweepGrouping grouping(w.planet, w.params, 4);
+  SweepGrouping grouping(w.planet, w.run.climate, 4);
   grouping.countLevels();
-  grouping.finish(w.params.workers);
+  grouping.finish(w.run.hooks.workers);
 }
 BENCHMARK(BM_SweepLevels)
     ->Arg(1)
@@ -110,7 +111,9 @@ BENCHMARK(BM_SweepLevels)
 
 void BM_AtmospherePass(benchmark::State& state) {
   World& w = world();
-  for (auto _ : state) benchmark::DoNotOptimize(atmospherePass(w.planet, w.params));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(
+        atmospherePass(w.planet, w.run.settings, w.run.statistics, w.run.climate));
 }
 BENCHMARK(BM_AtmospherePass)->Unit(benchmark::kMillisecond);
 
@@ -119,14 +122,14 @@ BENCHMARK(BM_AtmospherePass)->Unit(benchmark::kMillisecond);
 // every time).
 void BM_WaterPass(benchmark::State& state) {
   World& w = world();
-  const float erosionScale = erosionScaleFor(w.params);
-  const int workers = w.params.workers;
-  w.params.workers = static_cast<int>(state.range(0));
+  const float erosionScale = erosionScaleFor(w.run.statistics);
+  const int workers = w.run.hooks.workers;
+  w.run.hooks.workers = static_cast<int>(state.range(0));
   for (auto _ : state) {
-    w.params.sweepTimes = PlanetParams::SweepTimes{};
-    waterPass(w.planet, w.params, erosionScale);
+    w.run.climate.sweepTimes = SweepTimes{};
+    waterPass(w.planet, w.run.climate, w.run.hooks.workers, erosionScale);
   }
-  w.params.workers = workers;
+  w.run.hooks.workers = workers;
 }
 BENCHMARK(BM_WaterPass)
     ->Arg(1)
@@ -137,8 +140,8 @@ BENCHMARK(BM_WaterPass)
 void BM_RiverStage(benchmark::State& state) {
   World& w = world();
   for (auto _ : state) {
-    w.params.riverPoints.release();
-    makeRivers(w.planet, w.params);
+    w.run.rivers.points.release();
+    makeRivers(w.planet, w.run.settings, w.run.statistics, w.run.rivers);
   }
 }
 BENCHMARK(BM_RiverStage)->Unit(benchmark::kMillisecond);
@@ -146,8 +149,8 @@ BENCHMARK(BM_RiverStage)->Unit(benchmark::kMillisecond);
 void BM_RenderSnapshot(benchmark::State& state) {
   World& w = world();
   for (auto _ : state) {
-    SnapshotCanvas canvas(w.planet, kWidth, kWidth / 2, w.params.workers);
-    drawSnapshot(canvas, 1.0f, w.params, w.planet);
+    SnapshotCanvas canvas(w.planet, kWidth, kWidth / 2, w.run.hooks.workers);
+    drawSnapshot(canvas, 1.0f, w.run.statistics, w.run.rivers, w.planet);
   }
 }
 BENCHMARK(BM_RenderSnapshot)->Unit(benchmark::kMillisecond);
@@ -155,8 +158,8 @@ BENCHMARK(BM_RenderSnapshot)->Unit(benchmark::kMillisecond);
 // A run's later snapshots: pixel positions and images already made.
 void BM_RenderSnapshotOnCanvas(benchmark::State& state) {
   World& w = world();
-  SnapshotCanvas canvas(w.planet, kWidth, kWidth / 2, w.params.workers);
-  for (auto _ : state) drawSnapshot(canvas, 1.0f, w.params, w.planet);
+  SnapshotCanvas canvas(w.planet, kWidth, kWidth / 2, w.run.hooks.workers);
+  for (auto _ : state) drawSnapshot(canvas, 1.0f, w.run.statistics, w.run.rivers, w.planet);
 }
 BENCHMARK(BM_RenderSnapshotOnCanvas)->Unit(benchmark::kMillisecond);
 

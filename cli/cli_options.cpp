@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "cli/numbers.h"
+#include "cli/option_suggestion.h"
 
 namespace geoweave::detail {
 
@@ -20,6 +21,7 @@ enum class Rule {
   kReal,
   kPositiveReal,
   kNotNegativeReal,
+  kPercent,
   kDirectory
 };
 
@@ -39,6 +41,8 @@ const char* ruleText(Rule rule) {
       return "a decimal number from 1e-38 to 3.4e38";
     case Rule::kNotNegativeReal:
       return "a decimal number from 0 to 3.4e38";
+    case Rule::kPercent:
+      return "a decimal number from 0 to 100";
     case Rule::kDirectory:
       return "a directory name";
   }
@@ -78,6 +82,12 @@ bool readReal(Rule rule, const std::string& text, double* value) {
     case Rule::kNotNegativeReal:
       fits = read >= 0 && read <= kRealLimit;
       break;
+    case Rule::kPercent:
+      // The library takes any land share, as GeoweaveTest does; outside
+      // 0..100 it only gives an all-sea or all-land planet, so geoweave
+      // treats such a value as the slip it most likely is.
+      fits = read >= 0 && read <= 100;
+      break;
     default:
       break;
   }
@@ -97,6 +107,7 @@ bool follows(Rule rule, const std::string& text) {
     case Rule::kReal:
     case Rule::kPositiveReal:
     case Rule::kNotNegativeReal:
+    case Rule::kPercent:
       return readReal(rule, text, &real);
     case Rule::kDirectory:
       return !text.empty();
@@ -135,9 +146,10 @@ const ValueOption kValueOptions[kValueCount] = {
      "divides the width when sizing the grid: fewer, faster tiles (default 1)"},
     {"--corner-range", "X", Rule::kReal,
      "spread of the twelve corner elevations: more gives bigger continents (default 0.2)"},
-    {"--land", "PCT", Rule::kReal, "percentage of the surface that is land (default 25)"},
-    {"--rivers", "PCT", Rule::kNotNegativeReal,
-     "percentage of land tiles that carry rivers (default 5)"},
+    {"--land", "PCT", Rule::kPercent,
+     "percentage of the surface that is land, 0 to 100 (default 25)"},
+    {"--rivers", "PCT", Rule::kPercent,
+     "percentage of land tiles that carry rivers, 0 to 100 (default 5)"},
     {"--turns", "N", Rule::kCount, "climate turns (default 10)"},
     {"--share-cap", "X", Rule::kPositiveReal,
      "cap on the fractal amplitude: 1 continents, 0.2 islands (default 0.2)"},
@@ -182,7 +194,7 @@ CommandLine::CommandLine() : texts_(std::make_unique<Texts>()) {
   // (each is still checked).
   app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
   app.set_version_flag("--version", geoweave::version(), "print the version and exit");
-  app.set_help_flag("--help", "print this help and exit");
+  app.set_help_flag("-h,--help", "print this help and exit");
   for (int i = 0; i < kValueCount; ++i) {
     const ValueOption& entry = kValueOptions[i];
     const Rule rule = entry.rule;
@@ -198,8 +210,8 @@ CommandLine::CommandLine() : texts_(std::make_unique<Texts>()) {
                              ->type_name(entry.typeName)
                              ->check(check);
   }
-  CLI::Option* random =
-      app.add_flag("--random-seed", texts_->randomSeed, "take the seed from the clock");
+  CLI::Option* random = app.add_flag("--random-seed", texts_->randomSeed,
+                                     "take a fresh seed, different on every run, and print it");
   random->excludes(texts_->options[kSeedOption]);
   app.add_flag("--frames", texts_->frames,
                "also write frames/ground-NNNN.png and frames/sheet-NNNN.png at every turn");
@@ -235,7 +247,7 @@ bool CommandLine::refuseFlagValues(int argc, const char* const* argv, std::strin
   return true;
 }
 
-bool CommandLine::resolve(std::time_t now, RunOptions* out, std::string* error) const {
+bool CommandLine::resolve(int randomSeed, RunOptions* out, std::string* error) const {
   RunOptions options;
   geoweave::Settings& s = options.settings;
   bool mapWidthGiven = false;
@@ -295,8 +307,7 @@ bool CommandLine::resolve(std::time_t now, RunOptions* out, std::string* error) 
     }
   }
   if (texts_->randomSeed) {
-    // As GeoweaveTest's bare -s: the clock's seconds, cut to an int.
-    s.seed = static_cast<int>(now);
+    s.seed = randomSeed;
     options.randomSeed = true;
   }
   if (!mapWidthGiven) {
@@ -324,9 +335,23 @@ std::string CommandLine::errorLine(const CLI::Error& error) const {
     // CLI11 lists the strays in an order of its own; name them as given.
     std::string unknown;
     std::string stray;
+    std::vector<std::string> names;
+    for (const ValueOption& option : kValueOptions) names.push_back(option.name);
+    names.insert(names.end(), std::begin(kFlags), std::end(kFlags));
+    // After a misspelt option that was meant to take a value ("--widht
+    // 64"), the next argument is that value rather than a stray.
+    bool valueFollows = false;
     for (const std::string& arg : app_->remaining()) {
-      std::string& list = !arg.empty() && arg[0] == '-' ? unknown : stray;
+      const bool option = !arg.empty() && arg[0] == '-';
+      if (!option && valueFollows) {
+        valueFollows = false;
+        continue;
+      }
+      std::string& list = option ? unknown : stray;
       list += (list.empty() ? "" : ", ") + quotedForMessage(arg);
+      const std::string meant = option ? suggestedOption(arg, names) : std::string();
+      if (!meant.empty()) list += " (did you mean " + meant + "?)";
+      valueFollows = findValueOption(meant) != nullptr && arg.find('=') == std::string::npos;
     }
     if (!unknown.empty()) line = "unknown option " + unknown;
     if (!stray.empty()) {

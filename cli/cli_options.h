@@ -1,6 +1,5 @@
 #pragma once
 
-#include <ctime>
 #include <memory>
 #include <string>
 
@@ -19,7 +18,7 @@ namespace geoweave::detail {
 // kMaxMapWidth and kMaxCubeSize.
 struct RunOptions {
   geoweave::Settings settings;
-  bool randomSeed = false;  // the seed came from the clock
+  bool randomSeed = false;  // the seed came from --random-seed
   std::string outDir = ".";
   int mapWidth = 0;  // of the equirectangular outputs; their height is mapWidth / 2
   int mapHeight = 0;
@@ -50,16 +49,16 @@ class CommandLine {
   // a value-taking option, such as "--out --frames=x", is not looked at).
   bool refuseFlagValues(int argc, const char* const* argv, std::string* error) const;
 
-  // Reads the parsed texts into *out, the seed from now when --random-seed
-  // was given, and fills in the map size (--map-width, else --width brought
-  // into kMinMapWidth..kMaxMapWidth). False, with the line to print in
-  // *error, only if a text does not follow its rule after all (the
-  // validators have normally refused it already) or the settings fail
-  // geoweave::validate().
-  bool resolve(std::time_t now, RunOptions* out, std::string* error) const;
+  // Reads the parsed texts into *out, the seed from randomSeed when
+  // --random-seed was given (main() passes cli/random_seed.h's), and fills in the map size
+  // (--map-width, else --width brought into kMinMapWidth..kMaxMapWidth). False, with the line to
+  // print in *error, only if a text does not follow its rule after all (the validators have
+  // normally refused it already) or the settings fail geoweave::validate().
+  bool resolve(int randomSeed, RunOptions* out, std::string* error) const;
 
   // The one line (no newline) to print for a parse failure: the option
-  // named, with its rule where the parser's own text lacks it.
+  // named, with its rule where the parser's own text lacks it, and for an
+  // unknown option the one it was probably meant to be ("did you mean").
   std::string errorLine(const CLI::Error& error) const;
 
  private:

@@ -12,7 +12,7 @@ namespace {
 
 // Parses args as main() does; the parse error's line, or "" after a
 // successful resolve into *out.
-std::string parse(const std::vector<std::string>& args, RunOptions* out, std::time_t now = 0) {
+std::string parse(const std::vector<std::string>& args, RunOptions* out, int randomSeed = 0) {
   CommandLine line;
   std::vector<const char*> argv{"geoweave"};
   for (const std::string& arg : args) argv.push_back(arg.c_str());
@@ -24,7 +24,7 @@ std::string parse(const std::vector<std::string>& args, RunOptions* out, std::ti
   } catch (const CLI::ParseError& failure) {
     return line.errorLine(failure);
   }
-  return line.resolve(now, out, &error) ? "" : error;
+  return line.resolve(randomSeed, out, &error) ? "" : error;
 }
 
 TEST(CliOptions, DefaultsAreTheLibrarysAndTheMapFollowsTheWidth) {
@@ -79,7 +79,33 @@ TEST(CliOptions, EveryValueIsStoredAsTheSettingsHoldIt) {
   EXPECT_EQ(options.cubeSize, 16384);
 }
 
-TEST(CliOptions, RandomSeedTakesTheClockAndExcludesSeed) {
+// The limits --help states, for every rule: each limit is taken, and the
+// nearest value past it (the next double, for decimals) refused.
+TEST(CliOptions, EveryRuleTakesItsLimitsAndNothingPast) {
+  RunOptions options;
+  const std::vector<std::vector<std::string>> taken = {
+      {"--seed", "-2147483648"}, {"--seed", "2147483647"}, {"--turns", "2147483647"},
+      {"--map-width", "2"},      {"--map-width", "65536"}, {"--cube", "1"},
+      {"--land", "0"},           {"--land", "100"},        {"--zoom", "1e-38"},
+      {"--zoom", "3.4e38"},      {"--rivers", "100"}};
+  for (const std::vector<std::string>& args : taken) {
+    EXPECT_EQ(parse(args, &options), "") << args[0] << ' ' << args[1];
+  }
+  const std::vector<std::vector<std::string>> refused = {{"--seed", "-2147483649"},
+                                                         {"--turns", "2147483648"},
+                                                         {"--land", "-5e-324"},
+                                                         {"--land", "100.00000000000001"},
+                                                         {"--zoom", "9.999999999999998e-39"},
+                                                         {"--zoom", "3.4000000000000003e+38"},
+                                                         {"--rivers", "-5e-324"},
+                                                         {"--rivers", "100.00000000000001"}};
+  for (const std::vector<std::string>& args : refused) {
+    const std::string error = parse(args, &options);
+    EXPECT_NE(error.find(args[0] + ": must be "), std::string::npos) << args[1] << ": " << error;
+  }
+}
+
+TEST(CliOptions, RandomSeedTakesTheGivenSeedAndExcludesSeed) {
   RunOptions options;
   ASSERT_EQ(parse({"--random-seed"}, &options, 1234567), "");
   EXPECT_EQ(options.settings.seed, 1234567);
@@ -108,6 +134,30 @@ TEST(CliOptions, RefusalsNameTheOptionAndTheRule) {
   ASSERT_EQ(parse({"--out", "--frames=x"}, &options), "");
   EXPECT_EQ(options.outDir, "--frames=x");
   EXPECT_FALSE(options.frames);
+}
+
+// A near miss of a long option is named with the one meant: a unique start,
+// or the closest within two edits; a misspelt value option's value is not a
+// stray. The percentages are geoweave's 0 to 100.
+TEST(CliOptions, NearMissesNameTheOptionMeantAndPercentagesStayWithinAHundred) {
+  RunOptions options;
+  EXPECT_EQ(parse({"--widht", "64"}, &options),
+            "geoweave: unknown option '--widht' (did you mean --width?)");
+  EXPECT_EQ(parse({"--wid=64", "--frmaes"}, &options),
+            "geoweave: unknown option '--wid=64' (did you mean --width?), '--frmaes' (did you "
+            "mean --frames?)");
+  EXPECT_EQ(parse({"--sh", "1"}, &options),
+            "geoweave: unknown option '--sh'; unexpected argument '1' (geoweave takes options "
+            "only)");
+  EXPECT_EQ(parse({"--qiet", "x"}, &options),
+            "geoweave: unknown option '--qiet' (did you mean --quiet?); unexpected argument 'x' "
+            "(geoweave takes options only)");
+  EXPECT_EQ(parse({"--land", "100.5"}, &options),
+            "geoweave: --land: must be a decimal number from 0 to 100, not '100.5'");
+  EXPECT_EQ(parse({"--rivers", "-0.1"}, &options),
+            "geoweave: --rivers: must be a decimal number from 0 to 100, not '-0.1'");
+  ASSERT_EQ(parse({"--land", "100", "--rivers", "0"}, &options), "");
+  EXPECT_EQ(options.settings.landPercent, 100);
 }
 
 }  // namespace

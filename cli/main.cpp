@@ -3,13 +3,15 @@
 
 #include <CLI/CLI.hpp>
 #include <cstdio>
-#include <ctime>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
 #include "cli/cli_options.h"
 #include "cli/progress_line.h"
+#include "cli/random_seed.h"
 #include "cli/run.h"
+#include "cli/thread_setting.h"
 #include "image/atomic_file.h"
 
 int main(int argc, char** argv) {
@@ -34,7 +36,8 @@ int main(int argc, char** argv) {
     return kExitBadOptions;
   }
   RunOptions options;
-  if (!line.resolve(std::time(nullptr), &options, &error)) {
+  if (!line.resolve(randomSeed(), &options, &error) ||
+      !readThreadSetting(std::getenv("GEOWEAVE_THREADS"), &options.settings.workers, &error)) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return kExitBadOptions;
   }

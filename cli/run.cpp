@@ -3,6 +3,8 @@
 #include <chrono>
 #include <string>
 
+#include "cli/progress_plan.h"
+#include "cli/run_cost.h"
 #include "geoweave/export.h"
 #include "geoweave/planet.h"
 
@@ -10,14 +12,10 @@ namespace geoweave::detail {
 
 namespace {
 
-// Generation is reported as the first 90% of the run and writing the files
-// as the rest, so the share shown keeps growing to the end.
-constexpr double kGenerationShare = 0.9;
-
 class Run {
  public:
   Run(const RunOptions& options, ProgressLine* progress, std::FILE* err)
-      : options_(options), progress_(progress), err_(err) {
+      : options_(options), progress_(progress), err_(err), plan_(estimateRunCost(options)) {
     exportOptions_.outDir = options.outDir;
     exportOptions_.mapWidth = options.mapWidth;
     exportOptions_.mapHeight = options.mapHeight;
@@ -27,9 +25,12 @@ class Run {
     exportOptions_.cubeSize = options.cubeSize;
     exportOptions_.seedFromClock = options.randomSeed;
     if (progress_ != nullptr) {
-      exportCallbacks_.progress = [](double fraction, const char* stage, void* user) {
+      // The export's own fraction shares its stages evenly; the plan shares
+      // them by what they cost.
+      exportCallbacks_.progress = [](double, const char* stage, void* user) {
         Run* run = static_cast<Run*>(user);
-        run->report(kGenerationShare + (1 - kGenerationShare) * fraction, stage);
+        run->plan_.exportStage(stage, run->elapsed());
+        run->show();
       };
       exportCallbacks_.progressUser = this;
     }
@@ -45,8 +46,9 @@ class Run {
   double elapsed() const {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
   }
-  void report(double fraction, const std::string& stage) {
-    if (progress_ != nullptr) progress_->report(fraction, stage, elapsed());
+  void show() {
+    const double now = elapsed();
+    progress_->report(plan_.fraction(now), plan_.label(), now, plan_.remaining(now));
   }
   void say(const std::string& line) {
     const std::string text = "geoweave: " + line;
@@ -65,6 +67,7 @@ class Run {
   geoweave::ExportOptions exportOptions_;
   geoweave::ExportCallbacks exportCallbacks_;
   geoweave::ExportResult result_;
+  ProgressPlan plan_;
   const std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
   bool failed_ = false;
   bool framesUsable_ = false;
@@ -96,14 +99,22 @@ int Run::go() {
 
   geoweave::Callbacks callbacks;
   if (progress_ != nullptr) {
-    callbacks.progress = [](float fraction, const char* stage, void* user) {
-      static_cast<Run*>(user)->report(kGenerationShare * fraction, stage);
+    callbacks.progress = [](float, const char* stage, void* user) {
+      Run* run = static_cast<Run*>(user);
+      run->plan_.generationStage(stage, run->elapsed());
+      run->show();
     };
     callbacks.progressUser = this;
   }
-  if (options_.frames) {
+  if (progress_ != nullptr || options_.frames) {
+    // Every turn is a step of the display, whose frames belong to it.
     callbacks.turn = [](const geoweave::Planet& planet, int turn, void* user) {
-      static_cast<Run*>(user)->writeFrames(planet, turn);
+      Run* run = static_cast<Run*>(user);
+      if (run->progress_ != nullptr) {
+        run->plan_.turnStarted(turn, run->elapsed());
+        run->show();
+      }
+      run->writeFrames(planet, turn);
     };
     callbacks.turnUser = this;
   }

@@ -1,8 +1,12 @@
 #include "climate/atmosphere.h"
 
 #include "base/buffer.h"
-#include "grid/planet_grid.h"
-#include "world/params.h"
+#include "climate/climate_state.h"
+#include "grid/grid_topology.h"
+#include "world/generation_settings.h"
+#include "world/planet_grid.h"
+#include "world/planet_statistics.h"
+#include "world/point_copies.h"
 
 namespace geoweave::detail {
 
@@ -99,14 +103,14 @@ float inflowAfter(float inflow, double humidity, double fraction, float& reserve
 // touch only their own diamond and read the surfaces from the rows.
 template <bool nearEdge>
 void updatePoint(PlanetGrid& planet, const TileCoord& c, Sweep& sweep, RowHeights& rows) {
-  HotTile* const hot = planet.hot;
+  HotTile* const hot = planet.hot();
   const int32_t index = planet.tileIndex(c);
   HotTile& t = hot[index];
   evaporateAndExchange(t, sweep.reserve, sweep.transferLimit);
   if (!nearEdge || rows.ok()) rows.row(c.y)[c.x] = t.surfaceHeight();
   int32_t around[6];
   const int count = planet.neighborIndices(c, around);
-  const MoveFractions& shares = planet.fractions[index];
+  const MoveFractions& shares = planet.fractions()[index];
   double fractions[6];
   for (int i = 0; i < 6; ++i) fractions[i] = shares.share[i];
   double surround = 0;
@@ -137,22 +141,24 @@ void updatePoint(PlanetGrid& planet, const TileCoord& c, Sweep& sweep, RowHeight
       const TileCoord nc = planet.coordOf(around[i]);
       if (planet.isOnDiamondEdge(nc)) {
         TileCoord copies[5];
-        const int copyCount = planet.aliases(nc, copies);
+        const int copyCount = aliases(planet, nc, copies);
         for (int k = 0; k < copyCount; ++k) planet.hotAt(copies[k])->humidityInflow = inflow;
       }
     }
   }
   t.humidity = 0;
   t.waterFlow = 0;
-  if (nearEdge) planet.copyToOtherCopies(c);
+  if (nearEdge) copyToOtherCopies(planet, c);
 }
 }  // namespace
 
-float atmospherePass(PlanetGrid& planet, PlanetParams& params) {
-  Sweep sweep{params.elevationMax, static_cast<double>(params.seaLevel) - params.elevationMax,
-              params.reserveTransferLimit, params.waterReserve, 0.0f};
-  const int last = planet.lastIndex;
-  RowHeights rows(planet.side);
+float atmospherePass(PlanetGrid& planet, const GenerationSettings& settings,
+                     const PlanetStatistics& statistics, ClimateState& climate) {
+  Sweep sweep{statistics.elevationMax,
+              static_cast<double>(statistics.seaLevel) - statistics.elevationMax,
+              settings.reserveTransferLimit, climate.waterReserve, 0.0f};
+  const int last = planet.lastIndex();
+  RowHeights rows(planet.side());
   // In the order TileCursor walks: the column x = 0 only in diamond 0,
   // x = lastIndex in every diamond but 9, the row y = 0 in diamonds 0 to 5,
   // y = lastIndex in 0 to 3. Each tile is changed in place: no pass step
@@ -179,7 +185,7 @@ float atmospherePass(PlanetGrid& planet, PlanetParams& params) {
       }
     }
   }
-  params.waterReserve = sweep.reserve;
+  climate.waterReserve = sweep.reserve;
   return sweep.largestRain;
 }
 

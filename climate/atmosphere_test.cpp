@@ -35,7 +35,7 @@ struct OneTile : climate_test::TestWorld {
     for (int i = 0; i < neighborCount(tile); ++i) sum += moveFraction(tile, i);
     return sum;
   }
-  float run() { return atmospherePass(planet, params); }
+  float run() { return atmospherePass(planet, settings, statistics, climate); }
 };
 
 }  // namespace
@@ -47,7 +47,7 @@ TEST(Atmosphere, DryAirDrawsOnTheReserveUpToTheLimit) {
     t.waterFlow = 0.7f;
   });
   world.run();
-  EXPECT_EQ(world.params.waterReserve, -0.02f);
+  EXPECT_EQ(world.climate.waterReserve, -0.02f);
   EXPECT_NEAR(world.sent(), 0.12 * world.fractionSum(), 1e-7);
   EXPECT_EQ(world.at(world.tile).humidity, 0.0f);
   EXPECT_EQ(world.at(world.tile).waterFlow, 0.0f);
@@ -56,11 +56,11 @@ TEST(Atmosphere, DryAirDrawsOnTheReserveUpToTheLimit) {
   OneTile nearlyFull;
   nearlyFull.edit(nearlyFull.tile, [](Tile& t) { t.humidity = 0.99f; });
   nearlyFull.run();
-  EXPECT_EQ(nearlyFull.params.waterReserve, static_cast<float>(static_cast<double>(0.99f) - 1.0));
+  EXPECT_EQ(nearlyFull.climate.waterReserve, static_cast<float>(static_cast<double>(0.99f) - 1.0));
 
   OneTile full;
   full.run();
-  EXPECT_EQ(full.params.waterReserve, 0.0f);
+  EXPECT_EQ(full.climate.waterReserve, 0.0f);
   EXPECT_NEAR(full.sent(), full.fractionSum(), 1e-6);
 }
 
@@ -77,7 +77,7 @@ TEST(Atmosphere, WarmSeaEvaporatesWithTemperature) {
     const double e = temperature > 0 ? 0.05 : 0.0;
     EXPECT_NEAR(world.at(world.tile).waterDepth, 0.01 - e * 1e-4, 2e-9);
     EXPECT_NEAR(world.sent(), (0.52 + e) * world.fractionSum(), 1e-6);
-    EXPECT_EQ(world.params.waterReserve, -0.02f);
+    EXPECT_EQ(world.climate.waterReserve, -0.02f);
   }
 }
 
@@ -85,14 +85,14 @@ TEST(Atmosphere, EvaporationNeverTakesMoreThanTheTileHolds) {
   // 0.0025 x 30000 = 75 units, but 0.007 of water holds only 70. The reserve
   // is repaid 69.5 of them (not 74.5) and the tile runs dry.
   OneTile world;
-  world.params.waterReserve = -100;
+  world.climate.waterReserve = -100;
   world.edit(world.tile, [](Tile& t) {
     t.humidity = 0.5f;
     t.waterDepth = 0.007f;
     t.temperature = 30000;
   });
   world.run();
-  EXPECT_NEAR(world.params.waterReserve, -30.5, 1e-4);
+  EXPECT_NEAR(world.climate.waterReserve, -30.5, 1e-4);
   EXPECT_GE(world.at(world.tile).waterDepth, 0.0f);
   EXPECT_NEAR(world.at(world.tile).waterDepth, 0.0, 1e-9);
   EXPECT_NEAR(world.sent(), world.fractionSum(), 1e-6);
@@ -102,7 +102,7 @@ TEST(Atmosphere, SaturatedAirRepaysTheReserveButNeverBeyondZero) {
   for (const float reserve : {-0.01f, 0.0f}) {
     SCOPED_TRACE(reserve);
     OneTile world;
-    world.params.waterReserve = reserve;
+    world.climate.waterReserve = reserve;
     world.edit(world.tile, [](Tile& t) {
       t.humidity = 0.98f;
       t.waterDepth = 0.01f;
@@ -111,7 +111,7 @@ TEST(Atmosphere, SaturatedAirRepaysTheReserveButNeverBeyondZero) {
     world.run();
     // Repaid 0.01 from the water, then the air fills up with 0.02 more.
     const double taken = reserve < 0 ? 0.03 : 0.02;
-    EXPECT_EQ(world.params.waterReserve, 0.0f);
+    EXPECT_EQ(world.climate.waterReserve, 0.0f);
     EXPECT_NEAR(world.at(world.tile).waterDepth, 0.01 - taken * 1e-4, 2e-9);
     EXPECT_NEAR(world.sent(), world.fractionSum(), 1e-6);
   }
@@ -156,12 +156,12 @@ TEST(Atmosphere, InflowAboveOneIsCutOffAndChargedToTheReserve) {
     const float inflow = world.at(world.neighbor(world.tile, i)).humidityInflow;
     EXPECT_EQ(inflow, i == widest ? 1.0f : shares.share[i]) << "neighbour " << i;
   }
-  EXPECT_NEAR(world.params.waterReserve, -0.5 * share, 1e-7);
+  EXPECT_NEAR(world.climate.waterReserve, -0.5 * share, 1e-7);
 }
 
 TEST(Atmosphere, WholePassKeepsCopiesEqualAndFieldsInRange) {
   climate_test::TestWorld world(16);
-  world.params.seaLevel = 0.3f;
+  world.statistics.seaLevel = 0.3f;
   int n = 0;
   world.forEach([&n](Tile& t) {
     const int k = n++;
@@ -171,7 +171,8 @@ TEST(Atmosphere, WholePassKeepsCopiesEqualAndFieldsInRange) {
     t.humidity = (k % 3) == 0 ? 0.5f : 0.1f;
     t.waterFlow = 0.001f;
   });
-  const float largest = atmospherePass(world.planet, world.params);
+  const float largest =
+      atmospherePass(world.planet, world.settings, world.statistics, world.climate);
   EXPECT_EQ(climate_test::mismatchedCopies(world.planet), 0);
   float highest = 0;
   world.forEach([&highest](Tile& t) {
@@ -185,7 +186,7 @@ TEST(Atmosphere, WholePassKeepsCopiesEqualAndFieldsInRange) {
   });
   EXPECT_GT(largest, 0.0f);
   EXPECT_EQ(largest, highest);
-  EXPECT_LE(world.params.waterReserve, 0.0f);
+  EXPECT_LE(world.climate.waterReserve, 0.0f);
 }
 
 }  // namespace geoweave::detail

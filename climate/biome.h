@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "grid/tile.h"
+#include "world/tile_fields.h"
 
 namespace geoweave::detail {
 

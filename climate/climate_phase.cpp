@@ -2,13 +2,16 @@
 
 #include "base/parallel.h"
 #include "climate/atmosphere.h"
+#include "climate/climate_state.h"
 #include "climate/iteration_setup.h"
 #include "climate/rivers.h"
 #include "climate/sweep_levels.h"
 #include "climate/temperatures.h"
 #include "climate/water_flow.h"
-#include "grid/planet_grid.h"
-#include "world/params.h"
+#include "world/generation_settings.h"
+#include "world/planet_grid.h"
+#include "world/planet_statistics.h"
+#include "world/run_hooks.h"
 #include "world/stages.h"
 
 namespace geoweave::detail {
@@ -18,20 +21,23 @@ namespace {
 // joins late to find some left, few, as each adds levels.
 constexpr int kGroupingBlocks = 4;
 
-void runTurns(PlanetGrid& planet, PlanetParams& params, float erosionScale) {
-  for (int t = 0; t < params.turns; ++t) {
-    if (params.turnCallback != nullptr) params.turnCallback(t, params.turnCallbackUser);
-    params.report(static_cast<float>(0.08 + 0.9 * t / params.turns), kStageIterating);
+void runTurns(PlanetGrid& planet, const GenerationSettings& settings, const RunHooks& hooks,
+              PlanetStatistics& statistics, ClimateState& climate, float erosionScale) {
+  for (int t = 0; t < settings.turns; ++t) {
+    if (hooks.turnCallback != nullptr) hooks.turnCallback(t, hooks.turnCallbackUser);
+    hooks.report(static_cast<float>(0.08 + 0.9 * t / settings.turns), kStageIterating);
     // While the turns run, the rain colours measure against the latest pass.
-    auto atmosphere = [&planet, &params] { params.rainfall = atmospherePass(planet, params); };
-    const int workers = usableWorkers(params.workers);
-    if (t == 0 && workers > 1 && params.turns > 1) {
+    auto atmosphere = [&] {
+      statistics.rainfall = atmospherePass(planet, settings, statistics, climate);
+    };
+    const int workers = usableWorkers(hooks.workers);
+    if (t == 0 && workers > 1 && settings.turns > 1) {
       // Levels let the water sweeps run on every worker (a single sweep
       // would not repay them). They depend on the sweep's list and the grid
       // alone, so a second thread counts them while the first atmosphere
       // pass (which cannot be shared out) runs, and the first joins in when
       // it is done. Without room for them the sweeps run on one worker.
-      SweepGrouping grouping(planet, params, kGroupingBlocks);
+      SweepGrouping grouping(planet, climate, kGroupingBlocks);
       auto atmosphereThenCount = [&] {
         atmosphere();
         grouping.countLevels();
@@ -42,19 +48,20 @@ void runTurns(PlanetGrid& planet, PlanetParams& params, float erosionScale) {
     } else {
       atmosphere();
     }
-    waterPass(planet, params, erosionScale);
+    waterPass(planet, climate, hooks.workers, erosionScale);
   }
 }
 }  // namespace
 
-bool runClimatePhase(PlanetGrid& planet, PlanetParams& params) {
-  adjustTemperatures(planet, params);
-  params.report(0.07f, kStageSetup);
-  if (!sortTilesByElevation(planet, params)) return false;
-  runTurns(planet, params, erosionScaleFor(params));
-  params.report(0.98f, kStageRivers);
-  if (!makeRivers(planet, params)) return false;
-  params.report(1.0f, kStageDone);
+bool runClimatePhase(PlanetGrid& planet, const GenerationSettings& settings, const RunHooks& hooks,
+                     PlanetStatistics& statistics, ClimateState& climate, RiverNetwork& rivers) {
+  adjustTemperatures(planet, statistics, hooks.workers);
+  hooks.report(0.07f, kStageSetup);
+  if (!sortTilesByElevation(planet, climate, hooks.workers)) return false;
+  runTurns(planet, settings, hooks, statistics, climate, erosionScaleFor(statistics));
+  hooks.report(0.98f, kStageRivers);
+  if (!makeRivers(planet, settings, statistics, rivers)) return false;
+  hooks.report(1.0f, kStageDone);
   return true;
 }
 

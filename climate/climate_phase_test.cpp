@@ -9,8 +9,11 @@
 #include <utility>
 #include <vector>
 
-#include "testing/test_world.h"
+#include "grid/grid_geometry.h"
+#include "grid/grid_topology.h"
+#include "grid/tile_cursor.h"
 #include "testing/test_planet.h"
+#include "testing/test_world.h"
 
 namespace geoweave::detail {
 
@@ -22,14 +25,15 @@ class Climate : public testing::Test {};
 
 // The whole generation: the terrain phases as the driver runs them, then
 // the climate phase.
-void generatePlanet(PlanetGrid& planet, PlanetParams& params, int width, uint32_t seed,
+void generatePlanet(PlanetGrid& planet, PlanetRun& run, int width, uint32_t seed,
                     ProgressCallback progress = nullptr) {
   planet.buildIcosahedron();
   ASSERT_TRUE(planet.allocate(width, 1.0f));
-  params.random.seed(seed);
-  params.progress = progress;
-  runTerrainPhases(planet, params, 2);
-  ASSERT_TRUE(runClimatePhase(planet, params));
+  run.terrain.random.seed(seed);
+  run.hooks.progress = progress;
+  runTerrainPhases(planet, run, 2);
+  ASSERT_TRUE(
+      runClimatePhase(planet, run.settings, run.hooks, run.statistics, run.climate, run.rivers));
 }
 
 float largestRain(const PlanetGrid& planet) {
@@ -43,7 +47,7 @@ float largestRain(const PlanetGrid& planet) {
 // What must hold between turns: no field negative or undefined, no inflow
 // left over, sediment within its ceiling, a reserve that only ever lends, and
 // every copy of a point alike.
-void expectSound(const PlanetGrid& planet, const PlanetParams& params) {
+void expectSound(const PlanetGrid& planet, const PlanetRun& run) {
   int bad = 0;
   for (const TileCoord& c : allPositions(planet)) {
     const Tile t = planet.tile(c);
@@ -59,13 +63,13 @@ void expectSound(const PlanetGrid& planet, const PlanetParams& params) {
   }
   EXPECT_EQ(bad, 0);
   EXPECT_EQ(climate_test::mismatchedCopies(planet), 0);
-  EXPECT_LE(params.waterReserve, 0.0f);
-  EXPECT_TRUE(std::isfinite(params.waterReserve));
+  EXPECT_LE(run.climate.waterReserve, 0.0f);
+  EXPECT_TRUE(std::isfinite(run.climate.waterReserve));
 }
 
 struct Watch {
   const PlanetGrid* planet = nullptr;
-  const PlanetParams* params = nullptr;
+  const PlanetRun* run = nullptr;
   std::vector<int> turns;
 };
 
@@ -73,9 +77,9 @@ int checkTurn(int turn, void* user) {
   Watch& watch = *static_cast<Watch*>(user);
   watch.turns.push_back(turn);
   SCOPED_TRACE(testing::Message() << "turn " << turn);
-  expectSound(*watch.planet, *watch.params);
+  expectSound(*watch.planet, *watch.run);
   // The rain measure follows the latest atmosphere pass; none before the first.
-  EXPECT_EQ(watch.params->rainfall, turn == 0 ? 0.0f : largestRain(*watch.planet));
+  EXPECT_EQ(watch.run->statistics.rainfall, turn == 0 ? 0.0f : largestRain(*watch.planet));
   return 0;
 }
 
@@ -83,9 +87,9 @@ int checkTurn(int turn, void* user) {
 std::map<std::pair<float, float>, TileCoord> tilesByPosition(const PlanetGrid& planet) {
   std::map<std::pair<float, float>, TileCoord> out;
   TileCursor cursor;
-  for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
+  for (cursor.start(planet.side()); cursor.valid(); cursor.advance()) {
     float lat, lon;
-    planet.mapCoordinates(TilePoint{cursor.coord(), 0, 0}, lat, lon);
+    mapCoordinates(planet, TilePoint{cursor.coord(), 0, 0}, lat, lon);
     out[{lon, lat}] = cursor.coord();
   }
   return out;
@@ -94,7 +98,7 @@ std::map<std::pair<float, float>, TileCoord> tilesByPosition(const PlanetGrid& p
 std::vector<float> landFlows(const PlanetGrid& planet) {
   std::vector<float> flows;
   TileCursor cursor;
-  for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
+  for (cursor.start(planet.side()); cursor.valid(); cursor.advance()) {
     const Tile t = planet.tile(cursor.coord());
     if (!t.isSea()) flows.push_back(t.waterFlow);
   }
@@ -119,14 +123,14 @@ TEST_F(Climate, EveryTurnLeavesTheTilesSound) {
     for (const uint32_t seed : {1u, 77u}) {
       SCOPED_TRACE(testing::Message() << "width " << width << " seed " << seed);
       PlanetGrid planet;
-      PlanetParams params;
-      Watch watch{&planet, &params, {}};
-      params.turns = 6;
-      params.turnCallback = checkTurn;
-      params.turnCallbackUser = &watch;
-      generatePlanet(planet, params, width, seed);
+      PlanetRun run;
+      Watch watch{&planet, &run, {}};
+      run.settings.turns = 6;
+      run.hooks.turnCallback = checkTurn;
+      run.hooks.turnCallbackUser = &watch;
+      generatePlanet(planet, run, width, seed);
       EXPECT_EQ(watch.turns, (std::vector<int>{0, 1, 2, 3, 4, 5}));
-      expectSound(planet, params);
+      expectSound(planet, run);
     }
   }
 }
@@ -136,16 +140,16 @@ TEST_F(Climate, RiversCoverAboutTheRequestedShareOfLand) {
     for (const uint32_t seed : {3u, 11u}) {
       SCOPED_TRACE(testing::Message() << "fraction " << fraction << " seed " << seed);
       PlanetGrid planet;
-      PlanetParams params;
-      params.riverFraction = fraction;
-      generatePlanet(planet, params, 64, seed);
-      EXPECT_GE(params.majorRiverFlowThreshold, params.riverFlowThreshold);
-      EXPECT_EQ(params.rainfall, largestRain(planet));
+      PlanetRun run;
+      run.settings.riverFraction = fraction;
+      generatePlanet(planet, run, 64, seed);
+      EXPECT_GE(run.rivers.majorFlowThreshold, run.rivers.flowThreshold);
+      EXPECT_EQ(run.statistics.rainfall, largestRain(planet));
       float largestFlow = 0;
       for (const TileCoord& c : allPositions(planet)) {
         if (planet.hotAt(c)->waterFlow > largestFlow) largestFlow = planet.hotAt(c)->waterFlow;
       }
-      EXPECT_EQ(params.waterFlowing, largestFlow);
+      EXPECT_EQ(run.statistics.waterFlowing, largestFlow);
 
       // The threshold lies inside the fine bin where the running count
       // reaches the target, so the share is right to within a bin either way.
@@ -160,13 +164,13 @@ TEST_F(Climate, RiversCoverAboutTheRequestedShareOfLand) {
         p99 = sorted[static_cast<size_t>(land * 0.99)];
       }
       const double bin = 1.01 * p99 / 1024 + 1e-9;
-      EXPECT_LE(countAbove(flows, params.riverFlowThreshold + bin), wanted);
-      EXPECT_GE(countAbove(flows, params.riverFlowThreshold - bin), wanted);
-      EXPECT_GT(countAbove(flows, params.riverFlowThreshold), 0);
+      EXPECT_LE(countAbove(flows, run.rivers.flowThreshold + bin), wanted);
+      EXPECT_GE(countAbove(flows, run.rivers.flowThreshold - bin), wanted);
+      EXPECT_GT(countAbove(flows, run.rivers.flowThreshold), 0);
 
       // Each segment starts at a river tile and runs to a neighbour no higher.
       const auto byPosition = tilesByPosition(planet);
-      const GrowableArray<RiverPoint>& points = params.riverPoints;
+      const GrowableArray<RiverPoint>& points = run.rivers.points;
       EXPECT_EQ(points.count % 2, 0);
       EXPECT_GT(points.count, 0);
       for (int32_t i = 0; i + 1 < points.count; i += 2) {
@@ -176,9 +180,9 @@ TEST_F(Climate, RiversCoverAboutTheRequestedShareOfLand) {
         ASSERT_NE(down, byPosition.end());
         const HotTile& upper = *planet.hotAt(up->second);
         const HotTile& lower = *planet.hotAt(down->second);
-        EXPECT_FALSE(planet.samePoint(up->second, down->second));
+        EXPECT_FALSE(samePoint(planet, up->second, down->second));
         EXPECT_FALSE(upper.isSea());
-        EXPECT_GT(upper.waterFlow, params.riverFlowThreshold);
+        EXPECT_GT(upper.waterFlow, run.rivers.flowThreshold);
         EXPECT_EQ(points[i].flow, upper.waterFlow);
         EXPECT_EQ(points[i + 1].flow, lower.waterFlow);
         EXPECT_LE(lower.elevation, upper.elevation);
@@ -191,24 +195,24 @@ TEST_F(Climate, RiverFractionsAtTheEndsStayDefined) {
   for (const float fraction : {0.0f, 1.0f}) {
     SCOPED_TRACE(fraction);
     PlanetGrid planet;
-    PlanetParams params;
-    params.riverFraction = fraction;
-    generatePlanet(planet, params, 32, 9);
-    EXPECT_TRUE(std::isfinite(params.riverFlowThreshold));
-    EXPECT_TRUE(std::isfinite(params.majorRiverFlowThreshold));
-    EXPECT_EQ(params.riverPoints.count % 2, 0);
-    for (int32_t i = 0; i < params.riverPoints.count; ++i) {
-      EXPECT_TRUE(std::isfinite(params.riverPoints[i].flow));
+    PlanetRun run;
+    run.settings.riverFraction = fraction;
+    generatePlanet(planet, run, 32, 9);
+    EXPECT_TRUE(std::isfinite(run.rivers.flowThreshold));
+    EXPECT_TRUE(std::isfinite(run.rivers.majorFlowThreshold));
+    EXPECT_EQ(run.rivers.points.count % 2, 0);
+    for (int32_t i = 0; i < run.rivers.points.count; ++i) {
+      EXPECT_TRUE(std::isfinite(run.rivers.points[i].flow));
     }
     if (fraction == 0.0f) {
       // Every sample lies at or below the top of the highest filled bin.
-      EXPECT_EQ(params.riverFlowThreshold, params.majorRiverFlowThreshold);
-      EXPECT_GT(params.riverFlowThreshold, 0.0f);
+      EXPECT_EQ(run.rivers.flowThreshold, run.rivers.majorFlowThreshold);
+      EXPECT_GT(run.rivers.flowThreshold, 0.0f);
     } else {
-      EXPECT_EQ(params.riverFlowThreshold, 0.0f);
+      EXPECT_EQ(run.rivers.flowThreshold, 0.0f);
       const std::vector<float> flows = landFlows(planet);
-      EXPECT_GE(params.riverPoints.count, 2);
-      EXPECT_LE(params.riverPoints.count, 2 * countAbove(flows, 0));
+      EXPECT_GE(run.rivers.points.count, 2);
+      EXPECT_LE(run.rivers.points.count, 2 * countAbove(flows, 0));
     }
   }
 }
@@ -228,24 +232,24 @@ TEST_F(Climate, DegenerateSettingsStayFinite) {
     SCOPED_TRACE(testing::Message()
                  << "sea " << c.seaFraction << " range " << c.cornerRange << " turns " << c.turns);
     PlanetGrid planet;
-    PlanetParams params;
-    params.seaFraction = c.seaFraction;
-    params.cornerElevationRange = c.cornerRange;
-    params.turns = c.turns;
-    generatePlanet(planet, params, 32, 21);
+    PlanetRun run;
+    run.settings.seaFraction = c.seaFraction;
+    run.settings.cornerElevationRange = c.cornerRange;
+    run.settings.turns = c.turns;
+    generatePlanet(planet, run, 32, 21);
     int bad = 0;
     for (const TileCoord& tc : allPositions(planet))
       bad += !climate_test::finiteTile(planet.tile(tc));
     EXPECT_EQ(bad, 0);
-    const float stats[] = {params.seaLevel,           params.elevationMin,
-                           params.elevationMax,       params.temperatureMin,
-                           params.temperatureMax,     params.waterFlowing,
-                           params.rainfall,           params.waterReserve,
-                           params.riverFlowThreshold, params.majorRiverFlowThreshold};
+    const float stats[] = {run.statistics.seaLevel,       run.statistics.elevationMin,
+                           run.statistics.elevationMax,   run.statistics.temperatureMin,
+                           run.statistics.temperatureMax, run.statistics.waterFlowing,
+                           run.statistics.rainfall,       run.climate.waterReserve,
+                           run.rivers.flowThreshold,      run.rivers.majorFlowThreshold};
     for (const float s : stats) EXPECT_TRUE(std::isfinite(s)) << s;
-    EXPECT_GE(params.temperatureMax, params.temperatureMin);
-    for (int32_t i = 0; i < params.riverPoints.count; ++i) {
-      const RiverPoint& p = params.riverPoints[i];
+    EXPECT_GE(run.statistics.temperatureMax, run.statistics.temperatureMin);
+    for (int32_t i = 0; i < run.rivers.points.count; ++i) {
+      const RiverPoint& p = run.rivers.points[i];
       EXPECT_TRUE(std::isfinite(p.longitude) && std::isfinite(p.latitude) && std::isfinite(p.flow));
     }
   }
@@ -256,14 +260,14 @@ TEST_F(Climate, ReportsEachStageInOrder) {
     SCOPED_TRACE(withCallback);
     reports.clear();
     PlanetGrid planet;
-    PlanetParams params;
-    Watch watch{&planet, &params, {}};
-    params.turns = 4;
+    PlanetRun run;
+    Watch watch{&planet, &run, {}};
+    run.settings.turns = 4;
     if (withCallback) {
-      params.turnCallback = checkTurn;
-      params.turnCallbackUser = &watch;
+      run.hooks.turnCallback = checkTurn;
+      run.hooks.turnCallbackUser = &watch;
     }
-    generatePlanet(planet, params, 16, 2, recordReport);
+    generatePlanet(planet, run, 16, 2, recordReport);
     size_t first = 0;
     while (first < reports.size() && reports[first].second != "Setting up iterations") ++first;
     const std::vector<std::pair<float, std::string>> expected = {

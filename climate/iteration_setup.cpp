@@ -5,8 +5,10 @@
 
 #include "base/buffer.h"
 #include "base/parallel.h"
-#include "grid/planet_grid.h"
-#include "world/params.h"
+#include "climate/climate_state.h"
+#include "grid/tile_cursor.h"
+#include "world/planet_grid.h"
+#include "world/planet_statistics.h"
 
 namespace geoweave::detail {
 
@@ -34,13 +36,13 @@ int64_t walkPointsIn(int d, int side) {
 // shared out between the workers.
 void fillKeys(const PlanetGrid& planet, uint64_t* keys, int workers) {
   int64_t firstOf[11] = {0};
-  for (int d = 0; d < 10; ++d) firstOf[d + 1] = firstOf[d] + walkPointsIn(d, planet.side);
+  for (int d = 0; d < 10; ++d) firstOf[d + 1] = firstOf[d] + walkPointsIn(d, planet.side());
   auto fill = [&](int64_t firstDiamond, int64_t endDiamond) {
     for (int d = static_cast<int>(firstDiamond); d < endDiamond; ++d) {
       uint64_t* out = keys + firstOf[d];
       TileCursor cursor;
-      for (cursor.startAt(planet.side, d); cursor.diamond == d; cursor.advance()) {
-        *out++ = descendingKey(planet.hot[cursor.index()].elevation, cursor.index());
+      for (cursor.startAt(planet.side(), d); cursor.diamond == d; cursor.advance()) {
+        *out++ = descendingKey(planet.hot()[cursor.index()].elevation, cursor.index());
       }
     }
   };
@@ -115,25 +117,25 @@ bool sortKeys(Buffer<uint64_t>& keys, size_t count, GrowableArray<int32_t>& list
 }
 }  // namespace
 
-bool sortTilesByElevation(const PlanetGrid& planet, PlanetParams& params) {
-  GrowableArray<int32_t>& list = params.tilesByElevation;
-  params.sweepLevelEntries.release();  // they belonged to the old list
-  params.sweepLevelStarts.release();
-  if (!list.reserve(10 * planet.sideSquared)) return false;
+bool sortTilesByElevation(const PlanetGrid& planet, ClimateState& climate, int requestedWorkers) {
+  GrowableArray<int32_t>& list = climate.tilesByElevation;
+  climate.sweepLevelEntries.release();  // they belonged to the old list
+  climate.sweepLevelStarts.release();
+  if (!list.reserve(10 * planet.sideSquared())) return false;
   // Highest first, equal elevations by ascending tile index: one total order,
   // so the planet never depends on how the sort breaks ties.
   const size_t count =
-      static_cast<size_t>(10 * static_cast<int64_t>(planet.side - 1) * (planet.side - 1) + 2);
+      static_cast<size_t>(10 * static_cast<int64_t>(planet.side() - 1) * (planet.side() - 1) + 2);
   if (count > static_cast<size_t>(list.capacity - list.count)) return false;
   Buffer<uint64_t> keys(count, BufferFill::kUnfilled);
   if (!keys.ok()) return false;
-  const int workers = usableWorkers(params.workers);
+  const int workers = usableWorkers(requestedWorkers);
   fillKeys(planet, keys.data, workers);
   return sortKeys(keys, count, list, workers);
 }
 
-float erosionScaleFor(const PlanetParams& params) {
-  const double range = static_cast<double>(params.elevationMax) - params.seaLevel;
+float erosionScaleFor(const PlanetStatistics& statistics) {
+  const double range = static_cast<double>(statistics.elevationMax) - statistics.seaLevel;
   return range != 0 ? static_cast<float>(2.0 / range) : 0.0f;
 }
 

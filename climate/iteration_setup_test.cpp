@@ -8,8 +8,11 @@
 #include <utility>
 #include <vector>
 
+#include "climate/climate_state.h"
+#include "grid/grid_topology.h"
+#include "grid/tile_cursor.h"
 #include "testing/test_world.h"
-#include "world/params.h"
+#include "world/planet_statistics.h"
 
 namespace geoweave::detail {
 
@@ -20,7 +23,7 @@ namespace {
 // The smallest index among the copies of a point names the point.
 int pointKey(const PlanetGrid& planet, int index) {
   TileCoord copies[5];
-  const int n = planet.aliases(planet.coordOf(index), copies);
+  const int n = aliases(planet, planet.coordOf(index), copies);
   int key = index;
   for (int i = 0; i < n; ++i) {
     if (planet.tileIndex(copies[i]) < key) key = planet.tileIndex(copies[i]);
@@ -28,19 +31,19 @@ int pointKey(const PlanetGrid& planet, int index) {
   return key;
 }
 
-void expectSortedOncePerPoint(const PlanetGrid& planet, const PlanetParams& params) {
-  const GrowableArray<int32_t>& list = params.tilesByElevation;
-  const int inner = planet.side - 1;
+void expectSortedOncePerPoint(const PlanetGrid& planet, const ClimateState& climate) {
+  const GrowableArray<int32_t>& list = climate.tilesByElevation;
+  const int inner = planet.side() - 1;
   ASSERT_EQ(list.count, 10 * inner * inner + 2);
-  EXPECT_EQ(list.capacity, 10 * planet.sideSquared);
+  EXPECT_EQ(list.capacity, 10 * planet.sideSquared());
   std::set<int> points;
   for (int32_t i = 0; i < list.count; ++i) {
     ASSERT_GE(list[i], 0);
-    ASSERT_LT(list[i], 10 * planet.sideSquared);
+    ASSERT_LT(list[i], 10 * planet.sideSquared());
     points.insert(pointKey(planet, list[i]));
     if (i == 0) continue;
-    const float above = planet.hot[list[i - 1]].elevation;
-    const float below = planet.hot[list[i]].elevation;
+    const float above = planet.hot()[list[i - 1]].elevation;
+    const float below = planet.hot()[list[i]].elevation;
     EXPECT_GE(above, below) << "entry " << i;
     if (above == below) {
       EXPECT_LT(list[i - 1], list[i]) << "entry " << i;
@@ -58,10 +61,10 @@ TEST(IterationSetup, ListsEveryPointOnceHighestFirstTiesByIndex) {
     // Few distinct heights, so most entries tie with others.
     int n = 0;
     world.forEach([&n](Tile& t) { t.elevation = static_cast<float>((n++ * 7) % 5) * 0.25f; });
-    ASSERT_TRUE(sortTilesByElevation(world.planet, world.params));
+    ASSERT_TRUE(sortTilesByElevation(world.planet, world.climate, world.hooks.workers));
     SCOPED_TRACE(width);
-    expectSortedOncePerPoint(world.planet, world.params);
-    EXPECT_EQ(world.params.tilesByElevation.count, width == 8 ? 42 : 162);
+    expectSortedOncePerPoint(world.planet, world.climate);
+    EXPECT_EQ(world.climate.tilesByElevation.count, width == 8 ? 42 : 162);
   }
 }
 
@@ -79,18 +82,18 @@ TEST(IterationSetup, AnyWorkerCountGivesTheComparisonOrder) {
   });
   std::vector<std::pair<float, int>> expected;
   TileCursor cursor;
-  for (cursor.start(world.planet.side); cursor.valid(); cursor.advance()) {
-    const float e = world.planet.hot[cursor.index()].elevation;
+  for (cursor.start(world.planet.side()); cursor.valid(); cursor.advance()) {
+    const float e = world.planet.hot()[cursor.index()].elevation;
     expected.emplace_back(e == 0 ? 0.0f : e, cursor.index());
   }
   std::sort(expected.begin(), expected.end(), [](const auto& a, const auto& b) {
     return a.first != b.first ? a.first > b.first : a.second < b.second;
   });
   for (const int workers : {1, 2, 3, 7}) {
-    world.params.workers = workers;
-    world.params.tilesByElevation.release();
-    ASSERT_TRUE(sortTilesByElevation(world.planet, world.params));
-    const GrowableArray<int32_t>& list = world.params.tilesByElevation;
+    world.hooks.workers = workers;
+    world.climate.tilesByElevation.release();
+    ASSERT_TRUE(sortTilesByElevation(world.planet, world.climate, world.hooks.workers));
+    const GrowableArray<int32_t>& list = world.climate.tilesByElevation;
     ASSERT_EQ(list.count, static_cast<int32_t>(expected.size()));
     for (int32_t i = 0; i < list.count; ++i) {
       ASSERT_EQ(list[i], expected[static_cast<size_t>(i)].second) << workers << " entry " << i;
@@ -105,15 +108,15 @@ TEST(IterationSetup, NegativeAndPositiveZeroAreOneHeight) {
   int n = 0;
   const float heights[] = {-0.0f, 0.0f, 0.5f, -0.5f, 0.0f, -0.0f};
   world.forEach([&n, &heights](Tile& t) { t.elevation = heights[n++ % 6]; });
-  sortTilesByElevation(world.planet, world.params);
-  expectSortedOncePerPoint(world.planet, world.params);
+  sortTilesByElevation(world.planet, world.climate, world.hooks.workers);
+  expectSortedOncePerPoint(world.planet, world.climate);
 
-  const GrowableArray<int32_t>& list = world.params.tilesByElevation;
+  const GrowableArray<int32_t>& list = world.climate.tilesByElevation;
   int negativeZeros = 0;
   int positiveZeros = 0;
   int previousZero = -1;
   for (int32_t i = 0; i < list.count; ++i) {
-    const float e = world.planet.hot[list[i]].elevation;
+    const float e = world.planet.hot()[list[i]].elevation;
     if (e != 0) continue;
     (std::signbit(e) ? negativeZeros : positiveZeros) += 1;
     EXPECT_GT(list[i], previousZero) << "entry " << i;
@@ -124,12 +127,13 @@ TEST(IterationSetup, NegativeAndPositiveZeroAreOneHeight) {
 }
 
 TEST(IterationSetup, ErosionScaleSpansTheHeightAboveTheSea) {
-  PlanetParams params;
-  params.seaLevel = 0.5f;
-  params.elevationMax = 0.9f;
-  EXPECT_EQ(erosionScaleFor(params), static_cast<float>(2.0 / (static_cast<double>(0.9f) - 0.5)));
-  params.seaLevel = 0.9f;
-  EXPECT_EQ(erosionScaleFor(params), 0.0f);
+  PlanetStatistics statistics;
+  statistics.seaLevel = 0.5f;
+  statistics.elevationMax = 0.9f;
+  EXPECT_EQ(erosionScaleFor(statistics),
+            static_cast<float>(2.0 / (static_cast<double>(0.9f) - 0.5)));
+  statistics.seaLevel = 0.9f;
+  EXPECT_EQ(erosionScaleFor(statistics), 0.0f);
 }
 
 }  // namespace geoweave::detail

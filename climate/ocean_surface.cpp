@@ -6,7 +6,8 @@
 
 #include "base/parallel.h"
 #include "climate/biome.h"
-#include "grid/planet_grid.h"
+#include "grid/tile_cursor.h"
+#include "world/planet_grid.h"
 
 namespace geoweave::detail {
 
@@ -67,7 +68,7 @@ OceanMeasure measureOcean(const PlanetGrid& planet, float seaLevel, int workers)
     for (int d = static_cast<int>(first); d < end; ++d) {
       uint32_t* own = counts.data() + static_cast<size_t>(d) * kBuckets;
       TileCursor cursor;
-      for (cursor.startAt(planet.side, d); cursor.diamond == d; cursor.advance()) {
+      for (cursor.startAt(planet.side(), d); cursor.diamond == d; cursor.advance()) {
         const HotTile& h = *planet.hotAt(cursor.coord());
         if (!h.isSea()) continue;
         if (isLake(h, seaLevel)) {

@@ -4,7 +4,7 @@
 
 namespace geoweave::detail {
 
-struct PlanetGrid;
+class PlanetGrid;
 
 // The sea's standing water as the grid holds it. Each distinct surface point
 // counts once.

@@ -5,8 +5,8 @@
 
 #include "base/buffer.h"
 #include "base/parallel.h"
-#include "grid/planet_grid.h"
-#include "world/params.h"
+#include "grid/grid_topology.h"
+#include "world/planet_grid.h"
 
 namespace geoweave::detail {
 
@@ -21,15 +21,15 @@ constexpr int kMostCountingWorkers = 4;
 constexpr int32_t kPrefetchAhead = 16;
 }  // namespace
 
-SweepGrouping::SweepGrouping(const PlanetGrid& planet, PlanetParams& params, int blocks)
+SweepGrouping::SweepGrouping(const PlanetGrid& planet, ClimateState& climate, int blocks)
     : planet_(planet),
-      params_(params),
-      order_(params.tilesByElevation),
-      levels_(static_cast<size_t>(params.tilesByElevation.count), BufferFill::kUnfilled),
-      bySide_(static_cast<uint32_t>(planet.side > 0 ? planet.side : 1)),
-      byDiamond_(static_cast<uint32_t>(planet.sideSquared > 0 ? planet.sideSquared : 1)) {
-  params.sweepLevelEntries.release();  // whatever they were, they go now
-  params.sweepLevelStarts.release();
+      climate_(climate),
+      order_(climate.tilesByElevation),
+      levels_(static_cast<size_t>(climate.tilesByElevation.count), BufferFill::kUnfilled),
+      bySide_(static_cast<uint32_t>(planet.side() > 0 ? planet.side() : 1)),
+      byDiamond_(static_cast<uint32_t>(planet.sideSquared() > 0 ? planet.sideSquared() : 1)) {
+  climate.sweepLevelEntries.release();  // whatever they were, they go now
+  climate.sweepLevelStarts.release();
   blockCount_ = blocks < kMostBlocks ? blocks : kMostBlocks;
   if (order_.count / kSmallestBlock < blockCount_) blockCount_ = order_.count / kSmallestBlock;
   if (blockCount_ < 1) blockCount_ = 1;
@@ -43,17 +43,17 @@ SweepGrouping::SweepGrouping(const PlanetGrid& planet, PlanetParams& params, int
 
 TileCoord SweepGrouping::decode(uint32_t index) const {
   const uint32_t diamond = byDiamond_.divide(index);
-  const uint32_t rest = index - diamond * static_cast<uint32_t>(planet_.sideSquared);
+  const uint32_t rest = index - diamond * static_cast<uint32_t>(planet_.sideSquared());
   const uint32_t y = bySide_.divide(rest);
   return TileCoord{static_cast<int>(diamond),
-                   static_cast<int>(rest - y * static_cast<uint32_t>(planet_.side)),
+                   static_cast<int>(rest - y * static_cast<uint32_t>(planet_.side())),
                    static_cast<int>(y)};
 }
 
 int SweepGrouping::countBlock(Block& block, uint32_t stamp, uint32_t* marks) {
-  const int64_t side = planet_.side;
+  const int64_t side = planet_.side();
   const int64_t records = planet_.records();
-  const int last = planet_.lastIndex;
+  const int last = planet_.lastIndex();
   int most = 0;
   for (int32_t i = block.begin; i < block.end; ++i) {
     // The marks of the rows around an entry some entries ahead: the sweep
@@ -92,7 +92,7 @@ int SweepGrouping::countBlock(Block& block, uint32_t stamp, uint32_t* marks) {
         const TileCoord s = planet_.coordOf(stencil[k]);
         if (!planet_.isOnDiamondEdge(s)) continue;
         TileCoord copies[5];
-        const int m = planet_.aliases(s, copies);
+        const int m = aliases(planet_, s, copies);
         for (int a = 0; a < m; ++a) marks[planet_.tileIndex(copies[a])] = mark;
       }
     }
@@ -150,8 +150,8 @@ void SweepGrouping::sortBlocks(GrowableArray<int32_t>& entries, GrowableArray<in
 }
 
 bool SweepGrouping::finish(int requestedWorkers) {
-  GrowableArray<int32_t>& entries = params_.sweepLevelEntries;
-  GrowableArray<int32_t>& starts = params_.sweepLevelStarts;
+  GrowableArray<int32_t>& entries = climate_.sweepLevelEntries;
+  GrowableArray<int32_t>& starts = climate_.sweepLevelStarts;
   if (failed()) return false;
   int32_t total = 0;
   for (int b = 0; b < blockCount_; ++b) {
@@ -178,9 +178,9 @@ bool SweepGrouping::finish(int requestedWorkers) {
   return true;
 }
 
-bool groupSweepLevels(const PlanetGrid& planet, PlanetParams& params, int requestedWorkers) {
+bool groupSweepLevels(const PlanetGrid& planet, ClimateState& climate, int requestedWorkers) {
   const int workers = usableWorkers(requestedWorkers);
-  SweepGrouping grouping(planet, params, workers > 1 ? workers * kBlocksPerWorker : 1);
+  SweepGrouping grouping(planet, climate, workers > 1 ? workers * kBlocksPerWorker : 1);
   // Each counting thread keeps marks for every record: at most a few.
   const int threads = workers < kMostCountingWorkers ? workers : kMostCountingWorkers;
   auto count = [&grouping](int64_t, int64_t) { grouping.countLevels(); };

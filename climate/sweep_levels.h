@@ -5,14 +5,14 @@
 
 #include "base/buffer.h"
 #include "base/growable_array.h"
+#include "climate/climate_state.h"
 #include "grid/index_divider.h"
-#include "grid/planet_grid.h"
-#include "world/params.h"
+#include "world/planet_grid.h"
 
 namespace geoweave::detail {
 
-// Groups the water sweep's entries (params.tilesByElevation) into levels, in
-// params.sweepLevelEntries and sweepLevelStarts. An entry reads and writes
+// Groups the water sweep's entries (climate.tilesByElevation) into levels, in
+// climate.sweepLevelEntries and sweepLevelStarts. An entry reads and writes
 // only its point and the neighbours, so two entries interfere only when
 // their points lie at most two steps apart; such entries land in different
 // levels, the earlier in the list in the lower level, and the entries of one
@@ -27,7 +27,7 @@ namespace geoweave::detail {
 // False, with no levels kept, when the room for them could not be had or a
 // block would need more than 65535 levels; the sweeps then run in list
 // order.
-bool groupSweepLevels(const PlanetGrid& planet, PlanetParams& params, int workers);
+bool groupSweepLevels(const PlanetGrid& planet, ClimateState& climate, int workers);
 
 // The same grouping, for threads that join at different times: each calls
 // countLevels(), which takes the blocks still left one at a time, and once
@@ -37,7 +37,7 @@ bool groupSweepLevels(const PlanetGrid& planet, PlanetParams& params, int worker
 // meanwhile; nothing else of the planet is read.
 class SweepGrouping {
  public:
-  SweepGrouping(const PlanetGrid& planet, PlanetParams& params, int blocks);
+  SweepGrouping(const PlanetGrid& planet, ClimateState& climate, int blocks);
   SweepGrouping(const SweepGrouping&) = delete;
   SweepGrouping& operator=(const SweepGrouping&) = delete;
 
@@ -63,7 +63,7 @@ class SweepGrouping {
   void sortBlocks(GrowableArray<int32_t>& entries, GrowableArray<int32_t>& starts);
 
   const PlanetGrid& planet_;
-  PlanetParams& params_;
+  ClimateState& climate_;
   const GrowableArray<int32_t>& order_;
   Buffer<uint16_t> levels_;  // per entry: its level within its block
   const IndexDivider bySide_;

@@ -8,6 +8,7 @@
 #include "base/parallel.h"
 #include "climate/iteration_setup.h"
 #include "climate/temperatures.h"
+#include "grid/grid_topology.h"
 #include "testing/test_planet.h"
 
 namespace geoweave::detail {
@@ -18,13 +19,13 @@ namespace {
 // phase has it before its turns.
 struct SortedPlanet {
   std::unique_ptr<PlanetGrid> planet;
-  PlanetParams params;
+  PlanetRun run;
 
   SortedPlanet(int width, uint32_t seed) : planet(makePlanet(width)) {
-    params.random.seed(seed);
-    runTerrainPhases(*planet, params, 2);
-    adjustTemperatures(*planet, params);
-    EXPECT_TRUE(sortTilesByElevation(*planet, params));
+    run.terrain.random.seed(seed);
+    runTerrainPhases(*planet, run, 2);
+    adjustTemperatures(*planet, run.statistics, run.hooks.workers);
+    EXPECT_TRUE(sortTilesByElevation(*planet, run.climate, run.hooks.workers));
   }
 };
 
@@ -34,7 +35,7 @@ std::vector<int32_t> placesInList(const PlanetGrid& planet, const GrowableArray<
   std::vector<int32_t> place(static_cast<size_t>(planet.records()), -1);
   for (int32_t i = 0; i < list.count; ++i) {
     TileCoord copies[5];
-    const int n = planet.aliases(planet.coordOf(list[i]), copies);
+    const int n = aliases(planet, planet.coordOf(list[i]), copies);
     for (int k = 0; k < n; ++k) place[static_cast<size_t>(planet.tileIndex(copies[k]))] = i;
   }
   return place;
@@ -42,10 +43,10 @@ std::vector<int32_t> placesInList(const PlanetGrid& planet, const GrowableArray<
 
 // The levels are a regrouping of the list in which two entries whose points
 // lie within two steps of each other keep their order, in different levels.
-void expectGroupedInOrder(const PlanetGrid& planet, const PlanetParams& params) {
-  const GrowableArray<int32_t>& list = params.tilesByElevation;
-  const GrowableArray<int32_t>& entries = params.sweepLevelEntries;
-  const GrowableArray<int32_t>& starts = params.sweepLevelStarts;
+void expectGroupedInOrder(const PlanetGrid& planet, const ClimateState& climate) {
+  const GrowableArray<int32_t>& list = climate.tilesByElevation;
+  const GrowableArray<int32_t>& entries = climate.sweepLevelEntries;
+  const GrowableArray<int32_t>& starts = climate.sweepLevelStarts;
   ASSERT_EQ(entries.count, list.count);
   ASSERT_GE(starts.count, 2);
   EXPECT_EQ(starts[0], 0);
@@ -73,10 +74,10 @@ void expectGroupedInOrder(const PlanetGrid& planet, const PlanetParams& params) 
   for (int32_t i = 0; i < list.count; ++i) {
     const TileCoord c = planet.coordOf(list[i]);
     TileCoord ring[6];
-    const int n = planet.neighbors(c, ring);
+    const int n = neighbors(planet, c, ring);
     for (int a = 0; a < n; ++a) {
       TileCoord outer[6];
-      const int m = planet.neighbors(ring[a], outer);
+      const int m = neighbors(planet, ring[a], outer);
       for (int b = -1; b < m; ++b) {
         const TileCoord& q = b < 0 ? ring[a] : outer[b];
         const int32_t j = place[static_cast<size_t>(planet.tileIndex(q))];
@@ -98,11 +99,11 @@ TEST(SweepLevels, NearbyEntriesKeepTheirOrderInOneBlockAndMany) {
     int oneBlock = 0;
     for (const int workers : {1, 4}) {
       SCOPED_TRACE(testing::Message() << width << " " << workers);
-      ASSERT_TRUE(groupSweepLevels(*world.planet, world.params, workers));
-      expectGroupedInOrder(*world.planet, world.params);
-      const int levels = world.params.sweepLevelStarts.count - 1;
+      ASSERT_TRUE(groupSweepLevels(*world.planet, world.run.climate, workers));
+      expectGroupedInOrder(*world.planet, world.run.climate);
+      const int levels = world.run.climate.sweepLevelStarts.count - 1;
       // Far fewer levels than entries: each level holds many.
-      EXPECT_LT(levels * 20, world.params.tilesByElevation.count);
+      EXPECT_LT(levels * 20, world.run.climate.tilesByElevation.count);
       // Blocks only add levels where one gives way to the next.
       if (workers == 1) oneBlock = levels;
       EXPECT_GE(levels, oneBlock);
@@ -114,42 +115,42 @@ TEST(SweepLevels, NearbyEntriesKeepTheirOrderInOneBlockAndMany) {
 // out the same as from one call per block.
 TEST(SweepLevels, LateThreadsShareTheBlocks) {
   SortedPlanet world(768, 5u);
-  ASSERT_TRUE(groupSweepLevels(*world.planet, world.params, 4));
+  ASSERT_TRUE(groupSweepLevels(*world.planet, world.run.climate, 4));
   const std::vector<int32_t> expected(
-      world.params.sweepLevelEntries.data,
-      world.params.sweepLevelEntries.data + world.params.sweepLevelEntries.count);
-  const int expectedLevels = world.params.sweepLevelStarts.count;
+      world.run.climate.sweepLevelEntries.data,
+      world.run.climate.sweepLevelEntries.data + world.run.climate.sweepLevelEntries.count);
+  const int expectedLevels = world.run.climate.sweepLevelStarts.count;
   {
-    SweepGrouping grouping(*world.planet, world.params, 16);  // four workers' blocks
-    EXPECT_EQ(world.params.sweepLevelEntries.count, 0);
+    SweepGrouping grouping(*world.planet, world.run.climate, 16);  // four workers' blocks
+    EXPECT_EQ(world.run.climate.sweepLevelEntries.count, 0);
     auto late = [&grouping] { grouping.countLevels(); };
     auto early = [&grouping] { grouping.countLevels(); };
     runAlongside(late, early);
     grouping.countLevels();  // nothing left for a third
     ASSERT_TRUE(grouping.finish(3));
   }
-  expectGroupedInOrder(*world.planet, world.params);
-  EXPECT_EQ(world.params.sweepLevelStarts.count, expectedLevels);
-  EXPECT_TRUE(
-      std::equal(expected.begin(), expected.end(), world.params.sweepLevelEntries.data,
-                 world.params.sweepLevelEntries.data + world.params.sweepLevelEntries.count));
+  expectGroupedInOrder(*world.planet, world.run.climate);
+  EXPECT_EQ(world.run.climate.sweepLevelStarts.count, expectedLevels);
+  EXPECT_TRUE(std::equal(
+      expected.begin(), expected.end(), world.run.climate.sweepLevelEntries.data,
+      world.run.climate.sweepLevelEntries.data + world.run.climate.sweepLevelEntries.count));
 }
 
 TEST(SweepLevels, AnyListIsGroupedAndANewSortDropsTheLevels) {
   SortedPlanet world(48, 3u);
   // A hand-made list in index order, every point once.
-  GrowableArray<int32_t>& list = world.params.tilesByElevation;
+  GrowableArray<int32_t>& list = world.run.climate.tilesByElevation;
   std::sort(list.data, list.data + list.count);
-  world.params.workers = 2;
-  ASSERT_TRUE(groupSweepLevels(*world.planet, world.params, world.params.workers));
-  expectGroupedInOrder(*world.planet, world.params);
+  world.run.hooks.workers = 2;
+  ASSERT_TRUE(groupSweepLevels(*world.planet, world.run.climate, world.run.hooks.workers));
+  expectGroupedInOrder(*world.planet, world.run.climate);
   // Rows of a diamond in index order: a point waits for the row below.
-  EXPECT_GT(world.params.sweepLevelStarts.count, world.planet->side);
+  EXPECT_GT(world.run.climate.sweepLevelStarts.count, world.planet->side());
 
   list.release();
-  ASSERT_TRUE(sortTilesByElevation(*world.planet, world.params));
-  EXPECT_EQ(world.params.sweepLevelEntries.count, 0);
-  EXPECT_EQ(world.params.sweepLevelStarts.count, 0);
+  ASSERT_TRUE(sortTilesByElevation(*world.planet, world.run.climate, world.run.hooks.workers));
+  EXPECT_EQ(world.run.climate.sweepLevelEntries.count, 0);
+  EXPECT_EQ(world.run.climate.sweepLevelStarts.count, 0);
 }
 
 }  // namespace

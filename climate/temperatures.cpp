@@ -3,8 +3,11 @@
 #include <cmath>
 
 #include "base/parallel.h"
-#include "grid/planet_grid.h"
-#include "world/params.h"
+#include "grid/grid_geometry.h"
+#include "grid/tile_cursor.h"
+#include "world/planet_grid.h"
+#include "world/planet_statistics.h"
+#include "world/point_copies.h"
 
 namespace geoweave::detail {
 
@@ -18,8 +21,8 @@ struct Range {
 // height above the sea there is none). Sea starts humid, land dry.
 void adjustPoint(PlanetGrid& planet, const TileCoord& c, double seaLevel, double heightRange) {
   HotTile t = *planet.hotAt(c);
-  const float lat = planet.latitudes != nullptr ? planet.latitudes[planet.tileIndex(c)]
-                                                : planet.latitudeOf(TilePoint{c, 0, 0});
+  const float lat = planet.latitudes() != nullptr ? planet.latitudes()[planet.tileIndex(c)]
+                                                  : latitudeOf(planet, TilePoint{c, 0, 0});
   t.temperature = static_cast<float>(static_cast<double>(t.temperature) + 40.0 -
                                      120.0 * std::fabs(static_cast<double>(lat) - 0.5));
   double h = heightRange != 0 ? (t.surfaceHeight() - seaLevel) / heightRange : 0.0;
@@ -29,14 +32,14 @@ void adjustPoint(PlanetGrid& planet, const TileCoord& c, double seaLevel, double
   const double temperature = t.temperature;
   t.temperature = static_cast<float>(temperature - (temperature + 40.0) * f);
   t.humidity = t.isSea() ? 0.5f : 0.1f;
-  planet.storeToAllCopies(t, c);
+  storeToAllCopies(planet, t, c);
 }
 }  // namespace
 
-void adjustTemperatures(PlanetGrid& planet, PlanetParams& params) {
-  const float start = planet.hot[0].temperature;
-  const double seaLevel = params.seaLevel;
-  const double heightRange = static_cast<double>(params.elevationMax) - seaLevel;
+void adjustTemperatures(PlanetGrid& planet, PlanetStatistics& statistics, int workers) {
+  const float start = planet.hot()[0].temperature;
+  const double seaLevel = statistics.seaLevel;
+  const double heightRange = static_cast<double>(statistics.elevationMax) - seaLevel;
   // Points are independent, so the diamonds are shared out between the
   // processors; the range is the same in any order, as it starts from the
   // unadjusted value of the first record.
@@ -45,7 +48,7 @@ void adjustTemperatures(PlanetGrid& planet, PlanetParams& params) {
     for (int d = static_cast<int>(firstDiamond); d < endDiamond; ++d) {
       Range range{start, start};
       TileCursor cursor;
-      for (cursor.startAt(planet.side, d); cursor.diamond == d; cursor.advance()) {
+      for (cursor.startAt(planet.side(), d); cursor.diamond == d; cursor.advance()) {
         adjustPoint(planet, cursor.coord(), seaLevel, heightRange);
         const float t = planet.hotAt(cursor.coord())->temperature;
         if (t < range.minimum) {
@@ -57,13 +60,13 @@ void adjustTemperatures(PlanetGrid& planet, PlanetParams& params) {
       ranges[d] = range;
     }
   };
-  parallelFor(usableWorkers(params.workers), 10, adjust);
+  parallelFor(usableWorkers(workers), 10, adjust);
   planet.releaseLatitudes();  // needed no more
-  params.temperatureMin = start;
-  params.temperatureMax = start;
+  statistics.temperatureMin = start;
+  statistics.temperatureMax = start;
   for (const Range& r : ranges) {
-    if (r.minimum < params.temperatureMin) params.temperatureMin = r.minimum;
-    if (r.maximum > params.temperatureMax) params.temperatureMax = r.maximum;
+    if (r.minimum < statistics.temperatureMin) statistics.temperatureMin = r.minimum;
+    if (r.maximum > statistics.temperatureMax) statistics.temperatureMax = r.maximum;
   }
 }
 

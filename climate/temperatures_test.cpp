@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "grid/grid_geometry.h"
+#include "grid/tile_cursor.h"
 #include "testing/test_world.h"
 
 namespace geoweave::detail {
@@ -17,7 +19,7 @@ const TileCoord kSouthPole{5, 4, 0};
 
 float latitudeOf(const PlanetGrid& planet, const TileCoord& c) {
   float lat, lon;
-  planet.mapCoordinates(TilePoint{c, 0, 0}, lat, lon);
+  mapCoordinates(planet, TilePoint{c, 0, 0}, lat, lon);
   return lat;
 }
 
@@ -25,12 +27,12 @@ float latitudeOf(const PlanetGrid& planet, const TileCoord& c) {
 
 TEST(Temperatures, LatitudeTermIsMinusTwentyAtPolesAndFortyOnEquator) {
   TestWorld world(16);
-  adjustTemperatures(world.planet, world.params);
+  adjustTemperatures(world.planet, world.statistics, world.hooks.workers);
   EXPECT_EQ(world.at(kNorthPole).temperature, -20.0f);
   EXPECT_EQ(world.at(kSouthPole).temperature, -20.0f);
   int onEquator = 0;
   TileCursor cursor;
-  for (cursor.start(world.planet.side); cursor.valid(); cursor.advance()) {
+  for (cursor.start(world.planet.side()); cursor.valid(); cursor.advance()) {
     const float lat = latitudeOf(world.planet, cursor.coord());
     const float t = world.at(cursor.coord()).temperature;
     EXPECT_GE(t, -20.0f);
@@ -41,14 +43,14 @@ TEST(Temperatures, LatitudeTermIsMinusTwentyAtPolesAndFortyOnEquator) {
     }
   }
   EXPECT_GT(onEquator, 0);
-  EXPECT_EQ(world.params.temperatureMin, -20.0f);
-  EXPECT_EQ(world.params.temperatureMax, 40.0f);
+  EXPECT_EQ(world.statistics.temperatureMin, -20.0f);
+  EXPECT_EQ(world.statistics.temperatureMax, 40.0f);
 }
 
 TEST(Temperatures, HighGroundIsPulledTowardsMinusForty) {
   TestWorld world(16);
-  world.params.seaLevel = 0.2f;
-  world.params.elevationMax = 1.2f;
+  world.statistics.seaLevel = 0.2f;
+  world.statistics.elevationMax = 1.2f;
   world.forEach([](Tile& t) { t.elevation = 0.2f; });  // at sea level: no cooling
   const TileCoord top{2, 2, 2};
   const TileCoord nearTop{3, 2, 2};
@@ -67,12 +69,12 @@ TEST(Temperatures, HighGroundIsPulledTowardsMinusForty) {
   const float seaLevelLatitudeTerm = static_cast<float>(
       40.0 - 120.0 * std::fabs(static_cast<double>(latitudeOf(world.planet, halfway)) - 0.5));
 
-  adjustTemperatures(world.planet, world.params);
+  adjustTemperatures(world.planet, world.statistics, world.hooks.workers);
   EXPECT_EQ(world.at(top).temperature, -40.0f);
   EXPECT_EQ(world.at(nearTop).temperature, -40.0f);
   EXPECT_FLOAT_EQ(world.at(kNorthPole).temperature, -26.0f);
   EXPECT_EQ(world.at(halfway).temperature, seaLevelLatitudeTerm);
-  EXPECT_EQ(world.params.temperatureMin, -40.0f);
+  EXPECT_EQ(world.statistics.temperatureMin, -40.0f);
 }
 
 TEST(Temperatures, RangeStartsFromUnadjustedFirstSlot) {
@@ -82,16 +84,16 @@ TEST(Temperatures, RangeStartsFromUnadjustedFirstSlot) {
     t.temperature = 100;
     t.elevation = 1;
   });
-  adjustTemperatures(warm.planet, warm.params);
+  adjustTemperatures(warm.planet, warm.statistics, warm.hooks.workers);
   EXPECT_EQ(warm.at(TileCoord{0, 0, 0}).temperature, -40.0f);
-  EXPECT_EQ(warm.params.temperatureMax, 100.0f);
-  EXPECT_EQ(warm.params.temperatureMin, -40.0f);
+  EXPECT_EQ(warm.statistics.temperatureMax, 100.0f);
+  EXPECT_EQ(warm.statistics.temperatureMin, -40.0f);
 
   TestWorld cold(16);
   cold.edit(TileCoord{0, 0, 0}, [](Tile& t) { t.temperature = -100; });
-  adjustTemperatures(cold.planet, cold.params);
-  EXPECT_EQ(cold.params.temperatureMin, -100.0f);
-  EXPECT_EQ(cold.params.temperatureMax, 40.0f);
+  adjustTemperatures(cold.planet, cold.statistics, cold.hooks.workers);
+  EXPECT_EQ(cold.statistics.temperatureMin, -100.0f);
+  EXPECT_EQ(cold.statistics.temperatureMax, 40.0f);
 }
 
 TEST(Temperatures, StartingHumidityFollowsTheSeaTest) {
@@ -110,7 +112,7 @@ TEST(Temperatures, StartingHumidityFollowsTheSeaTest) {
     t.waterDepth = 0.23f;
     t.waterFlow = 0.1f;
   });
-  adjustTemperatures(world.planet, world.params);
+  adjustTemperatures(world.planet, world.statistics, world.hooks.workers);
   EXPECT_EQ(world.at(sea).humidity, 0.5f);
   EXPECT_EQ(world.at(shallow).humidity, 0.1f);
   EXPECT_EQ(world.at(flowing).humidity, 0.1f);
@@ -121,14 +123,14 @@ TEST(Temperatures, StartingHumidityFollowsTheSeaTest) {
 
 TEST(Temperatures, NoHeightAboveTheSeaMeansNoCooling) {
   TestWorld world(16);
-  world.params.seaLevel = 0.5f;
-  world.params.elevationMax = 0.5f;
+  world.statistics.seaLevel = 0.5f;
+  world.statistics.elevationMax = 0.5f;
   world.forEach([](Tile& t) { t.elevation = 0.5f; });
   world.edit(kNorthPole, [](Tile& t) { t.sediment = 0.05f; });
-  adjustTemperatures(world.planet, world.params);
+  adjustTemperatures(world.planet, world.statistics, world.hooks.workers);
   EXPECT_EQ(world.at(kNorthPole).temperature, -20.0f);
-  EXPECT_EQ(world.params.temperatureMin, -20.0f);
-  EXPECT_EQ(world.params.temperatureMax, 40.0f);
+  EXPECT_EQ(world.statistics.temperatureMin, -20.0f);
+  EXPECT_EQ(world.statistics.temperatureMax, 40.0f);
 }
 
 // The latitudes the move fractions kept give the very temperatures the grid
@@ -137,22 +139,22 @@ TEST(Temperatures, KeptLatitudesGiveTheSameTemperatures) {
   TestWorld kept(48);  // the move fractions kept the latitudes
   TestWorld worked(48);
   worked.planet.releaseLatitudes();
-  ASSERT_NE(kept.planet.latitudes, nullptr);
+  ASSERT_NE(kept.planet.latitudes(), nullptr);
   for (TestWorld* w : {&kept, &worked}) {
     int n = 0;
     w->forEach([&n](Tile& t) {
       t.elevation = static_cast<float>((n * 7) % 13) / 13.0f;
       t.temperature = static_cast<float>(n++ % 9) - 4.0f;
     });
-    w->params.elevationMax = 1;
-    adjustTemperatures(w->planet, w->params);
+    w->statistics.elevationMax = 1;
+    adjustTemperatures(w->planet, w->statistics, w->hooks.workers);
   }
-  EXPECT_EQ(kept.planet.latitudes, nullptr);
-  EXPECT_EQ(std::memcmp(kept.planet.hot, worked.planet.hot,
+  EXPECT_EQ(kept.planet.latitudes(), nullptr);
+  EXPECT_EQ(std::memcmp(kept.planet.hot(), worked.planet.hot(),
                         sizeof(HotTile) * static_cast<size_t>(kept.planet.records())),
             0);
-  EXPECT_EQ(kept.params.temperatureMin, worked.params.temperatureMin);
-  EXPECT_EQ(kept.params.temperatureMax, worked.params.temperatureMax);
+  EXPECT_EQ(kept.statistics.temperatureMin, worked.statistics.temperatureMin);
+  EXPECT_EQ(kept.statistics.temperatureMax, worked.statistics.temperatureMax);
 }
 
 }  // namespace geoweave::detail

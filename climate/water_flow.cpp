@@ -12,9 +12,10 @@
 
 #include "base/parallel.h"
 #include "base/saturated_float.h"
+#include "climate/climate_state.h"
 #include "grid/index_divider.h"
-#include "grid/planet_grid.h"
-#include "world/params.h"
+#include "world/planet_grid.h"
+#include "world/point_copies.h"
 
 namespace geoweave::detail {
 
@@ -76,7 +77,7 @@ void moveSediment(HotTile& from, HotTile& to, double s) {
 // neighbour it changed up to date; the others stay inside their diamond.
 template <bool nearEdge>
 void updateEntry(PlanetGrid& planet, const TileCoord& c, float erosionScale) {
-  HotTile* const hot = planet.hot;
+  HotTile* const hot = planet.hot();
   HotTile& t = hot[planet.tileIndex(c)];
   t.humidity = t.humidityInflow;
   t.humidityInflow = 0;
@@ -101,9 +102,9 @@ void updateEntry(PlanetGrid& planet, const TileCoord& c, float erosionScale) {
     } else if (s < 0) {  // none moves at 0, nor when an infinite scale meets m = 0
       moveSediment(low, t, -s);
     }
-    if (nearEdge) planet.copyToOtherCopies(planet.coordOf(lowIndex));
+    if (nearEdge) copyToOtherCopies(planet, planet.coordOf(lowIndex));
   }
-  if (nearEdge) planet.copyToOtherCopies(c);
+  if (nearEdge) copyToOtherCopies(planet, c);
 }
 
 // Decodes sweep entries (record indices) into grid positions: two divisions,
@@ -115,10 +116,10 @@ struct EntryDecoder {
   const uint32_t sideSquared;
 
   explicit EntryDecoder(const PlanetGrid& planet)
-      : bySide(static_cast<uint32_t>(planet.side)),
-        byDiamond(static_cast<uint32_t>(planet.sideSquared)),
-        side(static_cast<uint32_t>(planet.side)),
-        sideSquared(static_cast<uint32_t>(planet.sideSquared)) {}
+      : bySide(static_cast<uint32_t>(planet.side())),
+        byDiamond(static_cast<uint32_t>(planet.sideSquared())),
+        side(static_cast<uint32_t>(planet.side())),
+        sideSquared(static_cast<uint32_t>(planet.sideSquared())) {}
 
   TileCoord operator()(uint32_t index) const {
     const uint32_t diamond = byDiamond.divide(index);
@@ -135,7 +136,7 @@ bool deepInside(const TileCoord& c, int last) {
 }
 
 void updateAt(PlanetGrid& planet, const TileCoord& c, float erosionScale) {
-  if (deepInside(c, planet.lastIndex)) {
+  if (deepInside(c, planet.lastIndex())) {
     updateEntry<false>(planet, c, erosionScale);
   } else {
     updateEntry<true>(planet, c, erosionScale);
@@ -151,9 +152,9 @@ void updateAt(PlanetGrid& planet, const TileCoord& c, float erosionScale) {
 void sweepEntries(PlanetGrid& planet, const int32_t* entries, int64_t begin, int64_t end,
                   float erosionScale) {
   const EntryDecoder decode(planet);
-  const HotTile* const hot = planet.hot;
+  const HotTile* const hot = planet.hot();
   const int64_t records = planet.records();
-  const int64_t side = planet.side;
+  const int64_t side = planet.side();
   for (int64_t i = begin; i < end; ++i) {
     if (i + kPrefetchAhead < end) {
       const int64_t ahead = entries[i + kPrefetchAhead];
@@ -225,12 +226,12 @@ bool smallLevel(int32_t size) {
 // come (a run of small levels is one chunk) and meet after it.
 class LevelSweep {
  public:
-  LevelSweep(PlanetGrid& planet, const PlanetParams& params, float erosionScale)
-      : planet_(planet), params_(params), erosionScale_(erosionScale) {}
+  LevelSweep(PlanetGrid& planet, const ClimateState& climate, float erosionScale)
+      : planet_(planet), climate_(climate), erosionScale_(erosionScale) {}
 
   void run(int members) {
-    const GrowableArray<int32_t>& starts = params_.sweepLevelStarts;
-    const int32_t* entries = params_.sweepLevelEntries.data;
+    const GrowableArray<int32_t>& starts = climate_.sweepLevelStarts;
+    const int32_t* entries = climate_.sweepLevelEntries.data;
     const int levels = starts.count - 1;
     for (int k = 0; k < levels;) {
       int end = k + 1;
@@ -255,7 +256,7 @@ class LevelSweep {
 
  private:
   PlanetGrid& planet_;
-  const PlanetParams& params_;
+  const ClimateState& climate_;
   const float erosionScale_;
   Barrier barrier_;
   // Chunks of the current level taken so far.
@@ -269,7 +270,7 @@ constexpr int kRetryAfter = 3;
 
 // Whether to share this sweep out: never timed shared, or shared was faster,
 // or the slower way is due another try.
-bool shareThisSweep(PlanetParams::SweepTimes& times) {
+bool shareThisSweep(SweepTimes& times) {
   if (times.shared == 0) return true;
   if (times.alone == 0) return false;
   const bool sharedFaster = times.shared <= times.alone;
@@ -282,22 +283,23 @@ bool shareThisSweep(PlanetParams::SweepTimes& times) {
 }
 }  // namespace
 
-void waterPass(PlanetGrid& planet, PlanetParams& params, float erosionScale) {
-  const GrowableArray<int32_t>& order = params.tilesByElevation;
-  const int workers = usableWorkers(params.workers);
+void waterPass(PlanetGrid& planet, ClimateState& climate, int requestedWorkers,
+               float erosionScale) {
+  const GrowableArray<int32_t>& order = climate.tilesByElevation;
+  const int workers = usableWorkers(requestedWorkers);
   const bool grouped =
-      params.sweepLevelStarts.count > 1 && params.sweepLevelEntries.count == order.count;
+      climate.sweepLevelStarts.count > 1 && climate.sweepLevelEntries.count == order.count;
   if (workers == 1 || !grouped || order.count == 0) {
     sweepEntries(planet, order.data, 0, order.count, erosionScale);
     return;
   }
-  PlanetParams::SweepTimes& times = params.sweepTimes;
+  SweepTimes& times = climate.sweepTimes;
   const bool shared = shareThisSweep(times);
   const auto start = std::chrono::steady_clock::now();
   if (shared) {
     // The workers meet after every level, so they must all run at once: a
     // team, which says how many threads started.
-    LevelSweep sweep(planet, params, erosionScale);
+    LevelSweep sweep(planet, climate, erosionScale);
     auto work = [&sweep](int, int members) { sweep.run(members); };
     teamFor(workers, work);
   } else {

@@ -11,8 +11,8 @@
 #include "climate/iteration_setup.h"
 #include "climate/sweep_levels.h"
 #include "climate/temperatures.h"
-#include "testing/test_world.h"
 #include "testing/test_planet.h"
+#include "testing/test_world.h"
 
 namespace geoweave::detail {
 
@@ -33,10 +33,10 @@ struct Slope : climate_test::TestWorld {
 
   // Sweeps the listed tiles only, in the order given.
   void run(std::initializer_list<TileCoord> order, float erosionScale = 0.2f) {
-    params.tilesByElevation.release();
+    climate.tilesByElevation.release();
     for (const TileCoord& c : order)
-      ASSERT_TRUE(params.tilesByElevation.append(planet.tileIndex(c)));
-    waterPass(planet, params, erosionScale);
+      ASSERT_TRUE(climate.tilesByElevation.append(planet.tileIndex(c)));
+    waterPass(planet, climate, hooks.workers, erosionScale);
     EXPECT_EQ(climate_test::mismatchedCopies(planet), 0);
   }
 };
@@ -220,7 +220,7 @@ TEST(WaterFlow, WaterRunsDownAWholeSlopeInOneSweep) {
 
 TEST(WaterFlow, WholeSweepConservesWaterAndKeepsFieldsInRange) {
   climate_test::TestWorld world(16);
-  world.params.seaLevel = 0.4f;
+  world.statistics.seaLevel = 0.4f;
   int n = 0;
   double before = 0;
   world.forEach([&n, &before](Tile& t) {
@@ -233,8 +233,8 @@ TEST(WaterFlow, WholeSweepConservesWaterAndKeepsFieldsInRange) {
     t.humidityInflow = static_cast<float>(k % 5) * 0.2f;
     before += t.waterDepth + static_cast<double>(t.rain) * kDepthUnit;
   });
-  ASSERT_TRUE(sortTilesByElevation(world.planet, world.params));
-  waterPass(world.planet, world.params, 5.0f);
+  ASSERT_TRUE(sortTilesByElevation(world.planet, world.climate, world.hooks.workers));
+  waterPass(world.planet, world.climate, world.hooks.workers, 5.0f);
   EXPECT_EQ(climate_test::mismatchedCopies(world.planet), 0);
   double after = 0;
   int moved = 0;
@@ -258,32 +258,32 @@ TEST(WaterFlow, SweepsByLevelsMatchTheListOrderBitForBit) {
   for (const int width : {192, 768}) {
     SCOPED_TRACE(width);
     auto planet = makePlanet(width);
-    PlanetParams params;
-    params.random.seed(11u);
-    runTerrainPhases(*planet, params, 2);
-    adjustTemperatures(*planet, params);
-    ASSERT_TRUE(sortTilesByElevation(*planet, params));
-    params.workers = 3;
-    ASSERT_TRUE(groupSweepLevels(*planet, params, params.workers));
-    atmospherePass(*planet, params);
-    const float erosionScale = erosionScaleFor(params);
-    const std::vector<HotTile> start(planet->hot, planet->hot + planet->records());
+    PlanetRun run;
+    run.terrain.random.seed(11u);
+    runTerrainPhases(*planet, run, 2);
+    adjustTemperatures(*planet, run.statistics, run.hooks.workers);
+    ASSERT_TRUE(sortTilesByElevation(*planet, run.climate, run.hooks.workers));
+    run.hooks.workers = 3;
+    ASSERT_TRUE(groupSweepLevels(*planet, run.climate, run.hooks.workers));
+    atmospherePass(*planet, run.settings, run.statistics, run.climate);
+    const float erosionScale = erosionScaleFor(run.statistics);
+    const std::vector<HotTile> start(planet->hot(), planet->hot() + planet->records());
     std::vector<HotTile> once;
     for (const int workers : {1, 2, 3, 7}) {
-      std::copy(start.begin(), start.end(), planet->hot);
-      params.workers = workers;
+      std::copy(start.begin(), start.end(), planet->hot());
+      run.hooks.workers = workers;
       for (int sweep = 0; sweep < 3; ++sweep) {
         // Untimed, the sweep is shared out: every one of these is.
-        params.sweepTimes = PlanetParams::SweepTimes{};
-        waterPass(*planet, params, erosionScale);
+        run.climate.sweepTimes = SweepTimes{};
+        waterPass(*planet, run.climate, run.hooks.workers, erosionScale);
       }
       if (workers == 1) {
-        once.assign(planet->hot, planet->hot + planet->records());
+        once.assign(planet->hot(), planet->hot() + planet->records());
         // The sweeps moved water and sediment: there is something to compare.
         EXPECT_NE(std::memcmp(once.data(), start.data(), start.size() * sizeof(HotTile)), 0);
         continue;
       }
-      EXPECT_EQ(std::memcmp(once.data(), planet->hot, once.size() * sizeof(HotTile)), 0)
+      EXPECT_EQ(std::memcmp(once.data(), planet->hot(), once.size() * sizeof(HotTile)), 0)
           << workers << " workers";
     }
   }
@@ -293,12 +293,12 @@ TEST(WaterFlow, SweepsByLevelsMatchTheListOrderBitForBit) {
 // tries the other again: the one whose time changes is the one it took.
 TEST(WaterFlow, SweepsTakeTheFasterWayAndRetryTheOther) {
   auto planet = makePlanet(192);
-  PlanetParams params;
-  params.random.seed(3u);
-  runTerrainPhases(*planet, params, 2);
-  ASSERT_TRUE(sortTilesByElevation(*planet, params));
-  params.workers = 2;
-  ASSERT_TRUE(groupSweepLevels(*planet, params, params.workers));
+  PlanetRun run;
+  run.terrain.random.seed(3u);
+  runTerrainPhases(*planet, run, 2);
+  ASSERT_TRUE(sortTilesByElevation(*planet, run.climate, run.hooks.workers));
+  run.hooks.workers = 2;
+  ASSERT_TRUE(groupSweepLevels(*planet, run.climate, run.hooks.workers));
   // A time no sweep takes, to see which one was measured again.
   constexpr double kUntouched = 1e9;
   const struct {
@@ -313,9 +313,9 @@ TEST(WaterFlow, SweepsTakeTheFasterWayAndRetryTheOther) {
                {kUntouched, 2 * kUntouched, 3, false, 0},  // the slower way, again
                {2 * kUntouched, kUntouched, 3, true, 0}};
   for (const auto& c : cases) {
-    params.sweepTimes = PlanetParams::SweepTimes{c.shared, c.alone, c.sinceRetry};
-    waterPass(*planet, params, 0.5f);
-    const PlanetParams::SweepTimes& t = params.sweepTimes;
+    run.climate.sweepTimes = SweepTimes{c.shared, c.alone, c.sinceRetry};
+    waterPass(*planet, run.climate, run.hooks.workers, 0.5f);
+    const SweepTimes& t = run.climate.sweepTimes;
     EXPECT_EQ(t.shared != c.shared, c.takesShared)
         << c.shared << " " << c.alone << " " << c.sinceRetry;
     EXPECT_EQ(t.alone != c.alone, !c.takesShared)
@@ -324,11 +324,11 @@ TEST(WaterFlow, SweepsTakeTheFasterWayAndRetryTheOther) {
     EXPECT_EQ(t.sinceRetry, c.sinceRetryAfter);
   }
   // One worker, or no levels: the list in order, nothing timed.
-  params.sweepTimes = PlanetParams::SweepTimes{};
-  params.workers = 1;
-  waterPass(*planet, params, 0.5f);
-  EXPECT_EQ(params.sweepTimes.shared, 0.0);
-  EXPECT_EQ(params.sweepTimes.alone, 0.0);
+  run.climate.sweepTimes = SweepTimes{};
+  run.hooks.workers = 1;
+  waterPass(*planet, run.climate, run.hooks.workers, 0.5f);
+  EXPECT_EQ(run.climate.sweepTimes.shared, 0.0);
+  EXPECT_EQ(run.climate.sweepTimes.alone, 0.0);
 }
 
 }  // namespace geoweave::detail

@@ -1,6 +1,7 @@
 # What `cmake --install` puts in a prefix: the programs, the library and its
 # public headers, a CMake package (find_package(Geoweave CONFIG) gives
-# Geoweave::geoweave), a pkg-config file and the man pages.
+# Geoweave::geoweave), a pkg-config file, the man pages, the licence and
+# geoweave's shell completions.
 include(CMakePackageConfigHelpers)
 
 install(TARGETS GeoweaveTest geoweave_program RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -23,4 +24,8 @@ configure_file(cmake/geoweave.pc.in ${CMAKE_CURRENT_BINARY_DIR}/geoweave.pc @ONL
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/geoweave.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 
 install(FILES man/GeoweaveTest.1 man/geoweave.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/geoweave)
+# Where bash-completion and zsh look by default under a prefix.
+install(FILES completions/geoweave.bash
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/bash-completion/completions RENAME geoweave)
+install(FILES completions/_geoweave DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/zsh/site-functions)

@@ -31,9 +31,9 @@ float valueAt(int x, int y) {
 }
 
 TEST_F(GeoTiffWriter, GdalReadsGeoreferenceBandAndValues) {
-  // Two tiles across, the second only partly filled; one tile down.
+  // Two tiles across and two down, the last ones only partly filled.
   const int width = 300;
-  const int height = 150;
+  const int height = 270;
   std::vector<float> values(static_cast<size_t>(width) * height);
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) values[static_cast<size_t>(y) * width + x] = valueAt(x, y);
@@ -82,7 +82,7 @@ TEST_F(GeoTiffWriter, GdalReadsGeoreferenceBandAndValues) {
     int x, y;
   };
   const Cell cells[] = {{0, 0},    {width - 1, 0}, {0, height - 1}, {width - 1, height - 1},
-                        {257, 10}, {17, 100}};
+                        {257, 10}, {17, 100},      {260, 258}};
   std::ostringstream points;
   points.precision(17);
   for (const Cell c : cells) {

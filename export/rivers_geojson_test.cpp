@@ -46,8 +46,9 @@ struct RiversGeoJson : TestDirectory {
         // Eastward over the antimeridian, then westward back.
         {end(255, 32, 2), end(257, 33, 3)},
         {end(257, 33, 1), end(255, 32, 1)},
-        // From the antimeridian into the western half.
+        // From the antimeridian into the western half, and back onto it.
         {end(256, 32, 1), end(257, 33, 1)},
+        {end(257, 33, 1), end(256, 32, 1)},
     };
   }
 };
@@ -59,12 +60,12 @@ TEST_F(RiversGeoJson, OgrReadsOneFeaturePerSegment) {
   EXPECT_EQ(entries(), std::vector<std::string>{"rivers.geojson"});
 
   const std::string summary = runCommand("ogrinfo -ro -al -so " + path);
-  EXPECT_NE(summary.find("Feature Count: 5"), std::string::npos) << summary;
+  EXPECT_NE(summary.find("Feature Count: 6"), std::string::npos) << summary;
   EXPECT_NE(summary.find("flow_start: Real"), std::string::npos) << summary;
   EXPECT_NE(summary.find("major: Integer(Boolean)"), std::string::npos) << summary;
   const std::string features = runCommand("ogrinfo -ro -al -q -geom=SUMMARY " + path);
   // Each feature's geometry is indented; a multi-line's parts follow unindented.
-  EXPECT_EQ(occurrences(features, "\n  LINESTRING : 2 points"), 3) << features;
+  EXPECT_EQ(occurrences(features, "\n  LINESTRING : 2 points"), 4) << features;
   EXPECT_EQ(occurrences(features, "\n  MULTILINESTRING : 2 geometries"), 2) << features;
 }
 
@@ -76,7 +77,7 @@ TEST_F(RiversGeoJson, SegmentsOverTheAntimeridianAreSplitThere) {
   ASSERT_FALSE(json.is_discarded());
   ASSERT_EQ(json["type"], "FeatureCollection");
   const nlohmann::json& f = json["features"];
-  ASSERT_EQ(f.size(), 5u);
+  ASSERT_EQ(f.size(), 6u);
 
   using Line = std::vector<std::vector<double>>;
   EXPECT_EQ(f[0]["geometry"]["type"], "LineString");
@@ -94,6 +95,8 @@ TEST_F(RiversGeoJson, SegmentsOverTheAntimeridianAreSplitThere) {
                                {{180, 1.40625}, {179.296875, 0}}}));
   EXPECT_EQ(f[4]["geometry"]["type"], "LineString");
   EXPECT_EQ(f[4]["geometry"]["coordinates"].get<Line>(), (Line{{-180, 0}, {-179.296875, 2.8125}}));
+  EXPECT_EQ(f[5]["geometry"]["type"], "LineString");
+  EXPECT_EQ(f[5]["geometry"]["coordinates"].get<Line>(), (Line{{-179.296875, 2.8125}, {-180, 0}}));
 
   // A river is major from the threshold on; flows read back as written.
   const bool major[5] = {true, false, true, false, false};

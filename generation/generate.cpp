@@ -8,39 +8,42 @@
 
 namespace geoweave::detail {
 
-GenerateStatus generatePlanet(PlanetGrid& planet, PlanetParams& params) {
-  const FractalRun run{planet, params};
+GenerateStatus generatePlanet(PlanetGrid& planet, PlanetRun& run) {
+  const FractalRun fractal{planet, run.settings, run.terrain};
   Tile vertexTiles[12];
   for (int phase = 0;; ++phase) {
     bool more = false;
-    const GenerateStatus status = runPhase(planet, params, phase, more);
+    const GenerateStatus status = runPhase(planet, run, phase, more);
     if (status != GenerateStatus::kDone || !more) return status;
-    const PassResult pass = fractalPass(run, phase, vertexTiles);
+    const PassResult pass = fractalPass(fractal, phase, vertexTiles);
     if (pass == PassResult::kRefused) return GenerateStatus::kDone;
     if (pass == PassResult::kFailed) return GenerateStatus::kFailed;
   }
 }
 
-GenerateStatus runPhase(PlanetGrid& planet, PlanetParams& params, int phase, bool& more) {
+GenerateStatus runPhase(PlanetGrid& planet, PlanetRun& run, int phase, bool& more) {
+  const RunHooks& hooks = run.hooks;
   more = phase < 3;
   switch (phase) {
     case 0:
-      params.report(0.0f, kStageNeighbors);
-      if (!storeMoveFractions(planet, params.workers)) {
+      hooks.report(0.0f, kStageNeighbors);
+      if (!storeMoveFractions(planet, hooks.workers)) {
         return GenerateStatus::kOutOfMemory;
       }
-      params.report(0.01f, kStageRoughness);
+      hooks.report(0.01f, kStageRoughness);
       return GenerateStatus::kDone;
     case 1:
-      params.report(0.02f, kStageElevations);
+      hooks.report(0.02f, kStageElevations);
       return GenerateStatus::kDone;
     case 2:
-      params.report(0.04f, kStageSeaLevel);
-      calibrateSeaLevel(planet, params);
-      params.report(0.05f, kStageTemperatures);
+      hooks.report(0.04f, kStageSeaLevel);
+      calibrateSeaLevel(planet, run.settings, run.statistics, hooks.workers);
+      hooks.report(0.05f, kStageTemperatures);
       return GenerateStatus::kDone;
     case 3:
-      return runClimatePhase(planet, params) ? GenerateStatus::kDone : GenerateStatus::kOutOfMemory;
+      return runClimatePhase(planet, run.settings, hooks, run.statistics, run.climate, run.rivers)
+                 ? GenerateStatus::kDone
+                 : GenerateStatus::kOutOfMemory;
     default:
       more = false;
       return GenerateStatus::kDone;

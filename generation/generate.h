@@ -1,7 +1,7 @@
 #pragma once
 
-#include "grid/planet_grid.h"
-#include "world/params.h"
+#include "generation/planet_run.h"
+#include "world/planet_grid.h"
 
 namespace geoweave::detail {
 
@@ -17,13 +17,13 @@ enum class GenerateStatus {
 
 // Builds the whole planet on an allocated grid: neighbours and move fractions,
 // roughness, elevation, sea level, temperatures, the climate turns and the
-// rivers, reporting progress and calling the turn callback through params.
-// The random sequence is params.random as the caller seeded it.
-GenerateStatus generatePlanet(PlanetGrid& planet, PlanetParams& params);
+// rivers, reporting progress and calling the turn callback through run.hooks.
+// The random sequence is run.terrain.random as the caller seeded it.
+GenerateStatus generatePlanet(PlanetGrid& planet, PlanetRun& run);
 
 // One step of the driver: the work before fractal pass `phase` (0 to 2), or
 // for phase 3 the climate phase. kDone with more == false when the driver
 // stops after it.
-GenerateStatus runPhase(PlanetGrid& planet, PlanetParams& params, int phase, bool& more);
+GenerateStatus runPhase(PlanetGrid& planet, PlanetRun& run, int phase, bool& more);
 
 }  // namespace geoweave::detail

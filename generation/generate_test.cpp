@@ -10,8 +10,8 @@
 
 #include "base/parallel.h"
 #include "base/random.h"
-#include "grid/planet_grid.h"
 #include "testing/test_planet.h"
+#include "world/planet_grid.h"
 #include "world/stages.h"
 
 namespace geoweave::detail {
@@ -26,7 +26,7 @@ void recordReport(float fraction, const char* stage, void*) {
 
 struct GeneratedPlanet {
   std::unique_ptr<PlanetGrid> planet;
-  std::unique_ptr<PlanetParams> params = std::make_unique<PlanetParams>();
+  std::unique_ptr<PlanetRun> state = std::make_unique<PlanetRun>();
   bool result = false;
 };
 
@@ -34,42 +34,43 @@ GeneratedPlanet generate(int width, uint32_t seed, int turns, ProgressCallback c
                          int workers = 1) {
   GeneratedPlanet run;
   run.planet = makePlanet(width);
-  run.params->turns = turns;
-  run.params->workers = workers;
-  run.params->progress = callback;
+  run.state->settings.turns = turns;
+  run.state->hooks.workers = workers;
+  run.state->hooks.progress = callback;
   reports.clear();
-  run.params->random.seed(seed);
-  run.result = generatePlanet(*run.planet, *run.params) == GenerateStatus::kDone;
+  run.state->terrain.random.seed(seed);
+  run.result = generatePlanet(*run.planet, *run.state) == GenerateStatus::kDone;
   return run;
 }
 
 // Every record of the three arrays, bit for bit.
 bool sameTiles(const PlanetGrid& a, const PlanetGrid& b) {
   const size_t records = static_cast<size_t>(diamondRecords(a));
-  return a.side == b.side && std::memcmp(a.hot, b.hot, sizeof(HotTile) * records) == 0 &&
-         std::memcmp(a.roughness, b.roughness, sizeof(float) * records) == 0 &&
-         std::memcmp(a.fractions, b.fractions, sizeof(MoveFractions) * records) == 0;
+  return a.side() == b.side() && std::memcmp(a.hot(), b.hot(), sizeof(HotTile) * records) == 0 &&
+         std::memcmp(a.roughness(), b.roughness(), sizeof(float) * records) == 0 &&
+         std::memcmp(a.fractions(), b.fractions(), sizeof(MoveFractions) * records) == 0;
 }
 
 // The closing statistics and the river points, bit for bit.
-void expectSameResults(const PlanetParams& a, const PlanetParams& b) {
-  const float PlanetParams::*fields[] = {
-      &PlanetParams::seaLevel,       &PlanetParams::elevationMin,     &PlanetParams::elevationMax,
-      &PlanetParams::waterFlowing,   &PlanetParams::rainfall,         &PlanetParams::temperatureMin,
-      &PlanetParams::temperatureMax, &PlanetParams::tileElevationDiff};
+void expectSameResults(const PlanetRun& a, const PlanetRun& b) {
+  const float PlanetStatistics::*fields[] = {
+      &PlanetStatistics::seaLevel,       &PlanetStatistics::elevationMin,
+      &PlanetStatistics::elevationMax,   &PlanetStatistics::waterFlowing,
+      &PlanetStatistics::rainfall,       &PlanetStatistics::temperatureMin,
+      &PlanetStatistics::temperatureMax, &PlanetStatistics::tileElevationDiff};
   for (const auto field : fields) {
-    EXPECT_EQ(std::memcmp(&(a.*field), &(b.*field), sizeof(float)), 0);
+    EXPECT_EQ(std::memcmp(&(a.statistics.*field), &(b.statistics.*field), sizeof(float)), 0);
   }
-  ASSERT_EQ(a.riverPoints.count, b.riverPoints.count);
-  EXPECT_EQ(
-      std::memcmp(a.riverPoints.data, b.riverPoints.data, sizeof(RiverPoint) * a.riverPoints.count),
-      0);
+  ASSERT_EQ(a.rivers.points.count, b.rivers.points.count);
+  EXPECT_EQ(std::memcmp(a.rivers.points.data, b.rivers.points.data,
+                        sizeof(RiverPoint) * a.rivers.points.count),
+            0);
 }
 
 TEST(Generate, ReportsEveryStageInOrder) {
   const GeneratedPlanet run = generate(16, 19800518u, 3, recordReport);
   EXPECT_TRUE(run.result);
-  EXPECT_EQ(run.params->progress, &recordReport);
+  EXPECT_EQ(run.state->hooks.progress, &recordReport);
   const struct {
     float fraction;
     const char* text;
@@ -104,8 +105,8 @@ TEST(Generate, SameSeedSamePlanetWithOrWithoutProgress) {
   const GeneratedPlanet again = generate(48, 7u, 3, nullptr);
   EXPECT_TRUE(sameTiles(*quiet.planet, *shown.planet));
   EXPECT_TRUE(sameTiles(*quiet.planet, *again.planet));
-  expectSameResults(*quiet.params, *shown.params);
-  expectSameResults(*quiet.params, *again.params);
+  expectSameResults(*quiet.state, *shown.state);
+  expectSameResults(*quiet.state, *again.state);
   EXPECT_TRUE(copiesAgree(*quiet.planet));
 
   const GeneratedPlanet other = generate(48, 8u, 3, nullptr);
@@ -121,11 +122,11 @@ TEST(Generate, SamePlanetForAnyNumberOfWorkers) {
     SCOPED_TRACE(workers);
     const GeneratedPlanet many = generate(48, 11u, 2, nullptr, workers);
     EXPECT_TRUE(sameTiles(*one.planet, *many.planet));
-    expectSameResults(*one.params, *many.params);
-    ASSERT_EQ(one.params->tilesByElevation.count, many.params->tilesByElevation.count);
-    EXPECT_EQ(std::memcmp(one.params->tilesByElevation.data, many.params->tilesByElevation.data,
-                          sizeof(int32_t) * one.params->tilesByElevation.count),
-              0);
+    expectSameResults(*one.state, *many.state);
+    const GrowableArray<int32_t>& oneList = one.state->climate.tilesByElevation;
+    const GrowableArray<int32_t>& manyList = many.state->climate.tilesByElevation;
+    ASSERT_EQ(oneList.count, manyList.count);
+    EXPECT_EQ(std::memcmp(oneList.data, manyList.data, sizeof(int32_t) * oneList.count), 0);
   }
 }
 
@@ -133,9 +134,9 @@ TEST(Generate, SamePlanetForAnyNumberOfWorkers) {
 TEST(Generate, DrawsOnlyInTheFractalPasses) {
   const uint32_t seed = 4242u;
   const GeneratedPlanet run = generate(16, seed, 2, nullptr);
-  const int edge = run.planet->side - 1;
+  const int edge = run.planet->side() - 1;
   const int draws = 3 * (10 * edge * edge + 26);
-  const int next = run.params->random.next();
+  const int next = run.state->terrain.random.next();
   Random fresh;
   fresh.seed(seed);
   for (int i = 0; i < draws; ++i) fresh.next();

@@ -11,7 +11,6 @@
 #include "climate/biome.h"
 #include "climate/ocean_surface.h"
 #include "generation/generate.h"
-#include "grid/planet_grid.h"
 #include "render/color_keys.h"
 #include "render/cube_face.h"
 #include "render/interpolate_tile.h"
@@ -19,7 +18,7 @@
 #include "render/pixel_map.h"
 #include "render/projection.h"
 #include "render/render_snapshot.h"
-#include "world/params.h"
+#include "world/planet_grid.h"
 
 namespace geoweave {
 
@@ -39,7 +38,7 @@ namespace detail {
 struct PlanetState {
   Settings settings;
   PlanetGrid grid;
-  PlanetParams params;
+  PlanetRun run;
   // True once the grid holds a planet that may be sampled: from the first
   // turn callback on.
   bool ready = false;
@@ -82,7 +81,7 @@ Status outOfMemory(const std::exception& e, std::string* error) {
   return Status::kOutOfMemory;
 }
 
-float fieldOf(const Tile& t, Field field, const PlanetParams& p) {
+float fieldOf(const Tile& t, Field field, const PlanetStatistics& p) {
   const double ground = static_cast<double>(t.elevation) + static_cast<double>(t.sediment);
   switch (field) {
     case Field::kElevation:
@@ -139,30 +138,30 @@ Status Planet::generate(const Settings& settings, const Callbacks& callbacks,
   s.settings = settings;
   s.owner = this;
   s.callbacks = callbacks;
-  PlanetParams& p = s.params;
-  p.workers = usableWorkers(settings.workers);
-  p.cornerElevationRange = settings.cornerRange;
-  p.seaFraction = static_cast<float>(1.0 - settings.landPercent / 100.0);
-  p.riverFraction = static_cast<float>(settings.riverPercent / 100.0);
-  p.turns = settings.turns;
-  p.shareCap = settings.shareCap;
-  p.random.seed(static_cast<uint32_t>(settings.seed));
+  PlanetRun& p = s.run;
+  p.hooks.workers = usableWorkers(settings.workers);
+  p.settings.cornerElevationRange = settings.cornerRange;
+  p.settings.seaFraction = static_cast<float>(1.0 - settings.landPercent / 100.0);
+  p.settings.riverFraction = static_cast<float>(settings.riverPercent / 100.0);
+  p.settings.turns = settings.turns;
+  p.settings.shareCap = settings.shareCap;
+  p.terrain.random.seed(static_cast<uint32_t>(settings.seed));
   if (callbacks.progress != nullptr) {
-    p.progress = progressAdapter;
-    p.progressUser = &s;
+    p.hooks.progress = progressAdapter;
+    p.hooks.progressUser = &s;
   }
   if (callbacks.turn != nullptr) {
-    p.turnCallback = [](int turn, void* user) {
+    p.hooks.turnCallback = [](int turn, void* user) {
       auto* state = static_cast<State*>(user);
       state->ready = true;
       state->callbacks.turn(*state->owner, turn, state->callbacks.turnUser);
       return 0;
     };
-    p.turnCallbackUser = &s;
+    p.hooks.turnCallbackUser = &s;
   }
 
   s.grid.buildIcosahedron();
-  if (!s.grid.allocate(settings.width, settings.zoom, p.workers)) {
+  if (!s.grid.allocate(settings.width, settings.zoom, p.hooks.workers)) {
     const int64_t level = PlanetGrid::levelFor(settings.width, settings.zoom);
     char message[256];
     std::snprintf(message, sizeof message,
@@ -197,17 +196,17 @@ const Settings& Planet::settings() const {
 }
 
 int Planet::gridLevel() const {
-  return state_ != nullptr ? state_->grid.level : 0;
+  return state_ != nullptr ? state_->grid.level() : 0;
 }
 
 int64_t Planet::recordCount() const {
-  return state_ != nullptr ? PlanetGrid::tileRecordsFor(state_->grid.level) : 0;
+  return state_ != nullptr ? PlanetGrid::tileRecordsFor(state_->grid.level()) : 0;
 }
 
 Statistics Planet::statistics() const {
   Statistics out;
   if (state_ == nullptr) return out;
-  const PlanetParams& p = state_->params;
+  const PlanetStatistics& p = state_->run.statistics;
   out.elevationMin = p.elevationMin;
   out.elevationMax = p.elevationMax;
   out.seaLevel = p.seaLevel;
@@ -222,13 +221,13 @@ Statistics Planet::statistics() const {
 Status Planet::rivers(Rivers* out, std::string* error) const try {
   Rivers made;
   if (state_ != nullptr) {
-    const PlanetParams& p = state_->params;
-    made.threshold = p.riverFlowThreshold;
-    made.majorThreshold = p.majorRiverFlowThreshold;
-    made.segments.reserve(static_cast<size_t>(p.riverPoints.count / 2));
-    for (int32_t i = 0; i + 1 < p.riverPoints.count; i += 2) {
-      const RiverPoint& a = p.riverPoints[i];
-      const RiverPoint& b = p.riverPoints[i + 1];
+    const RiverNetwork& p = state_->run.rivers;
+    made.threshold = p.flowThreshold;
+    made.majorThreshold = p.majorFlowThreshold;
+    made.segments.reserve(static_cast<size_t>(p.points.count / 2));
+    for (int32_t i = 0; i + 1 < p.points.count; i += 2) {
+      const RiverPoint& a = p.points[i];
+      const RiverPoint& b = p.points[i + 1];
       made.segments.push_back(RiverSegment{RiverEnd{a.longitude, a.latitude, a.flow},
                                            RiverEnd{b.longitude, b.latitude, b.flow}});
     }
@@ -242,8 +241,8 @@ Status Planet::rivers(Rivers* out, std::string* error) const try {
 Rivers Planet::rivers() const {
   Rivers out;
   if (rivers(&out, nullptr) != Status::kOk && state_ != nullptr) {
-    out.threshold = state_->params.riverFlowThreshold;
-    out.majorThreshold = state_->params.majorRiverFlowThreshold;
+    out.threshold = state_->run.rivers.flowThreshold;
+    out.majorThreshold = state_->run.rivers.majorFlowThreshold;
   }
   return out;
 }
@@ -252,8 +251,8 @@ Ocean Planet::ocean() const {
   Ocean out;
   if (state_ == nullptr) return out;
   try {
-    const float seaLevel = state_->params.seaLevel;
-    const OceanMeasure measure = measureOcean(state_->grid, seaLevel, state_->params.workers);
+    const float seaLevel = state_->run.statistics.seaLevel;
+    const OceanMeasure measure = measureOcean(state_->grid, seaLevel, state_->run.hooks.workers);
     out.surface = measure.surface;
     out.waterLine =
         static_cast<float>(static_cast<double>(measure.surface) - static_cast<double>(kSeaDepth));
@@ -268,7 +267,7 @@ Ocean Planet::ocean() const {
 float Planet::sample(Field field, double latitude, double longitude) const {
   if (!generated() || !std::isfinite(latitude) || !std::isfinite(longitude)) return 0;
   const TilePoint p = locatePlace(state_->grid, latitude, longitude);
-  return fieldOf(interpolateTile(state_->grid, p), field, state_->params);
+  return fieldOf(interpolateTile(state_->grid, p), field, state_->run.statistics);
 }
 
 namespace {
@@ -310,7 +309,7 @@ Status Planet::sampleMapRows(const std::vector<Field>& fields, int width, int he
   out->assign(fields.size(), std::vector<float>());
   for (std::vector<float>& map : *out) map.resize(pixels);
   const PlanetGrid& grid = state_->grid;
-  const PlanetParams& params = state_->params;
+  const PlanetStatistics& params = state_->run.statistics;
   // The maps or the band rendered last may already know where each of these
   // pixels lies (their rows count from the south pole up).
   const int lowRow = height - firstRow - rowCount;
@@ -343,7 +342,7 @@ Status Planet::sampleMapRows(const std::vector<Field>& fields, int width, int he
       }
     }
   };
-  parallelFor(state_->params.workers, rowCount, sampleRows);
+  parallelFor(state_->run.hooks.workers, rowCount, sampleRows);
   return Status::kOk;
 } catch (const std::exception& e) {
   return outOfMemory(e, error);
@@ -355,7 +354,7 @@ float Planet::sampleDirection(Field field, double x, double y, double z) const {
     return 0;
   }
   const TilePoint p = locateDirection(state_->grid, Vector3d{x, y, z});
-  return fieldOf(interpolateTile(state_->grid, p), field, state_->params);
+  return fieldOf(interpolateTile(state_->grid, p), field, state_->run.statistics);
 }
 
 namespace {
@@ -396,7 +395,7 @@ Status Planet::sampleCubeFace(const std::vector<Field>& fields, CubeFace face, i
   out->assign(fields.size(), std::vector<float>());
   for (std::vector<float>& map : *out) map.resize(pixels);
   const PlanetGrid& grid = state_->grid;
-  const PlanetParams& params = state_->params;
+  const PlanetStatistics& params = state_->run.statistics;
   const TilePoint* kept = state_->keptFaceSize == size && state_->keptFace == face
                               ? state_->keptFacePoints.data()
                               : nullptr;
@@ -412,7 +411,7 @@ Status Planet::sampleCubeFace(const std::vector<Field>& fields, CubeFace face, i
       }
     }
   };
-  parallelFor(state_->params.workers, size, sampleRows);
+  parallelFor(state_->run.hooks.workers, size, sampleRows);
   return Status::kOk;
 } catch (const std::exception& e) {
   return outOfMemory(e, error);
@@ -448,14 +447,14 @@ Status Planet::draw(int width, int height, std::string* error) const {
   State& s = *state_;
   if (s.canvas == nullptr || s.canvas->map.width != width || s.canvas->map.height != height) {
     s.canvas.reset();
-    s.canvas = std::make_unique<SnapshotCanvas>(s.grid, width, height, s.params.workers);
+    s.canvas = std::make_unique<SnapshotCanvas>(s.grid, width, height, s.run.hooks.workers);
     if (!s.canvas->ok()) {
       s.canvas.reset();
       fail(error, "out of memory");
       return Status::kOutOfMemory;
     }
   }
-  drawSnapshot(*s.canvas, s.settings.shadeScale, s.params, s.grid);
+  drawSnapshot(*s.canvas, s.settings.shadeScale, s.run.statistics, s.run.rivers, s.grid);
   return Status::kOk;
 }
 
@@ -481,8 +480,8 @@ Status Planet::renderGroundCubeFace(CubeFace face, int size, Image* out, std::st
     s.keptFacePoints.resize(static_cast<size_t>(size) * static_cast<size_t>(size));
     located = s.keptFacePoints.data();
   }
-  if (!image.ok() || !drawCubeFace(s.grid, s.params, s.settings.shadeScale, side, image,
-                                   s.params.workers, located)) {
+  if (!image.ok() || !drawCubeFace(s.grid, s.run.statistics, s.run.rivers, s.settings.shadeScale,
+                                   side, image, s.run.hooks.workers, located)) {
     fail(error, "out of memory");
     return Status::kOutOfMemory;
   }
@@ -514,13 +513,13 @@ const SnapshotCanvas* drawRows(PlanetState& s, int width, int height, int firstR
   s.band.reset();
   // The canvas counts its rows from the south pole up.
   s.band = std::make_unique<SnapshotCanvas>(s.grid, width, height, height - firstRow - rowCount,
-                                            rowCount, s.params.workers);
+                                            rowCount, s.run.hooks.workers);
   if (!s.band->ok()) {
     s.band.reset();
     fail(error, "out of memory");
     return nullptr;
   }
-  drawSnapshot(*s.band, s.settings.shadeScale, s.params, s.grid);
+  drawSnapshot(*s.band, s.settings.shadeScale, s.run.statistics, s.run.rivers, s.grid);
   return s.band.get();
 }
 }  // namespace
@@ -553,7 +552,7 @@ std::vector<ColorKey> Planet::colorKeys() const try {
   std::vector<ColorKey> keys;
   if (!generated()) return keys;
   const auto color = [](Rgb c) { return Color{c.red, c.green, c.blue}; };
-  for (const ColorKeyRule& rule : colorKeyRules(state_->params)) {
+  for (const ColorKeyRule& rule : colorKeyRules(state_->run.statistics, state_->run.rivers)) {
     ColorKey key{rule.name, rule.title, rule.unit, {}};
     for (const KeyRow& row : rule.rows) {
       ColorKeyRow out{row.label, {}};
@@ -580,7 +579,7 @@ Status Planet::renderLegend(Image* out, std::string* error) const try {
     fail(error, "no planet has been generated");
     return Status::kUnusable;
   }
-  const std::vector<ColorKeyRule> keys = colorKeyRules(state_->params);
+  const std::vector<ColorKeyRule> keys = colorKeyRules(state_->run.statistics, state_->run.rivers);
   const LegendLayout layout = layOutLegend(keys);
   RgbImage image(layout.width, layout.height);
   if (!image.ok()) {

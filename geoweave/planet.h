@@ -238,7 +238,9 @@ class Planet {
   // that map's top row, rivers aside: a river segment is drawn on each face
   // both its ends lie in front of, as a straight line between their
   // projections onto the face's plane (a great-circle arc), cut off at the
-  // face's edges.
+  // face's edges. A pixel on a face's border shows what the first face in
+  // CubeFace order that holds it draws there, so faces that meet agree
+  // exactly along their edges, rivers included.
   Status renderGroundCubeFace(CubeFace face, int size, Image* out, std::string* error) const;
   // The six-panel sheet, 2 width x 3 height: temperature and humidity on
   // top, elevation and rain in the middle, ground cover and sediment at the

@@ -107,6 +107,9 @@ TEST(PublicPlanet, SamplesAgreeWithTheMapsAndTheStatistics) {
   // Longitude wraps: a turn further east is the same place.
   EXPECT_EQ(planet.sample(Field::kTemperature, 12.5, 30),
             planet.sample(Field::kTemperature, 12.5, 390));
+  // Latitude does not: past a pole is the pole.
+  EXPECT_EQ(planet.sample(Field::kElevation, 95, 30), planet.sample(Field::kElevation, 90, 30));
+  EXPECT_EQ(planet.sample(Field::kElevation, -100, 30), planet.sample(Field::kElevation, -90, 30));
 }
 
 // Rows drawn and sampled a band at a time are the rows of the whole map,
@@ -254,17 +257,51 @@ TEST(PublicPlanet, GroundCubeFacesMatchTheMapAndMeetAlongTheirEdges) {
           << "face " << f << " (" << i % n << "," << i / n << ") and face " << f0;
     }
   }
-  // Once chosen, rivers show on the faces.
+  // Once chosen, rivers show on the faces, and faces that meet still agree
+  // along their edges: each face rasterises a river crossing an edge from
+  // its own side, and the edges take the first face's pixels.
   ASSERT_GT(planet.rivers().segments.size(), 0u);
   int changed = 0;
+  geoweave::Image withRivers[6];
   for (int f = 0; f < 6; ++f) {
-    geoweave::Image withRivers;
-    ASSERT_EQ(planet.renderGroundCubeFace(kFaces[f], n, &withRivers, nullptr), Status::kOk);
-    for (size_t i = 0; i < withRivers.rgb.size(); ++i) {
-      changed += withRivers.rgb[i] != seen.faces[f].rgb[i];
+    ASSERT_EQ(planet.renderGroundCubeFace(kFaces[f], n, &withRivers[f], nullptr), Status::kOk);
+    for (size_t i = 0; i < withRivers[f].rgb.size(); ++i) {
+      changed += withRivers[f].rgb[i] != seen.faces[f].rgb[i];
     }
   }
   EXPECT_GT(changed, 0);
+  for (const auto& pixels : sharedPixels(n)) {
+    const auto& [f0, i0] = pixels[0];
+    for (const auto& [f, i] : pixels) {
+      EXPECT_EQ(rgb(withRivers[f], i % n, i / n), rgb(withRivers[f0], i0 % n, i0 / n))
+          << "face " << f << " (" << i % n << "," << i / n << ") and face " << f0;
+    }
+  }
+}
+
+// Rivers crossing the cube's edges on a planet with many of them: each face
+// rasterises a crossing river from its own side, and the shared border
+// pixels take the first face's colours, so every pair agrees.
+TEST(PublicPlanet, GroundCubeFacesWithRiversAgreeAlongEveryEdge) {
+  geoweave::Settings settings;
+  settings.width = 256;
+  geoweave::Planet planet;
+  ASSERT_EQ(planet.generate(settings, {}, nullptr), Status::kOk);
+  const int n = 128;
+  geoweave::Image faces[6];
+  for (int f = 0; f < 6; ++f) {
+    ASSERT_EQ(planet.renderGroundCubeFace(kFaces[f], n, &faces[f], nullptr), Status::kOk);
+  }
+  int pairs = 0;
+  for (const auto& pixels : sharedPixels(n)) {
+    const auto& [f0, i0] = pixels[0];
+    for (const auto& [f, i] : pixels) {
+      ++pairs;
+      EXPECT_EQ(0, std::memcmp(faces[f].pixel(i % n, i / n), faces[f0].pixel(i0 % n, i0 / n), 3))
+          << "face " << f << " (" << i % n << "," << i / n << ") and face " << f0;
+    }
+  }
+  EXPECT_GT(pairs, 12 * (n - 2));
 }
 
 TEST(PublicPlanet, CubeFaceSamplesMeetAlongEdgesAndLieOnTheirDirections) {
@@ -311,6 +348,14 @@ TEST(PublicPlanet, CubeFaceSamplesMeetAlongEdgesAndLieOnTheirDirections) {
   EXPECT_FLOAT_EQ(planet.sampleDirection(Field::kTemperature, 2 * h, 2 * h, 1),
                   planet.sample(Field::kTemperature, 30, 45));
   EXPECT_EQ(planet.sampleDirection(Field::kTemperature, 0, 0, 0), 0);
+  // A ground face drawn keeps its points for samples of that face alone.
+  geoweave::Image drawn;
+  ASSERT_EQ(planet.renderGroundCubeFace(kFaces[0], n, &drawn, &error), Status::kOk) << error;
+  for (int f : {0, 1}) {
+    std::vector<std::vector<float>> again;
+    ASSERT_EQ(planet.sampleCubeFace(fields, kFaces[f], n, &again, &error), Status::kOk) << error;
+    EXPECT_EQ(again, faces[f]) << "face " << f;
+  }
 }
 
 TEST(PublicPlanet, BadSettingsAndHugeGridsAreRefusedWithAReason) {
@@ -336,16 +381,16 @@ TEST(PublicPlanet, StorageThatCannotBeHadIsReportedNotThrown) {
   ASSERT_EQ(planet.generate(small(3), {}, &error), Status::kOk) << error;
   const int huge = std::numeric_limits<int>::max();
   std::vector<std::vector<float>> maps;
-  EXPECT_EQ(planet.sampleMaps({Field::kGround}, huge, huge, geoweave::MapLayout::kGeographic,
-                              &maps, &error),
+  EXPECT_EQ(planet.sampleMaps({Field::kGround}, huge, huge, geoweave::MapLayout::kGeographic, &maps,
+                              &error),
             Status::kOutOfMemory);
   EXPECT_EQ(error, "out of memory");
-  EXPECT_EQ(planet.sampleCubeFace({Field::kGround}, geoweave::CubeFace::kPositiveX, huge, &maps,
-                                  &error),
-            Status::kOutOfMemory);
-  ASSERT_EQ(planet.sampleMaps({Field::kGround}, 4, 2, geoweave::MapLayout::kGeographic, &maps,
-                              &error),
-            Status::kOk);
+  EXPECT_EQ(
+      planet.sampleCubeFace({Field::kGround}, geoweave::CubeFace::kPositiveX, huge, &maps, &error),
+      Status::kOutOfMemory);
+  ASSERT_EQ(
+      planet.sampleMaps({Field::kGround}, 4, 2, geoweave::MapLayout::kGeographic, &maps, &error),
+      Status::kOk);
   EXPECT_EQ(maps[0].size(), 8u);
 }
 

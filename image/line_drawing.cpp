@@ -39,18 +39,22 @@ Rgb ramp(Rgb start, Rgb end, double t) {
   return c;
 }
 
-// The line's pixels that fall in rows [firstRow, firstRow + image.height)
-// of the map; image row 0 (and mask row 0) is map row firstRow.
-void drawLineInRows(RgbImage& image, int firstRow, int x0, int y0, int x1, int y1, Rgb startColor,
-                    Rgb endColor, float startOpacity, float endOpacity, const RgbImage* mask) {
+// The line's pixels that fall in columns [firstColumn, firstColumn +
+// image.width) and rows [firstRow, firstRow + image.height) of the whole
+// picture; image pixel (0, 0), and mask's, is picture pixel (firstColumn,
+// firstRow). Every position is worked out in the whole picture's
+// coordinates, so a window gets exactly the pixels the whole picture would.
+void drawLineInWindow(RgbImage& image, int firstColumn, int firstRow, int x0, int y0, int x1,
+                      int y1, Rgb startColor, Rgb endColor, float startOpacity, float endOpacity,
+                      const RgbImage* mask) {
   auto contains = [&image](int x, int row) {
     return x >= 0 && row >= 0 && x < image.width && row < image.height;
   };
   const double a0 = startOpacity;
   const double a1 = endOpacity;
   if (x0 == x1 && y0 == y1) {
-    if (!contains(x0, y0 - firstRow)) return;
-    Rgb& pixel = image.at(x0, y0 - firstRow);
+    if (!contains(x0 - firstColumn, y0 - firstRow)) return;
+    Rgb& pixel = image.at(x0 - firstColumn, y0 - firstRow);
     pixel = blend(pixel, blend(startColor, endColor, 0.5), (a0 + a1) / 2);
     return;
   }
@@ -71,7 +75,7 @@ void drawLineInRows(RgbImage& image, int firstRow, int x0, int y0, int x1, int y
     const double td = t;
     const int major = majorStart + static_cast<int>(roundHalfAway(majorDelta * td));
     const int minor = minorStart + static_cast<int>(roundHalfAway(minorDelta * td));
-    const int x = yMajor ? minor : major;
+    const int x = (yMajor ? minor : major) - firstColumn;
     const int row = (yMajor ? major : minor) - firstRow;
     if (!contains(x, row)) continue;
 
@@ -127,13 +131,21 @@ void drawWrappedLineRows(RgbImage& image, int mapHeight, int firstRow, int x0, i
       break;
     }
   }
-  drawLineInRows(image, firstRow, x0, y0, x1, y1, startColor, endColor, startOpacity, endOpacity,
-                 mask);
+  drawLineInWindow(image, 0, firstRow, x0, y0, x1, y1, startColor, endColor, startOpacity,
+                   endOpacity, mask);
 }
 
 void drawBlendedLine(RgbImage& image, int x0, int y0, int x1, int y1, Rgb startColor, Rgb endColor,
                      float startOpacity, float endOpacity, const RgbImage* mask) {
-  drawLineInRows(image, 0, x0, y0, x1, y1, startColor, endColor, startOpacity, endOpacity, mask);
+  drawLineInWindow(image, 0, 0, x0, y0, x1, y1, startColor, endColor, startOpacity, endOpacity,
+                   mask);
+}
+
+void drawBlendedLineInWindow(RgbImage& window, int firstColumn, int firstRow, int x0, int y0,
+                             int x1, int y1, Rgb startColor, Rgb endColor, float startOpacity,
+                             float endOpacity, const RgbImage* mask) {
+  drawLineInWindow(window, firstColumn, firstRow, x0, y0, x1, y1, startColor, endColor,
+                   startOpacity, endOpacity, mask);
 }
 
 }  // namespace geoweave::detail

@@ -12,6 +12,15 @@ namespace geoweave::detail {
 void drawBlendedLine(RgbImage& image, int x0, int y0, int x1, int y1, Rgb startColor, Rgb endColor,
                      float startOpacity, float endOpacity, const RgbImage* mask);
 
+// The same line drawn into a window of a larger picture: window (and mask,
+// when given) holds the picture's columns [firstColumn, firstColumn +
+// window.width) and rows [firstRow, firstRow + window.height), and gets
+// exactly the blends those pixels get from drawBlendedLine on the whole
+// picture. The ends are in the whole picture's coordinates.
+void drawBlendedLineInWindow(RgbImage& window, int firstColumn, int firstRow, int x0, int y0,
+                             int x1, int y1, Rgb startColor, Rgb endColor, float startOpacity,
+                             float endOpacity, const RgbImage* mask);
+
 // The same line on a map that wraps (where it spans more than half the width
 // or height it is split at the seam or pole and each piece drawn), mapHeight
 // rows high and as wide as the image, of which image holds rows

@@ -51,7 +51,7 @@ Tile seaTile() {
   return t;
 }
 
-ColorKeyRule groundKey(const PlanetParams& p) {
+ColorKeyRule groundKey(const PlanetStatistics& p, const RiverNetwork& rivers) {
   ColorKeyRule key = keyOver(p.temperatureMin, p.temperatureMax);
   key.name = "ground";
   key.title =
@@ -59,16 +59,16 @@ ColorKeyRule groundKey(const PlanetParams& p) {
   key.unit = "degC";
   key.unitLabel = "°C";
   addBends(key, kGroundBends, sizeof kGroundBends / sizeof kGroundBends[0]);
-  const auto cover = [&p](Tile t) {
-    return [&p, t](double temperature) mutable {
+  const auto cover = [&p, &rivers](Tile t) {
+    return [&p, &rivers, t](double temperature) mutable {
       t.temperature = static_cast<float>(temperature);
-      return groundCover(t, 0, p).color;
+      return groundCover(t, 0, p, rivers).color;
     };
   };
   Tile rainFed;
   rainFed.rain = p.rainfall;
   Tile river;
-  river.waterFlow = p.majorRiverFlowThreshold > 0 ? p.majorRiverFlowThreshold : 1;
+  river.waterFlow = rivers.majorFlowThreshold > 0 ? rivers.majorFlowThreshold : 1;
   key.rows = {{"sea", cover(seaTile())},
               {"dry land", cover(Tile())},
               {"rain >= 1/3 of the most", cover(rainFed)},
@@ -76,7 +76,7 @@ ColorKeyRule groundKey(const PlanetParams& p) {
   return key;
 }
 
-ColorKeyRule temperatureKey(const PlanetParams& p) {
+ColorKeyRule temperatureKey(const PlanetStatistics& p) {
   ColorKeyRule key = keyOver(p.temperatureMin, p.temperatureMax);
   key.name = "temperature";
   key.title = "Temperature (sheet.png top left)";
@@ -104,7 +104,7 @@ ColorKeyRule humidityKey() {
   return key;
 }
 
-ColorKeyRule elevationKey(const PlanetParams& p) {
+ColorKeyRule elevationKey(const PlanetStatistics& p) {
   ColorKeyRule key = keyOver(p.elevationMin, p.elevationMax);
   key.name = "elevation";
   key.title = "Bedrock elevation (sheet.png middle left)";
@@ -121,7 +121,7 @@ ColorKeyRule elevationKey(const PlanetParams& p) {
   return key;
 }
 
-ColorKeyRule rainKey(const PlanetParams& p) {
+ColorKeyRule rainKey(const PlanetStatistics& p) {
   ColorKeyRule key = keyOver(0, p.rainfall);
   key.name = "rain";
   key.title = "Rain of the last turn (sheet.png middle right)";
@@ -141,7 +141,7 @@ ColorKeyRule rainKey(const PlanetParams& p) {
   return key;
 }
 
-ColorKeyRule sedimentKey(const PlanetParams& p) {
+ColorKeyRule sedimentKey(const PlanetStatistics& p) {
   // Sediment never grows past the 0.05 a point starts with.
   ColorKeyRule key = keyOver(0, Tile().sediment);
   key.name = "sediment";
@@ -182,8 +182,8 @@ std::vector<double> niceTicks(double from, double to, int maxCount) {
   return ticks;
 }
 
-std::vector<ColorKeyRule> colorKeyRules(const PlanetParams& p) {
-  std::vector<ColorKeyRule> keys = {groundKey(p),    temperatureKey(p), humidityKey(),
+std::vector<ColorKeyRule> colorKeyRules(const PlanetStatistics& p, const RiverNetwork& rivers) {
+  std::vector<ColorKeyRule> keys = {groundKey(p, rivers),    temperatureKey(p), humidityKey(),
                                     elevationKey(p), rainKey(p),        sedimentKey(p)};
   for (ColorKeyRule& key : keys) sortStops(key);
   return keys;

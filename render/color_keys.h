@@ -4,8 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "climate/rivers.h"
 #include "image/rgb.h"
-#include "world/params.h"
+#include "world/planet_statistics.h"
 
 namespace geoweave::detail {
 
@@ -41,8 +42,8 @@ struct ColorKeyRule {
 // The keys of the ground-cover map and the sheet's panels of a generated
 // planet, in the order ground cover, temperature, humidity, elevation, rain,
 // sediment. Each row calls the very colour rule the maps are drawn with,
-// reading p, which must outlive the keys.
-std::vector<ColorKeyRule> colorKeyRules(const PlanetParams& p);
+// reading the run's statistics and rivers, which must outlive the keys.
+std::vector<ColorKeyRule> colorKeyRules(const PlanetStatistics& p, const RiverNetwork& rivers);
 
 // Round values from `from` to `to` a step of 1, 2 or 5 times a power of ten
 // apart, at most maxCount of them (at least the two ends' neighbours when

@@ -38,13 +38,13 @@ uint8_t seaChannel(uint8_t c) {
 
 // Rain relative to the wettest tile. Before any rain statistic exists the
 // rainfall is 0, and rain then counts for nothing.
-double rainWeight(const Tile& t, const PlanetParams& p) {
+double rainWeight(const Tile& t, const PlanetStatistics& p) {
   if (p.rainfall == 0) return 0;
   return 3 * static_cast<double>(t.rain) / static_cast<double>(p.rainfall);
 }
 
-double flowWeight(const Tile& t, const PlanetParams& p) {
-  const double major = p.majorRiverFlowThreshold;
+double flowWeight(const Tile& t, const RiverNetwork& rivers) {
+  const double major = rivers.majorFlowThreshold;
   if (major == 0) return t.waterFlow > 0 ? 1 : 0;
   return clamp01(static_cast<double>(t.waterFlow) / major);
 }
@@ -62,13 +62,14 @@ Rgb vegetationColor(double temp) {
   return mixRgb(kGreen, kDarkGreen, static_cast<float>(clamp01((temp - 20) / (5 - 20))));
 }
 
-double vegetationWeight(const Tile& t, const PlanetParams& p, double temp, bool sea) {
+double vegetationWeight(const Tile& t, const PlanetStatistics& p, const RiverNetwork& rivers,
+                        double temp, bool sea) {
   if (sea) return 0;
   double w = std::min(rainWeight(t, p), 1.0);
   w = w * clamp01((temp - 50) / (25 - 50));
   w = w * clamp01((temp + 10) / (25 + 10));
   // Flowing water feeds plants whatever the temperature.
-  w = std::min(w + flowWeight(t, p), 1.0);
+  w = std::min(w + flowWeight(t, rivers), 1.0);
   return w * (0.2 * clamp01((temp - 50) / (40 - 50)) + 0.8);
 }
 
@@ -91,7 +92,8 @@ Rgb mixRgb(Rgb a, Rgb b, float t) {
                   mixChannel(a.blue, b.blue, oneMinusT, t));
 }
 
-float reliefShade(const Tile& t, const Tile& n, const PlanetParams& p, float altitudeShadeScale) {
+float reliefShade(const Tile& t, const Tile& n, const PlanetStatistics& p,
+                  float altitudeShadeScale) {
   const double range = static_cast<double>(p.elevationMax) - static_cast<double>(p.seaLevel);
   if (range == 0) return 0;
   double s = 2 * (static_cast<double>(t.elevation) - static_cast<double>(n.elevation)) / range *
@@ -105,13 +107,14 @@ float reliefShade(const Tile& t, const Tile& n, const PlanetParams& p, float alt
   return 0;
 }
 
-GroundPixel groundCover(const Tile& t, float shade, const PlanetParams& p) {
+GroundPixel groundCover(const Tile& t, float shade, const PlanetStatistics& p,
+                        const RiverNetwork& rivers) {
   const double temp = t.temperature;
   const bool sea = t.isSea();
   // A weight of 0 (always so on sea) leaves the dry colour as it is, so the
   // vegetation is only worked out where it shows.
   Rgb c = dryColor(temp);
-  const float w = static_cast<float>(vegetationWeight(t, p, temp, sea));
+  const float w = static_cast<float>(vegetationWeight(t, p, rivers, temp, sea));
   if (w != 0) c = mixRgb(c, vegetationColor(temp), w);
 
   double s = shade;
@@ -133,12 +136,12 @@ GroundPixel groundCover(const Tile& t, float shade, const PlanetParams& p) {
   return {c, mask};
 }
 
-float inverseElevationRange(const PlanetParams& p) {
+float inverseElevationRange(const PlanetStatistics& p) {
   const double range = static_cast<double>(p.elevationMax) - static_cast<double>(p.elevationMin);
   return range == 0 ? 0 : static_cast<float>(1 / range);
 }
 
-Rgb elevationPanelColor(const Tile& t, const PlanetParams& p, float inverseRange) {
+Rgb elevationPanelColor(const Tile& t, const PlanetStatistics& p, float inverseRange) {
   double e = 0;
   if (p.elevationMax != p.elevationMin) {
     e = clamp01((static_cast<double>(t.elevation) - static_cast<double>(p.elevationMin)) *
@@ -152,14 +155,14 @@ Rgb elevationPanelColor(const Tile& t, const PlanetParams& p, float inverseRange
   return rgbFromFractions(f, f, f);
 }
 
-Rgb rainPanelColor(const Tile& t, const PlanetParams& p) {
+Rgb rainPanelColor(const Tile& t, const PlanetStatistics& p) {
   const double r =
       p.rainfall == 0 ? 0 : static_cast<double>(t.rain) / static_cast<double>(p.rainfall);
   return rgbFromFractions(t.isSea() ? 0.0f : 0.1f, static_cast<float>(r),
                           static_cast<float>(r / 2));
 }
 
-Rgb temperaturePanelColor(const Tile& t, const PlanetParams& p) {
+Rgb temperaturePanelColor(const Tile& t, const PlanetStatistics& p) {
   const double range =
       static_cast<double>(p.temperatureMax) - static_cast<double>(p.temperatureMin);
   const double q =
@@ -174,7 +177,7 @@ Rgb humidityPanelColor(const Tile& t) {
   return rgbFromFractions(0, 0, static_cast<float>(h));
 }
 
-Rgb sedimentPanelColor(const Tile& t, const PlanetParams& p) {
+Rgb sedimentPanelColor(const Tile& t, const PlanetStatistics& p) {
   const float d = static_cast<float>(clamp01(1 - static_cast<double>(t.sediment) / 0.05));
   Rgb c = rgbFromFractions(d, d, d);
   if (isLake(t, p.seaLevel)) c.red = 255;

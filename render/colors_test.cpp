@@ -29,14 +29,17 @@ Tile seaAt(float temperature) {
 
 // Rainfall 1, land from sea level 0.5 up to 1.
 struct ColorsGround : testing::Test {
-  PlanetParams p;
+  PlanetStatistics p;
+  RiverNetwork rivers;  // the thresholds before the river stage
   void SetUp() override {
     p.rainfall = 1;
     p.seaLevel = 0.5f;
     p.elevationMax = 1;
   }
-  std::string color(const Tile& t, float shade = 0) { return text(groundCover(t, shade, p).color); }
-  std::string mask(const Tile& t) { return text(groundCover(t, 0, p).mask); }
+  std::string color(const Tile& t, float shade = 0) {
+    return text(groundCover(t, shade, p, rivers).color);
+  }
+  std::string mask(const Tile& t) { return text(groundCover(t, 0, p, rivers).mask); }
 };
 
 }  // namespace
@@ -56,7 +59,7 @@ TEST(Colors, ChannelsTruncateAndMixesKeepTheirEnds) {
 }
 
 TEST(Colors, ReliefShadeEasesTowardsItsLimit) {
-  PlanetParams p;
+  PlanetStatistics p;
   p.seaLevel = 0.5f;
   p.elevationMax = 1.5f;
   Tile high, low;
@@ -111,7 +114,7 @@ TEST_F(ColorsGround, ShadeMovesTowardsWhiteOrBlack) {
 }
 
 TEST(Colors, Panels) {
-  PlanetParams p;
+  PlanetStatistics p;
   p.elevationMin = 0;
   p.elevationMax = 2;
   p.seaLevel = 0.5f;

@@ -1,6 +1,8 @@
 #include "render/cube_face.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "base/numeric.h"
 #include "base/parallel.h"
@@ -49,8 +51,8 @@ FaceFrame frameOf(int face) {
 
 // Relief shade of the pixel at map fractions (v, u) (whose blended elevation
 // is elevation), from the neighbour the header describes.
-float shadeAt(const PlanetGrid& planet, const PlanetParams& params, float altitudeShadeScale,
-              float v, float u, float elevation, int size) {
+float shadeAt(const PlanetGrid& planet, const PlanetStatistics& statistics,
+              float altitudeShadeScale, float v, float u, float elevation, int size) {
   const double north = static_cast<double>(v) + 1.0 / (2.0 * size);
   if (north > 1) return 0;
   double west = static_cast<double>(u) - 1.0 / (4.0 * size);
@@ -60,13 +62,16 @@ float shadeAt(const PlanetGrid& planet, const PlanetParams& params, float altitu
   here.elevation = elevation;
   northWest.elevation = interpolateElevation(
       planet, netTilePoint(planet, static_cast<float>(north), static_cast<float>(west)));
-  return reliefShade(here, northWest, params, altitudeShadeScale);
+  return reliefShade(here, northWest, statistics, altitudeShadeScale);
 }
 
-void drawFaceRivers(const PlanetParams& params, int face, RgbImage& image, const RgbImage& mask) {
-  const GrowableArray<RiverPoint>& points = params.riverPoints;
+// Draws the run's rivers on a size x size face, into a window of its image
+// (see drawBlendedLineInWindow) whose pixel (0, 0) is the face image's pixel
+// (firstColumn, firstRow); the whole image is the window at (0, 0).
+void drawFaceRivers(const RiverNetwork& rivers, int face, int size, RgbImage& window,
+                    int firstColumn, int firstRow, const RgbImage& mask) {
+  const GrowableArray<RiverPoint>& points = rivers.points;
   const Rgb river = rgbFromFractions(0.2f, 0.2f, 0.8f);
-  const int size = image.width;
   // Three half-widths beyond the face on every side, in pixels; this also
   // keeps the pixel coordinates far inside int.
   const double reach = 1.5 * (size - 1);
@@ -83,11 +88,86 @@ void drawFaceRivers(const PlanetParams& params, int face, RgbImage& image, const
       continue;
     }
     // The face's rows count down from the top; the image's up from the bottom.
-    drawBlendedLine(
-        image, static_cast<int>(roundHalfAway(x0)), size - 1 - static_cast<int>(roundHalfAway(y0)),
-        static_cast<int>(roundHalfAway(x1)), size - 1 - static_cast<int>(roundHalfAway(y1)), river,
-        river, riverOpacity(p0.flow, params), riverOpacity(p1.flow, params), &mask);
+    drawBlendedLineInWindow(window, firstColumn, firstRow, static_cast<int>(roundHalfAway(x0)),
+                            size - 1 - static_cast<int>(roundHalfAway(y0)),
+                            static_cast<int>(roundHalfAway(x1)),
+                            size - 1 - static_cast<int>(roundHalfAway(y1)), river, river,
+                            riverOpacity(p0.flow, rivers), riverOpacity(p1.flow, rivers), &mask);
   }
+}
+
+// Pixel i of the walk around a face's border (4 (size - 1) pixels, size >=
+// 2): the top row, the right column, the bottom row, then the left column,
+// in face coordinates (y from the top).
+void borderPixel(int i, int size, int& x, int& y) {
+  const int side = i / (size - 1);
+  const int k = i % (size - 1);
+  x = side == 0 ? k : side == 1 ? size - 1 : side == 2 ? size - 1 - k : 0;
+  y = side == 0 ? 0 : side == 1 ? k : side == 2 ? size - 1 : size - 1 - k;
+}
+
+// One pixel on the border of the face being drawn that another face shows
+// too: where it lies in this face's image and in the other face's.
+struct SharedPixel {
+  int border;  // its place in the border walk
+  int x;
+  int row;  // image row, counted from the bottom
+  int otherX;
+  int otherRow;
+};
+
+// Every face draws its own rivers, and two faces rasterise a river that
+// crosses their shared edge from different ends, so their border pixels
+// could differ. Each border pixel is therefore given the colour the first
+// face showing it (in face order) draws there: that face's rivers are drawn
+// again into a one-pixel strip along the shared edge, over this face's own
+// unrivered colours of those pixels (the same directions give the same
+// ground), and copied back. border holds this face's border pixels before
+// its rivers, in the order of borderPixel; mask is the face's river mask.
+bool adoptSharedEdges(const RiverNetwork& rivers, int face, const std::vector<Rgb>& border,
+                      const RgbImage& mask, RgbImage& image) {
+  const int size = image.width;
+  if (size < 2) return true;  // a single pixel lies on no other face
+  // Later faces first, so that where three faces meet the first one's
+  // colour is written last.
+  for (int other = face - 1; other >= 0; --other) {
+    std::vector<SharedPixel> shared;
+    int minX = size, maxX = -1, minRow = size, maxRow = -1;
+    for (int i = 0; i < 4 * (size - 1); ++i) {
+      int x, y;
+      borderPixel(i, size, x, y);
+      double ox, oy;
+      if (!projectOntoCubeFace(other, size, cubeFaceDirection(face, size, x, y), ox, oy)) continue;
+      const double rx = std::round(ox);
+      const double ry = std::round(oy);
+      // Border directions of a face project onto a neighbour's border at
+      // whole pixels (to rounding); any other face sees them elsewhere.
+      if (std::fabs(ox - rx) > 1e-6 || std::fabs(oy - ry) > 1e-6 || rx < 0 || ry < 0 ||
+          rx > size - 1 || ry > size - 1) {
+        continue;
+      }
+      const SharedPixel p{i, x, size - 1 - y, static_cast<int>(rx),
+                          size - 1 - static_cast<int>(ry)};
+      shared.push_back(p);
+      minX = std::min(minX, p.otherX);
+      maxX = std::max(maxX, p.otherX);
+      minRow = std::min(minRow, p.otherRow);
+      maxRow = std::max(maxRow, p.otherRow);
+    }
+    if (shared.empty()) continue;
+    RgbImage strip(maxX - minX + 1, maxRow - minRow + 1);
+    RgbImage stripMask(strip.width, strip.height);
+    if (!strip.ok() || !stripMask.ok()) return false;
+    for (const SharedPixel& p : shared) {
+      strip.at(p.otherX - minX, p.otherRow - minRow) = border[p.border];
+      stripMask.at(p.otherX - minX, p.otherRow - minRow) = mask.at(p.x, p.row);
+    }
+    drawFaceRivers(rivers, other, size, strip, minX, minRow, stripMask);
+    for (const SharedPixel& p : shared) {
+      image.at(p.x, p.row) = strip.at(p.otherX - minX, p.otherRow - minRow);
+    }
+  }
+  return true;
 }
 
 }  // namespace
@@ -124,8 +204,9 @@ bool projectOntoCubeFace(int face, int size, const Vector3d& direction, double& 
   return true;
 }
 
-bool drawCubeFace(const PlanetGrid& planet, const PlanetParams& params, float altitudeShadeScale,
-                  int face, RgbImage& image, int workers, TilePoint* located) {
+bool drawCubeFace(const PlanetGrid& planet, const PlanetStatistics& statistics,
+                  const RiverNetwork& rivers, float altitudeShadeScale, int face, RgbImage& image,
+                  int workers, TilePoint* located) {
   const int size = image.width;
   RgbImage mask(size, size);
   if (!mask.ok()) return false;
@@ -138,16 +219,24 @@ bool drawCubeFace(const PlanetGrid& planet, const PlanetParams& params, float al
         const TilePoint p = locateDirection(planet, direction, v, u);
         if (located != nullptr) located[static_cast<size_t>(y) * size + x] = p;
         const Tile t = interpolateTile(planet, p);
-        const float shade = shadeAt(planet, params, altitudeShadeScale, v, u, t.elevation, size);
-        const GroundPixel ground = groundCover(t, shade, params);
+        const float shade =
+            shadeAt(planet, statistics, altitudeShadeScale, v, u, t.elevation, size);
+        const GroundPixel ground = groundCover(t, shade, statistics, rivers);
         image.at(x, size - 1 - y) = ground.color;
         mask.at(x, size - 1 - y) = ground.mask;
       }
     }
   };
   parallelFor(workers, size, drawRows);
-  drawFaceRivers(params, face, image, mask);
-  return true;
+  // The border's colours before this face's rivers, for adoptSharedEdges.
+  std::vector<Rgb> border(size > 1 ? 4 * static_cast<size_t>(size - 1) : 0);
+  for (size_t i = 0; i < border.size(); ++i) {
+    int x, y;
+    borderPixel(static_cast<int>(i), size, x, y);
+    border[i] = image.at(x, size - 1 - y);
+  }
+  drawFaceRivers(rivers, face, size, image, 0, 0, mask);
+  return adoptSharedEdges(rivers, face, border, mask, image);
 }
 
 }  // namespace geoweave::detail

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "grid/planet_grid.h"
+#include "climate/rivers.h"
 #include "grid/vector.h"
 #include "image/rgb_image.h"
-#include "world/params.h"
+#include "world/planet_grid.h"
+#include "world/planet_statistics.h"
 
 namespace geoweave::detail {
 
@@ -64,7 +65,8 @@ bool projectOntoCubeFace(int face, int size, const Vector3d& direction, double& 
 // where each pixel lies on the grid (size x size, rows from the top), so
 // that samples of the same face need not find them again. False when the
 // river mask could not be had; image must be ok() and square.
-bool drawCubeFace(const PlanetGrid& planet, const PlanetParams& params, float altitudeShadeScale,
-                  int face, RgbImage& image, int workers, TilePoint* located = nullptr);
+bool drawCubeFace(const PlanetGrid& planet, const PlanetStatistics& statistics,
+                  const RiverNetwork& rivers, float altitudeShadeScale, int face, RgbImage& image,
+                  int workers, TilePoint* located = nullptr);
 
 }  // namespace geoweave::detail

@@ -104,26 +104,25 @@ TEST(CubeFaceDirections, FollowOpenGlsTableAndMeetExactlyAlongEveryEdge) {
 struct LevelPlanetFaces : testing::Test {
   static constexpr int kSize = 9;
   PlanetGrid planet;
-  PlanetParams params;
-  PlanetParams withoutRivers;
+  PlanetStatistics statistics;
+  RiverNetwork rivers;
+  RiverNetwork withoutRivers;
 
   void SetUp() override {
     planet.buildIcosahedron();
     ASSERT_TRUE(planet.allocate(32, 1));
     Tile warm;
     warm.temperature = 20;
-    for (int i = 0; i < 10 * planet.sideSquared; ++i) planet.setTile(planet.coordOf(i), warm);
-    for (PlanetParams* p : {&params, &withoutRivers}) {
-      p->elevationMin = -1;
-      p->seaLevel = -0.5f;
-      p->elevationMax = 1;
-    }
+    for (int i = 0; i < 10 * planet.sideSquared(); ++i) planet.setTile(planet.coordOf(i), warm);
+    statistics.elevationMin = -1;
+    statistics.seaLevel = -0.5f;
+    statistics.elevationMax = 1;
   }
   // A river end where direction points, at full strength.
   void addEnd(const Vector3d& direction) {
     float v, u;
     directionFractions(direction, v, u);
-    ASSERT_TRUE(params.riverPoints.append(RiverPoint{u, v, params.majorRiverFlowThreshold}));
+    ASSERT_TRUE(rivers.points.append(RiverPoint{u, v, rivers.majorFlowThreshold}));
   }
 };
 
@@ -137,8 +136,8 @@ TEST_F(LevelPlanetFaces, ARiverOverAnEdgeShowsOnBothFacesAndNowhereElse) {
   for (const int face : kFaces) {
     const int f = static_cast<int>(face);
     RgbImage plain(kSize, kSize), drawn(kSize, kSize);
-    ASSERT_TRUE(drawCubeFace(planet, withoutRivers, 1, face, plain, 1));
-    ASSERT_TRUE(drawCubeFace(planet, params, 1, face, drawn, 2));
+    ASSERT_TRUE(drawCubeFace(planet, statistics, withoutRivers, 1, face, plain, 1));
+    ASSERT_TRUE(drawCubeFace(planet, statistics, rivers, 1, face, drawn, 2));
     std::string changed;
     for (int row = kSize - 1; row >= 0; --row) {
       for (int x = 0; x < kSize; ++x) {

@@ -61,8 +61,8 @@ Tile interpolateTile(const PlanetGrid& planet, const TilePoint& p) {
   for (int k = 0; k < 4; ++k) {
     if (corners.records[k] < 0) continue;
     float fields[kBlendedFields];
-    fields[0] = planet.roughness[corners.records[k]];
-    std::memcpy(fields + 1, planet.hot + corners.records[k], sizeof(HotTile));
+    fields[0] = planet.roughness()[corners.records[k]];
+    std::memcpy(fields + 1, planet.hot() + corners.records[k], sizeof(HotTile));
     for (int f = 0; f < kBlendedFields; ++f) {
       sum[f] = static_cast<float>(static_cast<double>(sum[f]) + corners.weights[k] * fields[f]);
     }
@@ -78,7 +78,7 @@ float interpolateElevation(const PlanetGrid& planet, const TilePoint& p) {
   for (int k = 0; k < 4; ++k) {
     if (corners.records[k] < 0) continue;
     sum = static_cast<float>(static_cast<double>(sum) +
-                             corners.weights[k] * planet.hot[corners.records[k]].elevation);
+                             corners.weights[k] * planet.hot()[corners.records[k]].elevation);
   }
   return sum;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "grid/planet_grid.h"
-#include "grid/tile.h"
 #include "grid/tile_coord.h"
+#include "world/planet_grid.h"
+#include "world/tile_fields.h"
 
 namespace geoweave::detail {
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "grid/planet_grid.h"
+#include "world/planet_grid.h"
 
 namespace geoweave::detail {
 
@@ -45,13 +45,14 @@ struct InterpolateTile : testing::Test {
   PlanetGrid planet;
   void SetUp() override {
     ASSERT_TRUE(planet.allocate(16, 1));
-    ASSERT_EQ(planet.side, 5);
+    ASSERT_EQ(planet.side(), 5);
     for (int64_t i = 0; i < planet.records(); ++i) planet.setTile(planet.coordOf(i), poisoned());
     const Tile nan = poisoned();
-    const auto* hotEnd = reinterpret_cast<const HotTile*>(planet.roughness);
-    for (HotTile* h = planet.hot + planet.records(); h < hotEnd; ++h) *h = nan.hot();
-    const auto* roughnessEnd = reinterpret_cast<const float*>(planet.fractions);
-    for (float* r = planet.roughness + planet.records(); r < roughnessEnd; ++r) *r = nan.roughness;
+    const auto* hotEnd = reinterpret_cast<const HotTile*>(planet.roughness());
+    for (HotTile* h = planet.hot() + planet.records(); h < hotEnd; ++h) *h = nan.hot();
+    const auto* roughnessEnd = reinterpret_cast<const float*>(planet.fractions());
+    for (float* r = planet.roughness() + planet.records(); r < roughnessEnd; ++r)
+      *r = nan.roughness;
   }
   void set(int d, int x, int y, const Tile& t) { planet.setTile(TileCoord{d, x, y}, t); }
 };
@@ -61,7 +62,7 @@ void expectFields(const Tile& got, const Tile& want) {
 }
 
 TEST_F(InterpolateTile, WholeFractionsGiveTheTileItself) {
-  const int last = planet.lastIndex;
+  const int last = planet.lastIndex();
   const int corners[][2] = {{0, 0},    {last, 0}, {0, last}, {last, last},
                             {last, 2}, {2, last}, {1, 3}};
   for (const int d : {0, 4, 9}) {

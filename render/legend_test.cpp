@@ -20,14 +20,15 @@ Rgb pixel(const RgbImage& image, int x, int yFromTop) {
 // columns around them; the bars do not overlap and lie inside the
 // picture, above the biomes.
 TEST(Legend, BarsShowTheirRowsColoursAtTheirValues) {
-  PlanetParams p;
+  PlanetStatistics p;
+  RiverNetwork rivers;
   p.elevationMin = 0.2f;
   p.elevationMax = 0.8f;
   p.seaLevel = 0.55f;
   p.temperatureMin = -40;
   p.temperatureMax = 43;
   p.rainfall = 0.19f;
-  const std::vector<ColorKeyRule> keys = colorKeyRules(p);
+  const std::vector<ColorKeyRule> keys = colorKeyRules(p, rivers);
   const LegendLayout layout = layOutLegend(keys);
   RgbImage image(layout.width, layout.height);
   ASSERT_TRUE(image.ok());

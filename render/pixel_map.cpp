@@ -1,8 +1,8 @@
 #include "render/pixel_map.h"
 
 #include "base/parallel.h"
-#include "grid/planet_grid.h"
 #include "render/projection.h"
+#include "world/planet_grid.h"
 
 namespace geoweave::detail {
 

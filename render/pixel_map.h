@@ -1,8 +1,8 @@
 #pragma once
 
 #include "base/buffer.h"
-#include "grid/planet_grid.h"
 #include "grid/tile_coord.h"
+#include "world/planet_grid.h"
 
 namespace geoweave::detail {
 

@@ -88,7 +88,7 @@ TilePoint netTilePoint(const PlanetGrid& planet, float v, float u) {
     a = f * (1 - m);
     b = f + (1 - f) * m;
   }
-  return pointFromFractions(diamond, a, b, planet.lastIndex);
+  return pointFromFractions(diamond, a, b, planet.lastIndex());
 }
 
 bool intersectLine(const Plane& plane, const Vector3d& a, const Vector3d& b, Vector3d& hit) {
@@ -111,9 +111,9 @@ TilePoint castRay(const PlanetGrid& planet, const Vector3d& direction, const Til
   int d = start.coord.diamond;
   do {
     // Triangle A (corners 3, 0, 1) holds y >= x, triangle B (3, 1, 2) x >= y.
-    const Vector3d& c3 = planet.vertices[planet.diamonds[d][3]];
+    const Vector3d& c3 = planet.icosahedron.vertices[planet.icosahedron.diamonds[d][3]];
     for (int tri = 0; tri < 2; ++tri) {
-      const DiamondTriangle& triangle = planet.triangles[d][tri];
+      const DiamondTriangle& triangle = planet.icosahedron.triangles[d][tri];
       Vector3d hit;
       if (!(dot(triangle.plane.normal, direction) > 0)) continue;
       if (!intersectLine(triangle.plane, origin, direction, hit)) continue;
@@ -121,7 +121,7 @@ TilePoint castRay(const PlanetGrid& planet, const Vector3d& direction, const Til
       solveInTriangle(sub(hit, c3), triangle, a, b);
       const double error = (a < 0 ? -a : 0.0) + (b < 0 ? -b : 0.0) + (a + b > 1 ? a + b - 1 : 0.0);
       if (error == 0) {
-        return pointFromTriangle(d, tri == 0, a, b, planet.lastIndex);
+        return pointFromTriangle(d, tri == 0, a, b, planet.lastIndex());
       }
       if (error < bestError) {
         // Nearest so far: pulled just inside its triangle.
@@ -133,7 +133,7 @@ TilePoint castRay(const PlanetGrid& planet, const Vector3d& direction, const Til
           a /= s;
           b /= s;
         }
-        result = pointFromTriangle(d, tri == 0, a, b, planet.lastIndex);
+        result = pointFromTriangle(d, tri == 0, a, b, planet.lastIndex());
       }
     }
     d = (d + 1) % 10;

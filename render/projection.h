@@ -1,7 +1,7 @@
 #pragma once
 
-#include "grid/planet_grid.h"
 #include "grid/vector.h"
+#include "world/planet_grid.h"
 
 namespace geoweave::detail {
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "grid/grid_geometry.h"
+
 namespace geoweave::detail {
 
 namespace {
@@ -31,7 +33,7 @@ std::string describe(const TilePoint& p) {
 // column only with a zero fraction. A fraction just below 1 may round up to 1
 // as a float; the blend then reads the next grid point, which must exist.
 bool insideDiamond(const PlanetGrid& planet, const TilePoint& p) {
-  const int last = planet.lastIndex;
+  const int last = planet.lastIndex();
   const auto axisOk = [last](int i, float f) {
     return i >= 0 && f >= 0 && f <= 1 && i + (f > 0 ? 1 : 0) <= last;
   };
@@ -83,7 +85,7 @@ TEST_P(ProjectionGrid, ExactMappingLandsOnTheRay) {
         if (++outside > 5) return;
         continue;
       }
-      const double angle = angleBetween(toDouble(planet.pointPosition(p)), mapDirection(v, u));
+      const double angle = angleBetween(toDouble(pointPosition(planet, p)), mapDirection(v, u));
       if (angle > worst) {
         worst = angle;
         std::ostringstream s;
@@ -121,7 +123,7 @@ TEST_P(ProjectionGrid, DirectionsFindTheMapsPointsAndAnyOtherRay) {
         std::ostringstream at;
         at << "(" << d.x << ", " << d.y << ", " << d.z << "): " << describe(p);
         ASSERT_TRUE(insideDiamond(planet, p)) << at.str();
-        const double angle = angleBetween(toDouble(planet.pointPosition(p)), d);
+        const double angle = angleBetween(toDouble(pointPosition(planet, p)), d);
         if (angle > worst) {
           worst = angle;
           worstAt = at.str();
@@ -133,7 +135,7 @@ TEST_P(ProjectionGrid, DirectionsFindTheMapsPointsAndAnyOtherRay) {
 }
 
 TEST_P(ProjectionGrid, CoarseMappingPoles) {
-  const int last = planet.lastIndex;
+  const int last = planet.lastIndex();
   for (int j = 0; j <= 40; ++j) {
     const float u = static_cast<float>(j / 40.0);
     SCOPED_TRACE(u);
@@ -176,7 +178,7 @@ TEST(Projection, EquatorAtLongitudeZeroIsAQuarterIntoDiamondNine) {
   PlanetGrid planet;
   planet.buildIcosahedron();
   ASSERT_TRUE(planet.allocate(512, 1));
-  ASSERT_EQ(planet.lastIndex, 128);
+  ASSERT_EQ(planet.lastIndex(), 128);
 
   const TilePoint coarse = netTilePoint(planet, 0.5f, 0);
   EXPECT_EQ(coarse.coord.diamond, 9);
@@ -223,9 +225,9 @@ TEST(Projection, PlaneThroughThreePoints) {
 TEST(Projection, DiamondTrianglesFaceOutwards) {
   PlanetGrid planet;
   planet.buildIcosahedron();
-  const Vector3d* c = planet.vertices;
+  const Vector3d* c = planet.icosahedron.vertices;
   for (int d = 0; d < 10; ++d) {
-    const int* k = planet.diamonds[d];
+    const int* k = planet.icosahedron.diamonds[d];
     const Plane upper = planeThrough(c[k[3]], c[k[0]], c[k[1]]);
     const Plane lower = planeThrough(c[k[3]], c[k[1]], c[k[2]]);
     // The centre lies on the inner side; the fourth corner on each plane too.

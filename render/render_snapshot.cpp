@@ -23,22 +23,22 @@ int sheetSize(int panelSize, int panels) {
 
 // Colours the rows [firstRow, endRow) of the seven panels; rows are
 // independent, so they are shared out between the processors.
-void drawRows(SnapshotCanvas& panels, int firstRow, int endRow, const PlanetParams& params,
-              const PlanetGrid& planet) {
+void drawRows(SnapshotCanvas& panels, int firstRow, int endRow, const PlanetStatistics& statistics,
+              const RiverNetwork& rivers, const PlanetGrid& planet) {
   const PixelMap& map = panels.map;
-  const float inverseRange = inverseElevationRange(params);
+  const float inverseRange = inverseElevationRange(statistics);
   for (int y = firstRow; y < endRow; ++y) {
     for (int x = 0; x < map.width; ++x) {
       const size_t pixel = static_cast<size_t>(y) * map.width + x;
       const Tile t = interpolateTile(planet, map.exact[pixel]);
-      const GroundPixel ground = groundCover(t, panels.shade[pixel], params);
+      const GroundPixel ground = groundCover(t, panels.shade[pixel], statistics, rivers);
       panels.ground.at(x, y) = ground.color;
       panels.riverMask.at(x, y) = ground.mask;
-      panels.elevation.at(x, y) = elevationPanelColor(t, params, inverseRange);
-      panels.rain.at(x, y) = rainPanelColor(t, params);
-      panels.temperature.at(x, y) = temperaturePanelColor(t, params);
+      panels.elevation.at(x, y) = elevationPanelColor(t, statistics, inverseRange);
+      panels.rain.at(x, y) = rainPanelColor(t, statistics);
+      panels.temperature.at(x, y) = temperaturePanelColor(t, statistics);
       panels.humidity.at(x, y) = humidityPanelColor(t);
-      panels.sediment.at(x, y) = sedimentPanelColor(t, params);
+      panels.sediment.at(x, y) = sedimentPanelColor(t, statistics);
     }
   }
 }
@@ -89,10 +89,10 @@ bool SnapshotCanvas::ok() const {
   return true;
 }
 
-void SnapshotCanvas::makeShade(const PlanetGrid& planet, const PlanetParams& params,
+void SnapshotCanvas::makeShade(const PlanetGrid& planet, const PlanetStatistics& statistics,
                                float altitudeShadeScale) {
-  if (shadeMade && shadeScale == altitudeShadeScale && shadeElevationMax == params.elevationMax &&
-      shadeSeaLevel == params.seaLevel) {
+  if (shadeMade && shadeScale == altitudeShadeScale &&
+      shadeElevationMax == statistics.elevationMax && shadeSeaLevel == statistics.seaLevel) {
     return;
   }
   // The map's top row has no row to its north and stays unshaded.
@@ -105,15 +105,15 @@ void SnapshotCanvas::makeShade(const PlanetGrid& planet, const PlanetParams& par
         Tile northWest;
         here.elevation = interpolateElevation(planet, map.exact[pixel]);
         northWest.elevation = interpolateElevation(planet, map.relief[pixel]);
-        shade[pixel] = reliefShade(here, northWest, params, altitudeShadeScale);
+        shade[pixel] = reliefShade(here, northWest, statistics, altitudeShadeScale);
       }
     }
   };
   parallelFor(workers, map.height, shadeRows);
   shadeMade = true;
   shadeScale = altitudeShadeScale;
-  shadeElevationMax = params.elevationMax;
-  shadeSeaLevel = params.seaLevel;
+  shadeElevationMax = statistics.elevationMax;
+  shadeSeaLevel = statistics.seaLevel;
 }
 
 void SnapshotCanvas::clear() {
@@ -126,17 +126,19 @@ void SnapshotCanvas::clear() {
   }
 }
 
-void drawSnapshot(SnapshotCanvas& canvas, float altitudeShadeScale, const PlanetParams& params,
+void drawSnapshot(SnapshotCanvas& canvas, float altitudeShadeScale,
+                  const PlanetStatistics& statistics, const RiverNetwork& rivers,
                   const PlanetGrid& planet) {
   const int width = canvas.map.width;
   const int height = canvas.map.height;
   canvas.clear();
-  canvas.makeShade(planet, params, altitudeShadeScale);
+  canvas.makeShade(planet, statistics, altitudeShadeScale);
   auto draw = [&](int64_t firstRow, int64_t endRow) {
-    drawRows(canvas, static_cast<int>(firstRow), static_cast<int>(endRow), params, planet);
+    drawRows(canvas, static_cast<int>(firstRow), static_cast<int>(endRow), statistics, rivers,
+             planet);
   };
   parallelFor(canvas.workers, height, draw);
-  drawRiverRows(params, canvas.map.mapHeight, canvas.map.firstRow, canvas.ground, canvas.sediment,
+  drawRiverRows(rivers, canvas.map.mapHeight, canvas.map.firstRow, canvas.ground, canvas.sediment,
                 canvas.riverMask);
   if (width > 0) compose(canvas, canvas.sheet, width, height);
 }

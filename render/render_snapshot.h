@@ -1,10 +1,11 @@
 #pragma once
 
 #include "base/buffer.h"
-#include "grid/planet_grid.h"
+#include "climate/rivers.h"
 #include "image/rgb_image.h"
 #include "render/pixel_map.h"
-#include "world/params.h"
+#include "world/planet_grid.h"
+#include "world/planet_statistics.h"
 
 namespace geoweave::detail {
 
@@ -44,14 +45,16 @@ struct SnapshotCanvas {
   // larger than an image can be.
   bool ok() const;
   void clear();
-  void makeShade(const PlanetGrid& planet, const PlanetParams& params, float altitudeShadeScale);
+  void makeShade(const PlanetGrid& planet, const PlanetStatistics& statistics,
+                 float altitudeShadeScale);
 };
 
 // Draws the planet as it stands into the canvas: the ground-cover map with
-// relief shading, the five data panels, the run's rivers over the ground and
-// sediment maps, and the six-panel sheet made of them. The canvas must be
-// ok() and made for this planet's grid.
-void drawSnapshot(SnapshotCanvas& canvas, float altitudeShadeScale, const PlanetParams& params,
+// relief shading, the five data panels (scaled by the run's statistics), the
+// run's rivers over the ground and sediment maps, and the six-panel sheet
+// made of them. The canvas must be ok() and made for this planet's grid.
+void drawSnapshot(SnapshotCanvas& canvas, float altitudeShadeScale,
+                  const PlanetStatistics& statistics, const RiverNetwork& rivers,
                   const PlanetGrid& planet);
 
 }  // namespace geoweave::detail

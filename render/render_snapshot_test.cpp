@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "generation/generate.h"
-#include "grid/planet_grid.h"
 #include "render/colors.h"
 #include "render/interpolate_tile.h"
 #include "render/projection.h"
+#include "world/planet_grid.h"
 
 namespace geoweave::detail {
 
@@ -56,8 +56,8 @@ std::string text(Rgb c) {
 struct PixelColors {
   Rgb ground, sediment, elevation, rain, temperature, humidity;
 };
-PixelColors expectedPixel(const PlanetGrid& planet, const PlanetParams& params, int x, int y,
-                          int width, int height) {
+PixelColors expectedPixel(const PlanetGrid& planet, const PlanetStatistics& statistics,
+                          const RiverNetwork& rivers, int x, int y, int width, int height) {
   const auto latitude = [height](int row) {
     return height == 1 ? 0.5f : static_cast<float>(static_cast<double>(row) / (height - 1));
   };
@@ -69,49 +69,43 @@ PixelColors expectedPixel(const PlanetGrid& planet, const PlanetParams& params, 
   if (y + 1 < height) {
     const int west = (x + width - 1) % width;
     const Tile n = interpolateTile(planet, netTilePoint(planet, latitude(y + 1), longitude(west)));
-    shade = reliefShade(t, n, params, 1.0f);
+    shade = reliefShade(t, n, statistics, 1.0f);
   }
-  return PixelColors{groundCover(t, shade, params).color,
-                     sedimentPanelColor(t, params),
-                     elevationPanelColor(t, params, inverseElevationRange(params)),
-                     rainPanelColor(t, params),
-                     temperaturePanelColor(t, params),
+  return PixelColors{groundCover(t, shade, statistics, rivers).color,
+                     sedimentPanelColor(t, statistics),
+                     elevationPanelColor(t, statistics, inverseElevationRange(statistics)),
+                     rainPanelColor(t, statistics),
+                     temperaturePanelColor(t, statistics),
                      humidityPanelColor(t)};
 }
 
 // One small generated planet for the whole suite.
 struct RenderSnapshot : testing::Test {
   static inline std::unique_ptr<PlanetGrid> planet;
-  static inline std::unique_ptr<PlanetParams> params;
-  // The same statistics without the river list, as every call during the
+  static inline std::unique_ptr<PlanetRun> run;
+  // The run's thresholds without the river list, as every call during the
   // turns sees them: no lines drawn over the pixel colours.
-  static inline std::unique_ptr<PlanetParams> noRivers;
+  static inline std::unique_ptr<RiverNetwork> noRivers;
 
   static void SetUpTestSuite() {
     planet = std::make_unique<PlanetGrid>();
-    params = std::make_unique<PlanetParams>();
+    run = std::make_unique<PlanetRun>();
     planet->buildIcosahedron();
     ASSERT_TRUE(planet->allocate(32, 1));
-    params->random.seed(1);
-    params->turns = 2;
-    ASSERT_EQ(generatePlanet(*planet, *params), GenerateStatus::kDone);
+    run->terrain.random.seed(1);
+    run->settings.turns = 2;
+    ASSERT_EQ(generatePlanet(*planet, *run), GenerateStatus::kDone);
     // Pictures of a flat or river-less planet would prove little.
-    ASSERT_LT(params->elevationMin, params->seaLevel);
-    ASSERT_LT(params->seaLevel, params->elevationMax);
-    ASSERT_GT(params->riverPoints.count, 0);
-    noRivers = std::make_unique<PlanetParams>();
-    noRivers->elevationMin = params->elevationMin;
-    noRivers->elevationMax = params->elevationMax;
-    noRivers->seaLevel = params->seaLevel;
-    noRivers->rainfall = params->rainfall;
-    noRivers->temperatureMin = params->temperatureMin;
-    noRivers->temperatureMax = params->temperatureMax;
-    noRivers->riverFlowThreshold = params->riverFlowThreshold;
-    noRivers->majorRiverFlowThreshold = params->majorRiverFlowThreshold;
+    ASSERT_LT(run->statistics.elevationMin, run->statistics.seaLevel);
+    ASSERT_LT(run->statistics.seaLevel, run->statistics.elevationMax);
+    ASSERT_GT(run->rivers.points.count, 0);
+    noRivers = std::make_unique<RiverNetwork>();
+    noRivers->flowThreshold = run->rivers.flowThreshold;
+    noRivers->majorFlowThreshold = run->rivers.majorFlowThreshold;
   }
   static void TearDownTestSuite() {
     planet.reset();
-    params.reset();
+    run.reset();
     noRivers.reset();
   }
 
@@ -130,10 +124,10 @@ struct RenderSnapshot : testing::Test {
   // Draws a width x height snapshot and writes the files that are named
   // (null skips one); false when a named file could not be written.
   bool render(const char* ground, const char* all, int width, int height,
-              const PlanetParams* p = nullptr) const {
+              const RiverNetwork* rivers = nullptr) const {
     SnapshotCanvas canvas(*planet, width, height, 2);
     EXPECT_TRUE(canvas.ok());
-    drawSnapshot(canvas, 1.0f, p != nullptr ? *p : *params, *planet);
+    drawSnapshot(canvas, 1.0f, run->statistics, rivers != nullptr ? *rivers : run->rivers, *planet);
     const bool groundWritten = ground == nullptr || canvas.ground.writeBmp(ground);
     const bool allWritten = all == nullptr || canvas.sheet.writeBmp(all);
     return groundWritten && allWritten;
@@ -204,7 +198,7 @@ TEST_F(RenderSnapshot, EveryPanelPixelFollowsTheColourRules) {
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
       SCOPED_TRACE(testing::Message() << "pixel " << x << "," << y);
-      const PixelColors want = expectedPixel(*planet, *noRivers, x, y, w, h);
+      const PixelColors want = expectedPixel(*planet, run->statistics, *noRivers, x, y, w, h);
       EXPECT_EQ(text(pixelOf(groundBmp, x, y)), text(want.ground));
       EXPECT_EQ(text(pixelOf(allBmp, x, y)), text(want.ground));
       EXPECT_EQ(text(pixelOf(allBmp, w + x, y)), text(want.sediment));
@@ -232,7 +226,7 @@ TEST_F(RenderSnapshot, TinyWidthsFinishCleanly) {
     EXPECT_EQ(headerInt(allBmp, 22), 3 * h);
     for (int y = 0; y < h; ++y) {
       for (int x = 0; x < w; ++x) {
-        const PixelColors want = expectedPixel(*planet, *noRivers, x, y, w, h);
+        const PixelColors want = expectedPixel(*planet, run->statistics, *noRivers, x, y, w, h);
         EXPECT_EQ(text(pixelOf(groundBmp, x, y)), text(want.ground)) << x << "," << y;
         EXPECT_EQ(text(pixelOf(allBmp, x, 2 * h + y)), text(want.temperature)) << x << "," << y;
       }

@@ -6,17 +6,17 @@
 
 namespace geoweave::detail {
 
-float riverOpacity(float flow, const PlanetParams& params) {
-  const double low = params.riverFlowThreshold;
-  const double high = params.majorRiverFlowThreshold;
+float riverOpacity(float flow, const RiverNetwork& rivers) {
+  const double low = rivers.flowThreshold;
+  const double high = rivers.majorFlowThreshold;
   // Equal thresholds leave no ramp: a river is either drawn fully or not.
-  if (high == low) return flow > params.riverFlowThreshold ? 1.0f : 0.0f;
+  if (high == low) return flow > rivers.flowThreshold ? 1.0f : 0.0f;
   return static_cast<float>(clamp01((static_cast<double>(flow) - low) / (high - low)));
 }
 
-void drawRiverRows(const PlanetParams& params, int mapHeight, int firstRow, RgbImage& ground,
+void drawRiverRows(const RiverNetwork& rivers, int mapHeight, int firstRow, RgbImage& ground,
                    RgbImage& sediment, const RgbImage& mask) {
-  const GrowableArray<RiverPoint>& points = params.riverPoints;
+  const GrowableArray<RiverPoint>& points = rivers.points;
   const Rgb river = rgbFromFractions(0.2f, 0.2f, 0.8f);
   const double width = ground.width;
   const double height = mapHeight;
@@ -28,8 +28,8 @@ void drawRiverRows(const PlanetParams& params, int mapHeight, int firstRow, RgbI
     const int y0 = static_cast<int>(roundHalfAway(height * static_cast<double>(p0.latitude)));
     const int x1 = static_cast<int>(roundHalfAway(width * static_cast<double>(p1.longitude)));
     const int y1 = static_cast<int>(roundHalfAway(height * static_cast<double>(p1.latitude)));
-    const float a0 = riverOpacity(p0.flow, params);
-    const float a1 = riverOpacity(p1.flow, params);
+    const float a0 = riverOpacity(p0.flow, rivers);
+    const float a1 = riverOpacity(p1.flow, rivers);
     drawWrappedLineRows(ground, mapHeight, firstRow, x0, y0, x1, y1, river, river, a0, a1, &mask);
     drawWrappedLineRows(sediment, mapHeight, firstRow, x0, y0, x1, y1, river, river, a0, a1, &mask);
   }

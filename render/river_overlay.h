@@ -1,15 +1,14 @@
 #pragma once
 
 #include "base/growable_array.h"
+#include "climate/rivers.h"
 #include "image/rgb_image.h"
-#include "world/params.h"
-#include "world/river_point.h"
 
 namespace geoweave::detail {
 
 // Opacity of a river line at one end: 0 at or below the run's river
 // threshold, 1 at or above its major-river threshold.
-float riverOpacity(float flow, const PlanetParams& params);
+float riverOpacity(float flow, const RiverNetwork& rivers);
 
 // Draws each segment of the run's river list (points 2k and 2k + 1) onto
 // both images, faded by the red channel of mask, where the images hold rows
@@ -17,7 +16,7 @@ float riverOpacity(float flow, const PlanetParams& params);
 // drawWrappedLineRows): point positions are scaled by the whole map's size,
 // and each band's pixels get the blends they get on the whole map, in the
 // same order.
-void drawRiverRows(const PlanetParams& params, int mapHeight, int firstRow, RgbImage& ground,
+void drawRiverRows(const RiverNetwork& rivers, int mapHeight, int firstRow, RgbImage& ground,
                    RgbImage& sediment, const RgbImage& mask);
 
 }  // namespace geoweave::detail

@@ -7,10 +7,10 @@
 
 #include "base/numeric.h"
 #include "generation/generate.h"
-#include "grid/planet_grid.h"
+#include "generation/planet_run.h"
 #include "render/render_snapshot.h"
 #include "render/river_overlay.h"
-#include "world/params.h"
+#include "world/planet_grid.h"
 
 namespace geoweave::detail {
 
@@ -23,25 +23,20 @@ bool between(uint8_t value, uint8_t from, uint8_t to) {
 
 struct RiverMaps : testing::Test {
   PlanetGrid planet;
-  PlanetParams params;
-  PlanetParams withoutRivers;
+  PlanetRun run;
+  // The same thresholds with no segments.
+  RiverNetwork withoutRivers;
 
   void SetUp() override {
     planet.buildIcosahedron();
     ASSERT_TRUE(planet.allocate(128, 1.0f));
-    params.random.seed(3);
-    params.turns = 4;
-    params.riverFraction = 0.3f;  // plenty of segments to look at
-    ASSERT_EQ(generatePlanet(planet, params), GenerateStatus::kDone);
-    ASSERT_GT(params.riverPoints.count, 20);
-    withoutRivers.elevationMin = params.elevationMin;
-    withoutRivers.elevationMax = params.elevationMax;
-    withoutRivers.seaLevel = params.seaLevel;
-    withoutRivers.rainfall = params.rainfall;
-    withoutRivers.temperatureMin = params.temperatureMin;
-    withoutRivers.temperatureMax = params.temperatureMax;
-    withoutRivers.riverFlowThreshold = params.riverFlowThreshold;
-    withoutRivers.majorRiverFlowThreshold = params.majorRiverFlowThreshold;
+    run.terrain.random.seed(3);
+    run.settings.turns = 4;
+    run.settings.riverFraction = 0.3f;  // plenty of segments to look at
+    ASSERT_EQ(generatePlanet(planet, run), GenerateStatus::kDone);
+    ASSERT_GT(run.rivers.points.count, 20);
+    withoutRivers.flowThreshold = run.rivers.flowThreshold;
+    withoutRivers.majorFlowThreshold = run.rivers.majorFlowThreshold;
   }
 };
 
@@ -49,10 +44,10 @@ TEST_F(RiverMaps, DrawnPixelsFollowTheOverlayRules) {
   const int w = 256, h = 128;
   SnapshotCanvas plain(planet, w, h, 1);
   ASSERT_TRUE(plain.ok());
-  drawSnapshot(plain, 1.0f, withoutRivers, planet);
+  drawSnapshot(plain, 1.0f, run.statistics, withoutRivers, planet);
   SnapshotCanvas drawn(planet, w, h, 2);
   ASSERT_TRUE(drawn.ok());
-  drawSnapshot(drawn, 1.0f, params, planet);
+  drawSnapshot(drawn, 1.0f, run.statistics, run.rivers, planet);
 
   int changed = 0;
   for (int y = 0; y < h; ++y) {
@@ -79,11 +74,11 @@ TEST_F(RiverMaps, DrawnPixelsFollowTheOverlayRules) {
   // A segment starting with full opacity paints its first pixel exactly the
   // river colour where the mask is full, and later lines keep it so.
   int fullStarts = 0;
-  for (int32_t i = 0; i + 1 < params.riverPoints.count; i += 2) {
-    const RiverPoint& p = params.riverPoints[i];
+  for (int32_t i = 0; i + 1 < run.rivers.points.count; i += 2) {
+    const RiverPoint& p = run.rivers.points[i];
     const int x = static_cast<int>(roundHalfAway(w * static_cast<double>(p.longitude)));
     const int y = static_cast<int>(roundHalfAway(h * static_cast<double>(p.latitude)));
-    if (riverOpacity(p.flow, params) != 1.0f || x < 0 || y < 0 || x >= w || y >= h) continue;
+    if (riverOpacity(p.flow, run.rivers) != 1.0f || x < 0 || y < 0 || x >= w || y >= h) continue;
     if (drawn.riverMask.at(x, y).red != 255) continue;
     ++fullStarts;
     EXPECT_EQ(drawn.ground.at(x, y), kRiverBlue) << "segment " << i / 2;

@@ -1,7 +1,7 @@
 #include "terrain/fractal.h"
 
-#include "grid/planet_grid.h"
-#include "world/params.h"
+#include "world/planet_grid.h"
+#include "world/point_copies.h"
 
 namespace geoweave::detail {
 
@@ -38,9 +38,9 @@ PassResult fractalPass(const FractalRun& run, int phase, Tile vertexTiles[12]) {
   PlanetGrid& planet = run.planet;
   bool ok = true;
   for (int d = 0; d < 10; ++d) {
-    if (ok) ok = subdivide(run, phase, d, kSchedule[d].flags, 0, 0, planet.lastIndex, 1.0f);
+    if (ok) ok = subdivide(run, phase, d, kSchedule[d].flags, 0, 0, planet.lastIndex(), 1.0f);
     for (int e = 0; e < kSchedule[d].copiedCount; ++e) {
-      planet.copyEdge(d, kSchedule[d].copiedEdges[e]);
+      copyEdge(planet, d, kSchedule[d].copiedEdges[e]);
     }
   }
   return ok ? PassResult::kDone : PassResult::kFailed;
@@ -48,31 +48,33 @@ PassResult fractalPass(const FractalRun& run, int phase, Tile vertexTiles[12]) {
 
 bool setVertexValues(const FractalRun& run, int phase, Tile vertexTiles[], int count) {
   PlanetGrid& planet = run.planet;
-  const PlanetParams* params = &run.params;
-  const int lastIndex = planet.lastIndex;
+  const GenerationSettings& settings = run.settings;
+  const int lastIndex = planet.lastIndex();
   // Corner k of every diamond: (0, L), (L, L), (L, 0), (0, 0).
   const int corner[4][2] = {{0, lastIndex}, {lastIndex, lastIndex}, {lastIndex, 0}, {0, 0}};
   for (int d = 0; d < 10; ++d) {
     for (int k = 0; k < 4; ++k) {
-      vertexTiles[planet.diamonds[d][k]] = planet.tile(TileCoord{d, corner[k][0], corner[k][1]});
+      vertexTiles[planet.icosahedron.diamonds[d][k]] =
+          planet.tile(TileCoord{d, corner[k][0], corner[k][1]});
     }
   }
   if (phase < 0 || phase > 2) return false;
   for (int v = 0; v < count; ++v) {
-    const double s = bellDraw(run.params.random);
+    const double s = bellDraw(run.terrain.random);
     Tile& t = vertexTiles[v];
     if (phase == 0) {
       t.roughness = static_cast<float>(0.5 + 0.3 * s);
     } else if (phase == 1) {
-      t.elevation = static_cast<float>(static_cast<double>(params->cornerElevationMean) +
-                                       static_cast<double>(params->cornerElevationRange) * s);
+      t.elevation = static_cast<float>(static_cast<double>(settings.cornerElevationMean) +
+                                       static_cast<double>(settings.cornerElevationRange) * s);
     } else {
       t.temperature = static_cast<float>(10.0 * s);
     }
   }
   for (int d = 0; d < 10; ++d) {
     for (int k = 0; k < 4; ++k) {
-      planet.setTile(TileCoord{d, corner[k][0], corner[k][1]}, vertexTiles[planet.diamonds[d][k]]);
+      planet.setTile(TileCoord{d, corner[k][0], corner[k][1]},
+                     vertexTiles[planet.icosahedron.diamonds[d][k]]);
     }
   }
   return true;
@@ -81,30 +83,30 @@ bool setVertexValues(const FractalRun& run, int phase, Tile vertexTiles[], int c
 bool displaceMidpoint(const FractalRun& run, int phase, int target, int a, int b, float scale) {
   if (phase < 0 || phase > 2) return false;
   if (run.midpointObserver != nullptr) run.midpointObserver(run.planet, target, run.observerUser);
-  const PlanetParams* params = &run.params;
-  Random& random = run.params.random;
-  const PlanetGrid& planet = run.planet;
+  const GenerationSettings& settings = run.settings;
+  Random& random = run.terrain.random;
+  PlanetGrid& planet = run.planet;
   // The share cap damps the coarse levels: continents at 1.0, islands at 0.2.
-  const double amplitude = params->shareCap < scale ? params->shareCap : scale;
+  const double amplitude = settings.shareCap < scale ? settings.shareCap : scale;
   if (phase == 0) {
     const double u = uniformDraw(random);
     double r =
-        (static_cast<double>(planet.roughness[a]) + planet.roughness[b]) * 0.5 + u * amplitude;
+        (static_cast<double>(planet.roughness()[a]) + planet.roughness()[b]) * 0.5 + u * amplitude;
     if (r < 0) r = 0;
     if (r > 1) r = 1;
-    planet.roughness[target] = static_cast<float>(r);
+    planet.roughness()[target] = static_cast<float>(r);
   } else if (phase == 1) {
-    double q = planet.roughness[target];
+    double q = planet.roughness()[target];
     if (q < 0.2) q = 0.2;
     if (q > 0.8) q = 0.8;
     const double u = uniformDraw(random);
-    planet.hot[target].elevation = static_cast<float>(
-        (static_cast<double>(planet.hot[a].elevation) + planet.hot[b].elevation) * 0.5 +
-        u * amplitude * static_cast<double>(params->elevationNoiseScale) * q);
+    planet.hot()[target].elevation = static_cast<float>(
+        (static_cast<double>(planet.hot()[a].elevation) + planet.hot()[b].elevation) * 0.5 +
+        u * amplitude * static_cast<double>(settings.elevationNoiseScale) * q);
   } else {
     const double u = uniformDraw(random);
-    planet.hot[target].temperature = static_cast<float>(
-        (static_cast<double>(planet.hot[a].temperature) + planet.hot[b].temperature) * 0.5 +
+    planet.hot()[target].temperature = static_cast<float>(
+        (static_cast<double>(planet.hot()[a].temperature) + planet.hot()[b].temperature) * 0.5 +
         u * amplitude * 10.0);
   }
   return true;
@@ -117,8 +119,8 @@ bool subdivide(const FractalRun& run, int phase, int diamond, int flags, int x0,
   const int y1 = y0 + size;
   const int xm = x0 + h;
   const int ym = y0 + h;
-  const PlanetGrid& planet = run.planet;
-  auto tile = [&](int x, int y) { return diamond * planet.sideSquared + y * planet.side + x; };
+  PlanetGrid& planet = run.planet;
+  auto tile = [&](int x, int y) { return diamond * planet.sideSquared() + y * planet.side() + x; };
   bool ok = true;
   if (flags & 1)
     ok &= displaceMidpoint(run, phase, tile(xm, y1), tile(x0, y1), tile(x1, y1), scale);

@@ -1,17 +1,21 @@
 #pragma once
 
-#include "grid/planet_grid.h"
-#include "grid/tile.h"
-#include "world/params.h"
+#include "terrain/terrain_state.h"
+#include "world/generation_settings.h"
+#include "world/planet_grid.h"
+#include "world/tile_fields.h"
 
 namespace geoweave::detail {
 
 // The fractal passes of one run: phase 0 roughness, 1 elevation, 2
 // temperature. Each point is the mean of two others plus a random offset
-// scaled down level by level, drawn from the run's own random sequence.
+// scaled down level by level, drawn from the run's own random sequence
+// (terrain.random), shaped by the settings' corner elevations, noise scale
+// and share cap. One thread.
 struct FractalRun {
   PlanetGrid& planet;
-  PlanetParams& params;
+  const GenerationSettings& settings;
+  TerrainState& terrain;
   // Test seam: told the record index of every midpoint displacement's
   // target, in order.
   void (*midpointObserver)(const PlanetGrid& planet, int target, void* user) = nullptr;

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "base/random.h"
-#include "grid/planet_grid.h"
 #include "testing/test_planet.h"
+#include "world/planet_grid.h"
 
 namespace geoweave::detail {
 
@@ -23,13 +23,13 @@ struct TargetLog {
   std::vector<TileCoord> targets;
 
   // A run of the fractal passes that reports to this log.
-  FractalRun watch(PlanetGrid& planet, PlanetParams& params) {
-    FractalRun run{planet, params};
-    run.midpointObserver = [](const PlanetGrid& owner, int target, void* user) {
+  FractalRun watch(PlanetGrid& planet, PlanetRun& run) {
+    FractalRun fractal{planet, run.settings, run.terrain};
+    fractal.midpointObserver = [](const PlanetGrid& owner, int target, void* user) {
       static_cast<TargetLog*>(user)->targets.push_back(owner.coordOf(target));
     };
-    run.observerUser = this;
-    return run;
+    fractal.observerUser = this;
+    return fractal;
   }
   std::vector<Point> pointsOf(int diamond) const {
     std::vector<Point> out;
@@ -87,18 +87,19 @@ struct Displacement {
   Tile at(int record) const { return planet->tile(planet->coordOf(record)); }
 };
 
-void runPass(PlanetGrid& planet, int phase, PlanetParams& params, TargetLog* log = nullptr) {
+void runPass(PlanetGrid& planet, int phase, PlanetRun& run, TargetLog* log = nullptr) {
   Tile vertexTiles[12];
-  const FractalRun run = log != nullptr ? log->watch(planet, params) : FractalRun{planet, params};
-  ASSERT_EQ(fractalPass(run, phase, vertexTiles), PassResult::kDone);
+  const FractalRun fractal =
+      log != nullptr ? log->watch(planet, run) : FractalRun{planet, run.settings, run.terrain};
+  ASSERT_EQ(fractalPass(fractal, phase, vertexTiles), PassResult::kDone);
 }
 
 TEST(FractalOrder, SmallestGrid) {
   auto planet = makePlanet(8);
-  ASSERT_EQ(planet->side, 3);
-  PlanetParams params;
+  ASSERT_EQ(planet->side(), 3);
+  PlanetRun run;
   TargetLog log;
-  runPass(*planet, 0, params, &log);
+  runPass(*planet, 0, run, &log);
 
   const std::vector<Point> first = {{1, 2}, {2, 1}, {1, 0}, {0, 1}, {1, 1}};
   const std::vector<Point> threeEdges = {{1, 2}, {2, 1}, {1, 0}, {1, 1}};
@@ -118,10 +119,10 @@ TEST(FractalOrder, SmallestGrid) {
 
 TEST(FractalOrder, DepthFirstOnSideFive) {
   auto planet = makePlanet(16);
-  ASSERT_EQ(planet->side, 5);
-  PlanetParams params;
+  ASSERT_EQ(planet->side(), 5);
+  PlanetRun run;
   TargetLog log;
-  runPass(*planet, 1, params, &log);
+  runPass(*planet, 1, run, &log);
 
   const std::vector<Point> diamond0 = {{2, 4}, {4, 2}, {2, 0}, {0, 2}, {2, 2}, {1, 2}, {2, 1},
                                        {1, 0}, {0, 1}, {1, 1}, {3, 2}, {4, 1}, {3, 0}, {3, 1},
@@ -137,16 +138,16 @@ TEST(FractalDraws, OnePerPointAndThreePerVertex) {
   const struct { int width, draws; } grids[] = {{8, 66}, {16, 186}, {24, 666}, {48, 2586}};
   for (const auto [width, expected] : grids) {
     auto planet = makePlanet(width);
-    PlanetParams params;
+    PlanetRun run;
     for (int phase = 0; phase <= 2; ++phase) {
       const uint32_t seed = 1000u + static_cast<uint32_t>(phase);
-      prepareTerrainPhase(*planet, params, phase);
-      params.random.seed(seed);
+      prepareTerrainPhase(*planet, run, phase);
+      run.terrain.random.seed(seed);
       TargetLog log;
-      runPass(*planet, phase, params, &log);
+      runPass(*planet, phase, run, &log);
       EXPECT_EQ(static_cast<int>(log.targets.size()) + 36, expected)
           << "width " << width << " phase " << phase;
-      EXPECT_TRUE(drewExactly(params.random, seed, expected))
+      EXPECT_TRUE(drewExactly(run.terrain.random, seed, expected))
           << "width " << width << " phase " << phase;
     }
   }
@@ -154,14 +155,14 @@ TEST(FractalDraws, OnePerPointAndThreePerVertex) {
 
 TEST(FractalCopies, AgreeAfterEveryStepAndPassChangesOnlyItsField) {
   auto planet = makePlanet(48);
-  PlanetParams params;
-  params.shareCap = 1.0f;
-  params.random.seed(19800518u);
+  PlanetRun run;
+  run.settings.shareCap = 1.0f;
+  run.terrain.random.seed(19800518u);
   for (int phase = 0; phase <= 2; ++phase) {
-    prepareTerrainPhase(*planet, params, phase);
+    prepareTerrainPhase(*planet, run, phase);
     EXPECT_TRUE(copiesAgree(*planet)) << "after step " << phase;
     const std::vector<Tile> before = allTiles(*planet);
-    runPass(*planet, phase, params);
+    runPass(*planet, phase, run);
     EXPECT_TRUE(copiesAgree(*planet)) << "after pass " << phase;
 
     const std::vector<Tile> after = allTiles(*planet);
@@ -180,21 +181,21 @@ TEST(FractalCopies, AgreeAfterEveryStepAndPassChangesOnlyItsField) {
 
 TEST(FractalRoughness, ClampedToUnitRangeVerticesWithinTheirs) {
   auto planet = makePlanet(48);
-  PlanetParams params;
-  params.shareCap = 5.0f;  // large steps at every level: the clamp must hold them
-  params.random.seed(3u);
-  prepareTerrainPhase(*planet, params, 0);
-  runPass(*planet, 0, params);
+  PlanetRun run;
+  run.settings.shareCap = 5.0f;  // large steps at every level: the clamp must hold them
+  run.terrain.random.seed(3u);
+  prepareTerrainPhase(*planet, run, 0);
+  runPass(*planet, 0, run);
   int atBounds = 0;
   for (int i = 0; i < diamondRecords(*planet); ++i) {
-    const float r = planet->roughness[i];
+    const float r = planet->roughness()[i];
     ASSERT_GE(r, 0.0f) << i;
     ASSERT_LE(r, 1.0f) << i;
     atBounds += r == 0.0f || r == 1.0f;
   }
   EXPECT_GT(atBounds, 0);
 
-  const int L = planet->lastIndex;
+  const int L = planet->lastIndex();
   for (int d = 0; d < 10; ++d) {
     for (const TileCoord& c :
          {TileCoord{d, 0, 0}, TileCoord{d, 0, L}, TileCoord{d, L, 0}, TileCoord{d, L, L}}) {
@@ -206,8 +207,8 @@ TEST(FractalRoughness, ClampedToUnitRangeVerticesWithinTheirs) {
 
 TEST(FractalRoughness, DisplacementClampsAtBothEnds) {
   Displacement records;
-  PlanetParams params;
-  params.shareCap = 1.0f;
+  PlanetRun run;
+  run.settings.shareCap = 1.0f;
   const struct {
     float parentA, parentB;
     int draw;
@@ -223,9 +224,10 @@ TEST(FractalRoughness, DisplacementClampsAtBothEnds) {
     b.roughness = c.parentB;
     records.set(Displacement::kA, a);
     records.set(Displacement::kB, b);
-    params.random.seed(seedWithFirstDraw(c.draw));
-    ASSERT_TRUE(displaceMidpoint(FractalRun{*records.planet, params}, 0, Displacement::kTarget,
-                                 Displacement::kA, Displacement::kB, c.scale));
+    run.terrain.random.seed(seedWithFirstDraw(c.draw));
+    ASSERT_TRUE(displaceMidpoint(FractalRun{*records.planet, run.settings, run.terrain}, 0,
+                                 Displacement::kTarget, Displacement::kA, Displacement::kB,
+                                 c.scale));
     EXPECT_FLOAT_EQ(records.at(Displacement::kTarget).roughness, c.expected)
         << c.parentA << " " << c.draw;
   }
@@ -233,9 +235,9 @@ TEST(FractalRoughness, DisplacementClampsAtBothEnds) {
 
 TEST(FractalElevation, DisplacementBoundedByClampedRoughness) {
   Displacement records;
-  PlanetParams params;
-  params.shareCap = 1.0f;
-  params.elevationNoiseScale = 1.5f;
+  PlanetRun run;
+  run.settings.shareCap = 1.0f;
+  run.settings.elevationNoiseScale = 1.5f;
   const float scale = 0.5f;  // a = 0.5
   const double low = 1.5 * 0.2 * 0.5;
   const double high = 1.5 * 0.8 * 0.5;
@@ -257,9 +259,10 @@ TEST(FractalElevation, DisplacementBoundedByClampedRoughness) {
       target.temperature = 3.0f;
       const Tile untouched = target;
       records.set(Displacement::kTarget, target);
-      params.random.seed(seedWithFirstDraw(draw));
-      ASSERT_TRUE(displaceMidpoint(FractalRun{*records.planet, params}, 1, Displacement::kTarget,
-                                   Displacement::kA, Displacement::kB, scale));
+      run.terrain.random.seed(seedWithFirstDraw(draw));
+      ASSERT_TRUE(displaceMidpoint(FractalRun{*records.planet, run.settings, run.terrain}, 1,
+                                   Displacement::kTarget, Displacement::kA, Displacement::kB,
+                                   scale));
       target = records.at(Displacement::kTarget);
       const double step = static_cast<double>(target.elevation) - 0.5;
       EXPECT_NEAR(step, sign * c.size, 1e-6) << "roughness " << c.roughness;
@@ -284,13 +287,13 @@ TEST(FractalAmplitude, ShareCapLimitsTheCoarseLevels) {
                {0.3f, {0.3f, 0.3f, 0.25f, 0.125f}}};
   for (const auto& c : cases) {
     auto planet = makePlanet(48);
-    ASSERT_EQ(planet->side, 17);
-    PlanetParams params;
-    params.shareCap = c.cap;
+    ASSERT_EQ(planet->side(), 17);
+    PlanetRun run;
+    run.settings.shareCap = c.cap;
     const uint32_t seed = 77u;
-    params.random.seed(seed);
+    run.terrain.random.seed(seed);
     TargetLog log;
-    runPass(*planet, 2, params, &log);
+    runPass(*planet, 2, run, &log);
 
     Random replay;
     replay.seed(seed);
@@ -320,25 +323,25 @@ TEST(FractalAmplitude, ShareCapLimitsTheCoarseLevels) {
 
 TEST(FractalRefusal, PhaseAboveTwoDrawsNothingAndChangesNothing) {
   auto planet = makePlanet(16);
-  PlanetParams params;
-  params.random.seed(5u);
-  runTerrainPhases(*planet, params, 2);
+  PlanetRun run;
+  run.terrain.random.seed(5u);
+  runTerrainPhases(*planet, run, 2);
   const std::vector<Tile> before = allTiles(*planet);
 
   const uint32_t seed = 99u;
-  params.random.seed(seed);
+  run.terrain.random.seed(seed);
   TargetLog log;
-  const FractalRun run = log.watch(*planet, params);
+  const FractalRun fractal = log.watch(*planet, run);
   Tile vertexTiles[12];
-  EXPECT_FALSE(setVertexValues(run, 3, vertexTiles, 12));
-  EXPECT_EQ(fractalPass(run, 3, vertexTiles), PassResult::kRefused);
-  EXPECT_EQ(fractalPass(run, 7, vertexTiles), PassResult::kRefused);
-  EXPECT_EQ(fractalPass(run, -1, vertexTiles), PassResult::kRefused);
+  EXPECT_FALSE(setVertexValues(fractal, 3, vertexTiles, 12));
+  EXPECT_EQ(fractalPass(fractal, 3, vertexTiles), PassResult::kRefused);
+  EXPECT_EQ(fractalPass(fractal, 7, vertexTiles), PassResult::kRefused);
+  EXPECT_EQ(fractalPass(fractal, -1, vertexTiles), PassResult::kRefused);
   for (const int phase : {3, 4, -1}) {
-    EXPECT_FALSE(displaceMidpoint(run, phase, 12, 10, 14, 1.0f)) << phase;
+    EXPECT_FALSE(displaceMidpoint(fractal, phase, 12, 10, 14, 1.0f)) << phase;
   }
   EXPECT_TRUE(log.targets.empty());
-  EXPECT_TRUE(drewExactly(params.random, seed, 0));
+  EXPECT_TRUE(drewExactly(run.terrain.random, seed, 0));
   const std::vector<Tile> after = allTiles(*planet);
   for (size_t i = 0; i < before.size(); ++i) {
     ASSERT_TRUE(sameBytes(after[i], before[i])) << "record " << i;

@@ -6,7 +6,10 @@
 #include "base/buffer.h"
 #include "base/numeric.h"
 #include "base/parallel.h"
-#include "grid/planet_grid.h"
+#include "grid/grid_geometry.h"
+#include "grid/grid_topology.h"
+#include "grid/tile_cursor.h"
+#include "world/planet_grid.h"
 
 namespace geoweave::detail {
 
@@ -29,7 +32,7 @@ struct MapPosition {
 // A record's map position as the grid gives it.
 MapPosition positionOf(const PlanetGrid& planet, const TileCoord& c) {
   MapPosition m;
-  planet.mapCoordinates(TilePoint{c, 0, 0}, m.latitude, m.longitude);
+  mapCoordinates(planet, TilePoint{c, 0, 0}, m.latitude, m.longitude);
   m.eastScale = std::cos((static_cast<double>(m.latitude) - 0.5) * static_cast<double>(kPi));
   return m;
 }
@@ -42,21 +45,21 @@ MapPosition positionOf(const PlanetGrid& planet, const TileCoord& c) {
 // diamond, instead of one for the whole planet: far less memory to touch.
 class DiamondPositions {
  public:
-  explicit DiamondPositions(const PlanetGrid& planet)
+  explicit DiamondPositions(PlanetGrid& planet)
       : planet_(planet),
-        positions_(static_cast<size_t>(planet.sideSquared), BufferFill::kUnfilled) {}
+        positions_(static_cast<size_t>(planet.sideSquared()), BufferFill::kUnfilled) {}
 
   bool ok() const { return positions_.ok(); }
 
   // Works out every record of the diamond, and keeps their latitudes in
-  // planet.latitudes where there is room.
+  // planet.latitudes() where there is room.
   void fill(int diamond) {
     diamond_ = diamond;
-    float* const latitudes = planet_.latitudes;
-    const int first = diamond * planet_.sideSquared;
-    for (int y = 0; y < planet_.side; ++y) {
-      for (int x = 0; x < planet_.side; ++x) {
-        const int local = y * planet_.side + x;
+    float* const latitudes = planet_.latitudes();
+    const int first = diamond * planet_.sideSquared();
+    for (int y = 0; y < planet_.side(); ++y) {
+      for (int x = 0; x < planet_.side(); ++x) {
+        const int local = y * planet_.side() + x;
         MapPosition& m = positions_[static_cast<size_t>(local)];
         m = positionOf(planet_, TileCoord{diamond, x, y});
         if (latitudes != nullptr) latitudes[first + local] = m.latitude;
@@ -66,13 +69,13 @@ class DiamondPositions {
 
   MapPosition at(const TileCoord& c) const {
     if (c.diamond != diamond_) return positionOf(planet_, c);
-    return positions_[static_cast<size_t>(c.y * planet_.side + c.x)];
+    return positions_[static_cast<size_t>(c.y * planet_.side() + c.x)];
   }
   // The table of the diamond filled last, by position within the diamond.
   const MapPosition* local() const { return positions_.data; }
 
  private:
-  const PlanetGrid& planet_;
+  PlanetGrid& planet_;
   Buffer<MapPosition> positions_;
   int diamond_ = -1;
 };
@@ -123,14 +126,14 @@ constexpr int kOffsets[6][2] = {{0, 1}, {1, 1}, {1, 0}, {0, -1}, {-1, -1}, {-1, 
 MoveFractions sharesInside(const PlanetGrid& planet, const DiamondPositions& table,
                            const TileCoord& c) {
   const MapPosition* const positions = table.local();
-  const int32_t index = c.y * planet.side + c.x;
+  const int32_t index = c.y * planet.side() + c.x;
   const MapPosition& here = positions[index];
   const float lat = here.latitude;
   const float lon = here.longitude;
   float dx[6];
   float dy[6];
   for (int i = 0; i < 6; ++i) {
-    const int32_t n = index + kOffsets[i][1] * planet.side + kOffsets[i][0];
+    const int32_t n = index + kOffsets[i][1] * planet.side() + kOffsets[i][0];
     const MapPosition& there = positions[n];
     // A neighbour just across the 0/1 longitude seam is near, not a turn away.
     const float nLon = there.longitude;
@@ -169,7 +172,7 @@ MoveFractions sharesInside(const PlanetGrid& planet, const DiamondPositions& tab
 
 void storePoint(PlanetGrid& planet, const DiamondPositions& table, const TileCoord& c) {
   if (!planet.isOnDiamondEdge(c)) {
-    planet.fractions[planet.tileIndex(c)] = sharesInside(planet, table, c);
+    planet.fractions()[planet.tileIndex(c)] = sharesInside(planet, table, c);
     return;
   }
   TileCoord around[6];
@@ -198,12 +201,12 @@ void storePoint(PlanetGrid& planet, const DiamondPositions& table, const TileCoo
     for (int i = 0; i < n; ++i) f.share[i] = static_cast<float>(weights[i] * (1.0 / sum));
   }
   if (!onEdge) {
-    planet.fractions[planet.tileIndex(c)] = f;
+    planet.fractions()[planet.tileIndex(c)] = f;
     return;
   }
   TileCoord copies[5];
-  const int copyCount = planet.aliases(c, copies);
-  for (int k = 0; k < copyCount; ++k) planet.fractions[planet.tileIndex(copies[k])] = f;
+  const int copyCount = aliases(planet, c, copies);
+  for (int k = 0; k < copyCount; ++k) planet.fractions()[planet.tileIndex(copies[k])] = f;
 }
 }  // namespace
 
@@ -226,7 +229,7 @@ bool storeMoveFractions(PlanetGrid& planet, int workers) {
       for (int d = member; d < 10; d += members) {
         table.fill(d);
         TileCursor cursor;
-        for (cursor.startAt(planet.side, d); cursor.diamond == d; cursor.advance()) {
+        for (cursor.startAt(planet.side(), d); cursor.diamond == d; cursor.advance()) {
           storePoint(planet, table, cursor.coord());
         }
       }

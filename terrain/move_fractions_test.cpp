@@ -4,21 +4,22 @@
 
 #include <cmath>
 
-#include "grid/planet_grid.h"
+#include "grid/grid_geometry.h"
 #include "testing/test_planet.h"
+#include "world/planet_grid.h"
 
 namespace geoweave::detail {
 
 namespace {
 
 bool isVertex(const PlanetGrid& planet, const TileCoord& c) {
-  const int L = planet.lastIndex;
+  const int L = planet.lastIndex();
   return (c.x == 0 || c.x == L) && (c.y == 0 || c.y == L);
 }
 
 // Within a few steps of the pole in the tile's own diamond.
 bool nearPole(const PlanetGrid& planet, const TileCoord& c) {
-  const int L = planet.lastIndex;
+  const int L = planet.lastIndex();
   return c.diamond < 5 ? c.x <= 3 && c.y >= L - 3 : c.x >= L - 3 && c.y <= 3;
 }
 
@@ -58,7 +59,7 @@ struct Position {
 
 Position positionOf(const PlanetGrid& planet, const TileCoord& c) {
   float latitude, longitude;
-  planet.mapCoordinates(TilePoint{c, 0, 0}, latitude, longitude);
+  mapCoordinates(planet, TilePoint{c, 0, 0}, latitude, longitude);
   return {latitude, longitude};
 }
 
@@ -143,7 +144,7 @@ TEST(MoveFractions, FollowTheEastComponentOfEachDirection) {
 TEST(MoveFractions, SeamDoesNotBreakTheFivefoldSymmetry) {
   auto planet = makePlanet(48);
   ASSERT_TRUE(storeMoveFractions(*planet, 1));
-  const int L = planet->lastIndex;
+  const int L = planet->lastIndex();
   for (const int first : {0, 5}) {
     for (int d = first + 1; d < first + 5; ++d) {
       for (int y = 1; y < L; ++y) {
@@ -165,7 +166,7 @@ TEST(MoveFractions, SeamDoesNotBreakTheFivefoldSymmetry) {
 // and gets the smallest share, and no NaN may reach a share.
 TEST(MoveFractions, LargeGridHasOnlyFiniteShares) {
   auto planet = makePlanet(1536);
-  ASSERT_EQ(planet->level, 9);
+  ASSERT_EQ(planet->level(), 9);
   ASSERT_TRUE(storeMoveFractions(*planet, 1));
   int samePlace = 0;
   for (int i = 0; i < diamondRecords(*planet); ++i) {
@@ -198,12 +199,13 @@ TEST(MoveFractions, LargeGridHasOnlyFiniteShares) {
 TEST(MoveFractions, KeepEveryRecordsLatitude) {
   auto planet = makePlanet(48);
   ASSERT_TRUE(storeMoveFractions(*planet, 2));
-  ASSERT_NE(planet->latitudes, nullptr);
+  ASSERT_NE(planet->latitudes(), nullptr);
   for (int i = 0; i < diamondRecords(*planet); ++i) {
-    ASSERT_EQ(planet->latitudes[i], planet->latitudeOf(TilePoint{planet->coordOf(i), 0, 0})) << i;
+    ASSERT_EQ(planet->latitudes()[i], latitudeOf(*planet, TilePoint{planet->coordOf(i), 0, 0}))
+        << i;
   }
   planet->releaseLatitudes();
-  EXPECT_EQ(planet->latitudes, nullptr);
+  EXPECT_EQ(planet->latitudes(), nullptr);
 }
 
 }  // namespace

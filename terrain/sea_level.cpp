@@ -4,8 +4,11 @@
 
 #include "base/parallel.h"
 #include "base/saturated_float.h"
-#include "grid/planet_grid.h"
-#include "world/params.h"
+#include "grid/tile_cursor.h"
+#include "world/generation_settings.h"
+#include "world/planet_grid.h"
+#include "world/planet_statistics.h"
+#include "world/point_copies.h"
 
 namespace geoweave::detail {
 
@@ -25,9 +28,9 @@ Range elevationRange(const PlanetGrid& planet, int records, int workers) {
   const int count = workers;
   auto scan = [&](int64_t first, int64_t end) {
     for (int64_t s = first; s < end; ++s) {
-      Range r{planet.hot[0].elevation, planet.hot[0].elevation};
+      Range r{planet.hot()[0].elevation, planet.hot()[0].elevation};
       for (int64_t i = records * s / count; i < records * (s + 1) / count; ++i) {
-        const float e = planet.hot[i].elevation;
+        const float e = planet.hot()[i].elevation;
         if (e < r.minimum) r.minimum = e;
         if (e > r.maximum) r.maximum = e;
       }
@@ -55,7 +58,7 @@ float seaLevelFromHistogram(const PlanetGrid& planet, int records, Range range, 
         int b = 0;
         // All elevations equal: every record counts in the first bucket.
         if (width > 0) {
-          const double scaled = (static_cast<double>(planet.hot[i].elevation) - range.minimum) /
+          const double scaled = (static_cast<double>(planet.hot()[i].elevation) - range.minimum) /
                                 static_cast<double>(width);
           // The maximum itself (and rounding just below it) belongs to the top bucket.
           b = scaled < kBuckets - 1 ? static_cast<int>(scaled) : kBuckets - 1;
@@ -83,13 +86,13 @@ void setWaterDepths(PlanetGrid& planet, float seaLevel, int workers) {
   auto fill = [&planet, seaLevel](int64_t firstDiamond, int64_t endDiamond) {
     for (int d = static_cast<int>(firstDiamond); d < endDiamond; ++d) {
       TileCursor cursor;
-      for (cursor.startAt(planet.side, d); cursor.diamond == d; cursor.advance()) {
+      for (cursor.startAt(planet.side(), d); cursor.diamond == d; cursor.advance()) {
         HotTile t = *planet.hotAt(cursor.coord());
         const double depth = static_cast<double>(seaLevel) - t.elevation;
         // A depth past the float range (corner ranges near its limit) is
         // kept at the largest float instead of becoming infinite.
         t.waterDepth = depth >= 0 ? saturatedFloat(depth) : 0.0f;
-        planet.storeToAllCopies(t, cursor.coord());
+        storeToAllCopies(planet, t, cursor.coord());
       }
     }
   };
@@ -101,8 +104,8 @@ float largestElevationStep(const PlanetGrid& planet, int workers) {
   float largest[10] = {};
   auto scan = [&](int64_t firstDiamond, int64_t endDiamond) {
     for (int d = static_cast<int>(firstDiamond); d < endDiamond; ++d) {
-      for (int y = 0; y <= planet.side - 3; ++y) {
-        for (int x = 0; x <= planet.side - 3; ++x) {
+      for (int y = 0; y <= planet.side() - 3; ++y) {
+        for (int x = 0; x <= planet.side() - 3; ++x) {
           const double e = planet.hotAt(d, x, y)->elevation;
           const HotTile* others[3] = {planet.hotAt(d, x + 1, y), planet.hotAt(d, x, y + 1),
                                       planet.hotAt(d, x + 1, y + 1)};
@@ -123,15 +126,17 @@ float largestElevationStep(const PlanetGrid& planet, int workers) {
 }
 }  // namespace
 
-void calibrateSeaLevel(PlanetGrid& planet, PlanetParams& params) {
-  const int records = 10 * planet.sideSquared;
-  const int workers = usableWorkers(params.workers);
+void calibrateSeaLevel(PlanetGrid& planet, const GenerationSettings& settings,
+                       PlanetStatistics& statistics, int requestedWorkers) {
+  const int records = 10 * planet.sideSquared();
+  const int workers = usableWorkers(requestedWorkers);
   const Range range = elevationRange(planet, records, workers);
-  params.seaLevel = seaLevelFromHistogram(planet, records, range, params.seaFraction, workers);
-  setWaterDepths(planet, params.seaLevel, workers);
-  params.tileElevationDiff = largestElevationStep(planet, workers);
-  params.elevationMin = range.minimum;
-  params.elevationMax = range.maximum;
+  statistics.seaLevel =
+      seaLevelFromHistogram(planet, records, range, settings.seaFraction, workers);
+  setWaterDepths(planet, statistics.seaLevel, workers);
+  statistics.tileElevationDiff = largestElevationStep(planet, workers);
+  statistics.elevationMin = range.minimum;
+  statistics.elevationMax = range.maximum;
 }
 
 }  // namespace geoweave::detail

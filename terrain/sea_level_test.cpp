@@ -6,8 +6,11 @@
 #include <functional>
 
 #include "base/random.h"
-#include "grid/planet_grid.h"
+#include "grid/grid_topology.h"
+#include "grid/tile_cursor.h"
 #include "testing/test_planet.h"
+#include "world/planet_grid.h"
+#include "world/point_copies.h"
 
 namespace geoweave::detail {
 
@@ -16,23 +19,23 @@ namespace {
 // Gives every point the elevation f chooses, in all its copies.
 void setElevations(PlanetGrid& planet, const std::function<float(const TileCoord&)>& f) {
   TileCursor cursor;
-  for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
+  for (cursor.start(planet.side()); cursor.valid(); cursor.advance()) {
     HotTile t = *planet.hotAt(cursor.coord());
     t.elevation = f(cursor.coord());
-    planet.storeToAllCopies(t, cursor.coord());
+    storeToAllCopies(planet, t, cursor.coord());
   }
 }
 
 // Share of the records (copies included) with an elevation below `level`.
 double shareBelow(const PlanetGrid& planet, double level) {
   int below = 0;
-  for (int i = 0; i < diamondRecords(planet); ++i) below += planet.hot[i].elevation < level;
+  for (int i = 0; i < diamondRecords(planet); ++i) below += planet.hot()[i].elevation < level;
   return static_cast<double>(below) / diamondRecords(planet);
 }
 
 void expectDepthsFollowSeaLevel(const PlanetGrid& planet, float seaLevel) {
   for (int i = 0; i < diamondRecords(planet); ++i) {
-    const HotTile& t = planet.hot[i];
+    const HotTile& t = planet.hot()[i];
     ASSERT_TRUE(std::isfinite(t.waterDepth)) << i;
     if (t.elevation >= seaLevel) {
       ASSERT_EQ(t.waterDepth, 0.0f) << i;
@@ -44,31 +47,31 @@ void expectDepthsFollowSeaLevel(const PlanetGrid& planet, float seaLevel) {
 
 struct SeaLevel : testing::Test {
   std::unique_ptr<PlanetGrid> planet = makePlanet(48);
-  PlanetParams params;
+  PlanetRun run;
 
   // Fractal terrain, as the driver makes it.
   void makeTerrain(uint32_t seed) {
-    params.random.seed(seed);
-    runTerrainPhases(*planet, params, 1);
+    run.terrain.random.seed(seed);
+    runTerrainPhases(*planet, run, 1);
   }
 };
 
 TEST_F(SeaLevel, RangeBucketRuleAndDepths) {
   makeTerrain(19800518u);
-  float lowest = planet->hot[0].elevation, highest = lowest;
+  float lowest = planet->hot()[0].elevation, highest = lowest;
   for (int i = 0; i < diamondRecords(*planet); ++i) {
-    lowest = std::fmin(lowest, planet->hot[i].elevation);
-    highest = std::fmax(highest, planet->hot[i].elevation);
+    lowest = std::fmin(lowest, planet->hot()[i].elevation);
+    highest = std::fmax(highest, planet->hot()[i].elevation);
   }
   ASSERT_LT(lowest, highest);
   const float width = static_cast<float>((static_cast<double>(highest) - lowest) / 100);
 
   for (const float seaFraction : {0.75f, 0.05f, 0.3f, 0.5f, 0.97f}) {
-    params.seaFraction = seaFraction;
-    calibrateSeaLevel(*planet, params);
-    EXPECT_EQ(params.elevationMin, lowest);
-    EXPECT_EQ(params.elevationMax, highest);
-    const float sea = params.seaLevel;
+    run.settings.seaFraction = seaFraction;
+    calibrateSeaLevel(*planet, run.settings, run.statistics, run.hooks.workers);
+    EXPECT_EQ(run.statistics.elevationMin, lowest);
+    EXPECT_EQ(run.statistics.elevationMax, highest);
+    const float sea = run.statistics.seaLevel;
     EXPECT_GE(sea, lowest);
     EXPECT_LE(sea, highest);
 
@@ -90,40 +93,41 @@ TEST_F(SeaLevel, RangeBucketRuleAndDepths) {
 
 TEST_F(SeaLevel, NoLandAndAllLand) {
   makeTerrain(8u);
-  params.seaFraction = 0.0f;  // land cover 100 %
-  calibrateSeaLevel(*planet, params);
-  EXPECT_EQ(params.seaLevel, params.elevationMin);
-  for (int i = 0; i < diamondRecords(*planet); ++i) ASSERT_EQ(planet->hot[i].waterDepth, 0.0f);
+  run.settings.seaFraction = 0.0f;  // land cover 100 %
+  calibrateSeaLevel(*planet, run.settings, run.statistics, run.hooks.workers);
+  EXPECT_EQ(run.statistics.seaLevel, run.statistics.elevationMin);
+  for (int i = 0; i < diamondRecords(*planet); ++i) ASSERT_EQ(planet->hot()[i].waterDepth, 0.0f);
 
   // Land cover below 0 %: the share never passes, the sea covers everything.
-  params.seaFraction = 1.5f;
-  calibrateSeaLevel(*planet, params);
-  EXPECT_EQ(params.seaLevel, params.elevationMax);
-  expectDepthsFollowSeaLevel(*planet, params.seaLevel);
+  run.settings.seaFraction = 1.5f;
+  calibrateSeaLevel(*planet, run.settings, run.statistics, run.hooks.workers);
+  EXPECT_EQ(run.statistics.seaLevel, run.statistics.elevationMax);
+  expectDepthsFollowSeaLevel(*planet, run.statistics.seaLevel);
 
   // Land cover 0 %: the float running share may end a rounding step above 1,
   // which puts the sea level at the foot of the top bucket instead.
-  params.seaFraction = 1.0f;
-  calibrateSeaLevel(*planet, params);
-  const float width =
-      static_cast<float>((static_cast<double>(params.elevationMax) - params.elevationMin) / 100);
-  const float topBucket = static_cast<float>(99.0 * width + params.elevationMin);
-  EXPECT_TRUE(params.seaLevel == params.elevationMax || params.seaLevel == topBucket)
-      << params.seaLevel;
-  expectDepthsFollowSeaLevel(*planet, params.seaLevel);
+  run.settings.seaFraction = 1.0f;
+  calibrateSeaLevel(*planet, run.settings, run.statistics, run.hooks.workers);
+  const float width = static_cast<float>(
+      (static_cast<double>(run.statistics.elevationMax) - run.statistics.elevationMin) / 100);
+  const float topBucket = static_cast<float>(99.0 * width + run.statistics.elevationMin);
+  EXPECT_TRUE(run.statistics.seaLevel == run.statistics.elevationMax ||
+              run.statistics.seaLevel == topBucket)
+      << run.statistics.seaLevel;
+  expectDepthsFollowSeaLevel(*planet, run.statistics.seaLevel);
 }
 
 TEST_F(SeaLevel, EqualElevationsGiveADefinedLevel) {
   setElevations(*planet, [](const TileCoord&) { return 0.375f; });
   for (const float seaFraction : {0.0f, 0.75f, 1.0f}) {
-    params.seaFraction = seaFraction;
-    calibrateSeaLevel(*planet, params);
-    EXPECT_EQ(params.seaLevel, 0.375f) << seaFraction;
-    EXPECT_EQ(params.elevationMin, 0.375f);
-    EXPECT_EQ(params.elevationMax, 0.375f);
-    EXPECT_EQ(params.tileElevationDiff, 0.0f);
+    run.settings.seaFraction = seaFraction;
+    calibrateSeaLevel(*planet, run.settings, run.statistics, run.hooks.workers);
+    EXPECT_EQ(run.statistics.seaLevel, 0.375f) << seaFraction;
+    EXPECT_EQ(run.statistics.elevationMin, 0.375f);
+    EXPECT_EQ(run.statistics.elevationMax, 0.375f);
+    EXPECT_EQ(run.statistics.tileElevationDiff, 0.0f);
     for (int i = 0; i < diamondRecords(*planet); ++i) {
-      ASSERT_EQ(planet->hot[i].waterDepth, 0.0f);
+      ASSERT_EQ(planet->hot()[i].waterDepth, 0.0f);
     }
   }
 }
@@ -133,29 +137,29 @@ TEST_F(SeaLevel, EqualElevationsGiveADefinedLevel) {
 // for exactly, and a share that only reaches it does not pass it.
 TEST_F(SeaLevel, MaximumCountsInTheTopBucket) {
   setElevations(*planet, [](const TileCoord& c) { return c.x < 3 ? 1.0f : 0.0f; });
-  params.seaFraction = static_cast<float>(shareBelow(*planet, 1.0));
-  ASSERT_LT(params.seaFraction, 0.95f);
-  calibrateSeaLevel(*planet, params);
-  EXPECT_EQ(params.seaLevel, static_cast<float>(99 * 0.01f));
-  expectDepthsFollowSeaLevel(*planet, params.seaLevel);
+  run.settings.seaFraction = static_cast<float>(shareBelow(*planet, 1.0));
+  ASSERT_LT(run.settings.seaFraction, 0.95f);
+  calibrateSeaLevel(*planet, run.settings, run.statistics, run.hooks.workers);
+  EXPECT_EQ(run.statistics.seaLevel, static_cast<float>(99 * 0.01f));
+  expectDepthsFollowSeaLevel(*planet, run.statistics.seaLevel);
 }
 
 TEST_F(SeaLevel, LargestStepStaysInsideDiamonds) {
-  const int L = planet->lastIndex;
+  const int L = planet->lastIndex();
   setElevations(*planet, [](const TileCoord&) { return 0.0f; });
-  calibrateSeaLevel(*planet, params);
-  EXPECT_EQ(params.tileElevationDiff, 0.0f);
+  calibrateSeaLevel(*planet, run.settings, run.statistics, run.hooks.workers);
+  EXPECT_EQ(run.statistics.tileElevationDiff, 0.0f);
 
   // One inner point raised: its steps to the points around it count.
   planet->hotAt(3, 5, 6)->elevation = 0.5f;
-  calibrateSeaLevel(*planet, params);
-  EXPECT_EQ(params.tileElevationDiff, 0.5f);
+  calibrateSeaLevel(*planet, run.settings, run.statistics, run.hooks.workers);
+  EXPECT_EQ(run.statistics.tileElevationDiff, 0.5f);
   planet->hotAt(3, 5, 6)->elevation = 0.0f;
 
   // A step downward counts by its size.
   planet->hotAt(7, L - 1, L - 1)->elevation = -0.25f;
-  calibrateSeaLevel(*planet, params);
-  EXPECT_EQ(params.tileElevationDiff, 0.25f);
+  calibrateSeaLevel(*planet, run.settings, run.statistics, run.hooks.workers);
+  EXPECT_EQ(run.statistics.tileElevationDiff, 0.25f);
   planet->hotAt(7, L - 1, L - 1)->elevation = 0.0f;
 
   // Diamond 1 raised but for its last row and column: on the sphere its rim
@@ -164,27 +168,27 @@ TEST_F(SeaLevel, LargestStepStaysInsideDiamonds) {
   // diamonds 0 and 5), so none of them is compared.
   setElevations(*planet, [&](const TileCoord& c) {
     TileCoord copies[5];
-    const int n = planet->aliases(c, copies);
+    const int n = aliases(*planet, c, copies);
     for (int k = 0; k < n; ++k) {
       if (copies[k].diamond == 1 && copies[k].x < L && copies[k].y < L) return 1.0f;
     }
     return 0.0f;
   });
-  calibrateSeaLevel(*planet, params);
-  EXPECT_EQ(params.elevationMax, 1.0f);
-  EXPECT_EQ(params.tileElevationDiff, 0.0f);
+  calibrateSeaLevel(*planet, run.settings, run.statistics, run.hooks.workers);
+  EXPECT_EQ(run.statistics.elevationMax, 1.0f);
+  EXPECT_EQ(run.statistics.tileElevationDiff, 0.0f);
 
   // Raising the last column too moves the step inside diamonds 6 and 2.
   setElevations(*planet, [&](const TileCoord& c) {
     TileCoord copies[5];
-    const int n = planet->aliases(c, copies);
+    const int n = aliases(*planet, c, copies);
     for (int k = 0; k < n; ++k) {
       if (copies[k].diamond == 1 && copies[k].y < L) return 1.0f;
     }
     return 0.0f;
   });
-  calibrateSeaLevel(*planet, params);
-  EXPECT_EQ(params.tileElevationDiff, 1.0f);
+  calibrateSeaLevel(*planet, run.settings, run.statistics, run.hooks.workers);
+  EXPECT_EQ(run.statistics.tileElevationDiff, 1.0f);
 }
 
 }  // namespace

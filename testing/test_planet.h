@@ -8,11 +8,12 @@
 #include <memory>
 #include <string>
 
-#include "grid/planet_grid.h"
+#include "generation/planet_run.h"
+#include "grid/grid_topology.h"
 #include "terrain/fractal.h"
 #include "terrain/move_fractions.h"
 #include "terrain/sea_level.h"
-#include "world/params.h"
+#include "world/planet_grid.h"
 
 namespace geoweave::detail {
 
@@ -27,7 +28,7 @@ inline std::unique_ptr<PlanetGrid> makePlanet(int width) {
 
 // Records of the ten diamonds, copies of shared points included.
 inline int diamondRecords(const PlanetGrid& planet) {
-  return 10 * planet.sideSquared;
+  return 10 * planet.sideSquared();
 }
 
 inline std::string describe(const TileCoord& c) {
@@ -41,7 +42,7 @@ inline testing::AssertionResult copiesAgree(const PlanetGrid& planet) {
   for (int i = 0; i < diamondRecords(planet); ++i) {
     const TileCoord c = planet.coordOf(i);
     TileCoord copies[5];
-    const int n = planet.aliases(c, copies);
+    const int n = aliases(planet, c, copies);
     for (int k = 0; k < n; ++k) {
       const Tile copy = planet.tile(copies[k]);
       const Tile own = planet.tile(c);
@@ -58,21 +59,21 @@ inline testing::AssertionResult copiesAgree(const PlanetGrid& planet) {
 
 // The work the generation driver does before fractal pass `phase`: the
 // neighbour tables before roughness, the sea level before temperatures.
-inline void prepareTerrainPhase(PlanetGrid& planet, PlanetParams& params, int phase) {
+inline void prepareTerrainPhase(PlanetGrid& planet, PlanetRun& run, int phase) {
   if (phase == 0) {
     ASSERT_TRUE(storeMoveFractions(planet, 1));
   }
-  if (phase == 2) calibrateSeaLevel(planet, params);
+  if (phase == 2) calibrateSeaLevel(planet, run.settings, run.statistics, run.hooks.workers);
 }
 
 // Runs the driver's steps of phases 0 to lastPhase (at most 2) as generation
 // does, without the climate phase.
-inline void runTerrainPhases(PlanetGrid& planet, PlanetParams& params, int lastPhase) {
+inline void runTerrainPhases(PlanetGrid& planet, PlanetRun& run, int lastPhase) {
   Tile vertexTiles[12];
-  const FractalRun run{planet, params};
+  const FractalRun fractal{planet, run.settings, run.terrain};
   for (int phase = 0; phase <= lastPhase; ++phase) {
-    prepareTerrainPhase(planet, params, phase);
-    ASSERT_EQ(fractalPass(run, phase, vertexTiles), PassResult::kDone);
+    prepareTerrainPhase(planet, run, phase);
+    ASSERT_EQ(fractalPass(fractal, phase, vertexTiles), PassResult::kDone);
   }
 }
 

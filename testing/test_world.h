@@ -6,9 +6,16 @@
 #include <cstring>
 #include <vector>
 
-#include "grid/planet_grid.h"
+#include "climate/climate_state.h"
+#include "climate/rivers.h"
+#include "grid/grid_topology.h"
+#include "grid/tile_cursor.h"
 #include "terrain/move_fractions.h"
-#include "world/params.h"
+#include "world/generation_settings.h"
+#include "world/planet_grid.h"
+#include "world/planet_statistics.h"
+#include "world/point_copies.h"
+#include "world/run_hooks.h"
 
 namespace geoweave::detail {
 
@@ -16,27 +23,32 @@ namespace climate_test {
 
 // A grid with stored neighbours and move fractions whose tiles all start
 // flat at height 0: no sediment, no water, land. Sea level 0, highest ground 1.
+// Beside it the parts of a run the climate stages read and write.
 struct TestWorld {
   PlanetGrid planet;
-  PlanetParams params;
+  GenerationSettings settings;
+  RunHooks hooks;
+  PlanetStatistics statistics;
+  ClimateState climate;
+  RiverNetwork rivers;
 
   explicit TestWorld(int width = 8) {
     planet.buildIcosahedron();
     planet.allocate(width, 1.0f);
     storeMoveFractions(planet, 1);
     forEach([](Tile& t) { t.sediment = 0; });
-    params.seaLevel = 0;
-    params.elevationMax = 1;
+    statistics.seaLevel = 0;
+    statistics.elevationMax = 1;
   }
 
   // Edits every distinct point and stores it to all its copies.
   template <typename F>
   void forEach(F edit) {
     TileCursor cursor;
-    for (cursor.start(planet.side); cursor.valid(); cursor.advance()) {
+    for (cursor.start(planet.side()); cursor.valid(); cursor.advance()) {
       Tile t = planet.tile(cursor.coord());
       edit(t);
-      planet.storeToAllCopies(t, cursor.coord());
+      storeToAllCopies(planet, t, cursor.coord());
     }
   }
 
@@ -44,17 +56,17 @@ struct TestWorld {
   void edit(const TileCoord& c, F change) {
     Tile t = planet.tile(c);
     change(t);
-    planet.storeToAllCopies(t, c);
+    storeToAllCopies(planet, t, c);
   }
 
   Tile at(const TileCoord& c) const { return planet.tile(c); }
   int neighborCount(const TileCoord& c) const {
     TileCoord around[6];
-    return planet.neighbors(c, around);
+    return neighbors(planet, c, around);
   }
   TileCoord neighbor(const TileCoord& c, int i) const {
     TileCoord around[6];
-    planet.neighbors(c, around);
+    neighbors(planet, c, around);
     return around[i];
   }
   float moveFraction(const TileCoord& c, int i) const { return planet.fractionsAt(c).share[i]; }
@@ -63,7 +75,7 @@ struct TestWorld {
   // others then send no moisture on and their surroundings weigh nothing.
   void isolateAllBut(const TileCoord& keep) {
     for (int i = 0; i < planet.records(); ++i) {
-      if (!planet.samePoint(planet.coordOf(i), keep)) planet.fractions[i] = MoveFractions{};
+      if (!samePoint(planet, planet.coordOf(i), keep)) planet.fractions()[i] = MoveFractions{};
     }
   }
 };
@@ -72,8 +84,8 @@ struct TestWorld {
 inline std::vector<TileCoord> allPositions(const PlanetGrid& planet) {
   std::vector<TileCoord> out;
   for (int d = 0; d < 10; ++d) {
-    for (int y = 0; y < planet.side; ++y) {
-      for (int x = 0; x < planet.side; ++x) out.push_back(TileCoord{d, x, y});
+    for (int y = 0; y < planet.side(); ++y) {
+      for (int x = 0; x < planet.side(); ++x) out.push_back(TileCoord{d, x, y});
     }
   }
   return out;
@@ -84,7 +96,7 @@ inline int mismatchedCopies(const PlanetGrid& planet) {
   int mismatches = 0;
   for (const TileCoord& c : allPositions(planet)) {
     TileCoord copies[5];
-    const int n = planet.aliases(c, copies);
+    const int n = aliases(planet, c, copies);
     const Tile first = planet.tile(copies[0]);
     for (int i = 1; i < n; ++i) {
       const Tile other = planet.tile(copies[i]);

@@ -2,6 +2,7 @@
 // and every kind of refused value.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -51,6 +52,43 @@ TEST(GeoweaveCommandLine, RandomSeedIsPrintedAndRecorded) {
   EXPECT_TRUE(record["settings"]["seedFromClock"].get<bool>());
 }
 
+// -h is --help; runs started in the same second get seeds of their own;
+// GEOWEAVE_THREADS is honoured, and a value it cannot mean is refused.
+TEST(GeoweaveCommandLine, ShortHelpFreshSeedsAndTheThreadSetting) {
+  const ScratchDirectory scratch;
+  const ProgramRun help = runGeoweave({"--help"}, scratch);
+  const ProgramRun shortHelp = runGeoweave({"-h"}, scratch);
+  EXPECT_EQ(shortHelp.exitCode, 0);
+  EXPECT_EQ(shortHelp.out, help.out);
+
+  std::vector<std::string> seeds;
+  for (int i = 0; i < 2; ++i) {
+    const ProgramRun run =
+        runGeoweave({"--random-seed", "--width", "2", "--turns", "1", "--quiet"}, scratch);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    ASSERT_TRUE(matchesShape(run.err, "seed: @\n", &seeds)) << run.err;
+  }
+  EXPECT_NE(seeds[0], seeds[1]);
+
+  // The runs are children and inherit the variable; the one this process
+  // had is put back.
+  const char* had = std::getenv("GEOWEAVE_THREADS");
+  const std::string kept = had != nullptr ? had : "";
+  ASSERT_EQ(setenv("GEOWEAVE_THREADS", "17", 1), 0);
+  const ProgramRun refused = runGeoweave({"--width", "2", "--turns", "1"}, scratch);
+  ASSERT_EQ(setenv("GEOWEAVE_THREADS", "1", 1), 0);
+  const ProgramRun one = runGeoweave({"--width", "2", "--turns", "1", "--quiet"}, scratch);
+  if (had != nullptr) {
+    setenv("GEOWEAVE_THREADS", kept.c_str(), 1);
+  } else {
+    unsetenv("GEOWEAVE_THREADS");
+  }
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_EQ(refused.err,
+            "geoweave: GEOWEAVE_THREADS must be a whole number from 1 to 16, not '17'\n");
+  EXPECT_EQ(one.exitCode, 0) << one.err;
+}
+
 struct Refusal {
   std::vector<std::string> args;
   std::string message;
@@ -78,6 +116,7 @@ const char kSeedRule[] = "a whole number from -2147483648 to 2147483647";
 const char kCountRule[] = "a whole number from 1 to 2147483647";
 const char kRealRule[] = "a decimal number from -3.4e38 to 3.4e38";
 const char kPositiveRule[] = "a decimal number from 1e-38 to 3.4e38";
+const char kPercentRule[] = "a decimal number from 0 to 100";
 
 Refusal refused(const std::string& option, const std::string& value, const std::string& rule) {
   return {{option, value}, "geoweave: " + option + ": must be " + rule + ", not '" + value + "'"};
@@ -91,8 +130,8 @@ INSTANTIATE_TEST_SUITE_P(
         refused("--width", "1e3", kCountRule), refused("--width", "0x40", kCountRule),
         refused("--zoom", "0", kPositiveRule), refused("--zoom", "nan", kPositiveRule),
         refused("--zoom", "inf", kPositiveRule), refused("--corner-range", "1e39", kRealRule),
-        refused("--land", "-inf", kRealRule), refused("--land", "25%", kRealRule),
-        refused("--rivers", "-1", "a decimal number from 0 to 3.4e38"),
+        refused("--land", "-inf", kPercentRule), refused("--land", "25%", kPercentRule),
+        refused("--land", "101", kPercentRule), refused("--rivers", "-1", kPercentRule),
         refused("--turns", "0", kCountRule), refused("--turns", "2.5", kCountRule),
         refused("--share-cap", "-0.2", kPositiveRule), refused("--shade", "1,5", kRealRule),
         refused("--map-width", "1", "a whole number from 2 to 65536"),

@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "geoweave/geoweave.h"
-#include "grid/tile.h"
 #include "testing/png_reader.h"
 #include "tests/program_runner.h"
+#include "world/tile_fields.h"
 
 namespace geoweave::detail {
 
@@ -181,10 +181,13 @@ TEST_F(GeoweaveRun, PicturesReadBackAndTheHeightmapRisesWithTheGround) {
     uint16_t value;
   };
   std::vector<Point> points;
+  // The rule as a reader of planet.json applies it.
   for (int y = 0; y < height.height; ++y) {
     for (int x = 0; x < height.width; ++x) {
-      const double longitude = x * rule["degreesPerColumn"].get<double>();
-      const double latitude = 90.0 + y * rule["degreesPerRow"].get<double>();
+      const double longitude =
+          rule["longitudeOfColumn0"].get<double>() + x * rule["degreesPerColumn"].get<double>();
+      const double latitude =
+          rule["latitudeOfRow0"].get<double>() + y * rule["degreesPerRow"].get<double>();
       points.push_back(
           {planet.sample(geoweave::Field::kGround, latitude, longitude), height.at(x, y, 0)});
     }
@@ -333,6 +336,39 @@ TEST_F(GeoweaveRun, UnwritableFileIsReportedAndTheRestWritten) {
   const json record = json::parse(readText(at("planet.json")));
   EXPECT_EQ(record["files"], json({"sheet.png", "height.png", "mask.png", "biomes.png",
                                    "legend.png", "planet.json"}));
+}
+
+// Not on a terminal, the progress is one plain line per step, every climate
+// turn among them, with a share that never falls and ends at 100%.
+TEST_F(GeoweaveRun, ALogOfTheProgressHasALinePerTurn) {
+  const ProgramRun ours = run({"--width", "32", "--turns", "4", "--cube", "8"});
+  ASSERT_EQ(ours.exitCode, 0) << ours.err;
+  EXPECT_EQ(ours.err.find('\r'), std::string::npos);
+  std::vector<std::string> steps;
+  int lastPercent = 0;
+  std::istringstream lines(ours.err);
+  for (std::string line; std::getline(lines, line);) {
+    // "[ 42%    1.3 s] Climate turn 4 of 10"
+    int percent = -1;
+    double seconds = -1;
+    int step = 0;
+    ASSERT_EQ(std::sscanf(line.c_str(), "[%d%% %lf s] %n", &percent, &seconds, &step), 2) << line;
+    ASSERT_GT(step, 0) << line;
+    EXPECT_GE(seconds, 0) << line;
+    EXPECT_GE(percent, lastPercent) << line;
+    lastPercent = percent;
+    steps.push_back(line.substr(static_cast<size_t>(step)));
+  }
+  std::vector<std::string> turns;
+  for (const std::string& step : steps) {
+    if (step.compare(0, 13, "Climate turn ") == 0) turns.push_back(step);
+  }
+  EXPECT_EQ(turns, (Files{"Climate turn 1 of 4", "Climate turn 2 of 4", "Climate turn 3 of 4",
+                          "Climate turn 4 of 4"}));
+  ASSERT_FALSE(steps.empty());
+  EXPECT_EQ(steps.back(), "Done");
+  EXPECT_EQ(lastPercent, 100);
+  EXPECT_EQ(std::set<std::string>(steps.begin(), steps.end()).size(), steps.size());
 }
 
 }  // namespace

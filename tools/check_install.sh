@@ -15,8 +15,37 @@ for path in bin/GeoweaveTest bin/geoweave lib/libgeoweave.a include/geoweave/geo
             include/geoweave/planet.h include/geoweave/export.h include/geoweave/biome.h \
             include/geoweave/color_key.h \
             lib/cmake/Geoweave/GeoweaveConfig.cmake \
-            lib/pkgconfig/geoweave.pc share/man/man1/GeoweaveTest.1 share/man/man1/geoweave.1; do
+            lib/pkgconfig/geoweave.pc share/man/man1/GeoweaveTest.1 share/man/man1/geoweave.1 \
+            share/doc/geoweave/LICENSE share/bash-completion/completions/geoweave \
+            share/zsh/site-functions/_geoweave; do
   [ -e "$prefix/$path" ] || { echo "install check: $path is missing" >&2; exit 1; }
+done
+
+# The completions: valid scripts; bash offers --width for --wi and every long
+# option geoweave --help lists (so a new option cannot be left out).
+bash_completion=$prefix/share/bash-completion/completions/geoweave
+bash -n "$bash_completion" || { echo "install check: the bash completion does not parse" >&2; exit 1; }
+if command -v zsh >/dev/null; then
+  zsh -n "$prefix/share/zsh/site-functions/_geoweave" ||
+    { echo "install check: the zsh completion does not parse" >&2; exit 1; }
+fi
+completed() {
+  bash -c 'source "$1"; complete -p geoweave >/dev/null || exit 1
+COMP_WORDS=(geoweave "$2"); COMP_CWORD=1; _geoweave; printf "%s\n" "${COMPREPLY[@]}"' _ \
+    "$bash_completion" "$1"
+}
+[ "$(completed --wi)" = --width ] ||
+  { echo "install check: bash does not complete --wi to --width" >&2; exit 1; }
+offered=$(completed --)
+for option in $("$prefix/bin/geoweave" --help | grep -o -- '--[a-z][a-z-]*' | sort -u); do
+  grep -qx -- "$option" <<<"$offered" || {
+    echo "install check: the bash completion does not offer $option" >&2
+    exit 1
+  }
+  grep -qF -e "$option=[" -e "$option[" -e "$option}" "$prefix/share/zsh/site-functions/_geoweave" || {
+    echo "install check: the zsh completion does not offer $option" >&2
+    exit 1
+  }
 done
 # Only the public headers are installed.
 extra=$(find "$prefix/include" -type f ! -path "$prefix/include/geoweave/*")

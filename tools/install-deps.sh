@@ -16,7 +16,7 @@ programs=(cmake ninja-build g++ pkg-config libpng-dev libtiff-dev libgeotiff-dev
 # GDAL's tools read the GeoTIFF layers back; node, npm and Chromium run the
 # globe page and the glTF validator (the npm packages come from web/ and
 # tools/ package-locks, not from here).
-tests=(libgtest-dev libbenchmark-dev gdal-bin python3 python3-gdal nodejs npm chromium)
+tests=(libgtest-dev libbenchmark-dev gdal-bin python3 python3-gdal nodejs npm chromium zsh)
 
 fedora="sudo dnf install cmake ninja-build gcc-c++ pkgconf-pkg-config libpng-devel libtiff-devel \
 libgeotiff-devel cli11-devel json-devel gtest-devel google-benchmark-devel gdal python3-gdal \

@@ -3,8 +3,6 @@
 #include <cstdint>
 #include <type_traits>
 
-#include "grid/tile_coord.h"
-
 namespace geoweave::detail {
 
 // Depths of water and sediment are measured in this unit.
@@ -25,17 +23,32 @@ inline float surfaceHeightOf(float elevation, float sediment, float waterDepth) 
                             static_cast<double>(waterDepth));
 }
 
+// The per-point fields of a planet, as laid over the grid's positions (see
+// planet_grid.h). The terrain makes the ground and the first temperatures and
+// water; the climate works on them turn after turn. One record holds the
+// fields of both, as every climate turn reads the terrain's and writes its
+// own side by side; which layer writes which field is noted at each.
+
 // The fields the climate turns read and write, one 32-byte record per grid
 // position: two share a cache line, so the passes that jump across the
 // planet fetch as little as possible.
 struct alignas(32) HotTile {
+  // Terrain (the elevation pass); read by everything after it.
   float elevation = 0;
+  // Terrain (the temperature pass), then the climate's temperature stage.
   float temperature = 0;
+  // Climate: the temperature stage starts it, the turns move it.
   float humidity = 0;
+  // Climate: moisture arriving from the neighbours during a turn.
   float humidityInflow = 0;
+  // Climate (the atmosphere pass).
   float rain = 0;
+  // Terrain (the sea level stage fills the seas), then the climate turns.
   float waterDepth = 0;
+  // Climate (the atmosphere and water passes).
   float waterFlow = 0;
+  // Climate (the water pass erodes and deposits it); every point starts with
+  // this much.
   float sediment = 0.05f;
 
   bool isSea() const { return isSeaWater(waterDepth, waterFlow); }
@@ -46,14 +59,16 @@ static_assert(std::is_trivially_copyable_v<HotTile>, "hot records are copied who
 
 // The shares of a point's moisture that go to each of its neighbours, in
 // the order the grid lists them (the sixth is 0 at the twelve vertices).
+// Written once by the terrain (move_fractions.h), read by the atmosphere.
 struct MoveFractions {
   float share[6] = {};
 };
 static_assert(sizeof(MoveFractions) == 24, "six floats, no padding");
 
-// The whole state of one surface point as a value: roughness (read only by
-// the elevation pass and the pictures) and the hot fields. The planet keeps
-// the two apart; a Tile is assembled from them and stored back to them.
+// The whole state of one surface point as a value: roughness (written by
+// the terrain's roughness pass, read only by the elevation pass and the
+// pictures) and the hot fields. The planet keeps the two apart; a Tile is
+// assembled from them and stored back to them.
 struct Tile {
   float roughness = 0;
   float elevation = 0;

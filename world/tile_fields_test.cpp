@@ -1,11 +1,13 @@
-#include "grid/tile.h"
+#include "world/tile_fields.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
 
-#include "grid/planet_grid.h"
+#include "grid/grid_topology.h"
+#include "world/planet_grid.h"
+#include "world/point_copies.h"
 
 namespace geoweave::detail {
 
@@ -80,10 +82,10 @@ TEST(TileTest, StoredAndReadBackKeepsEveryField) {
 
   // A point on a diamond edge gets the value at every copy; a hot record
   // stored alone leaves the roughness as it was.
-  const TileCoord edge{0, planet.lastIndex, 1};
-  planet.storeToAllCopies(t, edge);
+  const TileCoord edge{0, planet.lastIndex(), 1};
+  storeToAllCopies(planet, t, edge);
   TileCoord copies[5];
-  const int n = planet.aliases(edge, copies);
+  const int n = aliases(planet, edge, copies);
   ASSERT_EQ(n, 2);
   for (int k = 0; k < n; ++k) {
     const Tile copy = planet.tile(copies[k]);
@@ -91,7 +93,7 @@ TEST(TileTest, StoredAndReadBackKeepsEveryField) {
   }
   HotTile h = t.hot();
   h.rain = 3.0f;
-  planet.storeToAllCopies(h, edge);
+  storeToAllCopies(planet, h, edge);
   for (int k = 0; k < n; ++k) {
     EXPECT_EQ(planet.hotAt(copies[k])->rain, 3.0f) << k;
     EXPECT_EQ(planet.roughnessAt(copies[k]), 0.1f) << k;
