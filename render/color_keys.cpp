@@ -183,8 +183,8 @@ std::vector<double> niceTicks(double from, double to, int maxCount) {
 }
 
 std::vector<ColorKeyRule> colorKeyRules(const PlanetStatistics& p, const RiverNetwork& rivers) {
-  std::vector<ColorKeyRule> keys = {groundKey(p, rivers),    temperatureKey(p), humidityKey(),
-                                    elevationKey(p), rainKey(p),        sedimentKey(p)};
+  std::vector<ColorKeyRule> keys = {groundKey(p, rivers), temperatureKey(p), humidityKey(),
+                                    elevationKey(p),      rainKey(p),        sedimentKey(p)};
   for (ColorKeyRule& key : keys) sortStops(key);
   return keys;
 }
