@@ -21,7 +21,6 @@ namespace geoweave::detail {
 
 namespace {
 constexpr double kSedimentCeiling = 0.05;
-constexpr double kFreezing = -15;
 // How many entries ahead of the sweep the records are fetched into the cache.
 constexpr int32_t kPrefetchAhead = 16;
 
@@ -86,7 +85,7 @@ void updateEntry(PlanetGrid& planet, const TileCoord& c, float erosionScale) {
     t.waterDepth = static_cast<float>(static_cast<double>(t.waterDepth) +
                                       static_cast<double>(t.rain) * kDepthUnit);
   }
-  if (t.waterDepth != 0 && t.temperature > kFreezing) {
+  if (t.waterDepth != 0 && t.temperature > kFreezingTemperature) {
     int32_t around[6];
     const int count = planet.neighborIndices(c, around);
     const int32_t lowIndex = lowestNeighbor(hot, around, count);

@@ -5,6 +5,10 @@ namespace geoweave::detail {
 class PlanetGrid;
 struct ClimateState;
 
+// At or below this temperature (degrees Celsius) standing water is frozen:
+// it neither runs off nor carries sediment.
+constexpr double kFreezingTemperature = -15;
+
 // One sweep through climate.tilesByElevation (from the highest ground to the
 // lowest): arrived moisture becomes humidity, rain becomes standing water,
 // and water runs off to the lowest neighbour, carrying sediment from tiles

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Remakes the README's geoweave pictures from a default run: the final ground
-# map, an 8-bit preview of the 16-bit heightmap, and the cross of the six
-# ground cube faces.
+# map, an 8-bit preview of the 16-bit heightmap, the cross of the six
+# ground cube faces, the biome map and the legend.
 # Usage: docs/make_final_pictures.sh [path/to/geoweave]
 set -euo pipefail
 usage="usage: docs/make_final_pictures.sh [path/to/geoweave]   (default: build/release/cli/geoweave)"
@@ -25,5 +25,7 @@ trap 'rm -rf "$work"' EXIT
 "$binary" --quiet --cube 256 --out "$work" ||
   fail "$binary --cube 256 --out $work failed with exit status $?"
 cp "$work/ground.png" "$root/docs/final-ground.png"
+cp "$work/biomes.png" "$root/docs/final-biomes.png"
+cp "$work/legend.png" "$root/docs/legend.png"
 python3 "$root/docs/height_preview.py" "$work/height.png" "$root/docs/final-height-preview.png"
 python3 "$root/docs/cube_cross.py" "$work/cube" "$root/docs/cube-cross.png"

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "export/banded_maps.h"
+#include "export/class_layers.h"
+#include "export/class_maps.h"
 #include "export/cube_faces.h"
 #include "export/geotiff_layers.h"
 #include "export/globe_page.h"
@@ -120,6 +122,10 @@ class Exporter {
   // ground.png, sheet.png and height.png.
   void writeMaps(const Planet& planet);
   void writeLayerFiles(const Planet& planet);
+  // mask.png, biomes.png and legend.png, counting the classes.
+  void writeClassFiles(const Planet& planet);
+  // layers/land.tif and layers/biome.tif.
+  void writeClassLayerFiles(const Planet& planet);
   void writeCubeFaces(const Planet& planet);
   void writeModel(const Planet& planet);
 
@@ -131,6 +137,7 @@ class Exporter {
   double reported_ = 0;
   Image sheet_;
   Image ground_;
+  ClassCounts classes_;
 };
 
 bool Exporter::makeSubdirectory(const char* name, const char* without) {
@@ -232,6 +239,28 @@ void Exporter::writeLayerFiles(const Planet& planet) {
   accountAll(outcomes);
 }
 
+void Exporter::writeClassLayerFiles(const Planet& planet) {
+  if (!makeSubdirectory("layers", "class layers")) return;
+  std::vector<FileOutcome> outcomes;
+  std::string error;
+  const Status written = writeClassLayers(planet, options_.mapWidth, options_.mapHeight,
+                                          options_.outDir, &outcomes, &error);
+  if (written != Status::kOk) {
+    fail(written, "layers", "error: " + error + " (no class layers are written)");
+    return;
+  }
+  accountAll(outcomes);
+}
+
+void Exporter::writeClassFiles(const Planet& planet) {
+  std::vector<FileOutcome> outcomes;
+  std::string error;
+  const Status written = writeClassMaps(planet, options_.mapWidth, options_.mapHeight,
+                                        options_.outDir, &outcomes, &classes_, &error);
+  accountAll(outcomes);
+  if (written != Status::kOk) fail(written, "", "error: " + error);
+}
+
 void Exporter::writeCubeFaces(const Planet& planet) {
   if (!makeSubdirectory("cube", "cube faces")) return;
   const int faceCount = static_cast<int>(cubeFaces().size());
@@ -257,9 +286,11 @@ void Exporter::writeModel(const Planet& planet) {
 void Exporter::writePlanet(const Planet& planet) {
   report(0, "Writing maps and heightmap");
   writeMaps(planet);
+  writeClassFiles(planet);
   if (options_.geotiff) {
     report(kLayersStart, "Writing GeoTIFF layers");
     writeLayerFiles(planet);
+    writeClassLayerFiles(planet);
   }
   if (options_.geojson) {
     report(kRiversStart, "Writing rivers.geojson");
@@ -292,7 +323,7 @@ void Exporter::writePlanet(const Planet& planet) {
   files.push_back("planet.json");
   std::string error;
   const bool recorded = writeTextFile(pathIn(options_.outDir, "planet.json"),
-                                      planetRecord(options_, planet, files), &error);
+                                      planetRecord(options_, planet, files, &classes_), &error);
   account("planet.json", recorded, error);
 }
 

@@ -122,7 +122,7 @@ TEST_F(ExportPlanet, FramesAndTheFolderShareOneResultThatTheRecordLists) {
       << error;
   EXPECT_TRUE(told.messages.empty());
   EXPECT_TRUE(run.result.failures.empty());
-  ASSERT_EQ(run.result.written.size(), 4u + 3u + 1u + 12u + 1u + 1u);
+  ASSERT_EQ(run.result.written.size(), 4u + 3u + 3u + 1u + 12u + 1u + 1u);
   EXPECT_EQ(run.result.written[0], "frames/ground-0000.png");
   EXPECT_EQ(run.result.written[3], "frames/sheet-0001.png");
   EXPECT_EQ(run.result.written.end()[-2], "planet.glb");
@@ -136,7 +136,7 @@ TEST_F(ExportPlanet, FramesAndTheFolderShareOneResultThatTheRecordLists) {
   const Statistics stats = planet.statistics();
   EXPECT_EQ(record["model"]["metresPerHeightUnit"],
             5000 / (static_cast<double>(stats.elevationMax) - stats.elevationMin));
-  EXPECT_EQ(record["model"]["waterLevel"].get<float>(), stats.seaLevel + 0.05f);
+  EXPECT_EQ(record["model"]["waterLevel"].get<float>(), planet.ocean().surface);
 
   ASSERT_FALSE(told.progress.empty());
   EXPECT_EQ(told.progress.front().first, 0.0);

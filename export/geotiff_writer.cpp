@@ -153,7 +153,7 @@ std::string xmlEscaped(const std::string& text) {
 // value before it builds the XML, which escapes it again, and it reads them
 // back the same way: so the values here are escaped twice as well.
 std::string gdalMetadata(const GeoTiffBand& band) {
-  if (band.name.empty() && band.unit.empty()) return std::string();
+  if (band.name.empty() && band.unit.empty() && band.items.empty()) return std::string();
   std::string xml = "<GDALMetadata>\n";
   if (!band.name.empty()) {
     xml += "  <Item name=\"DESCRIPTION\" sample=\"0\" role=\"description\">" +
@@ -162,6 +162,10 @@ std::string gdalMetadata(const GeoTiffBand& band) {
   if (!band.unit.empty()) {
     xml += "  <Item name=\"UNITTYPE\" sample=\"0\" role=\"unittype\">" +
            xmlEscaped(xmlEscaped(band.unit)) + "</Item>\n";
+  }
+  for (const auto& [name, value] : band.items) {
+    xml +=
+        "  <Item name=\"" + xmlEscaped(name) + "\" sample=\"0\">" + xmlEscaped(value) + "</Item>\n";
   }
   return xml + "</GDALMetadata>\n";
 }
@@ -196,19 +200,31 @@ bool writeGeoKeys(TIFF* tif, int width, int height, TiffSink& sink) {
   return ok;
 }
 
-bool writeTiles(TIFF* tif, int width, int height, const float* topDown) {
-  std::vector<float> tile(static_cast<size_t>(kTileSize) * kTileSize);
-  const auto tileBytes = static_cast<tmsize_t>(tile.size() * sizeof(float));
+// The values of a raster and how they are stored.
+struct Cells {
+  const void* topDown;
+  uint16_t bytes;  // a value's
+  uint16_t sampleFormat;
+  uint16_t predictor;
+  const GeoTiffPalette* palette;  // null or empty: no colour table
+};
+
+bool writeTiles(TIFF* tif, int width, int height, const Cells& cells) {
+  const size_t bytes = cells.bytes;
+  std::vector<uint8_t> tile(static_cast<size_t>(kTileSize) * kTileSize * bytes);
+  const auto tileBytes = static_cast<tmsize_t>(tile.size());
+  const auto* topDown = static_cast<const uint8_t*>(cells.topDown);
   for (uint32_t y0 = 0; y0 < static_cast<uint32_t>(height); y0 += kTileSize) {
     for (uint32_t x0 = 0; x0 < static_cast<uint32_t>(width); x0 += kTileSize) {
-      // Cells past the map's right or bottom edge fill out the last tiles;
-      // readers never show them.
-      std::fill(tile.begin(), tile.end(), 0.0f);
+      // Cells past the map's right or bottom edge fill out the last tiles
+      // (all bits 0: 0.0 for floats); readers never show them.
+      std::fill(tile.begin(), tile.end(), uint8_t{0});
       const uint32_t columns = std::min(kTileSize, static_cast<uint32_t>(width) - x0);
       const uint32_t rows = std::min(kTileSize, static_cast<uint32_t>(height) - y0);
       for (uint32_t r = 0; r < rows; ++r) {
-        const float* from = topDown + static_cast<size_t>(y0 + r) * width + x0;
-        std::copy(from, from + columns, tile.data() + static_cast<size_t>(r) * kTileSize);
+        const uint8_t* from = topDown + (static_cast<size_t>(y0 + r) * width + x0) * bytes;
+        std::copy(from, from + columns * bytes,
+                  tile.data() + static_cast<size_t>(r) * kTileSize * bytes);
       }
       if (TIFFWriteEncodedTile(tif, TIFFComputeTile(tif, x0, y0, 0, 0), tile.data(), tileBytes) <
           0) {
@@ -219,21 +235,35 @@ bool writeTiles(TIFF* tif, int width, int height, const float* topDown) {
   return true;
 }
 
-bool writeTiff(TIFF* tif, int width, int height, const float* topDown, const GeoTiffBand& band,
+// The colour table as TIFF keeps it: 256 entries of 16 bits a channel.
+bool writeColorMap(TIFF* tif, const GeoTiffPalette& palette) {
+  std::vector<uint16_t> channels[3];
+  for (std::vector<uint16_t>& channel : channels) channel.assign(256, 0);
+  for (size_t i = 0; i < palette.size() && i < 256; ++i) {
+    for (int c = 0; c < 3; ++c) channels[c][i] = static_cast<uint16_t>(palette[i][c] * 257);
+  }
+  return TIFFSetField(tif, TIFFTAG_COLORMAP, channels[0].data(), channels[1].data(),
+                      channels[2].data()) != 0;
+}
+
+bool writeTiff(TIFF* tif, int width, int height, const Cells& cells, const GeoTiffBand& band,
                TiffSink& sink) {
   if (TIFFMergeFieldInfo(tif, kGeoTiffFields, std::size(kGeoTiffFields)) != 0) return false;
+  const bool colored = cells.palette != nullptr && !cells.palette->empty();
   const bool shapeSet = TIFFSetField(tif, TIFFTAG_IMAGEWIDTH, static_cast<uint32_t>(width)) &&
                         TIFFSetField(tif, TIFFTAG_IMAGELENGTH, static_cast<uint32_t>(height)) &&
                         TIFFSetField(tif, TIFFTAG_SAMPLESPERPIXEL, 1) &&
-                        TIFFSetField(tif, TIFFTAG_BITSPERSAMPLE, 32) &&
-                        TIFFSetField(tif, TIFFTAG_SAMPLEFORMAT, SAMPLEFORMAT_IEEEFP) &&
-                        TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_MINISBLACK) &&
+                        TIFFSetField(tif, TIFFTAG_BITSPERSAMPLE, 8 * cells.bytes) &&
+                        TIFFSetField(tif, TIFFTAG_SAMPLEFORMAT, cells.sampleFormat) &&
+                        TIFFSetField(tif, TIFFTAG_PHOTOMETRIC,
+                                     colored ? PHOTOMETRIC_PALETTE : PHOTOMETRIC_MINISBLACK) &&
                         TIFFSetField(tif, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG) &&
                         TIFFSetField(tif, TIFFTAG_TILEWIDTH, kTileSize) &&
                         TIFFSetField(tif, TIFFTAG_TILELENGTH, kTileSize) &&
                         TIFFSetField(tif, TIFFTAG_COMPRESSION, COMPRESSION_ADOBE_DEFLATE) &&
-                        TIFFSetField(tif, TIFFTAG_PREDICTOR, PREDICTOR_FLOATINGPOINT) &&
-                        TIFFSetField(tif, TIFFTAG_SOFTWARE, "Geoweave");
+                        TIFFSetField(tif, TIFFTAG_PREDICTOR, cells.predictor) &&
+                        TIFFSetField(tif, TIFFTAG_SOFTWARE, "Geoweave") &&
+                        (!colored || writeColorMap(tif, *cells.palette));
   if (!shapeSet || !writeGeoKeys(tif, width, height, sink)) return false;
   const std::string metadata = gdalMetadata(band);
   if (!metadata.empty() && !TIFFSetField(tif, TIFFTAG_GDAL_METADATA, metadata.c_str())) {
@@ -243,7 +273,7 @@ bool writeTiff(TIFF* tif, int width, int height, const float* topDown, const Geo
       !TIFFSetField(tif, TIFFTAG_GDAL_NODATA, nodataText(*band.nodata).c_str())) {
     return false;
   }
-  return writeTiles(tif, width, height, topDown) && TIFFWriteDirectory(tif);
+  return writeTiles(tif, width, height, cells) && TIFFWriteDirectory(tif);
 }
 
 bool fail(std::string* error, const char* path, const std::string& reason) {
@@ -251,17 +281,15 @@ bool fail(std::string* error, const char* path, const std::string& reason) {
   return false;
 }
 
-}  // namespace
-
-bool writeGeoTiffFloat(const char* path, int width, int height, const float* topDown,
-                       const GeoTiffBand& band, std::string* error) {
+bool writeGeoTiff(const char* path, int width, int height, const Cells& cells,
+                  const GeoTiffBand& band, std::string* error) {
   if (path == nullptr) return fail(error, "(no name)", "no file name given");
   if (width < 1 || height < 1) {
     return fail(error, path,
                 "a raster needs at least one cell, not " + std::to_string(width) + " x " +
                     std::to_string(height));
   }
-  if (topDown == nullptr) return fail(error, path, "no values given");
+  if (cells.topDown == nullptr) return fail(error, path, "no values given");
 
   AtomicFile file;
   if (!file.open(path)) return fail(error, path, std::generic_category().message(file.error()));
@@ -274,14 +302,14 @@ bool writeGeoTiffFloat(const char* path, int width, int height, const float* top
   // Past 4 GiB of offsets classic TIFF cannot point; BigTIFF can, though
   // fewer readers take it, so only maps whose raw values come near that
   // limit get it.
-  const bool big = static_cast<uint64_t>(width) * static_cast<uint64_t>(height) * sizeof(float) >
+  const bool big = static_cast<uint64_t>(width) * static_cast<uint64_t>(height) * cells.bytes >
                    (uint64_t{3} << 30);
   TIFF* tif =
       TIFFClientOpenExt(file.tempName().c_str(), big ? "w8m" : "wm", &sink, sinkRead, sinkWrite,
                         sinkSeek, sinkClose, sinkSize, sinkMap, sinkUnmap, options);
   TIFFOpenOptionsFree(options);
   if (tif == nullptr) return fail(error, path, sink.message.empty() ? "libtiff" : sink.message);
-  const bool written = writeTiff(tif, width, height, topDown, band, sink);
+  const bool written = writeTiff(tif, width, height, cells, band, sink);
   TIFFClose(tif);
   if (!written) {
     const std::string reason = sink.writeErrno != 0
@@ -292,6 +320,20 @@ bool writeGeoTiffFloat(const char* path, int width, int height, const float* top
   }
   if (!file.commit()) return fail(error, path, std::generic_category().message(file.error()));
   return true;
+}
+
+}  // namespace
+
+bool writeGeoTiffFloat(const char* path, int width, int height, const float* topDown,
+                       const GeoTiffBand& band, std::string* error) {
+  const Cells cells{topDown, sizeof(float), SAMPLEFORMAT_IEEEFP, PREDICTOR_FLOATINGPOINT, nullptr};
+  return writeGeoTiff(path, width, height, cells, band, error);
+}
+
+bool writeGeoTiffByte(const char* path, int width, int height, const uint8_t* topDown,
+                      const GeoTiffBand& band, const GeoTiffPalette& palette, std::string* error) {
+  const Cells cells{topDown, 1, SAMPLEFORMAT_UINT, PREDICTOR_NONE, &palette};
+  return writeGeoTiff(path, width, height, cells, band, error);
 }
 
 }  // namespace geoweave::detail

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace geoweave::detail {
 
@@ -12,7 +16,13 @@ struct GeoTiffBand {
   // The value that marks cells without data, if there are any: readers then
   // leave such cells out of statistics and colour scales.
   std::optional<float> nodata;
+  // Further items of the band's metadata, name and value, as GDAL lists
+  // them under the band (e.g. the name of each class of a class map).
+  std::vector<std::pair<std::string, std::string>> items;
 };
+
+// A colour table: value i is drawn in colour i (red, green, blue).
+using GeoTiffPalette = std::vector<std::array<uint8_t, 3>>;
 
 // Writes a one-band 32-bit float GeoTIFF covering the whole globe in
 // longitude and latitude on WGS 84 (EPSG:4326): column 0 starts at 180 W,
@@ -25,5 +35,11 @@ struct GeoTiffBand {
 // file is left, and *error (when not null) names the file and the reason.
 bool writeGeoTiffFloat(const char* path, int width, int height, const float* topDown,
                        const GeoTiffBand& band, std::string* error);
+
+// The same for values 0..255 (a class map, a mask): one byte a cell, no
+// predictor, and with a non-empty palette (at most 256 colours) a colour
+// table, which GDAL reads as the band's, its other values black.
+bool writeGeoTiffByte(const char* path, int width, int height, const uint8_t* topDown,
+                      const GeoTiffBand& band, const GeoTiffPalette& palette, std::string* error);
 
 }  // namespace geoweave::detail

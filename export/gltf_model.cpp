@@ -506,9 +506,9 @@ Status validateGltfOptions(const GltfOptions& options, std::string* error) {
 
 float oceanSurfaceHeight(const Planet& planet) {
   if (!planet.generated()) return 0;
-  // Every point starts with 0.05 of sediment on its bedrock, so standing
-  // water fills the sea up to the bedrock's sea level plus that.
-  return planet.statistics().seaLevel + 0.05f;
+  // The sea's water surface as the planet has it: the ocean sphere stands
+  // where the maps' sea water stands.
+  return planet.ocean().surface;
 }
 
 GltfHeightMapping gltfHeightMapping(const Planet& planet, const GltfOptions& options) {

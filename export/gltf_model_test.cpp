@@ -173,7 +173,7 @@ TEST_F(GltfModel, PutsPlacesOnGltfAxesAtTheirHeights) {
   const Statistics stats = planet.statistics();
   const double metresPerUnit =
       30000.0 / (static_cast<double>(stats.elevationMax) - stats.elevationMin);
-  const double water = stats.seaLevel + 0.05f;
+  const double water = planet.ocean().surface;  // where the sea water stands
   struct Place {
     int primitive;  // the library's cube face it lies at the centre of
     double latitude, longitude;

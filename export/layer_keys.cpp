@@ -94,6 +94,11 @@ std::vector<ColourStop> layerColourStops(geoweave::Field field,
       return spread(
           0, largest, kCrowdedLow,
           {{247, 251, 255}, {198, 219, 239}, {107, 174, 214}, {33, 113, 181}, {8, 48, 107}});
+    case geoweave::Field::kWater:
+    case geoweave::Field::kBiome:
+      // Classes, not quantities: their colours are Planet::colorKeys' and
+      // biomeColor's, not a ramp.
+      return {};
   }
   return {};
 }

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "export/class_record.h"
 #include "export/cube_faces.h"
 #include "export/geotiff_layers.h"
 #include "export/gltf_model.h"
@@ -157,7 +158,7 @@ json modelRule(const geoweave::ExportOptions& options, const geoweave::Planet& p
 }  // namespace
 
 std::string planetRecord(const geoweave::ExportOptions& options, const geoweave::Planet& planet,
-                         const std::vector<std::string>& files) {
+                         const std::vector<std::string>& files, const ClassCounts* classes) {
   const geoweave::Settings& s = planet.settings();
   const geoweave::Statistics stats = planet.statistics();
   const geoweave::Rivers rivers = planet.rivers();
@@ -247,7 +248,9 @@ std::string planetRecord(const geoweave::ExportOptions& options, const geoweave:
       pixels[std::string("cube/height-") + face.name + ".png"] = rule;
     }
   }
+  addClassPixelRules(pixels, frameRule(w, h), geographicRule(w, h), options.geotiff);
   record["pixels"] = pixels;
+  addClassRecord(record, planet, classes);
   return record.dump(2) + "\n";
 }
 

@@ -169,9 +169,10 @@ bool PngStream::open(const char* path, int width, int height, PngKind kind, std:
   if (job_->png != nullptr) job_->info = png_create_info_struct(job_->png);
   if (job_->info == nullptr) return fail(error, "out of memory");
   const bool rgb = kind == PngKind::kRgb8;
-  job_->rowBytes = static_cast<size_t>(width) * (rgb ? 3 : 2);
+  const bool wide = kind == PngKind::kGray16;
+  job_->rowBytes = static_cast<size_t>(width) * (rgb ? 3 : wide ? 2 : 1);
   job_->height = static_cast<png_uint_32>(height);
-  if (!writeHeader(job_.get(), static_cast<png_uint_32>(width), rgb ? 8 : 16,
+  if (!writeHeader(job_.get(), static_cast<png_uint_32>(width), wide ? 16 : 8,
                    rgb ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_GRAY)) {
     return fail(error, std::string("libpng: ") + job_->message);
   }

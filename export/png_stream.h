@@ -10,6 +10,7 @@ namespace geoweave::detail {
 enum class PngKind {
   kRgb8,    // three bytes a pixel: red, green, blue
   kGray16,  // one 16-bit value a pixel, in host byte order
+  kGray8,   // one byte a pixel
 };
 
 // A PNG written a band of rows at a time, so a picture never has to be held

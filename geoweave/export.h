@@ -36,7 +36,8 @@ inline constexpr int kMaxGltfMesh = 1024;
 inline constexpr int kMaxGltfTexture = kMaxCubeSize;
 
 // What to write, and where. The defaults write ground.png, sheet.png,
-// height.png and planet.json of a 512 x 256 map into the working directory.
+// height.png, mask.png, biomes.png, legend.png and planet.json of a 512 x 256
+// map into the working directory.
 struct ExportOptions {
   // The folder the files go into, made with its missing parents; not empty.
   // File names in messages are this joined with the file's name ("." gives
@@ -53,7 +54,8 @@ struct ExportOptions {
   // prepareExport() makes frames/ and planet.json describes them.
   // exportFrames() writes them whatever this says.
   bool frames = false;
-  // Every field as a Float32 GeoTIFF on EPSG:4326 in layers/.
+  // Every field as a Float32 GeoTIFF on EPSG:4326 in layers/, and the land
+  // and the biomes as Byte GeoTIFFs beside them.
   bool geotiff = false;
   // The rivers as rivers.geojson.
   bool geojson = false;
@@ -164,17 +166,22 @@ Status exportFrames(const Planet& planet, int turn, const ExportOptions& options
 // Writes the planet folder of a generated planet into options.outDir:
 // ground.png (the ground cover with the rivers, 8-bit RGB), sheet.png (the
 // six panels, 2 mapWidth x 3 mapHeight), height.png (the ground height,
-// 16-bit grey, elevationMin at 0 and elevationMax at 65535), with geotiff
-// layers/NAME.tif for the nine fields, with geojson rivers.geojson, with
-// globe globe.html (the ground cover at 1024 x 512, and elevation,
-// temperature, humidity, rain, water flow and sediment at 512 x 256
-// geographic cells whatever mapWidth says, about 3.7 MB for a default
-// planet), with a cubeSize cube/ground-F.png and cube/height-F.png for F =
-// px nx py ny pz nz, with gltf planet.glb (its layout in planet.json's
-// model), and last planet.json: the version, the planet's settings and the
-// options, the grid, the statistics, the river thresholds, the files (every
-// name in result->written, this one included) and the rule that places each
-// picture's pixels. The bytes are those the geoweave program writes for the
+// 16-bit grey, elevationMin at 0 and elevationMax at 65535), mask.png (8-bit
+// grey, 255 land and 0 water: Field::kWater), biomes.png (each pixel its
+// Field::kBiome's biomeColor), legend.png (Planet::renderLegend), with
+// geotiff layers/NAME.tif for the nine fields and layers/land.tif,
+// layers/biome.tif and layers/biome.tif.aux.xml (the classes' names for
+// GDAL), with geojson rivers.geojson, with globe globe.html (the ground
+// cover at 1024 x 512, and elevation, temperature, humidity, rain, water
+// flow and sediment at 512 x 256 geographic cells whatever mapWidth says,
+// about 3.7 MB for a default planet), with a cubeSize cube/ground-F.png and
+// cube/height-F.png for F = px nx py ny pz nz, with gltf planet.glb (its
+// layout in planet.json's model), and last planet.json: the version, the
+// planet's settings and the options, the grid, the statistics, the river
+// thresholds, the files (every name in result->written, this one included),
+// the rule that places each picture's pixels, the ocean's surface and water
+// line (Planet::ocean), the biomes' rules and shares and the colour keys
+// (Planet::colorKeys). The bytes are those the geoweave program writes for the
 // same planet and options. Maps over 2048 x 1024 pixels are drawn a band of
 // rows at a time to bound the memory. The files compress on threads of the
 // library's own; the call returns once all are done.

@@ -8,9 +8,13 @@
 
 #include "base/numeric.h"
 #include "base/parallel.h"
+#include "climate/biome.h"
+#include "climate/ocean_surface.h"
 #include "generation/generate.h"
+#include "render/color_keys.h"
 #include "render/cube_face.h"
 #include "render/interpolate_tile.h"
+#include "render/legend.h"
 #include "render/pixel_map.h"
 #include "render/projection.h"
 #include "render/render_snapshot.h"
@@ -19,6 +23,8 @@
 namespace geoweave {
 
 using namespace detail;
+
+static_assert(kLeastSeaDepth == kSeaDepth, "the maps' sea is the model's");
 
 namespace {
 // The largest cube face whose pixel positions are kept between drawing it
@@ -75,7 +81,7 @@ Status outOfMemory(const std::exception& e, std::string* error) {
   return Status::kOutOfMemory;
 }
 
-float fieldOf(const Tile& t, Field field) {
+float fieldOf(const Tile& t, Field field, const PlanetStatistics& p) {
   const double ground = static_cast<double>(t.elevation) + static_cast<double>(t.sediment);
   switch (field) {
     case Field::kElevation:
@@ -96,6 +102,10 @@ float fieldOf(const Tile& t, Field field) {
       return t.sediment;
     case Field::kWaterFlow:
       return t.waterFlow;
+    case Field::kWater:
+      return t.isSea() ? 1.0f : 0.0f;
+    case Field::kBiome:
+      return static_cast<float>(biomeOfTile(t, p.seaLevel, p.rainfall));
   }
   return 0;
 }
@@ -237,10 +247,27 @@ Rivers Planet::rivers() const {
   return out;
 }
 
+Ocean Planet::ocean() const {
+  Ocean out;
+  if (state_ == nullptr) return out;
+  try {
+    const float seaLevel = state_->run.statistics.seaLevel;
+    const OceanMeasure measure = measureOcean(state_->grid, seaLevel, state_->run.hooks.workers);
+    out.surface = measure.surface;
+    out.waterLine =
+        static_cast<float>(static_cast<double>(measure.surface) - static_cast<double>(kSeaDepth));
+    out.oceanPoints = measure.oceanPoints;
+    out.lakePoints = measure.lakePoints;
+  } catch (const std::bad_alloc&) {
+    out = Ocean();
+  }
+  return out;
+}
+
 float Planet::sample(Field field, double latitude, double longitude) const {
   if (!generated() || !std::isfinite(latitude) || !std::isfinite(longitude)) return 0;
   const TilePoint p = locatePlace(state_->grid, latitude, longitude);
-  return fieldOf(interpolateTile(state_->grid, p), field);
+  return fieldOf(interpolateTile(state_->grid, p), field, state_->run.statistics);
 }
 
 namespace {
@@ -282,6 +309,7 @@ Status Planet::sampleMapRows(const std::vector<Field>& fields, int width, int he
   out->assign(fields.size(), std::vector<float>());
   for (std::vector<float>& map : *out) map.resize(pixels);
   const PlanetGrid& grid = state_->grid;
+  const PlanetStatistics& params = state_->run.statistics;
   // The maps or the band rendered last may already know where each of these
   // pixels lies (their rows count from the south pole up).
   const int lowRow = height - firstRow - rowCount;
@@ -310,7 +338,7 @@ Status Planet::sampleMapRows(const std::vector<Field>& fields, int width, int he
         }
         const Tile t = interpolateTile(grid, p);
         const size_t pixel = static_cast<size_t>(row) * width + x;
-        for (size_t f = 0; f < fields.size(); ++f) (*out)[f][pixel] = fieldOf(t, fields[f]);
+        for (size_t f = 0; f < fields.size(); ++f) (*out)[f][pixel] = fieldOf(t, fields[f], params);
       }
     }
   };
@@ -326,7 +354,7 @@ float Planet::sampleDirection(Field field, double x, double y, double z) const {
     return 0;
   }
   const TilePoint p = locateDirection(state_->grid, Vector3d{x, y, z});
-  return fieldOf(interpolateTile(state_->grid, p), field);
+  return fieldOf(interpolateTile(state_->grid, p), field, state_->run.statistics);
 }
 
 namespace {
@@ -367,6 +395,7 @@ Status Planet::sampleCubeFace(const std::vector<Field>& fields, CubeFace face, i
   out->assign(fields.size(), std::vector<float>());
   for (std::vector<float>& map : *out) map.resize(pixels);
   const PlanetGrid& grid = state_->grid;
+  const PlanetStatistics& params = state_->run.statistics;
   const TilePoint* kept = state_->keptFaceSize == size && state_->keptFace == face
                               ? state_->keptFacePoints.data()
                               : nullptr;
@@ -378,7 +407,7 @@ Status Planet::sampleCubeFace(const std::vector<Field>& fields, CubeFace face, i
                                 : locateDirection(grid, cubeFaceDirection(side, size, x, y));
         const Tile t = interpolateTile(grid, p);
         const size_t pixel = static_cast<size_t>(y) * size + x;
-        for (size_t f = 0; f < fields.size(); ++f) (*out)[f][pixel] = fieldOf(t, fields[f]);
+        for (size_t f = 0; f < fields.size(); ++f) (*out)[f][pixel] = fieldOf(t, fields[f], params);
       }
     }
   };
@@ -514,6 +543,51 @@ Status Planet::renderSheetRows(int width, int height, int firstRow, int rowCount
   const SnapshotCanvas* canvas = drawRows(*state_, width, height, firstRow, rowCount, error);
   if (canvas == nullptr) return Status::kOutOfMemory;
   copyImage(canvas->sheet, out);
+  return Status::kOk;
+} catch (const std::exception& e) {
+  return outOfMemory(e, error);
+}
+
+std::vector<ColorKey> Planet::colorKeys() const try {
+  std::vector<ColorKey> keys;
+  if (!generated()) return keys;
+  const auto color = [](Rgb c) { return Color{c.red, c.green, c.blue}; };
+  for (const ColorKeyRule& rule : colorKeyRules(state_->run.statistics, state_->run.rivers)) {
+    ColorKey key{rule.name, rule.title, rule.unit, {}};
+    for (const KeyRow& row : rule.rows) {
+      ColorKeyRow out{row.label, {}};
+      for (const double value : rule.stops) out.stops.push_back({value, color(row.colorAt(value))});
+      key.rows.push_back(std::move(out));
+    }
+    keys.push_back(std::move(key));
+  }
+  ColorKey biomes{"biomes", "Biomes (biomes.png, layers/biome.tif)", "class", {}};
+  for (int c = 0; c < kBiomeCount; ++c) {
+    const auto biome = static_cast<Biome>(c);
+    biomes.rows.push_back({biomeName(biome), {{static_cast<double>(c), biomeColor(biome)}}});
+  }
+  keys.push_back(std::move(biomes));
+  return keys;
+} catch (const std::exception& e) {
+  std::string ignored;
+  outOfMemory(e, &ignored);
+  return {};
+}
+
+Status Planet::renderLegend(Image* out, std::string* error) const try {
+  if (!generated()) {
+    fail(error, "no planet has been generated");
+    return Status::kUnusable;
+  }
+  const std::vector<ColorKeyRule> keys = colorKeyRules(state_->run.statistics, state_->run.rivers);
+  const LegendLayout layout = layOutLegend(keys);
+  RgbImage image(layout.width, layout.height);
+  if (!image.ok()) {
+    fail(error, "out of memory");
+    return Status::kOutOfMemory;
+  }
+  drawLegend(keys, layout, image);
+  copyImage(image, out);
   return Status::kOk;
 } catch (const std::exception& e) {
   return outOfMemory(e, error);

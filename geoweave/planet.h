@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "geoweave/biome.h"
+#include "geoweave/color_key.h"
 #include "geoweave/image.h"
 #include "geoweave/settings.h"
 #include "geoweave/status.h"
@@ -65,6 +67,36 @@ enum class Field {
   kHumidity,     // moisture the air holds, 0 to 1 (moisture units)
   kSediment,     // loose ground on the bedrock (height units)
   kWaterFlow,    // water passing through in the last turn (height units per turn)
+  // 1 where the maps draw water (sea or lake), 0 on land: where more than
+  // kLeastSeaDepth of water stands and less than depth / 2.2 of it flows
+  // through in a turn, as ground.png and mask.png draw it.
+  kWater,
+  kBiome,  // the place's Biome number (0 to kBiomeCount - 1; see geoweave/biome.h)
+};
+
+// The least depth of standing water (height units) the maps draw as water.
+inline constexpr float kLeastSeaDepth = 0.006f;
+
+// The sea's standing water after the last turn. Each distinct grid point
+// counts once.
+struct Ocean {
+  // The height of the sea's water surface (ground + standing water, in
+  // height units): the lower median over the ocean's points, those the maps
+  // draw as water whose bedrock lies at or below Statistics::seaLevel.
+  // Generation fills the sea to the sea level plus the 0.05 of sediment
+  // every point starts with; rain, evaporation and run-off then move the
+  // surface of single points, by about 0.0001 after ten turns (more over
+  // many turns). When no point is ocean: that starting level.
+  float surface = 0;
+  // surface - kLeastSeaDepth, where the maps' coasts lie on the ground
+  // heights (Field::kGround, height.png): ground below it is water in the
+  // maps, ground above it land, wherever the water's own surface is the
+  // ocean's. Lakes differ, and so do a few pixels along coasts, which blend
+  // sea points with land points.
+  float waterLine = 0;
+  int64_t oceanPoints = 0;
+  // Points the maps draw as water whose bedrock lies above the sea level.
+  int64_t lakePoints = 0;
 };
 
 // Where the samples of a width x height map lie.
@@ -149,6 +181,11 @@ class Planet {
   // Status form says so (kOutOfMemory) and leaves *out as it was.
   Rivers rivers() const;
   Status rivers(Rivers* out, std::string* error) const;
+  // The sea's standing water (zero before generation), measured from the
+  // planet as it stands. Reads the grid three times (a few milliseconds at
+  // the default width); an Ocean of zeros when its 80 KB of scratch space
+  // cannot be had.
+  Ocean ocean() const;
 
   // The field at a place, blended from the grid points around it exactly as
   // the rendered maps blend them. Latitude in -90..90, longitude in degrees
@@ -229,6 +266,17 @@ class Planet {
   // cover, sediment).
   Status renderSheetRows(int width, int height, int firstRow, int rowCount, Image* out,
                          std::string* error) const;
+
+  // The keys to the colours of the ground-cover map, the sheet's panels and
+  // the biomes (see ColorKey), sampled from the very rules the maps are
+  // drawn with; the ranges are this planet's. Empty before generation or
+  // when storage runs out.
+  std::vector<ColorKey> colorKeys() const;
+  // The legend of those keys as one picture: a title with the unit, a bar
+  // per row with its label and labelled ticks for each key, then each biome
+  // with its colour and rule; about 780 x 760 pixels, dark text on white.
+  // kUnusable before generation; kOutOfMemory when its pixels cannot be had.
+  Status renderLegend(Image* out, std::string* error) const;
 
  private:
   struct State;

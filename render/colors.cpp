@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "base/numeric.h"
+#include "climate/biome.h"
 
 namespace geoweave::detail {
 
@@ -179,8 +180,7 @@ Rgb humidityPanelColor(const Tile& t) {
 Rgb sedimentPanelColor(const Tile& t, const PlanetStatistics& p) {
   const float d = static_cast<float>(clamp01(1 - static_cast<double>(t.sediment) / 0.05));
   Rgb c = rgbFromFractions(d, d, d);
-  // Standing water above sea level is a lake.
-  if (t.isSea() && t.elevation > p.seaLevel) c.red = 255;
+  if (isLake(t, p.seaLevel)) c.red = 255;
   return c;
 }
 

@@ -222,7 +222,8 @@ TEST_F(GeoweaveGis, CubeFacesLieWhereTheRecordSays) {
     EXPECT_EQ(std::count(values.begin(), values.end(), values[0]),
               static_cast<long>(values.size()));
   }
-  EXPECT_EQ(record["files"].size(), 3u + files + 1u);
+  // The maps, mask, biomes and legend, the faces and the record.
+  EXPECT_EQ(record["files"].size(), 3u + 3u + files + 1u);
 }
 
 // planet.glb passes the Khronos validator, wears each cube face's
@@ -278,8 +279,9 @@ TEST_F(GeoweaveGis, UnwritableFilesAreNamedAndTheRestWritten) {
             "geoweave: cannot write rivers.geojson: Is a directory\n"
             "geoweave: cannot write cube/ground-ny.png: Is a directory\n");
   const json record = json::parse(readText(at("planet.json")));
-  // The three maps, eight layers, eleven faces and the record.
-  EXPECT_EQ(record["files"].size(), 3u + 8u + 11u + 1u);
+  // The three maps, the mask, biomes and legend, eight layers, the two class
+  // layers and the class names, eleven faces and the record.
+  EXPECT_EQ(record["files"].size(), 3u + 3u + 8u + 3u + 11u + 1u);
   for (const char* name : {"layers/rain.tif", "rivers.geojson", "cube/ground-ny.png"}) {
     EXPECT_EQ(std::find(record["files"].begin(), record["files"].end(), name),
               record["files"].end());

@@ -130,8 +130,10 @@ TEST_F(GeoweaveRun, StatisticsAreGeoweaveTestsToTheLastDigit) {
                 f("rainfall"), f("temperatureMin"), f("temperatureMax"), f("tileElevationDiff"));
   EXPECT_EQ(line, statisticsOf(reference.err));
   EXPECT_EQ(record["settings"]["seed"], 7);
-  EXPECT_EQ(record["files"], json({"ground.png", "sheet.png", "height.png", "planet.json"}));
-  EXPECT_EQ(ours.files, (Files{"ground.png", "height.png", "planet.json", "sheet.png"}));
+  EXPECT_EQ(record["files"], json({"ground.png", "sheet.png", "height.png", "mask.png",
+                                   "biomes.png", "legend.png", "planet.json"}));
+  EXPECT_EQ(ours.files, (Files{"biomes.png", "ground.png", "height.png", "legend.png", "mask.png",
+                               "planet.json", "sheet.png"}));
 }
 
 TEST_F(GeoweaveRun, FramesAreGeoweaveTestsFramesPixelForPixel) {
@@ -146,7 +148,7 @@ TEST_F(GeoweaveRun, FramesAreGeoweaveTestsFramesPixelForPixel) {
     expectSamePixels(reference.work + "/all" + n + ".bmp", at("o/frames/sheet-" + n + ".png"));
   }
   const json record = json::parse(readText(at("o/planet.json")));
-  EXPECT_EQ(record["files"].size(), 10u);
+  EXPECT_EQ(record["files"].size(), 13u);
   EXPECT_EQ(record["files"][0], "frames/ground-0000.png");
 }
 
@@ -328,10 +330,12 @@ TEST_F(GeoweaveRun, UnwritableFileIsReportedAndTheRestWritten) {
   const ProgramRun ours = run({"--width", "16", "--turns", "1", "--quiet"});
   EXPECT_EQ(ours.exitCode, 2);
   EXPECT_EQ(ours.err, "geoweave: cannot write ground.png: Is a directory\n");
-  EXPECT_EQ(ours.files, (Files{"ground.png", "height.png", "planet.json", "sheet.png"}));
+  EXPECT_EQ(ours.files, (Files{"biomes.png", "ground.png", "height.png", "legend.png", "mask.png",
+                               "planet.json", "sheet.png"}));
   EXPECT_TRUE(fs::is_directory(at("ground.png")));
   const json record = json::parse(readText(at("planet.json")));
-  EXPECT_EQ(record["files"], json({"sheet.png", "height.png", "planet.json"}));
+  EXPECT_EQ(record["files"], json({"sheet.png", "height.png", "mask.png", "biomes.png",
+                                   "legend.png", "planet.json"}));
 }
 
 // Not on a terminal, the progress is one plain line per step, every climate

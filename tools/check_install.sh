@@ -12,7 +12,8 @@ prefix=$work/prefix
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 for path in bin/GeoweaveTest bin/geoweave lib/libgeoweave.a include/geoweave/geoweave.h \
-            include/geoweave/planet.h include/geoweave/export.h \
+            include/geoweave/planet.h include/geoweave/export.h include/geoweave/biome.h \
+            include/geoweave/color_key.h \
             lib/cmake/Geoweave/GeoweaveConfig.cmake \
             lib/pkgconfig/geoweave.pc share/man/man1/GeoweaveTest.1 share/man/man1/geoweave.1 \
             share/doc/geoweave/LICENSE share/bash-completion/completions/geoweave \
@@ -67,9 +68,10 @@ fi
 check_folder() {
   python3 -c 'import json, sys
 record = json.load(open(sys.argv[1] + "/planet.json"))
-assert record["files"] == ["ground.png", "sheet.png", "height.png", "planet.json"], record["files"]' \
+assert record["files"] == ["ground.png", "sheet.png", "height.png", "mask.png", "biomes.png",
+                           "legend.png", "planet.json"], record["files"]' \
     "$1" || { echo "install check: $2 wrote no planet.json or a wrong one" >&2; exit 1; }
-  for name in ground.png sheet.png height.png planet.json; do
+  for name in ground.png sheet.png height.png mask.png biomes.png legend.png planet.json; do
     cmp -s "$1/$name" "$work/geoweave/$name" ||
       { echo "install check: $2's $name is not geoweave's" >&2; exit 1; }
   done

@@ -1,7 +1,8 @@
 // Generates a planet through the installed public interface and prints its
 // statistics line as GeoweaveTest does: consumer WIDTH TURNS SEED [OUTDIR].
 // With OUTDIR it also writes the planet folder there, as geoweave would:
-// ground.png, sheet.png, height.png and planet.json.
+// ground.png, sheet.png, height.png, mask.png, biomes.png, legend.png and
+// planet.json.
 #include <cstdio>
 #include <cstdlib>
 #include <string>

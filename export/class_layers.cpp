@@ -1,0 +1,99 @@
+#include "export/class_layers.h"
+
+#include <cstdint>
+#include <utility>
+
+#include "export/geotiff_writer.h"
+#include "export/task_batch.h"
+
+namespace geoweave::detail {
+
+namespace {
+
+using geoweave::Biome;
+
+std::string xmlText(const std::string& text) {
+  std::string out;
+  for (const char c : text) {
+    if (c == '&') {
+      out += "&amp;";
+    } else if (c == '<') {
+      out += "&lt;";
+    } else if (c == '>') {
+      out += "&gt;";
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+// GDAL keeps category names beside a GeoTIFF, in its auxiliary file: the
+// names of values 0, 1, ... in order.
+std::string categoriesXml() {
+  std::string xml = "<PAMDataset>\n  <PAMRasterBand band=\"1\">\n    <CategoryNames>\n";
+  for (int c = 0; c < geoweave::kBiomeCount; ++c) {
+    xml +=
+        "      <Category>" + xmlText(geoweave::biomeName(static_cast<Biome>(c))) + "</Category>\n";
+  }
+  return xml + "    </CategoryNames>\n  </PAMRasterBand>\n</PAMDataset>\n";
+}
+
+}  // namespace
+
+const std::vector<ClassLayer>& classLayers() {
+  static const std::vector<ClassLayer> all = {
+      {"land.tif", "land: 1 land, 0 water (water as ground.png and mask.png draw it)"},
+      {"biome.tif", "biome: the class number (names in the categories and CLASS_n)"},
+  };
+  return all;
+}
+
+geoweave::Status writeClassLayers(const geoweave::Planet& planet, int width, int height,
+                                  const std::string& dir, std::vector<FileOutcome>* outcomes,
+                                  std::string* error) {
+  std::vector<std::vector<float>> maps;
+  const geoweave::Status sampled =
+      planet.sampleMaps({geoweave::Field::kWater, geoweave::Field::kBiome}, width, height,
+                        geoweave::MapLayout::kGeographic, &maps, error);
+  if (sampled != geoweave::Status::kOk) return sampled;
+  const size_t cells = maps[0].size();
+  std::vector<uint8_t> land(cells);
+  std::vector<uint8_t> biomes(cells);
+  for (size_t i = 0; i < cells; ++i) {
+    land[i] = maps[0][i] != 0 ? 0 : 1;
+    biomes[i] = static_cast<uint8_t>(maps[1][i]);
+  }
+  GeoTiffBand landBand;
+  landBand.name = classLayers()[0].band;
+  GeoTiffBand biomeBand;
+  biomeBand.name = classLayers()[1].band;
+  GeoTiffPalette palette;
+  for (int c = 0; c < geoweave::kBiomeCount; ++c) {
+    const Biome biome = static_cast<Biome>(c);
+    const geoweave::Color color = geoweave::biomeColor(biome);
+    palette.push_back({color.red, color.green, color.blue});
+    biomeBand.items.emplace_back("CLASS_" + std::to_string(c), geoweave::biomeName(biome));
+  }
+  std::vector<FileOutcome> results(3);
+  results[0].name = std::string("layers/") + classLayers()[0].name;
+  results[1].name = std::string("layers/") + classLayers()[1].name;
+  results[2].name = results[1].name + ".aux.xml";
+  std::vector<std::string> paths;
+  for (const FileOutcome& result : results) paths.push_back(pathIn(dir, result.name));
+  {
+    // The two compress side by side.
+    TaskBatch batch;
+    batch.start([&] {
+      results[0].written = writeGeoTiffByte(paths[0].c_str(), width, height, land.data(), landBand,
+                                            GeoTiffPalette(), &results[0].error);
+    });
+    results[1].written = writeGeoTiffByte(paths[1].c_str(), width, height, biomes.data(), biomeBand,
+                                          palette, &results[1].error);
+  }
+  results[2].written = writeTextFile(paths[2], categoriesXml(), &results[2].error);
+  *outcomes = std::move(results);
+  return geoweave::Status::kOk;
+}
+
+}  // namespace geoweave::detail
