@@ -190,8 +190,8 @@ const ValueOption kValueOptions[kValueCount] = {
      "multiplies the heights in planet.glb (default 1; needs --gltf)"},
 };
 
-const char* const kFlags[] = {"--random-seed", "--frames", "--geotiff", "--geojson",
-                              "--globe",       "--gltf",   "--quiet",  "--help",    "--version"};
+const char* const kFlags[] = {"--random-seed", "--frames", "--geotiff", "--geojson", "--globe",
+                              "--gltf",        "--quiet",  "--help",    "--version"};
 
 const ValueOption* findValueOption(const std::string& name) {
   for (const ValueOption& option : kValueOptions) {

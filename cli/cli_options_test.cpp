@@ -74,8 +74,8 @@ TEST(CliOptions, EveryValueIsStoredAsTheSettingsHoldIt) {
   EXPECT_EQ(options.outDir, "a/b");
   EXPECT_TRUE(options.frames);
   EXPECT_TRUE(options.quiet);
-  ASSERT_EQ(parse({"--geotiff", "--geojson", "--globe", "--cube", "16384", "--gltf", "--gltf-mesh", "1024",
-                   "--gltf-texture", "3", "--gltf-radius", "1e6", "--gltf-relief", "0",
+  ASSERT_EQ(parse({"--geotiff", "--geojson", "--globe", "--cube", "16384", "--gltf", "--gltf-mesh",
+                   "1024", "--gltf-texture", "3", "--gltf-radius", "1e6", "--gltf-relief", "0",
                    "--gltf-exaggerate", "2.5"},
                   &options),
             "");

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "testing/png_reader.h"
 #include "export/png_writer.h"
+#include "testing/png_reader.h"
 #include "testing/test_directory.h"
 
 namespace geoweave::detail {

@@ -25,19 +25,31 @@ TEST(GeoweaveCommandLine, HelpAndVersionPrintOnStandardOutputAndExitWithZero) {
   const ProgramRun help = runGeoweave({"--help"}, scratch);
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_EQ(help.err, "");
-  const char* const options[] = {"--seed",         "--random-seed",
-                                 "--width",        "--zoom",
-                                 "--corner-range", "--land",
-                                 "--rivers",       "--turns",
-                                 "--share-cap",    "--shade",
-                                 "--out",          "--map-width",
-                                 "--frames",       "--geotiff",
-                                 "--geojson",      "--globe",
+  const char* const options[] = {"--seed",
+                                 "--random-seed",
+                                 "--width",
+                                 "--zoom",
+                                 "--corner-range",
+                                 "--land",
+                                 "--rivers",
+                                 "--turns",
+                                 "--share-cap",
+                                 "--shade",
+                                 "--out",
+                                 "--map-width",
+                                 "--frames",
+                                 "--geotiff",
+                                 "--geojson",
+                                 "--globe",
                                  "--cube",
-                                 "--gltf",         "--gltf-mesh",
-                                 "--gltf-texture", "--gltf-radius",
-                                 "--gltf-relief",  "--gltf-exaggerate",
-                                 "--quiet",        "--version"};
+                                 "--gltf",
+                                 "--gltf-mesh",
+                                 "--gltf-texture",
+                                 "--gltf-radius",
+                                 "--gltf-relief",
+                                 "--gltf-exaggerate",
+                                 "--quiet",
+                                 "--version"};
   for (const char* option : options) {
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
   }
