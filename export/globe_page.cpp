@@ -14,7 +14,7 @@
 
 #include "export/globe_assets.h"
 #include "export/layer_keys.h"
-#include "export/png_bytes.h"
+#include "export/png_memory.h"
 #include "image/atomic_file.h"
 
 namespace geoweave::detail {
@@ -216,7 +216,9 @@ Status planetJson(const geoweave::Planet& planet, std::string* json, std::string
   status = renderGroundPicture(planet, &ground, error);
   if (status != Status::kOk) return status;
   std::string png;
-  if (!encodePngRgb8(ground, &png, error)) return Status::kOutOfMemory;
+  if (!encodePngRgb8(ground.width, ground.height, ground.rgb.data(), &png, error)) {
+    return Status::kOutOfMemory;
+  }
 
   const geoweave::Statistics statistics = planet.statistics();
   Json layers = Json::array({groundCoverLayer()});
