@@ -16,25 +16,25 @@ constexpr double kOpen = std::numeric_limits<double>::infinity();
 // and curved lines, rounded here to four temperature bands and round
 // precipitation steps that keep each biome's core where the diagram has it.
 const BiomeRule kLandBiomeRules[kLandBiomeRuleCount] = {
-    {BiomeClass::kIce, -kOpen, kFreezingTemperature, 0, kOpen},
-    {BiomeClass::kTundra, kFreezingTemperature, -5, 0, kOpen},
-    {BiomeClass::kTemperateGrasslandDesert, -5, 5, 0, 250},
-    {BiomeClass::kBorealForest, -5, 5, 250, kOpen},
-    {BiomeClass::kTemperateGrasslandDesert, 5, 20, 0, 500},
-    {BiomeClass::kWoodlandShrubland, 5, 20, 500, 1000},
-    {BiomeClass::kTemperateSeasonalForest, 5, 20, 1000, 2000},
-    {BiomeClass::kTemperateRainForest, 5, 20, 2000, kOpen},
-    {BiomeClass::kSubtropicalDesert, 20, kOpen, 0, 500},
-    {BiomeClass::kTropicalSeasonalForestSavanna, 20, kOpen, 500, 2500},
-    {BiomeClass::kTropicalRainForest, 20, kOpen, 2500, kOpen},
+    {kBiomeIce, -kOpen, kFreezingTemperature, 0, kOpen},
+    {kBiomeTundra, kFreezingTemperature, -5, 0, kOpen},
+    {kBiomeTemperateGrasslandDesert, -5, 5, 0, 250},
+    {kBiomeBorealForest, -5, 5, 250, kOpen},
+    {kBiomeTemperateGrasslandDesert, 5, 20, 0, 500},
+    {kBiomeWoodlandShrubland, 5, 20, 500, 1000},
+    {kBiomeTemperateSeasonalForest, 5, 20, 1000, 2000},
+    {kBiomeTemperateRainForest, 5, 20, 2000, kOpen},
+    {kBiomeSubtropicalDesert, 20, kOpen, 0, 500},
+    {kBiomeTropicalSeasonalForestSavanna, 20, kOpen, 500, 2500},
+    {kBiomeTropicalRainForest, 20, kOpen, 2500, kOpen},
 };
 
 BiomeClass classifyBiome(double temperature, double rainMm, Waters waters) {
   // Written so that a temperature that is not a number fails every "above".
   const bool frozen = !(temperature > kFreezingTemperature);
-  if (waters == Waters::kLake) return BiomeClass::kLake;
-  if (waters == Waters::kSea) return frozen ? BiomeClass::kSeaIce : BiomeClass::kOcean;
-  if (frozen) return BiomeClass::kIce;
+  if (waters == Waters::kLake) return kBiomeLake;
+  if (waters == Waters::kSea) return frozen ? kBiomeSeaIce : kBiomeOcean;
+  if (frozen) return kBiomeIce;
   // The driest rule of the temperature's band, then wetter ones while the
   // rain reaches them (a rain that is not a number reaches none).
   const BiomeRule* found = nullptr;
@@ -44,7 +44,7 @@ BiomeClass classifyBiome(double temperature, double rainMm, Waters waters) {
     if (!inBand) continue;
     if (found == nullptr || rainMm >= rule.rainFrom) found = &rule;
   }
-  return found != nullptr ? found->biome : BiomeClass::kIce;
+  return found != nullptr ? found->biome : kBiomeIce;
 }
 
 namespace {
@@ -78,11 +78,11 @@ std::string bandText(const BiomeRule& rule) {
 std::string biomeRuleText(BiomeClass biome) {
   const std::string freezing = number(kFreezingTemperature);
   switch (biome) {
-    case BiomeClass::kOcean:
+    case kBiomeOcean:
       return "sea, T > " + freezing + " °C";
-    case BiomeClass::kSeaIce:
+    case kBiomeSeaIce:
       return "sea, T <= " + freezing + " °C";
-    case BiomeClass::kLake:
+    case kBiomeLake:
       return "standing water on bedrock above the sea level";
     default:
       break;

@@ -13,20 +13,24 @@ namespace geoweave::detail {
 // 2nd ed., Macmillan, New York, 1975, as redrawn in R. E. Ricklefs, The
 // Economy of Nature), its boundaries simplified to the bands of
 // kLandBiomeRules; frozen ground, the sea and lakes are classes of their own.
-enum class BiomeClass : uint8_t {
-  kOcean,
-  kSeaIce,
-  kLake,
-  kIce,
-  kTundra,
-  kBorealForest,
-  kTemperateGrasslandDesert,
-  kWoodlandShrubland,
-  kTemperateSeasonalForest,
-  kTemperateRainForest,
-  kTropicalSeasonalForestSavanna,
-  kTropicalRainForest,
-  kSubtropicalDesert,
+// A class's number, 0 to kBiomeClassCount - 1: the public geoweave::Biome
+// holds the same classes in the same order, so its values pass straight
+// through.
+using BiomeClass = int;
+enum : int {
+  kBiomeOcean,
+  kBiomeSeaIce,
+  kBiomeLake,
+  kBiomeIce,
+  kBiomeTundra,
+  kBiomeBorealForest,
+  kBiomeTemperateGrasslandDesert,
+  kBiomeWoodlandShrubland,
+  kBiomeTemperateSeasonalForest,
+  kBiomeTemperateRainForest,
+  kBiomeTropicalSeasonalForestSavanna,
+  kBiomeTropicalRainForest,
+  kBiomeSubtropicalDesert,
 };
 constexpr int kBiomeClassCount = 13;
 

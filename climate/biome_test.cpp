@@ -25,39 +25,39 @@ struct Case {
 TEST(Biome, TableCornersAndEdges) {
   const double justAbove = 1e-9;
   const std::vector<Case> cases = {
-      {-15, 0, Waters::kLand, BiomeClass::kIce},
-      {-15, 9000, Waters::kLand, BiomeClass::kIce},
-      {-15 + justAbove, 0, Waters::kLand, BiomeClass::kTundra},
-      {-5, 4500, Waters::kLand, BiomeClass::kTundra},
-      {-5 + justAbove, 249.999, Waters::kLand, BiomeClass::kTemperateGrasslandDesert},
-      {-5 + justAbove, 250, Waters::kLand, BiomeClass::kBorealForest},
-      {5, 0, Waters::kLand, BiomeClass::kTemperateGrasslandDesert},
-      {5, 250, Waters::kLand, BiomeClass::kBorealForest},
-      {5, 4500, Waters::kLand, BiomeClass::kBorealForest},
-      {5 + justAbove, 499.999, Waters::kLand, BiomeClass::kTemperateGrasslandDesert},
-      {5 + justAbove, 500, Waters::kLand, BiomeClass::kWoodlandShrubland},
-      {20, 999.999, Waters::kLand, BiomeClass::kWoodlandShrubland},
-      {20, 1000, Waters::kLand, BiomeClass::kTemperateSeasonalForest},
-      {20, 1999.999, Waters::kLand, BiomeClass::kTemperateSeasonalForest},
-      {20, 2000, Waters::kLand, BiomeClass::kTemperateRainForest},
-      {20 + justAbove, 0, Waters::kLand, BiomeClass::kSubtropicalDesert},
-      {20 + justAbove, 499.999, Waters::kLand, BiomeClass::kSubtropicalDesert},
-      {20 + justAbove, 500, Waters::kLand, BiomeClass::kTropicalSeasonalForestSavanna},
-      {45, 2499.999, Waters::kLand, BiomeClass::kTropicalSeasonalForestSavanna},
-      {45, 2500, Waters::kLand, BiomeClass::kTropicalRainForest},
-      {kInf, kInf, Waters::kLand, BiomeClass::kTropicalRainForest},
-      {-kInf, 1000, Waters::kLand, BiomeClass::kIce},
+      {-15, 0, Waters::kLand, kBiomeIce},
+      {-15, 9000, Waters::kLand, kBiomeIce},
+      {-15 + justAbove, 0, Waters::kLand, kBiomeTundra},
+      {-5, 4500, Waters::kLand, kBiomeTundra},
+      {-5 + justAbove, 249.999, Waters::kLand, kBiomeTemperateGrasslandDesert},
+      {-5 + justAbove, 250, Waters::kLand, kBiomeBorealForest},
+      {5, 0, Waters::kLand, kBiomeTemperateGrasslandDesert},
+      {5, 250, Waters::kLand, kBiomeBorealForest},
+      {5, 4500, Waters::kLand, kBiomeBorealForest},
+      {5 + justAbove, 499.999, Waters::kLand, kBiomeTemperateGrasslandDesert},
+      {5 + justAbove, 500, Waters::kLand, kBiomeWoodlandShrubland},
+      {20, 999.999, Waters::kLand, kBiomeWoodlandShrubland},
+      {20, 1000, Waters::kLand, kBiomeTemperateSeasonalForest},
+      {20, 1999.999, Waters::kLand, kBiomeTemperateSeasonalForest},
+      {20, 2000, Waters::kLand, kBiomeTemperateRainForest},
+      {20 + justAbove, 0, Waters::kLand, kBiomeSubtropicalDesert},
+      {20 + justAbove, 499.999, Waters::kLand, kBiomeSubtropicalDesert},
+      {20 + justAbove, 500, Waters::kLand, kBiomeTropicalSeasonalForestSavanna},
+      {45, 2499.999, Waters::kLand, kBiomeTropicalSeasonalForestSavanna},
+      {45, 2500, Waters::kLand, kBiomeTropicalRainForest},
+      {kInf, kInf, Waters::kLand, kBiomeTropicalRainForest},
+      {-kInf, 1000, Waters::kLand, kBiomeIce},
       // Below zero counts as no rain; what is not a number as the driest or
       // the coldest.
-      {30, -5, Waters::kLand, BiomeClass::kSubtropicalDesert},
-      {10, kNaN, Waters::kLand, BiomeClass::kTemperateGrasslandDesert},
-      {kNaN, 1000, Waters::kLand, BiomeClass::kIce},
+      {30, -5, Waters::kLand, kBiomeSubtropicalDesert},
+      {10, kNaN, Waters::kLand, kBiomeTemperateGrasslandDesert},
+      {kNaN, 1000, Waters::kLand, kBiomeIce},
       // The sea freezes where land does; a lake is a lake whatever the weather.
-      {-15, 0, Waters::kSea, BiomeClass::kSeaIce},
-      {-15 + justAbove, 0, Waters::kSea, BiomeClass::kOcean},
-      {40, 4000, Waters::kSea, BiomeClass::kOcean},
-      {-40, 0, Waters::kLake, BiomeClass::kLake},
-      {30, 3000, Waters::kLake, BiomeClass::kLake},
+      {-15, 0, Waters::kSea, kBiomeSeaIce},
+      {-15 + justAbove, 0, Waters::kSea, kBiomeOcean},
+      {40, 4000, Waters::kSea, kBiomeOcean},
+      {-40, 0, Waters::kLake, kBiomeLake},
+      {30, 3000, Waters::kLake, kBiomeLake},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(classifyBiome(c.temperature, c.rainMm, c.waters), c.expected)
@@ -89,13 +89,13 @@ TEST(Biome, RainScaleAndWhatStandsAtATile) {
   t.temperature = 25;
   t.elevation = 0.4f;
   t.waterDepth = 0.1f;
-  EXPECT_EQ(biomeOfTile(t, 0.5f, 0.2f), BiomeClass::kOcean);
-  EXPECT_EQ(biomeOfTile(t, 0.3f, 0.2f), BiomeClass::kLake);
+  EXPECT_EQ(biomeOfTile(t, 0.5f, 0.2f), kBiomeOcean);
+  EXPECT_EQ(biomeOfTile(t, 0.3f, 0.2f), kBiomeLake);
   t.waterFlow = 0.05f;  // more than depth / 2.2 passes through: no sea
   t.rain = 0.2f;
-  EXPECT_EQ(biomeOfTile(t, 0.5f, 0.2f), BiomeClass::kTropicalRainForest);
+  EXPECT_EQ(biomeOfTile(t, 0.5f, 0.2f), kBiomeTropicalRainForest);
   t.rain = 0.02f;
-  EXPECT_EQ(biomeOfTile(t, 0.5f, 0.2f), BiomeClass::kSubtropicalDesert);
+  EXPECT_EQ(biomeOfTile(t, 0.5f, 0.2f), kBiomeSubtropicalDesert);
 }
 
 }  // namespace

@@ -57,9 +57,9 @@ json oceanRecord(const geoweave::Planet& planet, const ClassCounts* counts) {
 
 json bandsOf(BiomeClass biome) {
   json bands = json::array();
-  if (biome == BiomeClass::kOcean) {
+  if (biome == kBiomeOcean) {
     bands.push_back({{"temperatureAbove", kFreezingTemperature}, {"temperatureAtMost", nullptr}});
-  } else if (biome == BiomeClass::kSeaIce) {
+  } else if (biome == kBiomeSeaIce) {
     bands.push_back({{"temperatureAbove", nullptr}, {"temperatureAtMost", kFreezingTemperature}});
   }
   for (const BiomeRule& rule : kLandBiomeRules) {
@@ -74,10 +74,10 @@ json bandsOf(BiomeClass biome) {
 
 const char* watersOf(BiomeClass biome) {
   switch (biome) {
-    case BiomeClass::kOcean:
-    case BiomeClass::kSeaIce:
+    case kBiomeOcean:
+    case kBiomeSeaIce:
       return "sea";
-    case BiomeClass::kLake:
+    case kBiomeLake:
       return "lake";
     default:
       return "land";
@@ -106,7 +106,7 @@ json biomeRecord(const geoweave::Planet& planet, const ClassCounts* counts) {
   record["freezing"] = kFreezingTemperature;
   json classes = json::array();
   for (int c = 0; c < kBiomeClassCount; ++c) {
-    const auto biome = static_cast<BiomeClass>(c);
+    const auto biome = c;
     const auto pub = static_cast<geoweave::Biome>(c);
     json entry = {{"value", c},
                   {"name", geoweave::biomeName(pub)},

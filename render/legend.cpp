@@ -155,7 +155,7 @@ void drawLegend(const std::vector<ColorKeyRule>& keys, const LegendLayout& layou
   drawText(image, kMargin, y, kBiomeTitle, kInk);
   y += kGlyphHeight + kTitleGap;
   for (int c = 0; c < kBiomeClassCount; ++c) {
-    const auto biome = static_cast<BiomeClass>(c);
+    const auto biome = c;
     fillRect(image, kMargin, y, kSwatchWidth, kGlyphHeight, biomeColor(biome));
     frame(image, kMargin, y, kSwatchWidth, kGlyphHeight);
     drawText(image, kBiomeNameLeft, y, biomeName(biome), kInk);
