@@ -37,8 +37,9 @@ constexpr int kFilters = PNG_FILTER_SUB;
 }  // namespace
 
 // Everything the encoder touches lives here: libpng leaves by longjmp, so the
-// frames it crosses hold plain values only.
-struct PngStream::Job {
+// frames it crosses hold plain values only. (The stream's private Job is
+// this, so that the encoder's helpers can name it.)
+struct PngJob {
   AtomicFile file;
   std::string path;
   png_structp png = nullptr;
@@ -51,14 +52,16 @@ struct PngStream::Job {
   size_t used = 0;
   unsigned char buffer[1 << 16];  // libpng hands over small pieces; the kernel gets big ones
 
-  ~Job() {
+  ~PngJob() {
     if (png != nullptr) png_destroy_write_struct(&png, &info);
   }
 };
 
+struct PngStream::Job : PngJob {};
+
 namespace {
 
-using Job = PngStream::Job;
+using Job = PngJob;
 
 // Hands the buffered bytes to the kernel until all are taken or a real error
 // occurs.

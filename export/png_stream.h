@@ -41,9 +41,9 @@ class PngStream {
   // false otherwise (fewer rows given, or the file could not be finished).
   bool finish(std::string* error);
 
+ private:
   struct Job;
 
- private:
   bool fail(std::string* error, const std::string& reason);
 
   std::unique_ptr<Job> job_;
