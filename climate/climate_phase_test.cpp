@@ -12,6 +12,7 @@
 #include "grid/grid_geometry.h"
 #include "grid/grid_topology.h"
 #include "grid/tile_cursor.h"
+#include "testing/same_point.h"
 #include "testing/test_planet.h"
 #include "testing/test_world.h"
 

@@ -70,17 +70,6 @@ int aliases(const DiamondGrid& grid, const TileCoord& t, TileCoord out[5]) {
   return 2;
 }
 
-bool samePoint(const DiamondGrid& grid, const TileCoord& a, const TileCoord& b) {
-  if (a.diamond == b.diamond) return a.x == b.x && a.y == b.y;
-  if (!grid.isOnDiamondEdge(a) || !grid.isOnDiamondEdge(b)) return false;
-  TileCoord copies[5];
-  const int n = aliases(grid, a, copies);
-  for (int i = 0; i < n; ++i) {
-    if (sameCoord(copies[i], b)) return true;
-  }
-  return false;
-}
-
 int neighbors(const DiamondGrid& grid, const TileCoord& t, TileCoord out[6]) {
   if ((t.x & grid.edgeMask()) != 0 && (t.y & grid.edgeMask()) != 0) {
     for (int k = 0; k < 6; ++k) {

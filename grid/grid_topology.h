@@ -12,9 +12,6 @@ namespace geoweave::detail {
 // from every copy.
 int aliases(const DiamondGrid& grid, const TileCoord& c, TileCoord out[5]);
 
-// Whether a and b are positions of one point.
-bool samePoint(const DiamondGrid& grid, const TileCoord& a, const TileCoord& b);
-
 // The distinct neighbouring points: 6, or 5 at the twelve vertices. This
 // is the definition, worked out from the aliases; from an edge point's
 // other copies the same points may come in another order.

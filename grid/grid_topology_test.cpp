@@ -10,6 +10,7 @@
 #include "grid/diamond_grid.h"
 #include "grid/grid_geometry.h"
 #include "grid/tile_cursor.h"
+#include "testing/same_point.h"
 
 namespace geoweave::detail {
 

@@ -11,6 +11,7 @@
 #include "grid/grid_topology.h"
 #include "grid/tile_cursor.h"
 #include "terrain/move_fractions.h"
+#include "testing/same_point.h"
 #include "world/generation_settings.h"
 #include "world/planet_grid.h"
 #include "world/planet_statistics.h"
