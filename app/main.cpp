@@ -22,8 +22,11 @@ int main(int argc, char** argv) {
   if (parseOptions(argc, argv, settings, params, snapshot, stdout, start) != ParseOutcome::kRun) {
     return 1;
   }
-  // A frame cut short by a signal leaves no scratch file behind.
+  // A frame cut short by a signal leaves no scratch file behind; a write
+  // past the file-size limit fails and is warned of instead of ending the
+  // run.
   installTempFileCleanup();
+  ignoreWriteSignals();
   const int height = settings.width / 2;
   params.workers = workersFromEnvironment(std::getenv("GEOWEAVE_THREADS"));
   params.random.seed(static_cast<uint32_t>(settings.seed));

@@ -1,7 +1,13 @@
 #include "base/memory_limit.h"
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
 #include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <system_error>
 
 namespace geoweave::detail {
 
@@ -17,6 +23,62 @@ TEST(MemoryLimit, CgroupTextsAndTheMachine) {
   EXPECT_GT(usable, 0u);
   EXPECT_LE(usable, static_cast<uint64_t>(sysconf(_SC_PHYS_PAGES)) *
                         static_cast<uint64_t>(sysconf(_SC_PAGESIZE)));
+}
+
+}  // namespace
+
+}  // namespace geoweave::detail
+
+namespace geoweave::detail {
+
+namespace {
+
+// A made-up cgroup mount: the limit comes from the process's own cgroup and
+// its ancestors, not from the mount's root alone.
+class CgroupTree : public testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/geoweave_cgroup_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    root = pattern;
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    std::filesystem::remove_all(root, ignored);
+  }
+  void put(const std::string& file, const std::string& text) const {
+    const std::filesystem::path path = root + "/" + file;
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path) << text;
+  }
+  std::string root;
+};
+
+TEST_F(CgroupTree, OwnCgroupAndItsAncestorsGiveTheSmallestLimit) {
+  // v2: the job's own cgroup says "max", its parent holds the limit; the
+  // root of the mount has none.
+  put("a/b/memory.max", "max\n");
+  put("a/memory.max", "1000\n");
+  put("c/memory.max", "10\n");  // a sibling's limit is not ours
+  EXPECT_EQ(cgroupMemoryLimit(root, "0::/a/b\n"), 1000u);
+  put("a/b/memory.max", "600\n");
+  EXPECT_EQ(cgroupMemoryLimit(root, "0::/a/b\n"), 600u);
+
+  // v1 beside a v2 line (a hybrid system): the memory controller's line
+  // counts, whichever controllers share its hierarchy.
+  put("memory/memory.limit_in_bytes", "9223372036854771712\n");
+  put("memory/job/memory.limit_in_bytes", "2000\n");
+  put("memory/job/task/memory.limit_in_bytes", "9223372036854771712\n");
+  EXPECT_EQ(cgroupMemoryLimit(root, "9:name=systemd:/\n4:memory:/job/task\n0::/a/b\n"), 2000u);
+  EXPECT_EQ(cgroupMemoryLimit(root, "5:cpu,memory:/job/task/\n"), 2000u);
+
+  // A path the mount lacks (inside a cgroup namespace) and a text naming
+  // no cgroup fall back to the root's files.
+  EXPECT_EQ(cgroupMemoryLimit(root, "4:memory:/elsewhere\n"), 9223372036854771712u);
+  put("memory.max", "777\n");
+  EXPECT_EQ(cgroupMemoryLimit(root, "0::/gone\n"), 777u);
+  EXPECT_EQ(cgroupMemoryLimit(root, ""), 777u);
+  EXPECT_EQ(cgroupMemoryLimit(root + "/nothing", "0::/a\n"), UINT64_MAX);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <memory>
 #include <new>
 #include <string>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "export/geotiff_layers.h"
 #include "export/heightmap.h"
 #include "export/output_files.h"
+#include "export/output_lock.h"
 #include "export/planet_record.h"
 #include "export/png_batch.h"
 #include "export/rivers_geojson.h"
@@ -26,6 +28,9 @@ constexpr double kRiversStart = 0.4;
 constexpr double kCubeStart = 0.5;
 constexpr double kCubeEnd = 0.9;
 constexpr double kRecordStart = 0.9;
+
+// The output folder's subfolders whose stale scratch files a run removes.
+constexpr const char* kSubfolders[] = {"frames", "layers", "cube", nullptr};
 
 // Empty when the options lie within their limits, else the line that says
 // which does not.
@@ -84,6 +89,23 @@ class Exporter {
       callbacks_.progress(fraction, stage, callbacks_.progressUser);
     }
   }
+  // Runs one stage of the export. Memory running out ends that stage alone
+  // (its memory goes back as it unwinds): told as "error: out of memory
+  // while DOING", and the export goes on with the next stage, planet.json
+  // last, which needs little.
+  template <typename Stage>
+  void guarded(const char* doing, Stage&& stage) {
+    try {
+      stage();
+    } catch (const std::bad_alloc&) {
+      fail(Status::kOutOfMemory, "", outOfMemoryLine(doing));
+    }
+  }
+  // The line for a picture the planet could not give.
+  static std::string failureLine(Status status, const std::string& error,
+                                 const std::string& doing) {
+    return status == Status::kOutOfMemory ? outOfMemoryLine(doing) : "error: " + error;
+  }
   void fail(Status status, const std::string& name, const std::string& text) {
     if (status_ == Status::kOk) {
       status_ = status;
@@ -91,12 +113,15 @@ class Exporter {
     }
     tell(callbacks_, &result_, name.c_str(), text.c_str());
   }
-  // Records the outcome of writing name: kept in the list, or told.
+  // Records the outcome of writing name: kept in the list, or told. An
+  // empty error is a writer's that ran out of memory even for its line.
   void account(const std::string& name, bool written, const std::string& error) {
     if (written) {
       result_.written.push_back(name);
+    } else if (error.empty()) {
+      fail(Status::kOutOfMemory, name, outOfMemoryLine("writing " + pathIn(options_.outDir, name)));
     } else {
-      fail(Status::kWriteFailed, name, error);
+      fail(isOutOfMemoryLine(error) ? Status::kOutOfMemory : Status::kWriteFailed, name, error);
     }
   }
   void accountAll(const std::vector<FileOutcome>& outcomes) {
@@ -110,8 +135,8 @@ class Exporter {
     return t;
   }
   // Draws the sheet of the planet as it stands, and the ground map from it;
-  // false (told) when they cannot be had.
-  bool draw(const Planet& planet);
+  // false (told, as memory running out while doing) when they cannot be had.
+  bool draw(const Planet& planet, const std::string& doing);
   // ground.png, sheet.png and height.png.
   void writeMaps(const Planet& planet);
   void writeLayerFiles(const Planet& planet);
@@ -134,11 +159,11 @@ bool Exporter::makeSubdirectory(const char* name, const char* without) {
   return false;
 }
 
-bool Exporter::draw(const Planet& planet) {
+bool Exporter::draw(const Planet& planet, const std::string& doing) {
   std::string error;
   const Status drawn = planet.renderSheet(options_.mapWidth, options_.mapHeight, &sheet_, &error);
   if (drawn != Status::kOk) {
-    fail(drawn, "", "error: " + error);
+    fail(drawn, "", failureLine(drawn, error, doing));
     return false;
   }
   ground_ = groundOfSheet(sheet_);
@@ -147,9 +172,9 @@ bool Exporter::draw(const Planet& planet) {
 
 void Exporter::writeFrames(const Planet& planet, int turn) {
   if (!makeSubdirectory("frames", "frames")) return;
-  if (!draw(planet)) return;
   char number[16];
   std::snprintf(number, sizeof number, "%04d", turn);
+  if (!draw(planet, std::string("drawing the pictures of turn ") + number)) return;
   const std::string groundName = std::string("frames/ground-") + number + ".png";
   const std::string sheetName = std::string("frames/sheet-") + number + ".png";
   PngTask ground = task(groundName);
@@ -173,13 +198,13 @@ void Exporter::writeMaps(const Planet& planet) {
     const Status written =
         writeMapsInBands(planet, w, h, bandRows(w), options_.outDir, &outcomes, &error);
     if (written != Status::kOk) {
-      fail(written, "", "error: " + error);
+      fail(written, "", failureLine(written, error, "drawing the maps"));
       return;
     }
     accountAll(outcomes);
     return;
   }
-  if (!draw(planet)) return;
+  if (!draw(planet, "drawing the maps")) return;
   // The two pictures compress on threads of their own while the heights
   // are sampled here.
   PngTask ground = task("ground.png");
@@ -207,7 +232,8 @@ void Exporter::writeMaps(const Planet& planet) {
   account("ground.png", ground.written, ground.error);
   account("sheet.png", sheet.written, sheet.error);
   if (sampled != Status::kOk) {
-    fail(sampled, "height.png", "error: " + error);
+    fail(sampled, "height.png",
+         failureLine(sampled, error, "sampling " + pathIn(options_.outDir, "height.png")));
     return;
   }
   account("height.png", height.written, height.error);
@@ -220,7 +246,9 @@ void Exporter::writeLayerFiles(const Planet& planet) {
   const Status written = writeLayers(planet, options_.mapWidth, options_.mapHeight, options_.outDir,
                                      &outcomes, &error);
   if (written != Status::kOk) {
-    fail(written, "layers", "error: " + error + " (no GeoTIFF layers are written)");
+    fail(written, "layers",
+         failureLine(written, error, "sampling the GeoTIFF layers") +
+             " (no GeoTIFF layers are written)");
     return;
   }
   accountAll(outcomes);
@@ -236,30 +264,34 @@ void Exporter::writeCubeFaces(const Planet& planet) {
 
 void Exporter::writePlanet(const Planet& planet) {
   report(0, "Writing maps and heightmap");
-  writeMaps(planet);
+  guarded("writing the maps", [&] { writeMaps(planet); });
   if (options_.geotiff) {
     report(kLayersStart, "Writing GeoTIFF layers");
-    writeLayerFiles(planet);
+    guarded("writing the GeoTIFF layers", [&] { writeLayerFiles(planet); });
   }
   if (options_.geojson) {
     report(kRiversStart, "Writing rivers.geojson");
-    std::string error;
-    const bool written = writeRiversGeoJson(pathIn(options_.outDir, "rivers.geojson").c_str(),
-                                            planet.rivers(), &error);
-    account("rivers.geojson", written, error);
+    guarded("writing rivers.geojson", [&] {
+      std::string error;
+      const bool written = writeRiversGeoJson(pathIn(options_.outDir, "rivers.geojson").c_str(),
+                                              planet.rivers(), &error);
+      account("rivers.geojson", written, error);
+    });
   }
   if (options_.cubeSize > 0) {
     report(kCubeStart, "Writing cube faces");
-    writeCubeFaces(planet);
+    guarded("writing the cube faces", [&] { writeCubeFaces(planet); });
   }
   report(kRecordStart, "Writing planet.json");
-  // The record lists itself: it is only ever read when it was written.
-  std::vector<std::string> files = result_.written;
-  files.push_back("planet.json");
-  std::string error;
-  const bool recorded = writeTextFile(pathIn(options_.outDir, "planet.json"),
-                                      planetRecord(options_, planet, files), &error);
-  account("planet.json", recorded, error);
+  guarded("writing planet.json", [&] {
+    // The record lists itself: it is only ever read when it was written.
+    std::vector<std::string> files = result_.written;
+    files.push_back("planet.json");
+    std::string error;
+    const bool recorded = writeTextFile(pathIn(options_.outDir, "planet.json"),
+                                        planetRecord(options_, planet, files), &error);
+    account("planet.json", recorded, error);
+  });
 }
 
 // Ends a call after the failures the exporter told, with the first one's
@@ -277,9 +309,26 @@ Status end(Status status, const char* line, const ExportCallbacks& callbacks, Ex
   return status;
 }
 
-// When storage runs out the call ends: the files written so far stay.
-Status outOfMemory(const ExportCallbacks& callbacks, ExportResult* result, std::string* error) {
-  const char line[] = "error: out of memory";
+// Takes the output folder's lock for the result, unless it holds it already
+// (an earlier call of the same run); false (with the line) when another run
+// holds it.
+bool holdLock(const ExportOptions& options, ExportResult* result, std::string* line) {
+  const auto* held = static_cast<const OutputLock*>(result->lock.get());
+  if (held != nullptr && held->holds(options.outDir)) return true;
+  std::unique_ptr<OutputLock> lock;
+  std::string reason;
+  if (!OutputLock::take(options.outDir, kSubfolders, &lock, &reason)) {
+    *line = "error: " + reason;
+    return false;
+  }
+  result->lock = std::move(lock);
+  return true;
+}
+
+// When storage runs out outside the stages the call ends: the files written
+// so far stay.
+Status outOfMemory(const ExportCallbacks& callbacks, ExportResult* result, std::string* error,
+                   const char* line) {
   tell(callbacks, result, "", line);
   if (error != nullptr) {
     try {
@@ -302,14 +351,15 @@ Status prepareExport(const ExportOptions& options, const ExportCallbacks& callba
       return end(Status::kInvalidSettings, fault.c_str(), callbacks, result, error);
     Exporter exporter(options, callbacks, result);
     std::string reason;
-    if (!exporter.makeOutDir(&reason)) {
+    if (!exporter.makeOutDir(&reason) || !holdLock(options, result, &reason)) {
       return end(Status::kWriteFailed, reason.c_str(), callbacks, result, error);
     }
     // frames/ that cannot be made ends nothing: the other files can be had.
     if (options.frames) exporter.makeSubdirectory("frames", "frames");
     return Status::kOk;
   } catch (const std::bad_alloc&) {
-    return outOfMemory(callbacks, result, error);
+    return outOfMemory(callbacks, result, error,
+                       "error: out of memory while preparing the output folder");
   }
 }
 
@@ -324,13 +374,14 @@ Status exportFrames(const Planet& planet, int turn, const ExportOptions& options
       return end(Status::kInvalidSettings, fault.c_str(), callbacks, result, error);
     Exporter exporter(options, callbacks, result);
     std::string reason;
-    if (!exporter.makeOutDir(&reason)) {
+    if (!exporter.makeOutDir(&reason) || !holdLock(options, result, &reason)) {
       return end(Status::kWriteFailed, reason.c_str(), callbacks, result, error);
     }
     exporter.writeFrames(planet, turn);
     return finish(exporter, error);
   } catch (const std::bad_alloc&) {
-    return outOfMemory(callbacks, result, error);
+    return outOfMemory(callbacks, result, error,
+                       "error: out of memory while writing the pictures of a turn");
   }
 }
 
@@ -347,13 +398,14 @@ Status exportPlanet(const Planet& planet, const ExportOptions& options,
     }
     Exporter exporter(options, callbacks, result);
     std::string reason;
-    if (!exporter.makeOutDir(&reason)) {
+    if (!exporter.makeOutDir(&reason) || !holdLock(options, result, &reason)) {
       return end(Status::kWriteFailed, reason.c_str(), callbacks, result, error);
     }
     exporter.writePlanet(planet);
     return finish(exporter, error);
   } catch (const std::bad_alloc&) {
-    return outOfMemory(callbacks, result, error);
+    return outOfMemory(callbacks, result, error,
+                       "error: out of memory while writing the planet folder");
   }
 }
 
