@@ -22,8 +22,11 @@ int main(int argc, char** argv) {
       ParseOutcome::kRun) {
     return 1;
   }
-  // A frame cut short by a signal leaves no scratch file behind.
+  // A frame cut short by a signal leaves no scratch file behind; a write
+  // past the file-size limit fails and is warned of instead of ending the
+  // run.
   installTempFileCleanup();
+  ignoreWriteSignals();
   const int height = settings.width / 2;
   run.hooks.workers = workersFromEnvironment(std::getenv("GEOWEAVE_THREADS"));
   run.terrain.random.seed(static_cast<uint32_t>(settings.seed));

@@ -5,19 +5,24 @@
 
 namespace geoweave::detail {
 
-// The memory this process may use, in bytes: the cgroup's limit where one is
-// set (cgroup v2 memory.max, else v1 memory.limit_in_bytes), or else the
-// machine's physical memory; UINT64_MAX when neither can be read. A grid that
-// needs more than this is refused up front instead of being killed by the
-// kernel halfway through a run.
+// The memory this process may use, in bytes: the limit of its own cgroup
+// (cgroupMemoryLimit under /sys/fs/cgroup for /proc/self/cgroup), or else
+// the machine's physical memory, whichever is smaller; UINT64_MAX when
+// neither can be read. A grid that needs more than this is refused up front
+// instead of being killed by the kernel halfway through a run.
 uint64_t usableMemoryBytes();
 
-// The limit that the cgroup limit files at these paths set: the v2 file's
-// (memory.max) where it sets one, else the v1 file's
-// (memory.limit_in_bytes); UINT64_MAX when neither does. A missing or
-// unreadable file sets none. Reads the files on each call; safe from any
-// thread.
-uint64_t cgroupMemoryLimit(const char* v2Path, const char* v1Path);
+// The memory limit of the cgroup that selfCgroup (the text of
+// /proc/self/cgroup) names, read from the cgroup file systems mounted at
+// root (normally /sys/fs/cgroup): the smallest limit of that cgroup and of
+// each of its ancestors up to root, as a limit anywhere above holds too.
+// cgroup v1's memory controller line ("N:...,memory,...:/path") gives
+// root/memory/path/memory.limit_in_bytes, else the v2 line ("0::/path")
+// root/path/memory.max. Where that folder does not exist (a cgroup
+// namespace shows paths its mounts lack) or selfCgroup names neither, the
+// files at root: root/memory.max, else root/memory/memory.limit_in_bytes.
+// UINT64_MAX when no limit is set or none can be read.
+uint64_t cgroupMemoryLimit(const std::string& root, const std::string& selfCgroup);
 
 // A cgroup limit file's text as bytes: a whole number, or UINT64_MAX for
 // "max", an empty text or anything unreadable.

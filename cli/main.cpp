@@ -43,8 +43,11 @@ int main(int argc, char** argv) {
   }
   if (options.randomSeed) std::fprintf(stderr, "seed: %d\n", options.settings.seed);
 
-  // A file cut short by a signal leaves no scratch file behind.
+  // A file cut short by a signal leaves no scratch file behind. A write
+  // past the file-size limit or into a closed pipe (standard error's reader
+  // gone) fails and is told instead of ending the run.
   installTempFileCleanup();
+  ignoreWriteSignals();
   std::unique_ptr<ProgressLine> progress;
   if (!options.quiet) progress = std::make_unique<ProgressLine>(stderr, isatty(STDERR_FILENO) == 1);
   return runGeoweave(options, progress.get(), stderr);

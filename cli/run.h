@@ -18,8 +18,12 @@ inline constexpr int kExitFailed = 2;
 // and the run goes on with the others. progress, when not null, shows the
 // stages (and carries the messages so they do not break its line). Returns
 // 0; kExitBadOptions when the library refuses the settings; kExitFailed
-// when the output directory cannot be made, the planet cannot be generated
-// (one line on err) or any file was not written.
+// when the output directory cannot be made or another run holds it (see
+// geoweave/export.h's lock, held here from before the generation to the
+// end), the planet cannot be generated (one line on err), memory ran out
+// while the files were written, or any file was not written. What err
+// cannot take (a reader gone, with SIGPIPE ignored) changes nothing: the
+// code tells of the files alone.
 int runGeoweave(const RunOptions& options, ProgressLine* progress, std::FILE* err);
 
 }  // namespace geoweave::detail

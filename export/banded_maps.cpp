@@ -1,6 +1,5 @@
 #include "export/banded_maps.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -55,35 +54,35 @@ struct Output {
 // beside the sheet until the panel rows above them are in it: the sheet's
 // file runs from the top, while each band draws all three panel rows at
 // once, and drawing every band three times would cost three times as much.
-// The scratch file is never given a name of its own, so it goes whatever
-// happens (see AtomicFile).
+// The scratch file never has a name (see openUnnamedScratchFile), so it goes
+// however the process ends, SIGKILL included.
 class Spool {
  public:
   Spool() = default;
   Spool(const Spool&) = delete;
   Spool& operator=(const Spool&) = delete;
   ~Spool() {
-    if (readFd_ >= 0) ::close(readFd_);
+    if (fd_ >= 0) ::close(fd_);
   }
 
   // False (with errno's reason) when the scratch file cannot be made.
-  bool open(const std::string& beside, std::string* reason) {
-    if (file_.open((beside + ".rows").c_str())) return true;
-    *reason = std::generic_category().message(file_.error());
+  bool open(const std::string& dir, std::string* reason) {
+    fd_ = openUnnamedScratchFile(dir);
+    if (fd_ >= 0) return true;
+    *reason = std::generic_category().message(errno);
     return false;
   }
   bool write(const uint8_t* bytes, size_t size, std::string* reason) {
-    return transfer(file_.fd(), const_cast<uint8_t*>(bytes), size, false, reason);
+    return transfer(fd_, const_cast<uint8_t*>(bytes), size, false, reason);
   }
   // Starts reading the rows back from the first.
   bool rewind(std::string* reason) {
-    readFd_ = ::open(file_.tempName().c_str(), O_RDONLY | O_CLOEXEC);
-    if (readFd_ >= 0) return true;
+    if (::lseek(fd_, 0, SEEK_SET) == 0) return true;
     *reason = std::generic_category().message(errno);
     return false;
   }
   bool read(uint8_t* bytes, size_t size, std::string* reason) {
-    return transfer(readFd_, bytes, size, true, reason);
+    return transfer(fd_, bytes, size, true, reason);
   }
 
  private:
@@ -101,8 +100,7 @@ class Spool {
     return true;
   }
 
-  AtomicFile file_;
-  int readFd_ = -1;
+  int fd_ = -1;
 };
 
 }  // namespace
@@ -119,7 +117,7 @@ geoweave::Status writeMapsInBands(const geoweave::Planet& planet, int width, int
   Spool lower[2];  // the middle and the bottom panel rows
   std::string reason;
   for (Spool& spool : lower) {
-    if (sheet.ok && !spool.open(sheet.path, &reason)) sheet.fail(reason);
+    if (sheet.ok && !spool.open(dir.empty() ? "." : dir, &reason)) sheet.fail(reason);
   }
   const geoweave::Statistics stats = planet.statistics();
   const size_t groundRowBytes = static_cast<size_t>(width) * 3;

@@ -20,12 +20,13 @@ int bandRows(int width);
 // Writes ground.png, sheet.png and height.png of a width x height map into
 // dir, drawing and sampling band rows at a time, so that the memory needed
 // is a few bands rather than the whole map's pictures. Each band is drawn
-// once; the sheet's two lower panel rows wait in scratch files beside it
-// (6 bytes a map pixel each) until its top panel row is written. The files are
-// the bytes Planet::renderGround, renderSheet and the sampled ground heights
-// would give. outcomes receives the three files in that order. kOk, or the
-// planet's status (with *error) when a band could not be drawn or sampled,
-// in which case none of the files is left behind.
+// once; the sheet's two lower panel rows wait in unnamed scratch files in
+// dir (6 bytes a map pixel each, gone however the process ends) until its
+// top panel row is written. The files are the bytes Planet::renderGround,
+// renderSheet and the sampled ground heights would give. outcomes receives
+// the three files in that order. kOk, or the planet's status (with *error)
+// when a band could not be drawn or sampled, in which case none of the
+// files is left behind.
 geoweave::Status writeMapsInBands(const geoweave::Planet& planet, int width, int height, int band,
                                   const std::string& dir, std::vector<FileOutcome>* outcomes,
                                   std::string* error);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <new>
 #include <utility>
 
 #include "export/heightmap.h"
@@ -39,10 +40,52 @@ struct FaceFiles {
 // at outcomes[0], the heights' at outcomes[1].
 void finish(FaceFiles& files, FileOutcome* outcomes) {
   files.batch.wait();
-  outcomes[0].written = files.groundTask.written;
-  outcomes[0].error = files.groundTask.error;
-  outcomes[1].written = files.heightTask.written;
-  outcomes[1].error = files.heightTask.error;
+  // A file that was not started keeps the reason prepareFace gave.
+  if (files.groundTask.rgb != nullptr) {
+    outcomes[0].written = files.groundTask.written;
+    outcomes[0].error = files.groundTask.error;
+  }
+  if (files.heightTask.gray != nullptr) {
+    outcomes[1].written = files.heightTask.written;
+    outcomes[1].error = files.heightTask.error;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// Draws one face's ground cover and samples its heights into files' tasks;
+// what cannot be had is told in the outcomes instead (own[0] the ground
+// picture's, own[1] the heights'). May throw std::bad_alloc.
+void prepareFace(const geoweave::Planet& planet, const CubeFaceInfo& face, int size,
+                 const geoweave::Statistics& stats, FaceFiles* files, FileOutcome* own) {
+  PngTask& ground = files->groundTask;
+  PngTask& height = files->heightTask;
+  std::string error;
+  const geoweave::Status drawn =
+      planet.renderGroundCubeFace(face.face, size, &files->ground, &error);
+  if (drawn == geoweave::Status::kOk) {
+    ground.rgb = &files->ground;
+  } else {
+    own[0].error = drawn == geoweave::Status::kOutOfMemory
+                       ? outOfMemoryLine("drawing " + ground.path)
+                       : "cannot write " + ground.path + ": " + error;
+  }
+  std::vector<std::vector<float>> grounds;
+  const geoweave::Status sampled =
+      planet.sampleCubeFace({geoweave::Field::kGround}, face.face, size, &grounds, &error);
+  if (sampled == geoweave::Status::kOk) {
+    // The same scale as height.png, so the faces and the map agree.
+    files->heights = heightmapOf(grounds[0], stats.elevationMin, stats.elevationMax);
+    height.gray = &files->heights;
+    height.width = size;
+    height.height = size;
+  } else {
+    own[1].error = sampled == geoweave::Status::kOutOfMemory
+                       ? outOfMemoryLine("sampling " + height.path)
+                       : "cannot write " + height.path + ": " + error;
+  }
 }
 
 }  // namespace
@@ -58,35 +101,26 @@ std::vector<FileOutcome> writeCube(const geoweave::Planet& planet, int size, con
     FileOutcome* const own = &outcomes[2 * i];
     own[0].name = std::string("cube/ground-") + faces[i].name + ".png";
     own[1].name = std::string("cube/height-") + faces[i].name + ".png";
-    auto files = std::make_unique<FaceFiles>();
-    PngTask& ground = files->groundTask;
-    PngTask& height = files->heightTask;
-    ground.path = pathIn(dir, own[0].name);
-    height.path = pathIn(dir, own[1].name);
-    std::string error;
-    if (planet.renderGroundCubeFace(faces[i].face, size, &files->ground, &error) ==
-        geoweave::Status::kOk) {
-      ground.rgb = &files->ground;
-    } else {
-      ground.error = "cannot write " + ground.path + ": " + error;
-    }
-    {
-      std::vector<std::vector<float>> grounds;
-      if (planet.sampleCubeFace({geoweave::Field::kGround}, faces[i].face, size, &grounds,
-                                &error) == geoweave::Status::kOk) {
-        // The same scale as height.png, so the faces and the map agree.
-        files->heights = heightmapOf(grounds[0], stats.elevationMin, stats.elevationMax);
-        height.gray = &files->heights;
-        height.width = size;
-        height.height = size;
-      } else {
-        height.error = "cannot write " + height.path + ": " + error;
-      }
+    std::unique_ptr<FaceFiles> files;
+    try {
+      files = std::make_unique<FaceFiles>();
+      files->groundTask.path = pathIn(dir, own[0].name);
+      files->heightTask.path = pathIn(dir, own[1].name);
+      prepareFace(planet, faces[i], size, stats, files.get(), own);
+    } catch (const std::bad_alloc&) {
+      // Neither file of this face is had; the next face may fare better
+      // once the one compressing now is done.
+      files.reset();
+      own[0].error = outOfMemoryLine("drawing " + pathIn(dir, own[0].name));
+      own[1].error = outOfMemoryLine("sampling " + pathIn(dir, own[1].name));
     }
     if (previous != nullptr) finish(*previous, own - 2);
-    if (ground.rgb != nullptr) files->batch.start(&ground);
-    if (height.gray != nullptr) files->batch.start(&height);
-    previous = std::move(files);
+    previous.reset();
+    if (files != nullptr) {
+      if (files->groundTask.rgb != nullptr) files->batch.start(&files->groundTask);
+      if (files->heightTask.gray != nullptr) files->batch.start(&files->heightTask);
+      previous = std::move(files);
+    }
     if (faceDone) faceDone(static_cast<int>(i) + 1);
   }
   if (previous != nullptr) finish(*previous, &outcomes[outcomes.size() - 2]);

@@ -32,7 +32,9 @@ const std::vector<CubeFaceInfo>& cubeFaces();
 // threads of their own, so no more than two faces are held at once. One
 // outcome per file, ground then height of each face in the order of
 // cubeFaces(); a face that cannot be drawn or sampled gives its files'
-// outcomes as failed with the library's reason. faceDone, when set, is told
+// outcomes as failed with the library's reason ("error: out of memory
+// while drawing PATH" or "... sampling PATH" when memory ran out, and the
+// next face is tried all the same). faceDone, when set, is told
 // the number of faces drawn so far after each one (large faces take long).
 std::vector<FileOutcome> writeCube(const geoweave::Planet& planet, int size, const std::string& dir,
                                    const std::function<void(int faces)>& faceDone);

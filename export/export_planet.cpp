@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <memory>
 #include <new>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "export/gltf_model.h"
 #include "export/heightmap.h"
 #include "export/output_files.h"
+#include "export/output_lock.h"
 #include "export/planet_record.h"
 #include "export/png_batch.h"
 #include "export/rivers_geojson.h"
@@ -31,6 +33,9 @@ constexpr double kGlobeStart = 0.42;
 constexpr double kCubeStart = 0.5;
 constexpr double kModelStart = 0.7;  // the cube's end when a model follows
 constexpr double kRecordStart = 0.9;
+
+// The output folder's subfolders whose stale scratch files a run removes.
+constexpr const char* kSubfolders[] = {"frames", "layers", "cube", nullptr};
 
 // Empty when the options lie within their limits, else the line that says
 // which does not.
@@ -91,6 +96,23 @@ class Exporter {
       callbacks_.progress(fraction, stage, callbacks_.progressUser);
     }
   }
+  // Runs one stage of the export. Memory running out ends that stage alone
+  // (its memory goes back as it unwinds): told as "error: out of memory
+  // while DOING", and the export goes on with the next stage, planet.json
+  // last, which needs little.
+  template <typename Stage>
+  void guarded(const char* doing, Stage&& stage) {
+    try {
+      stage();
+    } catch (const std::bad_alloc&) {
+      fail(Status::kOutOfMemory, "", outOfMemoryLine(doing));
+    }
+  }
+  // The line for a picture the planet could not give.
+  static std::string failureLine(Status status, const std::string& error,
+                                 const std::string& doing) {
+    return status == Status::kOutOfMemory ? outOfMemoryLine(doing) : "error: " + error;
+  }
   void fail(Status status, const std::string& name, const std::string& text) {
     if (status_ == Status::kOk) {
       status_ = status;
@@ -98,12 +120,15 @@ class Exporter {
     }
     tell(callbacks_, &result_, name.c_str(), text.c_str());
   }
-  // Records the outcome of writing name: kept in the list, or told.
+  // Records the outcome of writing name: kept in the list, or told. An
+  // empty error is a writer's that ran out of memory even for its line.
   void account(const std::string& name, bool written, const std::string& error) {
     if (written) {
       result_.written.push_back(name);
+    } else if (error.empty()) {
+      fail(Status::kOutOfMemory, name, outOfMemoryLine("writing " + pathIn(options_.outDir, name)));
     } else {
-      fail(Status::kWriteFailed, name, error);
+      fail(isOutOfMemoryLine(error) ? Status::kOutOfMemory : Status::kWriteFailed, name, error);
     }
   }
   void accountAll(const std::vector<FileOutcome>& outcomes) {
@@ -117,8 +142,8 @@ class Exporter {
     return t;
   }
   // Draws the sheet of the planet as it stands, and the ground map from it;
-  // false (told) when they cannot be had.
-  bool draw(const Planet& planet);
+  // false (told, as memory running out while doing) when they cannot be had.
+  bool draw(const Planet& planet, const std::string& doing);
   // ground.png, sheet.png and height.png.
   void writeMaps(const Planet& planet);
   void writeLayerFiles(const Planet& planet);
@@ -147,11 +172,11 @@ bool Exporter::makeSubdirectory(const char* name, const char* without) {
   return false;
 }
 
-bool Exporter::draw(const Planet& planet) {
+bool Exporter::draw(const Planet& planet, const std::string& doing) {
   std::string error;
   const Status drawn = planet.renderSheet(options_.mapWidth, options_.mapHeight, &sheet_, &error);
   if (drawn != Status::kOk) {
-    fail(drawn, "", "error: " + error);
+    fail(drawn, "", failureLine(drawn, error, doing));
     return false;
   }
   ground_ = groundOfSheet(sheet_);
@@ -160,9 +185,9 @@ bool Exporter::draw(const Planet& planet) {
 
 void Exporter::writeFrames(const Planet& planet, int turn) {
   if (!makeSubdirectory("frames", "frames")) return;
-  if (!draw(planet)) return;
   char number[16];
   std::snprintf(number, sizeof number, "%04d", turn);
+  if (!draw(planet, std::string("drawing the pictures of turn ") + number)) return;
   const std::string groundName = std::string("frames/ground-") + number + ".png";
   const std::string sheetName = std::string("frames/sheet-") + number + ".png";
   PngTask ground = task(groundName);
@@ -186,13 +211,13 @@ void Exporter::writeMaps(const Planet& planet) {
     const Status written =
         writeMapsInBands(planet, w, h, bandRows(w), options_.outDir, &outcomes, &error);
     if (written != Status::kOk) {
-      fail(written, "", "error: " + error);
+      fail(written, "", failureLine(written, error, "drawing the maps"));
       return;
     }
     accountAll(outcomes);
     return;
   }
-  if (!draw(planet)) return;
+  if (!draw(planet, "drawing the maps")) return;
   // The two pictures compress on threads of their own while the heights
   // are sampled here.
   PngTask ground = task("ground.png");
@@ -220,7 +245,8 @@ void Exporter::writeMaps(const Planet& planet) {
   account("ground.png", ground.written, ground.error);
   account("sheet.png", sheet.written, sheet.error);
   if (sampled != Status::kOk) {
-    fail(sampled, "height.png", "error: " + error);
+    fail(sampled, "height.png",
+         failureLine(sampled, error, "sampling " + pathIn(options_.outDir, "height.png")));
     return;
   }
   account("height.png", height.written, height.error);
@@ -233,7 +259,9 @@ void Exporter::writeLayerFiles(const Planet& planet) {
   const Status written = writeLayers(planet, options_.mapWidth, options_.mapHeight, options_.outDir,
                                      &outcomes, &error);
   if (written != Status::kOk) {
-    fail(written, "layers", "error: " + error + " (no GeoTIFF layers are written)");
+    fail(written, "layers",
+         failureLine(written, error, "sampling the GeoTIFF layers") +
+             " (no GeoTIFF layers are written)");
     return;
   }
   accountAll(outcomes);
@@ -246,7 +274,9 @@ void Exporter::writeClassLayerFiles(const Planet& planet) {
   const Status written = writeClassLayers(planet, options_.mapWidth, options_.mapHeight,
                                           options_.outDir, &outcomes, &error);
   if (written != Status::kOk) {
-    fail(written, "layers", "error: " + error + " (no class layers are written)");
+    fail(written, "layers",
+         failureLine(written, error, "sampling the land and biome layers") +
+             " (no class layers are written)");
     return;
   }
   accountAll(outcomes);
@@ -258,7 +288,9 @@ void Exporter::writeClassFiles(const Planet& planet) {
   const Status written = writeClassMaps(planet, options_.mapWidth, options_.mapHeight,
                                         options_.outDir, &outcomes, &classes_, &error);
   accountAll(outcomes);
-  if (written != Status::kOk) fail(written, "", "error: " + error);
+  if (written != Status::kOk) {
+    fail(written, "", failureLine(written, error, "drawing the mask and biome maps"));
+  }
 }
 
 void Exporter::writeCubeFaces(const Planet& planet) {
@@ -285,46 +317,52 @@ void Exporter::writeModel(const Planet& planet) {
 
 void Exporter::writePlanet(const Planet& planet) {
   report(0, "Writing maps and heightmap");
-  writeMaps(planet);
-  writeClassFiles(planet);
+  guarded("writing the maps", [&] { writeMaps(planet); });
+  guarded("writing the mask and biome maps", [&] { writeClassFiles(planet); });
   if (options_.geotiff) {
     report(kLayersStart, "Writing GeoTIFF layers");
-    writeLayerFiles(planet);
-    writeClassLayerFiles(planet);
+    guarded("writing the GeoTIFF layers", [&] { writeLayerFiles(planet); });
+    guarded("writing the land and biome layers", [&] { writeClassLayerFiles(planet); });
   }
   if (options_.geojson) {
     report(kRiversStart, "Writing rivers.geojson");
-    std::string error;
-    const bool written = writeRiversGeoJson(pathIn(options_.outDir, "rivers.geojson").c_str(),
-                                            planet.rivers(), &error);
-    account("rivers.geojson", written, error);
+    guarded("writing rivers.geojson", [&] {
+      std::string error;
+      const bool written = writeRiversGeoJson(pathIn(options_.outDir, "rivers.geojson").c_str(),
+                                              planet.rivers(), &error);
+      account("rivers.geojson", written, error);
+    });
   }
   if (options_.globe) {
     report(kGlobeStart, "Writing globe.html");
-    std::string error;
-    const Status written = writeGlobePage(planet, pathIn(options_.outDir, "globe.html"), &error);
-    if (written == Status::kOk || written == Status::kWriteFailed) {
-      account("globe.html", written == Status::kOk, error);
-    } else {
-      fail(written, "globe.html", "error: " + error);
-    }
+    guarded("writing globe.html", [&] {
+      std::string error;
+      const Status written = writeGlobePage(planet, pathIn(options_.outDir, "globe.html"), &error);
+      if (written == Status::kOk || written == Status::kWriteFailed) {
+        account("globe.html", written == Status::kOk, error);
+      } else {
+        fail(written, "globe.html", "error: " + error);
+      }
+    });
   }
   if (options_.cubeSize > 0) {
     report(kCubeStart, "Writing cube faces");
-    writeCubeFaces(planet);
+    guarded("writing the cube faces", [&] { writeCubeFaces(planet); });
   }
   if (options_.gltf) {
     report(kModelStart, "Writing planet.glb");
-    writeModel(planet);
+    guarded("writing planet.glb", [&] { writeModel(planet); });
   }
   report(kRecordStart, "Writing planet.json");
-  // The record lists itself: it is only ever read when it was written.
-  std::vector<std::string> files = result_.written;
-  files.push_back("planet.json");
-  std::string error;
-  const bool recorded = writeTextFile(pathIn(options_.outDir, "planet.json"),
-                                      planetRecord(options_, planet, files, &classes_), &error);
-  account("planet.json", recorded, error);
+  guarded("writing planet.json", [&] {
+    // The record lists itself: it is only ever read when it was written.
+    std::vector<std::string> files = result_.written;
+    files.push_back("planet.json");
+    std::string error;
+    const bool recorded = writeTextFile(pathIn(options_.outDir, "planet.json"),
+                                        planetRecord(options_, planet, files, &classes_), &error);
+    account("planet.json", recorded, error);
+  });
 }
 
 // Ends a call after the failures the exporter told, with the first one's
@@ -342,9 +380,26 @@ Status end(Status status, const char* line, const ExportCallbacks& callbacks, Ex
   return status;
 }
 
-// When storage runs out the call ends: the files written so far stay.
-Status outOfMemory(const ExportCallbacks& callbacks, ExportResult* result, std::string* error) {
-  const char line[] = "error: out of memory";
+// Takes the output folder's lock for the result, unless it holds it already
+// (an earlier call of the same run); false (with the line) when another run
+// holds it.
+bool holdLock(const ExportOptions& options, ExportResult* result, std::string* line) {
+  const auto* held = static_cast<const OutputLock*>(result->lock.get());
+  if (held != nullptr && held->holds(options.outDir)) return true;
+  std::unique_ptr<OutputLock> lock;
+  std::string reason;
+  if (!OutputLock::take(options.outDir, kSubfolders, &lock, &reason)) {
+    *line = "error: " + reason;
+    return false;
+  }
+  result->lock = std::move(lock);
+  return true;
+}
+
+// When storage runs out outside the stages the call ends: the files written
+// so far stay.
+Status outOfMemory(const ExportCallbacks& callbacks, ExportResult* result, std::string* error,
+                   const char* line) {
   tell(callbacks, result, "", line);
   if (error != nullptr) {
     try {
@@ -367,14 +422,15 @@ Status prepareExport(const ExportOptions& options, const ExportCallbacks& callba
       return end(Status::kInvalidSettings, fault.c_str(), callbacks, result, error);
     Exporter exporter(options, callbacks, result);
     std::string reason;
-    if (!exporter.makeOutDir(&reason)) {
+    if (!exporter.makeOutDir(&reason) || !holdLock(options, result, &reason)) {
       return end(Status::kWriteFailed, reason.c_str(), callbacks, result, error);
     }
     // frames/ that cannot be made ends nothing: the other files can be had.
     if (options.frames) exporter.makeSubdirectory("frames", "frames");
     return Status::kOk;
   } catch (const std::bad_alloc&) {
-    return outOfMemory(callbacks, result, error);
+    return outOfMemory(callbacks, result, error,
+                       "error: out of memory while preparing the output folder");
   }
 }
 
@@ -389,13 +445,14 @@ Status exportFrames(const Planet& planet, int turn, const ExportOptions& options
       return end(Status::kInvalidSettings, fault.c_str(), callbacks, result, error);
     Exporter exporter(options, callbacks, result);
     std::string reason;
-    if (!exporter.makeOutDir(&reason)) {
+    if (!exporter.makeOutDir(&reason) || !holdLock(options, result, &reason)) {
       return end(Status::kWriteFailed, reason.c_str(), callbacks, result, error);
     }
     exporter.writeFrames(planet, turn);
     return finish(exporter, error);
   } catch (const std::bad_alloc&) {
-    return outOfMemory(callbacks, result, error);
+    return outOfMemory(callbacks, result, error,
+                       "error: out of memory while writing the pictures of a turn");
   }
 }
 
@@ -412,13 +469,14 @@ Status exportPlanet(const Planet& planet, const ExportOptions& options,
     }
     Exporter exporter(options, callbacks, result);
     std::string reason;
-    if (!exporter.makeOutDir(&reason)) {
+    if (!exporter.makeOutDir(&reason) || !holdLock(options, result, &reason)) {
       return end(Status::kWriteFailed, reason.c_str(), callbacks, result, error);
     }
     exporter.writePlanet(planet);
     return finish(exporter, error);
   } catch (const std::bad_alloc&) {
-    return outOfMemory(callbacks, result, error);
+    return outOfMemory(callbacks, result, error,
+                       "error: out of memory while writing the planet folder");
   }
 }
 

@@ -1,5 +1,6 @@
 #include "export/geotiff_layers.h"
 
+#include <new>
 #include <utility>
 
 #include "export/geotiff_writer.h"
@@ -57,11 +58,17 @@ geoweave::Status writeLayers(const geoweave::Planet& planet, int width, int heig
       results[i].name = std::string("layers/") + all[i].name + ".tif";
       paths[i] = pathIn(dir, results[i].name);
       batch.start([&, i] {
-        GeoTiffBand band;
-        band.name = all[i].band;
-        band.unit = all[i].unit;
-        results[i].written = writeGeoTiffFloat(paths[i].c_str(), width, height, maps[i].data(),
-                                               band, &results[i].error);
+        // Nothing may leave the thread: memory running out for the band's
+        // texts leaves the error empty, which tells just that.
+        try {
+          GeoTiffBand band;
+          band.name = all[i].band;
+          band.unit = all[i].unit;
+          results[i].written = writeGeoTiffFloat(paths[i].c_str(), width, height, maps[i].data(),
+                                                 band, &results[i].error);
+        } catch (const std::bad_alloc&) {
+          results[i].written = false;
+        }
       });
     }
   }

@@ -15,9 +15,11 @@
 #include <cstdio>
 #include <cstring>
 #include <iterator>
+#include <new>
 #include <system_error>
 #include <vector>
 
+#include "export/output_files.h"
 #include "image/atomic_file.h"
 
 namespace geoweave::detail {
@@ -33,8 +35,14 @@ constexpr uint32_t kTileSize = 256;
 // its errno for the message.
 struct TiffSink {
   int fd = -1;
-  int writeErrno = 0;
-  std::string message;  // libtiff's or libgeotiff's first complaint
+  int writeErrno = 0;   // of the first failed write, when it came before any complaint
+  std::string message;  // libtiff's first complaint
+  // Whether memory had run out (errno ENOMEM, as malloc leaves it) when
+  // libtiff complained first.
+  bool outOfMemory = false;
+  // Set once the file is given up: libtiff still flushes what it holds on
+  // closing, and after a failed allocation that may be garbage.
+  bool discard = false;
 };
 
 tmsize_t sinkRead(thandle_t handle, void* data, tmsize_t size) {
@@ -43,13 +51,16 @@ tmsize_t sinkRead(thandle_t handle, void* data, tmsize_t size) {
 
 tmsize_t sinkWrite(thandle_t handle, void* data, tmsize_t size) {
   auto* sink = static_cast<TiffSink*>(handle);
+  if (sink->discard) return -1;
   const auto* bytes = static_cast<const unsigned char*>(data);
   tmsize_t left = size;
   while (left > 0) {
     const ssize_t done = ::write(sink->fd, bytes, static_cast<size_t>(left));
     if (done < 0 && errno == EINTR) continue;
     if (done <= 0) {
-      sink->writeErrno = done < 0 ? errno : EIO;
+      // Kept only as the first trouble: after a complaint (an allocation
+      // that failed, say) libtiff may go on to write what it never filled.
+      if (sink->message.empty() && sink->writeErrno == 0) sink->writeErrno = done < 0 ? errno : EIO;
       return -1;
     }
     bytes += done;
@@ -81,6 +92,7 @@ void sinkUnmap(thandle_t, void*, toff_t) {}
 int onTiffError(TIFF*, void* user, const char* module, const char* format, va_list args) {
   auto* sink = static_cast<TiffSink*>(user);
   if (sink->message.empty()) {
+    sink->outOfMemory = errno == ENOMEM;
     char text[512];
     std::vsnprintf(text, sizeof text, format, args);
     sink->message = std::string("libtiff: ") + (module != nullptr ? module : "") + ": " + text;
@@ -91,17 +103,6 @@ int onTiffError(TIFF*, void* user, const char* module, const char* format, va_li
 // Warnings do not stop the file, and a library has nobody to tell them to.
 int onTiffWarning(TIFF*, void*, const char*, const char*, va_list) {
   return 1;
-}
-
-void onGeoTiffError(GTIF* gtif, int level, const char* format, ...) {
-  auto* sink = static_cast<TiffSink*>(GTIFGetUserData(gtif));
-  if (level != LIBGEOTIFF_ERROR || !sink->message.empty()) return;
-  char text[512];
-  va_list args;
-  va_start(args, format);
-  std::vsnprintf(text, sizeof text, format, args);
-  va_end(args);
-  sink->message = std::string("libgeotiff: ") + text;
 }
 
 // The GeoTIFF tags and GDAL's two, declared to this file's handle alone
@@ -180,24 +181,30 @@ std::string nodataText(float value) {
   return text;
 }
 
-bool writeGeoKeys(TIFF* tif, int width, int height, TiffSink& sink) {
+// The GeoKey directory as GeoTIFF 1.0 lays it out: version 1, revision
+// 1.0, the number of keys, then each key sorted by id as its id, where its
+// value lies (0: in the entry; a tag: among that tag's values), the count,
+// and the value or its offset there. Set directly rather than through
+// libgeotiff, whose key setting does not check its allocations and crashes
+// when memory runs out.
+bool writeGeoKeys(TIFF* tif, int width, int height) {
   // Cell size, and the top left corner of cell (0, 0) placed at 180 W, 90 N.
   const double scale[3] = {360.0 / width, 180.0 / height, 0.0};
   const double tiePoint[6] = {0.0, 0.0, 0.0, -180.0, 90.0, 0.0};
-  if (!TIFFSetField(tif, TIFFTAG_GEOPIXELSCALE, 3, scale) ||
-      !TIFFSetField(tif, TIFFTAG_GEOTIEPOINTS, 6, tiePoint)) {
-    return false;
-  }
-  GTIF* gtif = GTIFNewEx(tif, onGeoTiffError, &sink);
-  if (gtif == nullptr) return false;
-  const bool ok = GTIFKeySet(gtif, GTModelTypeGeoKey, TYPE_SHORT, 1, ModelTypeGeographic) &&
-                  GTIFKeySet(gtif, GTRasterTypeGeoKey, TYPE_SHORT, 1, RasterPixelIsArea) &&
-                  GTIFKeySet(gtif, GeographicTypeGeoKey, TYPE_SHORT, 1, GCS_WGS_84) &&
-                  GTIFKeySet(gtif, GeogCitationGeoKey, TYPE_ASCII, 0, "WGS 84") &&
-                  GTIFKeySet(gtif, GeogAngularUnitsGeoKey, TYPE_SHORT, 1, Angular_Degree) &&
-                  GTIFWriteKeys(gtif);
-  GTIFFree(gtif);
-  return ok;
+  static const char kCitation[] = "WGS 84|";  // each ASCII value ends in '|'
+  const uint16_t keys[][4] = {
+      {1, 1, 0, 5},  // the header
+      {GTModelTypeGeoKey, 0, 1, ModelTypeGeographic},
+      {GTRasterTypeGeoKey, 0, 1, RasterPixelIsArea},
+      {GeographicTypeGeoKey, 0, 1, GCS_WGS_84},
+      {GeogCitationGeoKey, TIFFTAG_GEOASCIIPARAMS, sizeof kCitation - 1, 0},
+      {GeogAngularUnitsGeoKey, 0, 1, Angular_Degree},
+  };
+  return TIFFSetField(tif, TIFFTAG_GEOPIXELSCALE, 3, scale) &&
+         TIFFSetField(tif, TIFFTAG_GEOTIEPOINTS, 6, tiePoint) &&
+         TIFFSetField(tif, TIFFTAG_GEOKEYDIRECTORY, static_cast<int>(4 * std::size(keys)),
+                      &keys[0][0]) &&
+         TIFFSetField(tif, TIFFTAG_GEOASCIIPARAMS, kCitation);
 }
 
 // The values of a raster and how they are stored.
@@ -246,8 +253,7 @@ bool writeColorMap(TIFF* tif, const GeoTiffPalette& palette) {
                       channels[2].data()) != 0;
 }
 
-bool writeTiff(TIFF* tif, int width, int height, const Cells& cells, const GeoTiffBand& band,
-               TiffSink& sink) {
+bool writeTiff(TIFF* tif, int width, int height, const Cells& cells, const GeoTiffBand& band) {
   if (TIFFMergeFieldInfo(tif, kGeoTiffFields, std::size(kGeoTiffFields)) != 0) return false;
   const bool colored = cells.palette != nullptr && !cells.palette->empty();
   const bool shapeSet = TIFFSetField(tif, TIFFTAG_IMAGEWIDTH, static_cast<uint32_t>(width)) &&
@@ -264,7 +270,7 @@ bool writeTiff(TIFF* tif, int width, int height, const Cells& cells, const GeoTi
                         TIFFSetField(tif, TIFFTAG_PREDICTOR, cells.predictor) &&
                         TIFFSetField(tif, TIFFTAG_SOFTWARE, "Geoweave") &&
                         (!colored || writeColorMap(tif, *cells.palette));
-  if (!shapeSet || !writeGeoKeys(tif, width, height, sink)) return false;
+  if (!shapeSet || !writeGeoKeys(tif, width, height)) return false;
   const std::string metadata = gdalMetadata(band);
   if (!metadata.empty() && !TIFFSetField(tif, TIFFTAG_GDAL_METADATA, metadata.c_str())) {
     return false;
@@ -281,6 +287,51 @@ bool fail(std::string* error, const char* path, const std::string& reason) {
   return false;
 }
 
+bool failOutOfMemory(std::string* error, const char* path) {
+  if (error != nullptr) *error = outOfMemoryLine(std::string("writing ") + path);
+  return false;
+}
+
+// Why libtiff gave up: a failed write's reason first, as a failure to
+// write is what libtiff then complains of.
+bool failWith(const TiffSink& sink, std::string* error, const char* path) {
+  if (sink.writeErrno != 0) {
+    return fail(error, path, std::generic_category().message(sink.writeErrno));
+  }
+  if (sink.outOfMemory) return failOutOfMemory(error, path);
+  return fail(error, path, sink.message.empty() ? "libtiff failed" : sink.message);
+}
+
+bool writeFile(const char* path, int width, int height, const Cells& cells, const GeoTiffBand& band,
+               std::string* error) {
+  AtomicFile file;
+  if (!file.open(path)) return fail(error, path, std::generic_category().message(file.error()));
+  TiffSink sink;
+  sink.fd = file.fd();
+  TIFFOpenOptions* options = TIFFOpenOptionsAlloc();
+  if (options == nullptr) return failOutOfMemory(error, path);
+  TIFFOpenOptionsSetErrorHandlerExtR(options, onTiffError, &sink);
+  TIFFOpenOptionsSetWarningHandlerExtR(options, onTiffWarning, &sink);
+  // Past 4 GiB of offsets classic TIFF cannot point; BigTIFF can, though
+  // fewer readers take it, so only maps whose raw values come near that
+  // limit get it.
+  const bool big = static_cast<uint64_t>(width) * static_cast<uint64_t>(height) * cells.bytes >
+                   (uint64_t{3} << 30);
+  // The name is only for libtiff's messages: the final one, which the user
+  // knows.
+  errno = 0;
+  TIFF* tif = TIFFClientOpenExt(path, big ? "w8m" : "wm", &sink, sinkRead, sinkWrite, sinkSeek,
+                                sinkClose, sinkSize, sinkMap, sinkUnmap, options);
+  TIFFOpenOptionsFree(options);
+  if (tif == nullptr) return failWith(sink, error, path);
+  const bool written = writeTiff(tif, width, height, cells, band);
+  sink.discard = !written;
+  TIFFClose(tif);
+  if (!written) return failWith(sink, error, path);
+  if (!file.commit()) return fail(error, path, std::generic_category().message(file.error()));
+  return true;
+}
+
 bool writeGeoTiff(const char* path, int width, int height, const Cells& cells,
                   const GeoTiffBand& band, std::string* error) {
   if (path == nullptr) return fail(error, "(no name)", "no file name given");
@@ -290,36 +341,17 @@ bool writeGeoTiff(const char* path, int width, int height, const Cells& cells,
                     std::to_string(height));
   }
   if (cells.topDown == nullptr) return fail(error, path, "no values given");
-
-  AtomicFile file;
-  if (!file.open(path)) return fail(error, path, std::generic_category().message(file.error()));
-  TiffSink sink;
-  sink.fd = file.fd();
-  TIFFOpenOptions* options = TIFFOpenOptionsAlloc();
-  if (options == nullptr) return fail(error, path, "out of memory");
-  TIFFOpenOptionsSetErrorHandlerExtR(options, onTiffError, &sink);
-  TIFFOpenOptionsSetWarningHandlerExtR(options, onTiffWarning, &sink);
-  // Past 4 GiB of offsets classic TIFF cannot point; BigTIFF can, though
-  // fewer readers take it, so only maps whose raw values come near that
-  // limit get it.
-  const bool big = static_cast<uint64_t>(width) * static_cast<uint64_t>(height) * cells.bytes >
-                   (uint64_t{3} << 30);
-  TIFF* tif =
-      TIFFClientOpenExt(file.tempName().c_str(), big ? "w8m" : "wm", &sink, sinkRead, sinkWrite,
-                        sinkSeek, sinkClose, sinkSize, sinkMap, sinkUnmap, options);
-  TIFFOpenOptionsFree(options);
-  if (tif == nullptr) return fail(error, path, sink.message.empty() ? "libtiff" : sink.message);
-  const bool written = writeTiff(tif, width, height, cells, band, sink);
-  TIFFClose(tif);
-  if (!written) {
-    const std::string reason = sink.writeErrno != 0
-                                   ? std::generic_category().message(sink.writeErrno)
-                                   : (sink.message.empty() ? "libtiff failed" : sink.message);
-    file.abort();
-    return fail(error, path, reason);
+  try {
+    return writeFile(path, width, height, cells, band, error);
+  } catch (const std::bad_alloc&) {
+    // The tile buffer, or a message; the scratch file went with the unwinding.
+    try {
+      return failOutOfMemory(error, path);
+    } catch (const std::bad_alloc&) {
+      if (error != nullptr) error->clear();
+      return false;
+    }
   }
-  if (!file.commit()) return fail(error, path, std::generic_category().message(file.error()));
-  return true;
 }
 
 }  // namespace

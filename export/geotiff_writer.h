@@ -32,7 +32,10 @@ using GeoTiffPalette = std::vector<std::array<uint8_t, 3>>;
 // tiles; the name and unit go where GDAL reads a band's title and unit.
 // The file appears under path only once it is complete (see AtomicFile): on
 // failure false comes back, whatever stood at path is untouched, no scratch
-// file is left, and *error (when not null) names the file and the reason.
+// file is left, and *error (when not null) names the file and the reason:
+// "cannot write PATH: reason", or "error: out of memory while writing PATH"
+// when memory ran out (empty when even that line could not be had). Throws
+// nothing; safe to call on several threads for different files.
 bool writeGeoTiffFloat(const char* path, int width, int height, const float* topDown,
                        const GeoTiffBand& band, std::string* error);
 

@@ -51,6 +51,18 @@ bool writeTextFile(const std::string& path, const std::string& text, std::string
   return true;
 }
 
+namespace {
+constexpr char kOutOfMemory[] = "error: out of memory while ";
+}  // namespace
+
+std::string outOfMemoryLine(const std::string& doing) {
+  return kOutOfMemory + doing;
+}
+
+bool isOutOfMemoryLine(const std::string& line) {
+  return line.compare(0, sizeof kOutOfMemory - 1, kOutOfMemory) == 0;
+}
+
 std::string pathIn(const std::string& dir, const std::string& name) {
   if (dir == "." || dir.empty()) return name;
   return dir.back() == '/' ? dir + name : dir + "/" + name;

@@ -1,12 +1,16 @@
 #include "export/png_batch.h"
 
 #include <cstring>
+#include <new>
 
+#include "export/output_files.h"
 #include "export/png_writer.h"
 
 namespace geoweave::detail {
 
-void writePng(PngTask* task) {
+namespace {
+
+void writeOrFail(PngTask* task) {
   if (task->rgb != nullptr) {
     task->written = writePngRgb8(task->path.c_str(), task->rgb->width, task->rgb->height,
                                  task->rgb->rgb.data(), &task->error);
@@ -17,6 +21,23 @@ void writePng(PngTask* task) {
   } else {
     task->written = false;
     task->error = "cannot write " + task->path + ": no pixels";
+  }
+}
+
+}  // namespace
+
+void writePng(PngTask* task) {
+  try {
+    writeOrFail(task);
+  } catch (const std::bad_alloc&) {
+    // On a thread of its own nothing may escape. The encoder's memory went
+    // with the unwinding, so the line most likely can be had.
+    task->written = false;
+    try {
+      task->error = outOfMemoryLine("writing " + task->path);
+    } catch (const std::bad_alloc&) {
+      task->error.clear();
+    }
   }
 }
 

@@ -18,10 +18,11 @@ struct PngTask {
   int width = 0;
   int height = 0;
   bool written = false;
-  std::string error;  // "cannot write PATH: reason" when not written
+  std::string error;  // as FileOutcome's error when not written
 };
 
-// Writes task on the caller's thread.
+// Writes task on the caller's thread. Throws nothing: memory running out is
+// told in task->error.
 void writePng(PngTask* task);
 
 // PNG files written side by side while the caller goes on with other work.

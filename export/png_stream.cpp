@@ -10,6 +10,7 @@
 #include <cstring>
 #include <system_error>
 
+#include "export/output_files.h"
 #include "image/atomic_file.h"
 
 namespace geoweave::detail {
@@ -48,6 +49,9 @@ struct PngJob {
   png_uint_32 height = 0;
   png_uint_32 rowsWritten = 0;
   int writeErrno = 0;  // errno of a failed write; 0 when libpng itself gave up
+  // Whether memory had run out (errno ENOMEM, as malloc leaves it) when
+  // libpng gave up: its own or zlib's allocation failed.
+  bool outOfMemory = false;
   char message[256] = {};
   size_t used = 0;
   unsigned char buffer[1 << 16];  // libpng hands over small pieces; the kernel gets big ones
@@ -84,6 +88,7 @@ bool drain(Job* job) {
 
 void onPngError(png_structp png, png_const_charp message) {
   auto* job = static_cast<Job*>(png_get_error_ptr(png));
+  job->outOfMemory = errno == ENOMEM;
   std::snprintf(job->message, sizeof job->message, "%s", message);
   png_longjmp(png, 1);
 }
@@ -112,6 +117,7 @@ void onPngFlush(png_structp png) {
 // longjmp out of libpng lands in the one that called it and reports false.
 bool writeHeader(Job* job, png_uint_32 width, int bitDepth, int colorType) {
   if (setjmp(png_jmpbuf(job->png)) != 0) return false;
+  errno = 0;  // so that onPngError sees what libpng's own calls left
   png_set_write_fn(job->png, job, onPngWrite, onPngFlush);
   png_set_IHDR(job->png, job->info, width, job->height, bitDepth, colorType, PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
@@ -126,6 +132,7 @@ bool writeHeader(Job* job, png_uint_32 width, int bitDepth, int colorType) {
 
 bool writeBody(Job* job, const unsigned char* rows, png_uint_32 count) {
   if (setjmp(png_jmpbuf(job->png)) != 0) return false;
+  errno = 0;
   for (png_uint_32 y = 0; y < count; ++y) {
     png_write_row(job->png, rows + static_cast<size_t>(y) * job->rowBytes);
   }
@@ -134,12 +141,18 @@ bool writeBody(Job* job, const unsigned char* rows, png_uint_32 count) {
 
 bool writeEnd(Job* job) {
   if (setjmp(png_jmpbuf(job->png)) != 0) return false;
+  errno = 0;
   png_write_end(job->png, nullptr);
   return drain(job);
 }
 
 std::string errnoText(int value) {
   return std::generic_category().message(value);
+}
+
+// Why libpng gave up: a failed write's reason, or its own message.
+std::string reasonOf(const Job& job) {
+  return job.writeErrno != 0 ? errnoText(job.writeErrno) : std::string("libpng: ") + job.message;
 }
 
 }  // namespace
@@ -149,8 +162,12 @@ PngStream::~PngStream() = default;  // an unfinished file's scratch copy goes wi
 
 bool PngStream::fail(std::string* error, const std::string& reason) {
   const std::string path = job_ != nullptr ? job_->path : std::string("(no file open)");
+  const bool outOfMemory = job_ != nullptr && job_->outOfMemory && job_->writeErrno == 0;
   job_.reset();
-  if (error != nullptr) *error = "cannot write " + path + ": " + reason;
+  if (error != nullptr) {
+    *error =
+        outOfMemory ? outOfMemoryLine("writing " + path) : "cannot write " + path + ": " + reason;
+  }
   return false;
 }
 
@@ -170,14 +187,17 @@ bool PngStream::open(const char* path, int width, int height, PngKind kind, std:
   if (!job_->file.open(path)) return fail(error, errnoText(job_->file.error()));
   job_->png = png_create_write_struct(PNG_LIBPNG_VER_STRING, job_.get(), onPngError, onPngWarning);
   if (job_->png != nullptr) job_->info = png_create_info_struct(job_->png);
-  if (job_->info == nullptr) return fail(error, "out of memory");
+  if (job_->info == nullptr) {
+    job_->outOfMemory = true;
+    return fail(error, "out of memory");
+  }
   const bool rgb = kind == PngKind::kRgb8;
   const bool wide = kind == PngKind::kGray16;
   job_->rowBytes = static_cast<size_t>(width) * (rgb ? 3 : wide ? 2 : 1);
   job_->height = static_cast<png_uint_32>(height);
   if (!writeHeader(job_.get(), static_cast<png_uint_32>(width), wide ? 16 : 8,
                    rgb ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_GRAY)) {
-    return fail(error, std::string("libpng: ") + job_->message);
+    return fail(error, reasonOf(*job_));
   }
   return true;
 }
@@ -191,8 +211,7 @@ bool PngStream::writeRows(const void* rows, int count, std::string* error) {
   }
   if (!writeBody(job_.get(), static_cast<const unsigned char*>(rows),
                  static_cast<png_uint_32>(count))) {
-    return fail(error, job_->writeErrno != 0 ? errnoText(job_->writeErrno)
-                                             : std::string("libpng: ") + job_->message);
+    return fail(error, reasonOf(*job_));
   }
   job_->rowsWritten += static_cast<png_uint_32>(count);
   return true;
@@ -204,10 +223,7 @@ bool PngStream::finish(std::string* error) {
     return fail(error, "only " + std::to_string(job_->rowsWritten) + " of " +
                            std::to_string(job_->height) + " rows were given");
   }
-  if (!writeEnd(job_.get())) {
-    return fail(error, job_->writeErrno != 0 ? errnoText(job_->writeErrno)
-                                             : std::string("libpng: ") + job_->message);
-  }
+  if (!writeEnd(job_.get())) return fail(error, reasonOf(*job_));
   png_destroy_write_struct(&job_->png, &job_->info);
   if (!job_->file.commit()) return fail(error, errnoText(job_->file.error()));
   job_.reset();

@@ -18,8 +18,10 @@ enum class PngKind {
 // that takes the final name only when finish() succeeds: a stream that fails,
 // or is destroyed unfinished, leaves no file behind and whatever stood at the
 // name untouched. Every failure is final (later calls fail too) and its
-// error text reads "cannot write PATH: reason". Rows are Sub-filtered and
-// deflated at zlib level 1, chosen for speed (see png_stream.cpp).
+// error text reads "cannot write PATH: reason", or "error: out of memory
+// while writing PATH" when libpng or zlib could not get memory. Rows are
+// Sub-filtered and deflated at zlib level 1, chosen for speed (see
+// png_stream.cpp).
 class PngStream {
  public:
   PngStream();

@@ -1,5 +1,6 @@
 #include "export/task_batch.h"
 
+#include <new>
 #include <system_error>
 #include <utility>
 
@@ -10,6 +11,8 @@ void TaskBatch::start(std::function<void()> task) {
     threads_.emplace_back(task);
   } catch (const std::system_error&) {
     task();  // no thread to be had: the work is done here instead
+  } catch (const std::bad_alloc&) {
+    task();  // nor the memory to start one
   }
 }
 

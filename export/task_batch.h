@@ -16,9 +16,10 @@ class TaskBatch {
   TaskBatch& operator=(const TaskBatch&) = delete;
   ~TaskBatch() { wait(); }
 
-  // Runs task on a new thread; when no thread can be had it runs here and
-  // now. Whatever task reads or writes must stay in place until wait()
-  // returns.
+  // Runs task on a new thread; when no thread (or no memory to start one)
+  // can be had it runs here and now. task must throw nothing: on a thread
+  // of its own an exception would end the process. Whatever task reads or
+  // writes must stay in place until wait() returns.
   void start(std::function<void()> task);
 
   // Returns once every started task is done.

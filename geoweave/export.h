@@ -13,10 +13,19 @@
 //     std::fprintf(stderr, "%s\n", error.c_str());  // the other files are written
 //   }
 //
-// Every file appears complete or not at all: it is written under a scratch
-// name beside its own and renamed once whole, so a failure leaves whatever
-// stood under the name untouched and no scratch file behind.
+// Every file appears complete or not at all: it is written to an unnamed
+// scratch file in its folder (a named one where the file system has none)
+// and renamed into place once whole, so a failure leaves whatever stood
+// under the name untouched and no scratch file behind. A process killed
+// even by SIGKILL leaves at most the one file it was renaming, named
+// NAME.PID.N.tmp, and the next export into the folder removes it.
+//
+// One export at a time writes a folder: the export functions hold an
+// exclusive lock (flock) on OUTDIR/.geoweave.lock, kept in the ExportResult,
+// so that two runs cannot leave a mix of their files. A second caller is
+// refused at once (see prepareExport), never kept waiting.
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -130,21 +139,37 @@ struct ExportResult {
   std::vector<std::string> written;
   // Every failure, in the order told.
   std::vector<ExportFailure> failures;
+  // The output folder's lock, taken by the first export call given this
+  // result and held until the result and all its copies are gone (or a call
+  // for another folder takes that one's instead): one run's calls share it.
+  // The lock file goes with it. Only the export functions look inside.
+  std::shared_ptr<void> lock;
 };
 
 // All three functions below check the options first (kInvalidSettings when
 // one breaks its limits), make options.outDir with its missing parents
 // (kWriteFailed, "cannot create directory PATH: reason", when it cannot be),
-// and end with kOutOfMemory ("error: out of memory") when storage runs out,
-// leaving the files written so far. Each failure, whether the call goes on
-// after it or not, is told to callbacks.message and appended to
-// result->failures; *error (when not null) gets the line of the first.
-// result may be null when the caller keeps no account. No exception escapes.
+// and take its lock unless result holds it already (kWriteFailed, "error:
+// OUTDIR is being written by another run (pid N)", when another holds it;
+// where no lock can be had at all, as on a file system without flock(), they
+// go on without). Holding it, they remove the scratch files that killed
+// processes left in the folder and its frames/, layers/ and cube/. When
+// storage runs out, the work it ran out for is told as "error: out of memory
+// while DOING" (DOING names the stage or file, e.g. "writing the GeoTIFF
+// layers", "drawing world/cube/ground-px.png") and the call goes on with
+// what needs less, ending with kOutOfMemory, the files written so far kept.
+// Each failure, whether the call goes on after it or not, is told to
+// callbacks.message and appended to result->failures; *error (when not
+// null) gets the line of the first. result may be null when the caller
+// keeps no account. No exception escapes.
 
-// Makes options.outDir and, when options.frames, its frames/ folder, so that
-// a folder that cannot be made is found before a long generation rather
-// than after it (the export functions make them as well when missing). kOk
-// when outDir stands, even if frames/ could not be made: that failure is
+// Makes options.outDir and, when options.frames, its frames/ folder, and
+// takes the folder's lock into result, so that a folder that cannot be made
+// or is being written by another run is found before a long generation
+// rather than after it (the export functions do the same when needed).
+// Keep result for the run's later calls, so that they share the lock; with
+// a null result the lock goes when the call returns. kOk when outDir stands
+// and is this run's, even if frames/ could not be made: that failure is
 // told (named "frames", "... (no frames are written)") and the frames are
 // best not asked for.
 Status prepareExport(const ExportOptions& options, const ExportCallbacks& callbacks,
@@ -190,11 +215,12 @@ Status exportFrames(const Planet& planet, int turn, const ExportOptions& options
 // or sampled, is told and the export goes on with the others.
 // callbacks.progress is told each stage, from fraction 0 on. kOk when every
 // file was written; otherwise the status of the first failure: kWriteFailed
-// for a file or folder (a cube face that could not be drawn counts as its
-// two files), the planet's (kOutOfMemory) when the maps or the layers could
-// not be drawn or sampled, kInvalidSettings when the model's relief and
-// exaggeration would reach the planet's centre (planet.glb is not written);
-// kUnusable, before anything is written, when the planet was not generated.
+// for a file or folder, kOutOfMemory when memory ran out for a file, a
+// stage, or the maps, layers or a cube face to be drawn or sampled (a cube
+// face counts as its two files), kInvalidSettings when the model's relief
+// and exaggeration would reach the planet's centre (planet.glb is not
+// written); kUnusable, before anything is written, when the planet was not
+// generated.
 Status exportPlanet(const Planet& planet, const ExportOptions& options,
                     const ExportCallbacks& callbacks, ExportResult* result, std::string* error);
 

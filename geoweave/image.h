@@ -24,7 +24,7 @@ struct Image {
 
 // Writes the image as an uncompressed 24-bit BMP (rows stored bottom up, as
 // the format has them). The file appears under its name only when every
-// byte reached it: it is written to a scratch name beside it and renamed. On
+// byte reached it: it is written to a scratch file beside it and renamed. On
 // failure nothing is left behind, whatever stood at the name is untouched,
 // and *error (when not null) says what failed:
 //   kUnusable     the image's size is negative or rgb does not hold

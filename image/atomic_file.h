@@ -10,11 +10,24 @@ namespace geoweave::detail {
 // write a file that an interrupted run could leave behind.
 inline constexpr int kMaxOpenAtomicFiles = 32;
 
+// Which kind of scratch file AtomicFile::open makes.
+enum class ScratchKind {
+  // A file without a name (O_TMPFILE) that takes its scratch name only for
+  // the moment of commit(): a process killed while writing, even by
+  // SIGKILL, leaves nothing behind. Where the file system has no such
+  // files, a named one, as kNamed.
+  kUnnamedWhenPossible,
+  // A named scratch file from the start, as file systems without unnamed
+  // files get; for the tests of that path.
+  kNamed,
+};
+
 // A file that appears under its final name complete or not at all. The bytes go
 // to a fresh scratch file beside the target (same directory, so the final
 // rename cannot cross file systems); commit() renames it into place, anything
-// else removes it. A scratch file is only ever created with O_EXCL, so the
-// removal can never take a file that somebody else made.
+// else removes it. A scratch name is only ever created with O_EXCL (or a link
+// that fails on an existing name), so the removal can never take a file that
+// somebody else made.
 class AtomicFile {
  public:
   AtomicFile() = default;
@@ -23,18 +36,21 @@ class AtomicFile {
   // An uncommitted file is aborted: its scratch copy goes, the target stays.
   ~AtomicFile();
 
-  // Creates the scratch file for finalName (mode 0666 less the umask). Its
-  // name is finalName plus ".PID.N.tmp", or, where that makes the last path
-  // component too long, a short hidden ".geoweave.PID.N.tmp" in the same
-  // directory. False, with error() set to an errno value, when no scratch file
-  // could be made or this object already has one open.
-  bool open(const char* finalName);
+  // Creates the scratch file for finalName (mode 0666 less the umask). A
+  // named one is called finalName plus ".PID.N.tmp", or, where that makes the
+  // last path component too long, a short hidden ".geoweave.PID.N.tmp" in
+  // the same directory (removeStaleScratchFiles() knows both). False, with
+  // error() set to an errno value, when no scratch file could be made or this
+  // object already has one open.
+  bool open(const char* finalName, ScratchKind kind = ScratchKind::kUnnamedWhenPossible);
 
   // The scratch file's descriptor while open, else -1. Write to it freely; do
   // not close it.
   int fd() const { return fd_; }
 
-  // The scratch file's path while open (empty before the first open).
+  // The scratch file's path while it has one: from open() for a named
+  // scratch file, never for an unnamed one (it is named only inside
+  // commit()).
   const std::string& tempName() const { return tempName_; }
 
   // Closes the scratch file and renames it to the final name, replacing what
@@ -52,17 +68,46 @@ class AtomicFile {
   int error() const { return error_; }
 
  private:
+  // Gives the unnamed scratch file its scratch name.
+  bool nameUnnamed();
+
   int fd_ = -1;
   int slot_ = -1;
   int error_ = 0;
+  bool unnamed_ = false;
   std::string finalName_;
   std::string tempName_;
 };
+
+// A scratch file in directory dir that never has a name (O_TMPFILE; where the
+// file system has none, one made with O_EXCL and unlinked at once), open for
+// reading and writing: it goes when the descriptor is closed, however the
+// process ends. The descriptor (close-on-exec), or -1 with errno set.
+int openUnnamedScratchFile(const std::string& dir);
+
+// Removes the scratch files that processes now gone left in directory dir:
+// regular files of this user named like AtomicFile's scratch names,
+// NAME.PID.N.tmp with a dot in NAME, whose process PID no longer exists. Such
+// a file is left by a process killed while it renamed its scratch file into
+// place, or one on a file system without unnamed files. Others' files, and
+// those of processes still running, stay. For callers that hold the folder
+// (see geoweave/export.h's lock), as a process whose PID is in another PID
+// namespace looks gone. Returns how many files were removed; a folder that
+// cannot be read removes none.
+int removeStaleScratchFiles(const std::string& dir);
 
 // Writes bytes as the whole content of path through an AtomicFile: the file
 // appears complete or not at all. On failure false comes back and *error
 // (when not null) names the file and the reason.
 bool writeWholeFile(const char* path, const std::string& bytes, std::string* error);
+
+// Sets SIGXFSZ and SIGPIPE to be ignored, so that a write past the file-size
+// limit (ulimit -f) fails with EFBIG and one into a pipe nobody reads with
+// EPIPE: the writers then name the file and the reason, and leave no scratch
+// file, where the signals' default action would end the process at once.
+// For programs' main() to call once; the library never changes signals
+// itself. False if either could not be set.
+bool ignoreWriteSignals();
 
 // Installs, for SIGINT, SIGTERM, SIGHUP and SIGQUIT, a handler that removes
 // every scratch file this process has open, restores the signal's default

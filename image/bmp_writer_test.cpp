@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -233,7 +234,10 @@ TEST_F(BmpWriter, FailureMidwayLeavesNothingAndKeepsTheOldFile) {
   const int64_t points[] = {0, 20, 53, 54, 80, 70000, size - 1};
   for (const int64_t failAfter : points) {
     SCOPED_TRACE(failAfter);
+    errno = 0;
     EXPECT_FALSE(writeBmpFile(image, name.c_str(), failAfter));
+    // The device's reason reaches the caller, who names it (geoweave::writeBmp).
+    EXPECT_EQ(errno, ENOSPC);
     EXPECT_TRUE(entries().empty());
   }
 

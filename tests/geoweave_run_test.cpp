@@ -1,7 +1,13 @@
 // Whole runs of geoweave: the files it writes read back, compared with what
 // GeoweaveTest makes of the same settings and with the library's own view of
 // the planet.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
@@ -19,6 +25,8 @@
 #include "testing/png_reader.h"
 #include "tests/program_runner.h"
 #include "world/tile_fields.h"
+
+extern char** environ;
 
 namespace geoweave::detail {
 
@@ -108,6 +116,10 @@ struct GeoweaveRun : testing::Test {
 
   ProgramRun run(const std::vector<std::string>& args) {
     return runIn(GEOWEAVE_CLI_BINARY, args, scratch.work, scratch.path);
+  }
+  // Runs a bash command line in the working directory.
+  ProgramRun shell(const std::string& command) {
+    return runIn("/bin/bash", {"-c", command}, scratch.work, scratch.path);
   }
   std::string at(const std::string& name) const { return scratch.work + "/" + name; }
 };
@@ -369,6 +381,168 @@ TEST_F(GeoweaveRun, ALogOfTheProgressHasALinePerTurn) {
   EXPECT_EQ(steps.back(), "Done");
   EXPECT_EQ(lastPercent, 100);
   EXPECT_EQ(std::set<std::string>(steps.begin(), steps.end()).size(), steps.size());
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+#define GEOWEAVE_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define GEOWEAVE_ASAN 1
+#endif
+#endif
+
+// The shell's quoting of a path for bash -c.
+std::string quoted(const std::string& text) {
+  std::string out = "'";
+  for (const char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return out + "'";
+}
+
+// Memory running out after generation ends the stage it ran out in, named,
+// and the run goes on: the other files and planet.json are written, and no
+// scratch file is left. A cube face of 16384 pixels needs gigabytes, far
+// past the limit, while the planet of width 16 needs little.
+TEST_F(GeoweaveRun, MemoryRunningOutNamesWhatItWasDoingAndKeepsTheRest) {
+#if defined(GEOWEAVE_ASAN)
+  GTEST_SKIP() << "the address sanitizer reserves terabytes of address space at start, so "
+                  "no program of this build runs under ulimit -v";
+#else
+  // One malloc arena: each thread's own would reserve 64 MB of address
+  // space, and how many threads run depends on the machine.
+  const ProgramRun ours =
+      shell("ulimit -v 400000 && MALLOC_ARENA_MAX=1 exec " + quoted(GEOWEAVE_CLI_BINARY) +
+            " --width 16 --turns 1 --quiet --geojson --cube 16384");
+  EXPECT_EQ(ours.exitCode, 2);
+  std::string expected;
+  for (const char* face : {"px", "nx", "py", "ny", "pz", "nz"}) {
+    expected += std::string("geoweave: error: out of memory while drawing cube/ground-") + face +
+                ".png\n" + "geoweave: error: out of memory while sampling cube/height-" + face +
+                ".png\n";
+  }
+  EXPECT_EQ(ours.err, expected);
+  EXPECT_EQ(ours.files, (Files{"biomes.png", "cube", "ground.png", "height.png", "legend.png",
+                               "mask.png", "planet.json", "rivers.geojson", "sheet.png"}));
+  EXPECT_TRUE(fs::is_empty(at("cube")));
+  const json record = json::parse(readText(at("planet.json")));
+  EXPECT_EQ(record["files"], json({"ground.png", "sheet.png", "height.png", "mask.png",
+                                   "biomes.png", "legend.png", "rivers.geojson", "planet.json"}));
+#endif
+}
+
+// Past the file-size limit (ulimit -f) a write fails instead of ending the
+// run with SIGXFSZ: every file is named with the reason, on PNG, GeoTIFF
+// (whose header is the first write), GeoJSON and JSON alike, and no scratch
+// file is left. The limit is the program's alone: its messages go through a
+// pipe to a cat that writes them to the file the test reads.
+TEST_F(GeoweaveRun, FileSizeLimitIsToldForEveryFile) {
+  const ProgramRun ours =
+      shell("(ulimit -f 0 && exec " + quoted(GEOWEAVE_CLI_BINARY) +
+            " --width 16 --turns 1 --quiet --geotiff --geojson) 2>&1 | cat >&2; "
+            "exit ${PIPESTATUS[0]}");
+  EXPECT_EQ(ours.exitCode, 2);
+  std::string expected;
+  for (const char* name : {"ground.png",
+                           "sheet.png",
+                           "height.png",
+                           "mask.png",
+                           "biomes.png",
+                           "legend.png",
+                           "layers/elevation.tif",
+                           "layers/ground.tif",
+                           "layers/surface.tif",
+                           "layers/water-depth.tif",
+                           "layers/temperature.tif",
+                           "layers/rain.tif",
+                           "layers/humidity.tif",
+                           "layers/sediment.tif",
+                           "layers/water-flow.tif",
+                           "layers/land.tif",
+                           "layers/biome.tif",
+                           "layers/biome.tif.aux.xml",
+                           "rivers.geojson",
+                           "planet.json"}) {
+    expected += std::string("geoweave: cannot write ") + name + ": File too large\n";
+  }
+  EXPECT_EQ(ours.err, expected);
+  EXPECT_EQ(ours.files, Files{"layers"});
+  EXPECT_TRUE(fs::is_empty(at("layers")));
+}
+
+// A reader of standard error that goes away does not end the run with
+// SIGPIPE: the messages are lost, the files are written, and the exit code
+// tells of the files alone.
+TEST_F(GeoweaveRun, ClosedStandardErrorDoesNotStopTheRun) {
+  int pipeFds[2];
+  ASSERT_EQ(pipe(pipeFds), 0);
+  close(pipeFds[0]);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_adddup2(&actions, pipeFds[1], 2);
+  posix_spawn_file_actions_addchdir_np(&actions, scratch.work.c_str());
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  sigset_t pipeSignal;
+  sigemptyset(&pipeSignal);
+  sigaddset(&pipeSignal, SIGPIPE);
+  posix_spawnattr_setsigdefault(&attributes, &pipeSignal);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+  std::string program = GEOWEAVE_CLI_BINARY;
+  std::vector<std::string> args = {program, "--width", "16", "--turns", "1", "--frames"};
+  std::vector<char*> argv;
+  for (std::string& arg : args) argv.push_back(arg.data());
+  argv.push_back(nullptr);
+  pid_t pid = 0;
+  const int spawned =
+      posix_spawn(&pid, program.c_str(), &actions, &attributes, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  posix_spawnattr_destroy(&attributes);
+  close(pipeFds[1]);
+  ASSERT_EQ(spawned, 0);
+  int status = 0;
+  ASSERT_EQ(waitpid(pid, &status, 0), pid);
+  ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  const json record = json::parse(readText(at("planet.json")));
+  EXPECT_EQ(record["files"].size(), 9u);
+}
+
+// While one run holds the output folder another is refused before it
+// writes anything, naming the holder; once the folder is free the next run
+// writes it, removes the scratch files a killed run left there, and leaves
+// no lock file behind.
+TEST_F(GeoweaveRun, FolderInUseIsRefusedAndFreedAfterwards) {
+  fs::create_directories(at("o/layers"));
+  const int lock = open(at("o/.geoweave.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+  ASSERT_GE(lock, 0);
+  ASSERT_EQ(flock(lock, LOCK_EX | LOCK_NB), 0);
+  const std::string pid = std::to_string(getpid());
+  ASSERT_EQ(write(lock, (pid + "\n").data(), pid.size() + 1), static_cast<ssize_t>(pid.size() + 1));
+  const std::vector<std::string> args = {"--width", "16",        "--turns", "1",
+                                         "--quiet", "--geotiff", "--out",   "o"};
+  const ProgramRun refused = run(args);
+  EXPECT_EQ(refused.exitCode, 2);
+  EXPECT_EQ(refused.err, "geoweave: error: o is being written by another run (pid " + pid + ")\n");
+  EXPECT_FALSE(fs::exists(at("o/planet.json")));
+  close(lock);
+
+  // A run killed before this one left its scratch files; its process is gone.
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) _exit(0);
+  ASSERT_EQ(waitpid(child, nullptr, 0), child);
+  const std::string gone = std::to_string(child);
+  std::ofstream(at("o/ground.png." + gone + ".0.tmp")) << "partial";
+  std::ofstream(at("o/layers/rain.tif." + gone + ".3.tmp")) << "partial";
+  const ProgramRun freed = run(args);
+  EXPECT_EQ(freed.exitCode, 0) << freed.err;
+  Files left;
+  for (const auto& entry : fs::recursive_directory_iterator(at("o"))) {
+    const std::string name = entry.path().filename().string();
+    if (name.find(".tmp") != std::string::npos || name == ".geoweave.lock") left.push_back(name);
+  }
+  EXPECT_EQ(left, Files{});
 }
 
 }  // namespace

@@ -79,6 +79,26 @@ TEST(CliSnapshots, UnwritablePictureIsReportedAndEndsWithCodeTwo) {
   EXPECT_EQ(run.files, (Files{"all0000.bmp", "all0001.bmp", "grnd0000.bmp", "grnd0001.bmp"}));
 }
 
+// Past the file-size limit (ulimit -f) a picture is warned of like any
+// other that cannot be written, where SIGXFSZ would end the run with its
+// scratch file left. The limit is the program's alone: its warnings go
+// through a pipe to a cat that writes them where the test reads them.
+TEST(CliSnapshots, FileSizeLimitIsWarnedOfAndEndsWithCodeTwo) {
+  const ScratchDirectory scratch;
+  const ProgramRun run = runIn("/bin/bash",
+                               {"-c", std::string("(ulimit -f 0 && exec '") + GEOWEAVE_BINARY +
+                                          "' -w16 -t2 -v >/dev/null) 2>&1 | cat >&2; "
+                                          "exit ${PIPESTATUS[0]}"},
+                               scratch.work, scratch.path);
+  EXPECT_EQ(run.exitCode, 2);
+  const std::string warnings =
+      "warning: could not write grnd0000.bmp\nwarning: could not write all0000.bmp\n"
+      "warning: could not write grnd0001.bmp\nwarning: could not write all0001.bmp\n";
+  ASSERT_EQ(run.err.compare(0, warnings.size(), warnings), 0) << run.err;
+  EXPECT_TRUE(isClosingLines(run.err.substr(warnings.size()))) << run.err;
+  EXPECT_EQ(run.files, Files{});
+}
+
 TEST(CliGrid, WidthsBelowThreeUseTheSmallestGrid) {
   for (const char* width : {"-w1", "-w2", "-w3"}) {
     SCOPED_TRACE(width);

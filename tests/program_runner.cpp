@@ -98,9 +98,23 @@ ProgramRun runIn(const std::string& program, const std::vector<std::string>& arg
   for (std::string& arg : copies) argv.push_back(arg.data());
   argv.push_back(nullptr);
 
+  // The program starts with the default action of the signals that writes
+  // raise, as from a shell, whatever this process ignores: the runs that
+  // check how it meets a closed pipe or the file-size limit must not pass
+  // for an inherited ignore's sake.
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  sigset_t writeSignals;
+  sigemptyset(&writeSignals);
+  sigaddset(&writeSignals, SIGPIPE);
+  sigaddset(&writeSignals, SIGXFSZ);
+  posix_spawnattr_setsigdefault(&attributes, &writeSignals);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF);
+
   pid_t pid = 0;
-  const int spawned = posix_spawn(&pid, name.c_str(), &actions, nullptr, argv.data(), environ);
+  const int spawned = posix_spawn(&pid, name.c_str(), &actions, &attributes, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
+  posix_spawnattr_destroy(&attributes);
   if (spawned != 0) {
     ADD_FAILURE() << "could not start " << program;
     return run;
