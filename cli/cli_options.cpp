@@ -151,8 +151,9 @@ const ValueOption kValueOptions[kValueCount] = {
      "also write the six N x N cube-map faces, ground cover and 16-bit height, in cube/"},
 };
 
-const char* const kFlags[] = {"--random-seed", "--frames", "--geotiff", "--geojson",
-                              "--quiet",       "--help",   "--version"};
+const char* const kFlags[] = {"--random-seed", "--frames",      "--geotiff", "--geojson",
+                              "--quiet",       "--help",        "--version", "--river-overlay",
+                              "--bold-rivers", "--world-files", "--raw"};
 
 const ValueOption* findValueOption(const std::string& name) {
   for (const ValueOption& option : kValueOptions) {
@@ -171,6 +172,10 @@ struct CommandLine::Texts {
   bool geotiff = false;
   bool geojson = false;
   bool quiet = false;
+  bool riverOverlay = false;
+  bool boldRivers = false;
+  bool worldFiles = false;
+  bool raw = false;
 };
 
 CommandLine::CommandLine() : texts_(std::make_unique<Texts>()) {
@@ -206,6 +211,14 @@ CommandLine::CommandLine() : texts_(std::make_unique<Texts>()) {
   app.add_flag("--geotiff", texts_->geotiff,
                "also write every field as a Float32 GeoTIFF (EPSG:4326) in layers/");
   app.add_flag("--geojson", texts_->geojson, "also write the rivers as rivers.geojson");
+  app.add_flag("--river-overlay", texts_->riverOverlay,
+               "also write rivers.png: the rivers alone on a transparent map, width by flow");
+  app.add_flag("--bold-rivers", texts_->boldRivers,
+               "draw those rivers onto ground.png too, over its thin ones");
+  app.add_flag("--world-files", texts_->worldFiles,
+               "also write NAME.pgw and NAME.png.aux.xml so GIS programs place the PNG maps");
+  app.add_flag("--raw", texts_->raw,
+               "also write height.r16 (and cube/height-F.r16): 16-bit little-endian RAW heights");
   app.add_flag("--quiet", texts_->quiet, "show no progress");
 }
 
@@ -309,6 +322,10 @@ bool CommandLine::resolve(std::time_t now, RunOptions* out, std::string* error) 
   options.quiet = texts_->quiet;
   options.geotiff = texts_->geotiff;
   options.geojson = texts_->geojson;
+  options.riverOverlay = texts_->riverOverlay;
+  options.boldRivers = texts_->boldRivers;
+  options.worldFiles = texts_->worldFiles;
+  options.raw = texts_->raw;
   std::string reason;
   if (geoweave::validate(s, &reason) != geoweave::Status::kOk) {
     *error = "geoweave: " + reason;

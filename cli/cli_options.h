@@ -28,6 +28,11 @@ struct RunOptions {
   bool geotiff = false;  // the fields as GeoTIFF rasters in layers/
   bool geojson = false;  // the rivers as rivers.geojson
   int cubeSize = 0;      // of the cube-map faces in cube/; 0 writes none
+
+  bool riverOverlay = false;  // rivers.png, the rivers alone on a transparent map
+  bool boldRivers = false;    // the same rivers drawn onto ground.png as well
+  bool worldFiles = false;    // NAME.pgw and NAME.png.aux.xml beside the PNG maps
+  bool raw = false;           // height.r16 (and cube/height-F.r16)
 };
 
 // The option set of geoweave on a CLI11 parser. Values are taken as text and

@@ -25,6 +25,10 @@ class Run {
     exportOptions_.geotiff = options.geotiff;
     exportOptions_.geojson = options.geojson;
     exportOptions_.cubeSize = options.cubeSize;
+    exportOptions_.riverOverlay = options.riverOverlay;
+    exportOptions_.boldRivers = options.boldRivers;
+    exportOptions_.worldFiles = options.worldFiles;
+    exportOptions_.raw = options.raw;
     exportOptions_.seedFromClock = options.randomSeed;
     if (progress_ != nullptr) {
       exportCallbacks_.progress = [](double fraction, const char* stage, void* user) {

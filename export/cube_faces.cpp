@@ -7,6 +7,7 @@
 #include "export/heightmap.h"
 #include "export/output_files.h"
 #include "export/png_batch.h"
+#include "export/raw_heights.h"
 
 namespace geoweave::detail {
 
@@ -48,14 +49,17 @@ void finish(FaceFiles& files, FileOutcome* outcomes) {
 }  // namespace
 
 std::vector<FileOutcome> writeCube(const geoweave::Planet& planet, int size, const std::string& dir,
-                                   const std::function<void(int faces)>& faceDone) {
+                                   const std::function<void(int faces)>& faceDone, bool raw) {
   const geoweave::Statistics stats = planet.statistics();
   const std::vector<CubeFaceInfo>& faces = cubeFaces();
-  std::vector<FileOutcome> outcomes(2 * faces.size());
-  // The face whose files compress while the next one is drawn.
+  const size_t perFace = raw ? 3 : 2;
+  std::vector<FileOutcome> outcomes(perFace * faces.size());
+  // The face whose files compress while the next one is drawn, and where
+  // its outcomes go.
   std::unique_ptr<FaceFiles> previous;
+  FileOutcome* previousOwn = nullptr;
   for (size_t i = 0; i < faces.size(); ++i) {
-    FileOutcome* const own = &outcomes[2 * i];
+    FileOutcome* const own = &outcomes[perFace * i];
     own[0].name = std::string("cube/ground-") + faces[i].name + ".png";
     own[1].name = std::string("cube/height-") + faces[i].name + ".png";
     auto files = std::make_unique<FaceFiles>();
@@ -83,13 +87,23 @@ std::vector<FileOutcome> writeCube(const geoweave::Planet& planet, int size, con
         height.error = "cannot write " + height.path + ": " + error;
       }
     }
-    if (previous != nullptr) finish(*previous, own - 2);
+    if (raw) {
+      own[2].name = std::string("cube/height-") + faces[i].name + ".r16";
+      const std::string path = pathIn(dir, own[2].name);
+      if (height.gray != nullptr) {
+        own[2].written = writeRawHeights(path, files->heights, &own[2].error);
+      } else {
+        own[2].error = "cannot write " + path + ": " + error;
+      }
+    }
+    if (previous != nullptr) finish(*previous, previousOwn);
     if (ground.rgb != nullptr) files->batch.start(&ground);
     if (height.gray != nullptr) files->batch.start(&height);
     previous = std::move(files);
+    previousOwn = own;
     if (faceDone) faceDone(static_cast<int>(i) + 1);
   }
-  if (previous != nullptr) finish(*previous, &outcomes[outcomes.size() - 2]);
+  if (previous != nullptr) finish(*previous, previousOwn);
   return outcomes;
 }
 

@@ -34,7 +34,10 @@ const std::vector<CubeFaceInfo>& cubeFaces();
 // cubeFaces(); a face that cannot be drawn or sampled gives its files'
 // outcomes as failed with the library's reason. faceDone, when set, is told
 // the number of faces drawn so far after each one (large faces take long).
+// With raw, each face's heights also go to cube/height-NAME.r16 (see
+// RawHeightStream), whose outcome follows the face's two PNGs'.
 std::vector<FileOutcome> writeCube(const geoweave::Planet& planet, int size, const std::string& dir,
-                                   const std::function<void(int faces)>& faceDone);
+                                   const std::function<void(int faces)>& faceDone,
+                                   bool raw = false);
 
 }  // namespace geoweave::detail

@@ -1,5 +1,6 @@
 #include "export/geotiff_writer.h"
 
+#include <fcntl.h>
 #include <geotiff.h>
 #include <geovalues.h>
 #include <sys/stat.h>
@@ -18,6 +19,7 @@
 #include <system_error>
 #include <vector>
 
+#include "export/overviews.h"
 #include "image/atomic_file.h"
 
 namespace geoweave::detail {
@@ -30,15 +32,30 @@ constexpr uint32_t kTileSize = 256;
 
 // libtiff talks to the scratch file through these, so AtomicFile keeps the
 // descriptor (libtiff's own close would take it) and a failed write keeps
-// its errno for the message.
+// its errno for the message. The scratch file is written through AtomicFile's
+// descriptor and read back (libtiff rereads each directory it returns to)
+// through a second one, so the sink keeps the file position itself.
 struct TiffSink {
   int fd = -1;
+  int readFd = -1;
+  off_t position = 0;
   int writeErrno = 0;
   std::string message;  // libtiff's or libgeotiff's first complaint
 };
 
 tmsize_t sinkRead(thandle_t handle, void* data, tmsize_t size) {
-  return ::read(static_cast<TiffSink*>(handle)->fd, data, static_cast<size_t>(size));
+  auto* sink = static_cast<TiffSink*>(handle);
+  auto* bytes = static_cast<unsigned char*>(data);
+  tmsize_t got = 0;
+  while (got < size) {
+    const ssize_t done =
+        ::pread(sink->readFd, bytes + got, static_cast<size_t>(size - got), sink->position);
+    if (done < 0 && errno == EINTR) continue;
+    if (done <= 0) break;
+    got += done;
+    sink->position += done;
+  }
+  return got;
 }
 
 tmsize_t sinkWrite(thandle_t handle, void* data, tmsize_t size) {
@@ -46,7 +63,7 @@ tmsize_t sinkWrite(thandle_t handle, void* data, tmsize_t size) {
   const auto* bytes = static_cast<const unsigned char*>(data);
   tmsize_t left = size;
   while (left > 0) {
-    const ssize_t done = ::write(sink->fd, bytes, static_cast<size_t>(left));
+    const ssize_t done = ::pwrite(sink->fd, bytes, static_cast<size_t>(left), sink->position);
     if (done < 0 && errno == EINTR) continue;
     if (done <= 0) {
       sink->writeErrno = done < 0 ? errno : EIO;
@@ -54,24 +71,31 @@ tmsize_t sinkWrite(thandle_t handle, void* data, tmsize_t size) {
     }
     bytes += done;
     left -= done;
+    sink->position += done;
   }
   return size;
 }
-
-toff_t sinkSeek(thandle_t handle, toff_t offset, int whence) {
-  const off_t at = ::lseek(static_cast<TiffSink*>(handle)->fd, static_cast<off_t>(offset), whence);
-  return at < 0 ? static_cast<toff_t>(-1) : static_cast<toff_t>(at);
-}
-
-int sinkClose(thandle_t) {
-  return 0;
-}  // AtomicFile closes and checks the descriptor
 
 toff_t sinkSize(thandle_t handle) {
   struct stat info {};
   if (::fstat(static_cast<TiffSink*>(handle)->fd, &info) != 0) return 0;
   return static_cast<toff_t>(info.st_size);
 }
+
+toff_t sinkSeek(thandle_t handle, toff_t offset, int whence) {
+  auto* sink = static_cast<TiffSink*>(handle);
+  off_t base = 0;
+  if (whence == SEEK_CUR) base = sink->position;
+  if (whence == SEEK_END) base = static_cast<off_t>(sinkSize(handle));
+  const off_t at = base + static_cast<off_t>(offset);
+  if (at < 0) return static_cast<toff_t>(-1);
+  sink->position = at;
+  return static_cast<toff_t>(at);
+}
+
+int sinkClose(thandle_t) {
+  return 0;
+}  // AtomicFile closes and checks the descriptor
 
 int sinkMap(thandle_t, void**, toff_t*) {
   return 0;
@@ -196,22 +220,80 @@ bool writeGeoKeys(TIFF* tif, int width, int height, TiffSink& sink) {
   return ok;
 }
 
-bool writeTiles(TIFF* tif, int width, int height, const float* topDown) {
+// One resolution of the raster: the full one, or an overview.
+struct Level {
+  int width;
+  int height;
+  const float* values;
+};
+
+// The hidden text GDAL reads between the TIFF header and the first
+// directory: it tells a reader that every directory comes before the tile
+// data and that each tile is framed by its size and its last four bytes, so
+// that a reader over HTTP may fetch tiles without the offset arrays. Padded
+// to an even length, as directories start on even bytes.
+std::string ghostArea() {
+  const std::string body =
+      "LAYOUT=IFDS_BEFORE_DATA\n"
+      "BLOCK_ORDER=ROW_MAJOR\n"
+      "BLOCK_LEADER=SIZE_AS_UINT4\n"
+      "BLOCK_TRAILER=LAST_4_BYTES_REPEATED\n"
+      "KNOWN_INCOMPATIBLE_EDITION=NO\n";
+  char head[64];
+  // The first line has a fixed length, so its size field counts the rest.
+  const size_t headLength = std::strlen("GDAL_STRUCTURAL_METADATA_SIZE=000000 bytes\n");
+  const size_t padded = body.size() + (headLength + body.size()) % 2;
+  std::snprintf(head, sizeof head, "GDAL_STRUCTURAL_METADATA_SIZE=%06zu bytes\n", padded);
+  return head + body + std::string(padded - body.size(), ' ');
+}
+
+bool appendBytes(TiffSink& sink, const void* bytes, size_t size) {
+  sink.position = static_cast<off_t>(sinkSize(&sink));
+  return sinkWrite(&sink, const_cast<void*>(bytes), static_cast<tmsize_t>(size)) ==
+         static_cast<tmsize_t>(size);
+}
+
+bool putLittleEndian(TiffSink& sink, uint32_t value, off_t at) {
+  const unsigned char bytes[4] = {
+      static_cast<unsigned char>(value), static_cast<unsigned char>(value >> 8),
+      static_cast<unsigned char>(value >> 16), static_cast<unsigned char>(value >> 24)};
+  sink.position = at;
+  return sinkWrite(&sink, const_cast<unsigned char*>(bytes), 4) == 4;
+}
+
+// Writes the level's tiles, row by row of tiles, at the end of the file, each
+// after four bytes holding its size and followed by a copy of its last four
+// bytes (see ghostArea).
+bool writeTiles(TIFF* tif, const Level& level, TiffSink& sink) {
   std::vector<float> tile(static_cast<size_t>(kTileSize) * kTileSize);
   const auto tileBytes = static_cast<tmsize_t>(tile.size() * sizeof(float));
-  for (uint32_t y0 = 0; y0 < static_cast<uint32_t>(height); y0 += kTileSize) {
-    for (uint32_t x0 = 0; x0 < static_cast<uint32_t>(width); x0 += kTileSize) {
+  const auto width = static_cast<uint32_t>(level.width);
+  const auto height = static_cast<uint32_t>(level.height);
+  for (uint32_t y0 = 0; y0 < height; y0 += kTileSize) {
+    for (uint32_t x0 = 0; x0 < width; x0 += kTileSize) {
       // Cells past the map's right or bottom edge fill out the last tiles;
       // readers never show them.
       std::fill(tile.begin(), tile.end(), 0.0f);
-      const uint32_t columns = std::min(kTileSize, static_cast<uint32_t>(width) - x0);
-      const uint32_t rows = std::min(kTileSize, static_cast<uint32_t>(height) - y0);
+      const uint32_t columns = std::min(kTileSize, width - x0);
+      const uint32_t rows = std::min(kTileSize, height - y0);
       for (uint32_t r = 0; r < rows; ++r) {
-        const float* from = topDown + static_cast<size_t>(y0 + r) * width + x0;
+        const float* from = level.values + static_cast<size_t>(y0 + r) * width + x0;
         std::copy(from, from + columns, tile.data() + static_cast<size_t>(r) * kTileSize);
       }
-      if (TIFFWriteEncodedTile(tif, TIFFComputeTile(tif, x0, y0, 0, 0), tile.data(), tileBytes) <
-          0) {
+      const uint32_t index = TIFFComputeTile(tif, x0, y0, 0, 0);
+      const unsigned char leader[4] = {};
+      if (!appendBytes(sink, leader, sizeof leader) ||
+          TIFFWriteEncodedTile(tif, index, tile.data(), tileBytes) < 0) {
+        return false;
+      }
+      const uint64_t offset = TIFFGetStrileOffset(tif, index);
+      const uint64_t size = TIFFGetStrileByteCount(tif, index);
+      unsigned char last[4];
+      if (size < 4 || size > UINT32_MAX ||
+          !putLittleEndian(sink, static_cast<uint32_t>(size), static_cast<off_t>(offset) - 4) ||
+          ::pread(sink.readFd, last, 4, static_cast<off_t>(offset + size - 4)) != 4 ||
+          !appendBytes(sink, last, 4)) {
+        if (sink.message.empty()) sink.message = "a tile did not land where it was written";
         return false;
       }
     }
@@ -219,31 +301,68 @@ bool writeTiles(TIFF* tif, int width, int height, const float* topDown) {
   return true;
 }
 
-bool writeTiff(TIFF* tif, int width, int height, const float* topDown, const GeoTiffBand& band,
-               TiffSink& sink) {
-  if (TIFFMergeFieldInfo(tif, kGeoTiffFields, std::size(kGeoTiffFields)) != 0) return false;
-  const bool shapeSet = TIFFSetField(tif, TIFFTAG_IMAGEWIDTH, static_cast<uint32_t>(width)) &&
-                        TIFFSetField(tif, TIFFTAG_IMAGELENGTH, static_cast<uint32_t>(height)) &&
-                        TIFFSetField(tif, TIFFTAG_SAMPLESPERPIXEL, 1) &&
-                        TIFFSetField(tif, TIFFTAG_BITSPERSAMPLE, 32) &&
-                        TIFFSetField(tif, TIFFTAG_SAMPLEFORMAT, SAMPLEFORMAT_IEEEFP) &&
-                        TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_MINISBLACK) &&
-                        TIFFSetField(tif, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG) &&
-                        TIFFSetField(tif, TIFFTAG_TILEWIDTH, kTileSize) &&
-                        TIFFSetField(tif, TIFFTAG_TILELENGTH, kTileSize) &&
-                        TIFFSetField(tif, TIFFTAG_COMPRESSION, COMPRESSION_ADOBE_DEFLATE) &&
-                        TIFFSetField(tif, TIFFTAG_PREDICTOR, PREDICTOR_FLOATINGPOINT) &&
-                        TIFFSetField(tif, TIFFTAG_SOFTWARE, "Geoweave");
-  if (!shapeSet || !writeGeoKeys(tif, width, height, sink)) return false;
-  const std::string metadata = gdalMetadata(band);
-  if (!metadata.empty() && !TIFFSetField(tif, TIFFTAG_GDAL_METADATA, metadata.c_str())) {
-    return false;
-  }
+// The tags of a level's directory; the full resolution's also carries the
+// georeference and the band's title and unit, as overviews take those
+// from it.
+bool setLevelTags(TIFF* tif, const Level& level, bool overview, const GeoTiffBand& band,
+                  TiffSink& sink) {
+  const bool shapeSet =
+      (!overview || TIFFSetField(tif, TIFFTAG_SUBFILETYPE, FILETYPE_REDUCEDIMAGE)) &&
+      TIFFSetField(tif, TIFFTAG_IMAGEWIDTH, static_cast<uint32_t>(level.width)) &&
+      TIFFSetField(tif, TIFFTAG_IMAGELENGTH, static_cast<uint32_t>(level.height)) &&
+      TIFFSetField(tif, TIFFTAG_SAMPLESPERPIXEL, 1) &&
+      TIFFSetField(tif, TIFFTAG_BITSPERSAMPLE, 32) &&
+      TIFFSetField(tif, TIFFTAG_SAMPLEFORMAT, SAMPLEFORMAT_IEEEFP) &&
+      TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_MINISBLACK) &&
+      TIFFSetField(tif, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG) &&
+      TIFFSetField(tif, TIFFTAG_TILEWIDTH, kTileSize) &&
+      TIFFSetField(tif, TIFFTAG_TILELENGTH, kTileSize) &&
+      TIFFSetField(tif, TIFFTAG_COMPRESSION, COMPRESSION_ADOBE_DEFLATE) &&
+      TIFFSetField(tif, TIFFTAG_PREDICTOR, PREDICTOR_FLOATINGPOINT);
+  if (!shapeSet) return false;
   if (band.nodata.has_value() &&
       !TIFFSetField(tif, TIFFTAG_GDAL_NODATA, nodataText(*band.nodata).c_str())) {
     return false;
   }
-  return writeTiles(tif, width, height, topDown) && TIFFWriteDirectory(tif);
+  if (overview) return true;
+  if (!TIFFSetField(tif, TIFFTAG_SOFTWARE, "Geoweave") ||
+      !writeGeoKeys(tif, level.width, level.height, sink)) {
+    return false;
+  }
+  const std::string metadata = gdalMetadata(band);
+  return metadata.empty() || TIFFSetField(tif, TIFFTAG_GDAL_METADATA, metadata.c_str());
+}
+
+// The layout of a cloud optimized GeoTIFF as GDAL makes and checks it: the
+// header, the ghost area, every directory (full resolution first, then the
+// overviews from the largest) with their offset and size arrays, and then
+// the tiles, the smallest overview's first and the full resolution's last,
+// so a reader fetches the start of the file once and then only the tiles it
+// shows. libtiff writes directories with room for the arrays and fills them
+// in once the tiles are placed.
+bool writeTiff(TIFF* tif, const std::vector<Level>& levels, const GeoTiffBand& band,
+               TiffSink& sink) {
+  const std::string ghost = ghostArea();
+  if (!appendBytes(sink, ghost.data(), ghost.size())) return false;
+  for (size_t i = 0; i < levels.size(); ++i) {
+    // Each new directory starts with libtiff's own tags alone.
+    if (TIFFMergeFieldInfo(tif, kGeoTiffFields, std::size(kGeoTiffFields)) != 0 ||
+        !setLevelTags(tif, levels[i], i > 0, band, sink) || !TIFFDeferStrileArrayWriting(tif) ||
+        !TIFFWriteCheck(tif, 1, "writeTiff") || !TIFFWriteDirectory(tif)) {
+      return false;
+    }
+  }
+  const auto directories = static_cast<tdir_t>(levels.size());
+  for (tdir_t i = 0; i < directories; ++i) {
+    if (!TIFFSetDirectory(tif, i) || !TIFFForceStrileArrayWriting(tif)) return false;
+  }
+  for (tdir_t i = directories; i-- > 0;) {
+    if (!TIFFSetDirectory(tif, i) || !writeTiles(tif, levels[i], sink) ||
+        !TIFFForceStrileArrayWriting(tif)) {
+      return false;
+    }
+  }
+  return true;
 }
 
 bool fail(std::string* error, const char* path, const std::string& reason) {
@@ -263,27 +382,63 @@ bool writeGeoTiffFloat(const char* path, int width, int height, const float* top
   }
   if (topDown == nullptr) return fail(error, path, "no values given");
 
+  // The overviews halve the raster until it fits in one tile.
+  std::vector<std::vector<float>> overviews;
+  {
+    int w = width;
+    int h = height;
+    const float* values = topDown;
+    while (w > static_cast<int>(kTileSize) || h > static_cast<int>(kTileSize)) {
+      overviews.push_back(halved(values, w, h));
+      values = overviews.back().data();
+      w = (w + 1) / 2;
+      h = (h + 1) / 2;
+    }
+  }
+  std::vector<Level> levels{{width, height, topDown}};
+  uint64_t cells = static_cast<uint64_t>(width) * static_cast<uint64_t>(height);
+  for (const std::vector<float>& overview : overviews) {
+    const Level& above = levels.back();
+    levels.push_back(Level{(above.width + 1) / 2, (above.height + 1) / 2, overview.data()});
+    cells += overview.size();
+  }
+
   AtomicFile file;
   if (!file.open(path)) return fail(error, path, std::generic_category().message(file.error()));
   TiffSink sink;
   sink.fd = file.fd();
+  sink.readFd = ::open(file.tempName().c_str(), O_RDONLY | O_CLOEXEC);
+  if (sink.readFd < 0) {
+    const int reason = errno;
+    file.abort();
+    return fail(error, path, std::generic_category().message(reason));
+  }
+  const auto closeReader = [&sink] { ::close(sink.readFd); };
   TIFFOpenOptions* options = TIFFOpenOptionsAlloc();
-  if (options == nullptr) return fail(error, path, "out of memory");
+  if (options == nullptr) {
+    closeReader();
+    return fail(error, path, "out of memory");
+  }
   TIFFOpenOptionsSetErrorHandlerExtR(options, onTiffError, &sink);
   TIFFOpenOptionsSetWarningHandlerExtR(options, onTiffWarning, &sink);
   // Past 4 GiB of offsets classic TIFF cannot point; BigTIFF can, though
-  // fewer readers take it, so only maps whose raw values come near that
-  // limit get it.
-  const bool big = static_cast<uint64_t>(width) * static_cast<uint64_t>(height) * sizeof(float) >
-                   (uint64_t{3} << 30);
+  // fewer readers take it, so only rasters whose raw values (overviews
+  // included) come near that limit get it.
+  const bool big = cells * sizeof(float) > (uint64_t{3} << 30);
+  // Little-endian whatever the host: the ghost area's tile sizes are.
   TIFF* tif =
-      TIFFClientOpenExt(file.tempName().c_str(), big ? "w8m" : "wm", &sink, sinkRead, sinkWrite,
+      TIFFClientOpenExt(file.tempName().c_str(), big ? "w8lm" : "wlm", &sink, sinkRead, sinkWrite,
                         sinkSeek, sinkClose, sinkSize, sinkMap, sinkUnmap, options);
   TIFFOpenOptionsFree(options);
-  if (tif == nullptr) return fail(error, path, sink.message.empty() ? "libtiff" : sink.message);
-  const bool written = writeTiff(tif, width, height, topDown, band, sink);
+  if (tif == nullptr) {
+    closeReader();
+    return fail(error, path, sink.message.empty() ? "libtiff" : sink.message);
+  }
+  const bool written = writeTiff(tif, levels, band, sink);
   TIFFClose(tif);
-  if (!written) {
+  closeReader();
+  // libtiff's close may still write; its failure shows in the sink.
+  if (!written || sink.writeErrno != 0) {
     const std::string reason = sink.writeErrno != 0
                                    ? std::generic_category().message(sink.writeErrno)
                                    : (sink.message.empty() ? "libtiff failed" : sink.message);

@@ -20,6 +20,13 @@ struct GeoTiffBand {
 // degrees. topDown holds width x height values, rows from the north down.
 // Compressed with DEFLATE and the floating-point predictor in 256 x 256
 // tiles; the name and unit go where GDAL reads a band's title and unit.
+// Laid out as a cloud optimized GeoTIFF (the layout GDAL's COG driver
+// writes and its validator accepts): overviews that halve the raster until
+// it fits in one tile (see halved(), same tiles, compression and nodata),
+// every directory at the start of the file after GDAL's ghost area, then the
+// tiles from the smallest overview's to the full resolution's, each framed by
+// its size before and its last four bytes after. The full resolution holds
+// topDown's values exactly.
 // The file appears under path only once it is complete (see AtomicFile): on
 // failure false comes back, whatever stood at path is untouched, no scratch
 // file is left, and *error (when not null) names the file and the reason.

@@ -168,11 +168,14 @@ bool PngStream::open(const char* path, int width, int height, PngKind kind, std:
   job_->png = png_create_write_struct(PNG_LIBPNG_VER_STRING, job_.get(), onPngError, onPngWarning);
   if (job_->png != nullptr) job_->info = png_create_info_struct(job_->png);
   if (job_->info == nullptr) return fail(error, "out of memory");
-  const bool rgb = kind == PngKind::kRgb8;
-  job_->rowBytes = static_cast<size_t>(width) * (rgb ? 3 : 2);
+  const int bytes = kind == PngKind::kRgb8 ? 3 : kind == PngKind::kRgba8 ? 4 : 2;
+  const int colorType = kind == PngKind::kRgb8    ? PNG_COLOR_TYPE_RGB
+                        : kind == PngKind::kRgba8 ? PNG_COLOR_TYPE_RGB_ALPHA
+                                                  : PNG_COLOR_TYPE_GRAY;
+  job_->rowBytes = static_cast<size_t>(width) * bytes;
   job_->height = static_cast<png_uint_32>(height);
-  if (!writeHeader(job_.get(), static_cast<png_uint_32>(width), rgb ? 8 : 16,
-                   rgb ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_GRAY)) {
+  if (!writeHeader(job_.get(), static_cast<png_uint_32>(width), kind == PngKind::kGray16 ? 16 : 8,
+                   colorType)) {
     return fail(error, std::string("libpng: ") + job_->message);
   }
   return true;

@@ -49,13 +49,32 @@ struct ExportOptions {
   // prepareExport() makes frames/ and planet.json describes them.
   // exportFrames() writes them whatever this says.
   bool frames = false;
-  // Every field as a Float32 GeoTIFF on EPSG:4326 in layers/.
+  // Every field as a Float32 GeoTIFF on EPSG:4326 in layers/, and
+  // layers/rivers.tif: the water flow in the cells a river runs through, 0
+  // in the others. Each is a cloud optimized GeoTIFF (internal overviews).
   bool geotiff = false;
   // The rivers as rivers.geojson.
   bool geojson = false;
   // The side in pixels of the six cube-map faces in cube/ (ground cover and
   // 16-bit height), 1..kMaxCubeSize; 0 writes none.
   int cubeSize = 0;
+  // rivers.png: the rivers alone on a transparent map of ground.png's size
+  // and layout (8-bit RGBA, opacity not premultiplied), to lay over
+  // ground.png in any program. Each segment of Planet::rivers() is an opaque
+  // line with soft edges, 1 pixel wide at the river threshold and widening
+  // with the logarithm of its flow to 4 pixels at the largest flow.
+  bool riverOverlay = false;
+  // Draws those rivers onto ground.png too, over its own thin ones (sheet.png,
+  // the frames and the cube faces keep theirs).
+  bool boldRivers = false;
+  // height.r16: height.png's values as little-endian unsigned 16-bit numbers,
+  // rows from the top, no header, for terrain importers; with cubeSize also
+  // cube/height-F.r16 beside each face's height PNG.
+  bool raw = false;
+  // Beside each PNG map in the maps' layout (ground.png, height.png and
+  // rivers.png when written) a world file (ground.pgw) and a GDAL side file
+  // (ground.png.aux.xml) naming EPSG:4326, so GIS programs place the map.
+  bool worldFiles = false;
   // Recorded in planet.json as settings.seedFromClock: whether the caller
   // took the seed from the clock. Changes nothing else.
   bool seedFromClock = false;
@@ -139,16 +158,17 @@ Status exportFrames(const Planet& planet, int turn, const ExportOptions& options
 // Writes the planet folder of a generated planet into options.outDir:
 // ground.png (the ground cover with the rivers, 8-bit RGB), sheet.png (the
 // six panels, 2 mapWidth x 3 mapHeight), height.png (the ground height,
-// 16-bit grey, elevationMin at 0 and elevationMax at 65535), with geotiff
-// layers/NAME.tif for the nine fields, with geojson rivers.geojson, with a
-// cubeSize cube/ground-F.png and cube/height-F.png for F = px nx py ny pz
-// nz, and last planet.json: the version, the planet's settings and the
-// options, the grid, the statistics, the river thresholds, the files (every
-// name in result->written, this one included) and the rule that places each
-// picture's pixels. The bytes are those the geoweave program writes for the
-// same planet and options. Maps over 2048 x 1024 pixels are drawn a band of
-// rows at a time to bound the memory. The files compress on threads of the
-// library's own; the call returns once all are done.
+// 16-bit grey, elevationMin at 0 and elevationMax at 65535), with raw
+// height.r16, with riverOverlay rivers.png, with worldFiles NAME.pgw and
+// NAME.png.aux.xml for each of those maps, with geotiff layers/NAME.tif for
+// the nine fields and the rivers, with geojson rivers.geojson, with a
+// cubeSize cube/ground-F.png and cube/height-F.png (and with raw
+// cube/height-F.r16) for F = px nx py ny pz nz, and last planet.json: the version, the planet's
+// settings and the options, the grid, the statistics, the river thresholds, the files (every name
+// in result->written, this one included) and the rule that places each picture's pixels. The bytes
+// are those the geoweave program writes for the same planet and options. Maps over 2048 x 1024
+// pixels are drawn a band of rows at a time to bound the memory. The files compress on threads of
+// the library's own; the call returns once all are done.
 //
 // A file that cannot be written, or a group whose pictures cannot be drawn
 // or sampled, is told and the export goes on with the others.

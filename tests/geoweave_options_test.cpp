@@ -25,9 +25,11 @@ TEST(GeoweaveCommandLine, HelpAndVersionPrintOnStandardOutputAndExitWithZero) {
   EXPECT_EQ(help.exitCode, 0);
   EXPECT_EQ(help.err, "");
   for (const char* option :
-       {"--seed", "--random-seed", "--width", "--zoom", "--corner-range", "--land", "--rivers",
-        "--turns", "--share-cap", "--shade", "--out", "--map-width", "--frames", "--geotiff",
-        "--geojson", "--cube", "--quiet", "--version"}) {
+       {"--seed",  "--random-seed",   "--width",       "--zoom",        "--corner-range",
+        "--land",  "--rivers",        "--turns",       "--share-cap",   "--shade",
+        "--out",   "--map-width",     "--frames",      "--geotiff",     "--geojson",
+        "--cube",  "--river-overlay", "--bold-rivers", "--world-files", "--raw",
+        "--quiet", "--version"}) {
     EXPECT_NE(help.out.find(option), std::string::npos) << option;
   }
   const ProgramRun version = runGeoweave({"--version"}, scratch);
