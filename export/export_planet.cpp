@@ -269,7 +269,7 @@ void Exporter::writeMapExtras(const Planet& planet) {
     }
   }
   if (!options_.worldFiles) return;
-  for (const char* map : {"ground.png", "height.png", "rivers.png"}) {
+  for (const std::string& map : mapLayoutPngs()) {
     const auto from = result_.written.begin() + static_cast<std::ptrdiff_t>(writtenFrom_);
     if (std::find(from, result_.written.end(), map) == result_.written.end()) continue;
     accountAll(writeWorldFiles(options_.outDir, map, w, h));

@@ -240,7 +240,7 @@ std::string planetRecord(const geoweave::ExportOptions& options, const geoweave:
     pixels["rivers.png"] = overlay;
   }
   if (options.worldFiles) {
-    for (const char* map : {"ground.png", "height.png", "rivers.png"}) {
+    for (const std::string& map : mapLayoutPngs()) {
       if (pixels.contains(map) && listed(worldFileName(map))) {
         addWorldFile(pixels[map], map, w, h);
       }

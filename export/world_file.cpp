@@ -36,6 +36,11 @@ std::string auxXmlText() {
          "</PAMDataset>\n";
 }
 
+const std::vector<std::string>& mapLayoutPngs() {
+  static const std::vector<std::string> all = {"ground.png", "height.png", "rivers.png"};
+  return all;
+}
+
 std::string worldFileName(const std::string& png) {
   const std::string suffix = ".png";
   const bool hasSuffix = png.size() >= suffix.size() &&

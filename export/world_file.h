@@ -29,6 +29,10 @@ std::string worldFileText(int width, int height);
 // pixel is the value at a point (AREA_OR_POINT=Point), not over an area.
 std::string auxXmlText();
 
+// Every PNG map of the export in the maps' layout, in the order their side
+// files are written: the ones written get side files with worldFiles.
+const std::vector<std::string>& mapLayoutPngs();
+
 // The side files' names for a PNG's name: "ground.png" gives "ground.pgw"
 // and "ground.png.aux.xml", as GDAL looks for them.
 std::string worldFileName(const std::string& png);
