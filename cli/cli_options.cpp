@@ -190,8 +190,10 @@ const ValueOption kValueOptions[kValueCount] = {
      "multiplies the heights in planet.glb (default 1; needs --gltf)"},
 };
 
-const char* const kFlags[] = {"--random-seed", "--frames", "--geotiff", "--geojson", "--globe",
-                              "--gltf",        "--quiet",  "--help",    "--version"};
+const char* const kFlags[] = {"--random-seed", "--frames",        "--geotiff",     "--geojson",
+                              "--globe",       "--gltf",          "--quiet",       "--help",
+                              "--version",     "--river-overlay", "--bold-rivers", "--world-files",
+                              "--raw"};
 
 const ValueOption* findValueOption(const std::string& name) {
   for (const ValueOption& option : kValueOptions) {
@@ -212,6 +214,10 @@ struct CommandLine::Texts {
   bool globe = false;
   bool gltf = false;
   bool quiet = false;
+  bool riverOverlay = false;
+  bool boldRivers = false;
+  bool worldFiles = false;
+  bool raw = false;
 };
 
 CommandLine::CommandLine() : texts_(std::make_unique<Texts>()) {
@@ -253,6 +259,14 @@ CommandLine::CommandLine() : texts_(std::make_unique<Texts>()) {
       "--gltf", texts_->gltf,
       "also write the planet as a 3D model, planet.glb (glTF 2.0 binary, metres, +Y north)");
   for (int i = kGltfMeshOption; i <= kGltfExaggerate; ++i) texts_->options[i]->needs(gltf);
+  app.add_flag("--river-overlay", texts_->riverOverlay,
+               "also write rivers.png: the rivers alone on a transparent map, width by flow");
+  app.add_flag("--bold-rivers", texts_->boldRivers,
+               "draw those rivers onto ground.png too, over its thin ones");
+  app.add_flag("--world-files", texts_->worldFiles,
+               "also write NAME.pgw and NAME.png.aux.xml so GIS programs place the PNG maps");
+  app.add_flag("--raw", texts_->raw,
+               "also write height.r16 (and cube/height-F.r16): 16-bit little-endian RAW heights");
   app.add_flag("--quiet", texts_->quiet, "show no progress");
 }
 
@@ -372,6 +386,10 @@ bool CommandLine::resolve(int randomSeed, RunOptions* out, std::string* error) c
   options.geojson = texts_->geojson;
   options.globe = texts_->globe;
   options.gltf = texts_->gltf;
+  options.riverOverlay = texts_->riverOverlay;
+  options.boldRivers = texts_->boldRivers;
+  options.worldFiles = texts_->worldFiles;
+  options.raw = texts_->raw;
   std::string reason;
   if (geoweave::validate(s, &reason) != geoweave::Status::kOk) {
     *error = "geoweave: " + reason;

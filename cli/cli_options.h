@@ -35,6 +35,11 @@ struct RunOptions {
   double gltfRadius = 6371000.0;
   double gltfRelief = 20000.0;
   double gltfExaggerate = 1.0;
+
+  bool riverOverlay = false;  // rivers.png, the rivers alone on a transparent map
+  bool boldRivers = false;    // the same rivers drawn onto ground.png as well
+  bool worldFiles = false;    // NAME.pgw and NAME.png.aux.xml beside the PNG maps
+  bool raw = false;           // height.r16 (and cube/height-F.r16)
 };
 
 // The option set of geoweave on a CLI11 parser. Values are taken as text and

@@ -4,6 +4,7 @@
 
 #include <CLI/CLI.hpp>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace geoweave::detail {
@@ -40,7 +41,8 @@ TEST(CliOptions, DefaultsAreTheLibrarysAndTheMapFollowsTheWidth) {
   EXPECT_EQ(options.mapWidth, 512);
   EXPECT_EQ(options.mapHeight, 256);
   EXPECT_FALSE(options.frames || options.quiet || options.randomSeed || options.geotiff ||
-               options.geojson || options.globe || options.gltf);
+               options.geojson || options.globe || options.gltf || options.riverOverlay ||
+               options.boldRivers || options.worldFiles || options.raw);
   EXPECT_EQ(options.cubeSize, 0);
   // A width the maps cannot have is brought into their range.
   ASSERT_EQ(parse({"--width", "1"}, &options), "");
@@ -86,6 +88,17 @@ TEST(CliOptions, EveryValueIsStoredAsTheSettingsHoldIt) {
   EXPECT_EQ(options.gltfRadius, 1e6);
   EXPECT_EQ(options.gltfRelief, 0.0);
   EXPECT_EQ(options.gltfExaggerate, 2.5);
+  // Each flag sets its own option alone.
+  const std::pair<const char*, bool RunOptions::*> flags[] = {
+      {"--river-overlay", &RunOptions::riverOverlay},
+      {"--bold-rivers", &RunOptions::boldRivers},
+      {"--world-files", &RunOptions::worldFiles},
+      {"--raw", &RunOptions::raw}};
+  for (const auto& [flag, member] : flags) {
+    ASSERT_EQ(parse({flag}, &options), "");
+    for (const auto& other : flags)
+      EXPECT_EQ(options.*other.second, other.second == member) << flag;
+  }
 }
 
 // The limits --help states, for every rule: each limit is taken, and the

@@ -30,6 +30,10 @@ class Run {
     exportOptions_.gltfRadius = options.gltfRadius;
     exportOptions_.gltfRelief = options.gltfRelief;
     exportOptions_.gltfExaggerate = options.gltfExaggerate;
+    exportOptions_.riverOverlay = options.riverOverlay;
+    exportOptions_.boldRivers = options.boldRivers;
+    exportOptions_.worldFiles = options.worldFiles;
+    exportOptions_.raw = options.raw;
     exportOptions_.seedFromClock = options.randomSeed;
     if (progress_ != nullptr) {
       // The export's own fraction shares its stages evenly; the plan shares

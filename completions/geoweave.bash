@@ -23,8 +23,8 @@ _geoweave() {
   esac
   local options="--seed --random-seed --width --zoom --corner-range --land --rivers --turns
     --share-cap --shade --out --map-width --frames --geotiff --geojson --globe --cube --gltf
-    --gltf-mesh --gltf-texture --gltf-radius --gltf-relief --gltf-exaggerate --quiet -h
-    --help --version"
+    --gltf-mesh --gltf-texture --gltf-radius --gltf-relief --gltf-exaggerate --river-overlay
+    --bold-rivers --world-files --raw --quiet -h --help --version"
   COMPREPLY=($(compgen -W "$options" -- "$cur"))
 }
 

@@ -107,7 +107,7 @@ class Spool {
 
 geoweave::Status writeMapsInBands(const geoweave::Planet& planet, int width, int height, int band,
                                   const std::string& dir, std::vector<FileOutcome>* outcomes,
-                                  std::string* error) {
+                                  std::string* error, const BandHooks& hooks) {
   Output ground;
   Output sheet;
   Output heights;
@@ -144,8 +144,9 @@ geoweave::Status writeMapsInBands(const geoweave::Planet& planet, int width, int
       std::memcpy(groundRows.data() + y * groundRowBytes, part.pixel(0, 2 * rows + y),
                   groundRowBytes);
     }
+    if (hooks.ground) hooks.ground(row, rows, groundRows.data());
     ground.write(groundRows.data(), rows);
-    if (heights.ok) {
+    if (heights.ok || hooks.heights) {
       const geoweave::Status sampled =
           planet.sampleMapRows({geoweave::Field::kGround}, width, height,
                                geoweave::MapLayout::kFrame, row, rows, &samples, error);
@@ -153,6 +154,7 @@ geoweave::Status writeMapsInBands(const geoweave::Planet& planet, int width, int
       const std::vector<uint16_t> values =
           heightmapOf(samples[0], stats.elevationMin, stats.elevationMax);
       heights.write(values.data(), rows);
+      if (hooks.heights) hooks.heights(row, rows, values);
     }
   }
   for (Spool& spool : lower) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,6 +19,18 @@ constexpr long long kBandedMapPixels = 2048LL * 1024;
 // so a band's canvas stays near 100 MB whatever the map's size.
 int bandRows(int width);
 
+// What the banded writing does with each band besides writing it; empty
+// members do nothing. Each is told the band's first row (from the top) and
+// its row count, in order from the top, on the calling thread.
+struct BandHooks {
+  // May change the ground map's rows (RGB, width x rows) before they are
+  // written to ground.png; the sheet's ground panel stays as drawn.
+  std::function<void(int firstRow, int rows, uint8_t* groundRgb)> ground;
+  // Is given height.png's values of the rows (width x rows). When set, the
+  // heights are sampled even if height.png could not be started.
+  std::function<void(int firstRow, int rows, const std::vector<uint16_t>& heights)> heights;
+};
+
 // Writes ground.png, sheet.png and height.png of a width x height map into
 // dir, drawing and sampling band rows at a time, so that the memory needed
 // is a few bands rather than the whole map's pictures. Each band is drawn
@@ -29,6 +43,6 @@ int bandRows(int width);
 // files is left behind.
 geoweave::Status writeMapsInBands(const geoweave::Planet& planet, int width, int height, int band,
                                   const std::string& dir, std::vector<FileOutcome>* outcomes,
-                                  std::string* error);
+                                  std::string* error, const BandHooks& hooks = {});
 
 }  // namespace geoweave::detail

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "export/heightmap.h"
+#include "export/rivers_png.h"
 #include "testing/png_reader.h"
 #include "testing/test_directory.h"
 
@@ -72,6 +73,50 @@ TEST_F(BandedMaps, FilesHoldTheWholeMapsPixelsAndNoScratchFileStays) {
   EXPECT_NE(outcomes[1].error.find(path("sheet.png")), std::string::npos) << outcomes[1].error;
   EXPECT_TRUE(outcomes[2].written);
   EXPECT_EQ(entries(), (std::vector<std::string>{"ground.png", "height.png", "sheet.png"}));
+}
+
+// The hooks see each band once, from the top: the rivers the ground hook
+// paints band by band land in ground.png as if painted on the whole map
+// (the sheet's ground panel keeps its own), and the heights hook is given
+// height.png's values.
+TEST_F(BandedMaps, HooksPaintTheGroundAndTakeTheHeightsOfEveryBand) {
+  geoweave::Settings settings;
+  settings.width = 64;
+  settings.turns = 2;
+  settings.riverPercent = 30;
+  geoweave::Planet planet;
+  ASSERT_EQ(planet.generate(settings, {}, nullptr), geoweave::Status::kOk);
+  const int w = 96, h = 37;
+  geoweave::Image ground, sheet;
+  std::vector<std::vector<float>> maps;
+  std::string error;
+  ASSERT_EQ(planet.renderGround(w, h, &ground, &error), geoweave::Status::kOk) << error;
+  ASSERT_EQ(planet.renderSheet(w, h, &sheet, &error), geoweave::Status::kOk) << error;
+  ASSERT_EQ(planet.sampleMaps({geoweave::Field::kGround}, w, h, geoweave::MapLayout::kFrame, &maps,
+                              &error),
+            geoweave::Status::kOk);
+  const geoweave::Statistics stats = planet.statistics();
+  const geoweave::Rivers rivers = planet.rivers();
+  std::vector<uint8_t> painted = ground.rgb;
+  paintRiverRows(rivers, w, h, 0, h, painted.data());
+  ASSERT_FALSE(painted == ground.rgb);
+
+  BandHooks hooks;
+  hooks.ground = [&](int first, int rows, uint8_t* rgb) {
+    paintRiverRows(rivers, w, h, first, rows, rgb);
+  };
+  std::vector<uint16_t> heights;
+  hooks.heights = [&](int first, int rows, const std::vector<uint16_t>& values) {
+    EXPECT_EQ(static_cast<size_t>(first) * w, heights.size());
+    EXPECT_EQ(static_cast<size_t>(rows) * w, values.size());
+    heights.insert(heights.end(), values.begin(), values.end());
+  };
+  std::vector<FileOutcome> outcomes;
+  ASSERT_EQ(writeMapsInBands(planet, w, h, 5, dir, &outcomes, &error, hooks), geoweave::Status::kOk)
+      << error;
+  EXPECT_TRUE(samplesOf<uint8_t>(path("ground.png")) == painted);
+  EXPECT_TRUE(samplesOf<uint8_t>(path("sheet.png")) == sheet.rgb);
+  EXPECT_TRUE(heights == heightmapOf(maps[0], stats.elevationMin, stats.elevationMax));
 }
 
 }  // namespace

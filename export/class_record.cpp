@@ -156,6 +156,9 @@ void addClassPixelRules(json& pixels, const json& frame, const json& geographic,
     json rule = geographic;
     rule["band"] = layer.band;
     rule["unit"] = "";
+    rule["overviews"] =
+        "internal, each half the one above ((n + 1) / 2 cells a side) down to one 256 x 256 "
+        "tile, a cell the value of the top left of the 2 x 2 cells under it";
     pixels[std::string("layers/") + layer.name] = rule;
   }
 }

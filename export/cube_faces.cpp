@@ -8,6 +8,7 @@
 #include "export/heightmap.h"
 #include "export/output_files.h"
 #include "export/png_batch.h"
+#include "export/raw_heights.h"
 
 namespace geoweave::detail {
 
@@ -91,16 +92,20 @@ void prepareFace(const geoweave::Planet& planet, const CubeFaceInfo& face, int s
 }  // namespace
 
 std::vector<FileOutcome> writeCube(const geoweave::Planet& planet, int size, const std::string& dir,
-                                   const std::function<void(int faces)>& faceDone) {
+                                   const std::function<void(int faces)>& faceDone, bool raw) {
   const geoweave::Statistics stats = planet.statistics();
   const std::vector<CubeFaceInfo>& faces = cubeFaces();
-  std::vector<FileOutcome> outcomes(2 * faces.size());
-  // The face whose files compress while the next one is drawn.
+  const size_t perFace = raw ? 3 : 2;
+  std::vector<FileOutcome> outcomes(perFace * faces.size());
+  // The face whose files compress while the next one is drawn, and where
+  // its outcomes go.
   std::unique_ptr<FaceFiles> previous;
+  FileOutcome* previousOwn = nullptr;
   for (size_t i = 0; i < faces.size(); ++i) {
-    FileOutcome* const own = &outcomes[2 * i];
+    FileOutcome* const own = &outcomes[perFace * i];
     own[0].name = std::string("cube/ground-") + faces[i].name + ".png";
     own[1].name = std::string("cube/height-") + faces[i].name + ".png";
+    if (raw) own[2].name = std::string("cube/height-") + faces[i].name + ".r16";
     std::unique_ptr<FaceFiles> files;
     try {
       files = std::make_unique<FaceFiles>();
@@ -114,16 +119,28 @@ std::vector<FileOutcome> writeCube(const geoweave::Planet& planet, int size, con
       own[0].error = outOfMemoryLine("drawing " + pathIn(dir, own[0].name));
       own[1].error = outOfMemoryLine("sampling " + pathIn(dir, own[1].name));
     }
-    if (previous != nullptr) finish(*previous, own - 2);
+    if (raw) {
+      // The RAW file holds the height PNG's values: had with them or not at all.
+      const std::string path = pathIn(dir, own[2].name);
+      if (files != nullptr && files->heightTask.gray != nullptr) {
+        own[2].written = writeRawHeights(path, files->heights, &own[2].error);
+      } else if (isOutOfMemoryLine(own[1].error)) {
+        own[2].error = outOfMemoryLine("sampling " + path);
+      } else {
+        own[2].error = "cannot write " + path + ": the face's heights could not be sampled";
+      }
+    }
+    if (previous != nullptr) finish(*previous, previousOwn);
     previous.reset();
     if (files != nullptr) {
       if (files->groundTask.rgb != nullptr) files->batch.start(&files->groundTask);
       if (files->heightTask.gray != nullptr) files->batch.start(&files->heightTask);
       previous = std::move(files);
+      previousOwn = own;
     }
     if (faceDone) faceDone(static_cast<int>(i) + 1);
   }
-  if (previous != nullptr) finish(*previous, &outcomes[outcomes.size() - 2]);
+  if (previous != nullptr) finish(*previous, previousOwn);
   return outcomes;
 }
 

@@ -36,7 +36,10 @@ const std::vector<CubeFaceInfo>& cubeFaces();
 // while drawing PATH" or "... sampling PATH" when memory ran out, and the
 // next face is tried all the same). faceDone, when set, is told
 // the number of faces drawn so far after each one (large faces take long).
+// With raw, each face's heights also go to cube/height-NAME.r16 (see
+// RawHeightStream), whose outcome follows the face's two PNGs'.
 std::vector<FileOutcome> writeCube(const geoweave::Planet& planet, int size, const std::string& dir,
-                                   const std::function<void(int faces)>& faceDone);
+                                   const std::function<void(int faces)>& faceDone,
+                                   bool raw = false);
 
 }  // namespace geoweave::detail

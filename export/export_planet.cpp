@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <new>
@@ -16,7 +17,10 @@
 #include "export/output_lock.h"
 #include "export/planet_record.h"
 #include "export/png_batch.h"
+#include "export/raw_heights.h"
 #include "export/rivers_geojson.h"
+#include "export/rivers_png.h"
+#include "export/world_file.h"
 #include "geoweave/export.h"
 
 namespace geoweave {
@@ -144,8 +148,13 @@ class Exporter {
   // Draws the sheet of the planet as it stands, and the ground map from it;
   // false (told, as memory running out while doing) when they cannot be had.
   bool draw(const Planet& planet, const std::string& doing);
-  // ground.png, sheet.png and height.png.
+  // ground.png, sheet.png and height.png, with height.r16 and the bold
+  // rivers when asked for.
   void writeMaps(const Planet& planet);
+  // rivers.png and the world files of the maps written since writtenFrom_.
+  void writeMapExtras(const Planet& planet);
+  // The planet's rivers, had once; null (told) when they cannot be.
+  const Rivers* riversOf(const Planet& planet);
   void writeLayerFiles(const Planet& planet);
   // mask.png, biomes.png and legend.png, counting the classes.
   void writeClassFiles(const Planet& planet);
@@ -163,6 +172,9 @@ class Exporter {
   Image sheet_;
   Image ground_;
   ClassCounts classes_;
+  Rivers rivers_;
+  int riversState_ = 0;  // 0 not asked yet, 1 had, -1 could not be had
+  size_t writtenFrom_ = 0;
 };
 
 bool Exporter::makeSubdirectory(const char* name, const char* without) {
@@ -202,22 +214,50 @@ void Exporter::writeFrames(const Planet& planet, int turn) {
   account(sheetName, sheet.written, sheet.error);
 }
 
+const Rivers* Exporter::riversOf(const Planet& planet) {
+  if (riversState_ == 0) {
+    std::string error;
+    const Status got = planet.rivers(&rivers_, &error);
+    riversState_ = got == Status::kOk ? 1 : -1;
+    if (got != Status::kOk) fail(got, "", "error: " + error);
+  }
+  return riversState_ == 1 ? &rivers_ : nullptr;
+}
+
 void Exporter::writeMaps(const Planet& planet) {
   const int w = options_.mapWidth;
   const int h = options_.mapHeight;
   std::string error;
+  const Rivers* bold = options_.boldRivers ? riversOf(planet) : nullptr;
+  const std::string rawPath = pathIn(options_.outDir, "height.r16");
   if (static_cast<long long>(w) * h > kBandedMapPixels) {
+    BandHooks hooks;
+    if (bold != nullptr) {
+      hooks.ground = [bold, w, h](int first, int rows, uint8_t* rgb) {
+        paintRiverRows(*bold, w, h, first, rows, rgb);
+      };
+    }
+    RawHeightStream raw;
+    std::string rawError;
+    bool rawOk = options_.raw && raw.open(rawPath, static_cast<size_t>(w) * h, &rawError);
+    if (options_.raw) {
+      hooks.heights = [&](int, int, const std::vector<uint16_t>& values) {
+        if (rawOk) rawOk = raw.write(values.data(), values.size(), &rawError);
+      };
+    }
     std::vector<FileOutcome> outcomes;
     const Status written =
-        writeMapsInBands(planet, w, h, bandRows(w), options_.outDir, &outcomes, &error);
+        writeMapsInBands(planet, w, h, bandRows(w), options_.outDir, &outcomes, &error, hooks);
     if (written != Status::kOk) {
       fail(written, "", failureLine(written, error, "drawing the maps"));
       return;
     }
     accountAll(outcomes);
+    if (options_.raw) account("height.r16", rawOk && raw.finish(&rawError), rawError);
     return;
   }
   if (!draw(planet, "drawing the maps")) return;
+  if (bold != nullptr) paintRiverRows(*bold, w, h, 0, h, ground_.rgb.data());
   // The two pictures compress on threads of their own while the heights
   // are sampled here.
   PngTask ground = task("ground.png");
@@ -250,6 +290,29 @@ void Exporter::writeMaps(const Planet& planet) {
     return;
   }
   account("height.png", height.written, height.error);
+  if (options_.raw) {
+    std::string rawError;
+    account("height.r16", writeRawHeights(rawPath, heights, &rawError), rawError);
+  }
+}
+
+void Exporter::writeMapExtras(const Planet& planet) {
+  const int w = options_.mapWidth;
+  const int h = options_.mapHeight;
+  if (options_.riverOverlay) {
+    if (const Rivers* rivers = riversOf(planet)) {
+      std::string error;
+      const bool written = writeRiverOverlay(*rivers, w, h, bandRows(w),
+                                             pathIn(options_.outDir, "rivers.png"), &error);
+      account("rivers.png", written, error);
+    }
+  }
+  if (!options_.worldFiles) return;
+  for (const std::string& map : mapLayoutPngs()) {
+    const auto from = result_.written.begin() + static_cast<std::ptrdiff_t>(writtenFrom_);
+    if (std::find(from, result_.written.end(), map) == result_.written.end()) continue;
+    accountAll(writeWorldFiles(options_.outDir, map, w, h));
+  }
 }
 
 void Exporter::writeLayerFiles(const Planet& planet) {
@@ -297,9 +360,12 @@ void Exporter::writeCubeFaces(const Planet& planet) {
   if (!makeSubdirectory("cube", "cube faces")) return;
   const int faceCount = static_cast<int>(cubeFaces().size());
   const double end = options_.gltf ? kModelStart : kRecordStart;
-  accountAll(writeCube(planet, options_.cubeSize, options_.outDir, [&](int faces) {
-    report(kCubeStart + (end - kCubeStart) * faces / faceCount, "Writing cube faces");
-  }));
+  accountAll(writeCube(
+      planet, options_.cubeSize, options_.outDir,
+      [&](int faces) {
+        report(kCubeStart + (end - kCubeStart) * faces / faceCount, "Writing cube faces");
+      },
+      options_.raw));
 }
 
 void Exporter::writeModel(const Planet& planet) {
@@ -317,8 +383,11 @@ void Exporter::writeModel(const Planet& planet) {
 
 void Exporter::writePlanet(const Planet& planet) {
   report(0, "Writing maps and heightmap");
+  writtenFrom_ = result_.written.size();
   guarded("writing the maps", [&] { writeMaps(planet); });
   guarded("writing the mask and biome maps", [&] { writeClassFiles(planet); });
+  // After every map in the maps' layout, so each written one gets its world file.
+  guarded("writing rivers.png and the world files", [&] { writeMapExtras(planet); });
   if (options_.geotiff) {
     report(kLayersStart, "Writing GeoTIFF layers");
     guarded("writing the GeoTIFF layers", [&] { writeLayerFiles(planet); });

@@ -5,11 +5,13 @@
 
 #include "export/geotiff_writer.h"
 #include "export/output_files.h"
+#include "export/river_raster.h"
 #include "export/task_batch.h"
 
 namespace geoweave::detail {
 
 using geoweave::Field;
+using geoweave::Rivers;
 
 namespace {
 
@@ -34,8 +36,16 @@ const std::vector<Layer>& layers() {
       {"sediment", Field::kSediment, "sediment: loose ground on the bedrock", kHeightUnit},
       {"water-flow", Field::kWaterFlow, "water flow: water passing through in the last turn",
        "planet height units per turn"},
+      {"rivers", Field::kWaterFlow, "rivers: water flow a river carries, 0 elsewhere",
+       "planet height units per turn", true},
   };
   return all;
+}
+
+std::vector<float> riverLayer(const geoweave::Rivers& rivers, int width, int height) {
+  std::vector<float> values(static_cast<size_t>(width) * height, 0.0f);
+  riverFlowCells(rivers, width, height, values.data());
+  return values;
 }
 
 geoweave::Status writeLayers(const geoweave::Planet& planet, int width, int height,
@@ -43,11 +53,27 @@ geoweave::Status writeLayers(const geoweave::Planet& planet, int width, int heig
                              std::string* error) {
   const std::vector<Layer>& all = layers();
   std::vector<Field> fields;
-  for (const Layer& layer : all) fields.push_back(layer.field);
+  for (const Layer& layer : all) {
+    if (!layer.alongRivers) fields.push_back(layer.field);
+  }
   std::vector<std::vector<float>> maps;
   const geoweave::Status sampled =
       planet.sampleMaps(fields, width, height, geoweave::MapLayout::kGeographic, &maps, error);
   if (sampled != geoweave::Status::kOk) return sampled;
+  Rivers rivers;
+  const geoweave::Status got = planet.rivers(&rivers, error);
+  if (got != geoweave::Status::kOk) return got;
+  // The values of each layer, in the order of layers().
+  std::vector<const float*> values;
+  std::vector<float> alongRivers;
+  for (size_t i = 0, sample = 0; i < all.size(); ++i) {
+    if (all[i].alongRivers) {
+      alongRivers = riverLayer(rivers, width, height);
+      values.push_back(alongRivers.data());
+    } else {
+      values.push_back(maps[sample++].data());
+    }
+  }
   std::vector<FileOutcome> results(all.size());
   std::vector<std::string> paths(all.size());
   {
@@ -64,8 +90,8 @@ geoweave::Status writeLayers(const geoweave::Planet& planet, int width, int heig
           GeoTiffBand band;
           band.name = all[i].band;
           band.unit = all[i].unit;
-          results[i].written = writeGeoTiffFloat(paths[i].c_str(), width, height, maps[i].data(),
-                                                 band, &results[i].error);
+          results[i].written = writeGeoTiffFloat(paths[i].c_str(), width, height, values[i], band,
+                                                 &results[i].error);
         } catch (const std::bad_alloc&) {
           results[i].written = false;
         }

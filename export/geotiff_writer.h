@@ -30,6 +30,13 @@ using GeoTiffPalette = std::vector<std::array<uint8_t, 3>>;
 // degrees. topDown holds width x height values, rows from the north down.
 // Compressed with DEFLATE and the floating-point predictor in 256 x 256
 // tiles; the name and unit go where GDAL reads a band's title and unit.
+// Laid out as a cloud optimized GeoTIFF (the layout GDAL's COG driver
+// writes and its validator accepts): overviews that halve the raster until
+// it fits in one tile (see halved(), same tiles, compression and nodata),
+// every directory at the start of the file after GDAL's ghost area, then the
+// tiles from the smallest overview's to the full resolution's, each framed by
+// its size before and its last four bytes after. The full resolution holds
+// topDown's values exactly.
 // The file appears under path only once it is complete (see AtomicFile): on
 // failure false comes back, whatever stood at path is untouched, no scratch
 // file is left, and *error (when not null) names the file and the reason:
@@ -41,7 +48,9 @@ bool writeGeoTiffFloat(const char* path, int width, int height, const float* top
 
 // The same for values 0..255 (a class map, a mask): one byte a cell, no
 // predictor, and with a non-empty palette (at most 256 colours) a colour
-// table, which GDAL reads as the band's, its other values black.
+// table, which GDAL reads as the band's, its other values black. Its
+// overviews take each 2 x 2 block's top left value (see halvedNearest), as
+// classes have no mean.
 bool writeGeoTiffByte(const char* path, int width, int height, const uint8_t* topDown,
                       const GeoTiffBand& band, const GeoTiffPalette& palette, std::string* error);
 

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <initializer_list>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -95,6 +96,82 @@ TEST_F(GeoTiffWriter, GdalReadsGeoreferenceBandAndValues) {
     double got = 0;
     ASSERT_TRUE(read >> got) << "no value for cell " << c.x << ", " << c.y;
     EXPECT_EQ(static_cast<float>(got), valueAt(c.x, c.y)) << "cell " << c.x << ", " << c.y;
+  }
+}
+
+// A raster of more than one tile is a cloud optimized GeoTIFF as GDAL's
+// validator sees one, framed tiles included (its full check reads them),
+// with overviews halving it down to one tile, each overview cell the mean of
+// the 2 x 2 cells under it; the full resolution stays as given.
+TEST_F(GeoTiffWriter, CloudOptimizedWithMeanOverviews) {
+  // An odd width: the first overview's last column covers one column.
+  const int width = 601;
+  const int height = 300;
+  std::vector<float> values(static_cast<size_t>(width) * height);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) values[static_cast<size_t>(y) * width + x] = valueAt(x, y);
+  }
+  const std::string name = path("rain.tif");
+  std::string error;
+  ASSERT_TRUE(writeGeoTiffFloat(name.c_str(), width, height, values.data(), GeoTiffBand(), &error))
+      << error;
+  const std::string verdict = runCommand(
+      "/usr/bin/python3 -m osgeo_utils.samples.validate_cloud_optimized_geotiff --full-check=yes "
+      "'" +
+      name + "'");
+  EXPECT_NE(verdict.find(name + " is a valid cloud optimized GeoTIFF"), std::string::npos)
+      << verdict;
+  EXPECT_EQ(verdict.find("warning"), std::string::npos) << verdict;
+
+  const nlohmann::json info = nlohmann::json::parse(runCommand("gdalinfo -json '" + name + "'"));
+  const nlohmann::json& overviews = info["bands"][0]["overviews"];
+  ASSERT_EQ(overviews.size(), 2u);
+  EXPECT_EQ(overviews[0]["size"], nlohmann::json::array({301, 150}));
+  EXPECT_EQ(overviews[1]["size"], nlohmann::json::array({151, 75}));
+
+  const auto mean = [](std::initializer_list<float> cells) {
+    double sum = 0;
+    for (const float cell : cells) sum += cell;
+    return static_cast<float>(sum / cells.size());
+  };
+  struct Cell {
+    int x, y;
+    float expected;
+  };
+  const Cell cells[] = {
+      {0, 0, mean({valueAt(0, 0), valueAt(1, 0), valueAt(0, 1), valueAt(1, 1)})},
+      {140, 77, mean({valueAt(280, 154), valueAt(281, 154), valueAt(280, 155), valueAt(281, 155)})},
+      {300, 149, mean({valueAt(600, 298), valueAt(600, 299)})},
+  };
+  for (const Cell& c : cells) {
+    const std::string got = runCommand("gdallocationinfo -valonly 'GTIFF_DIR:2:" + name + "' " +
+                                       std::to_string(c.x) + " " + std::to_string(c.y));
+    EXPECT_EQ(std::stof(got), c.expected) << "overview cell " << c.x << ", " << c.y;
+    const std::string full = runCommand("gdallocationinfo -valonly '" + name + "' " +
+                                        std::to_string(2 * c.x) + " " + std::to_string(2 * c.y));
+    EXPECT_EQ(std::stof(full), valueAt(2 * c.x, 2 * c.y));
+  }
+
+  // Classes have no mean: a Byte raster's overview cell is the top left of
+  // its 2 x 2, and its colour table stays readable in every directory.
+  std::vector<uint8_t> classes(values.size());
+  for (size_t i = 0; i < classes.size(); ++i) classes[i] = static_cast<uint8_t>(i * 7 % 13);
+  const std::string classesName = path("classes.tif");
+  const GeoTiffPalette palette(13, {{10, 20, 30}});
+  ASSERT_TRUE(writeGeoTiffByte(classesName.c_str(), width, height, classes.data(), GeoTiffBand(),
+                               palette, &error))
+      << error;
+  const std::string classesVerdict = runCommand(
+      "/usr/bin/python3 -m osgeo_utils.samples.validate_cloud_optimized_geotiff --full-check=yes "
+      "'" +
+      classesName + "' 2>&1");
+  EXPECT_NE(classesVerdict.find(" is a valid cloud optimized GeoTIFF"), std::string::npos)
+      << classesVerdict;
+  for (const Cell& c : cells) {
+    const std::string got = runCommand("gdallocationinfo -valonly 'GTIFF_DIR:2:" + classesName +
+                                       "' " + std::to_string(c.x) + " " + std::to_string(c.y));
+    EXPECT_EQ(std::stoi(got), classes[static_cast<size_t>(2 * c.y) * width + 2 * c.x])
+        << "overview cell " << c.x << ", " << c.y;
   }
 }
 

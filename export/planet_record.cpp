@@ -1,12 +1,17 @@
 #include "export/planet_record.h"
 
+#include <algorithm>
 #include <nlohmann/json.hpp>
+#include <sstream>
 
 #include "export/class_record.h"
 #include "export/cube_faces.h"
 #include "export/geotiff_layers.h"
 #include "export/gltf_model.h"
 #include "export/heightmap.h"
+#include "export/river_raster.h"
+#include "export/rivers_png.h"
+#include "export/world_file.h"
 #include "geoweave/settings.h"
 
 namespace geoweave::detail {
@@ -20,6 +25,9 @@ namespace {
 double exact(float value) {
   return static_cast<double>(value);
 }
+
+constexpr char kRawFormat[] =
+    "little-endian unsigned 16-bit values, rows from the top, no header: height.png's values";
 
 // Where the pixels of a width x height picture in the frame layout lie. The
 // numbers repeat the formulas so that a program can use either.
@@ -155,6 +163,18 @@ json modelRule(const geoweave::ExportOptions& options, const geoweave::Planet& p
   return rule;
 }
 
+// Where a PNG map's world file and GDAL side file are, and the world file's
+// six numbers, which place the pixels as the map's own rule does.
+void addWorldFile(json& rule, const std::string& png, int width, int height) {
+  rule["worldFile"] = worldFileName(png);
+  rule["auxXml"] = auxXmlName(png);
+  json lines = json::array();
+  std::istringstream text(worldFileText(width, height));
+  double value = 0;
+  while (text >> value) lines.push_back(value);
+  rule["worldFileLines"] = lines;
+}
+
 }  // namespace
 
 std::string planetRecord(const geoweave::ExportOptions& options, const geoweave::Planet& planet,
@@ -187,6 +207,10 @@ std::string planetRecord(const geoweave::ExportOptions& options, const geoweave:
       {"globe", options.globe},
       {"cube", options.cubeSize},
       {"gltf", options.gltf},
+      {"riverOverlay", options.riverOverlay},
+      {"boldRivers", options.boldRivers},
+      {"raw", options.raw},
+      {"worldFiles", options.worldFiles},
   };
   record["grid"] = {{"level", planet.gridLevel()}, {"records", planet.recordCount()}};
   record["statistics"] = {
@@ -218,7 +242,22 @@ std::string planetRecord(const geoweave::ExportOptions& options, const geoweave:
     };
   }
   if (options.gltf) record["model"] = modelRule(options, planet);
+  if (options.riverOverlay || options.boldRivers) {
+    record["rivers"]["drawn"] = {
+        {"largestFlow", exact(largestFlow(rivers))},
+        {"width",
+         "1 pixel at or below threshold, 1 + 3 * ln(flow / threshold) / ln(largestFlow / "
+         "threshold) pixels above it, at most 4; linear from one end's width to the other's"},
+        {"color", json::array({kRiverColor[0], kRiverColor[1], kRiverColor[2]})},
+        {"opacity",
+         "1 in every pixel a segment's centre line passes through, else min(1, max(0, width / "
+         "2 + 0.5 - d)) for a pixel centre d pixels from it"},
+    };
+  }
   record["files"] = files;
+  const auto listed = [&files](const std::string& name) {
+    return std::find(files.begin(), files.end(), name) != files.end();
+  };
 
   json pixels;
   pixels["ground.png"] = frameRule(w, h);
@@ -226,6 +265,24 @@ std::string planetRecord(const geoweave::ExportOptions& options, const geoweave:
   json height = frameRule(w, h);
   addHeightScale(height, stats);
   pixels["height.png"] = height;
+  if (options.raw) {
+    json raw = height;
+    raw["format"] = kRawFormat;
+    pixels["height.r16"] = raw;
+  }
+  if (options.riverOverlay) {
+    json overlay = frameRule(w, h);
+    overlay["opacity"] = "the rivers' opacity (see rivers.drawn), 0 away from them";
+    pixels["rivers.png"] = overlay;
+  }
+  addClassPixelRules(pixels, frameRule(w, h), geographicRule(w, h), options.geotiff);
+  if (options.worldFiles) {
+    for (const std::string& map : mapLayoutPngs()) {
+      if (pixels.contains(map) && listed(worldFileName(map))) {
+        addWorldFile(pixels[map], map, w, h);
+      }
+    }
+  }
   if (options.frames) {
     pixels["frames/ground-NNNN.png"] = frameRule(w, h);
     pixels["frames/sheet-NNNN.png"] = sheetRule(w, h);
@@ -235,6 +292,16 @@ std::string planetRecord(const geoweave::ExportOptions& options, const geoweave:
       json rule = geographicRule(w, h);
       rule["band"] = layer.band;
       rule["unit"] = layer.unit;
+      rule["overviews"] =
+          "internal, each half the one above ((n + 1) / 2 cells a side) down to one 256 x 256 "
+          "tile, a cell the mean of the 2 x 2 cells under it";
+      if (layer.alongRivers) {
+        rule["values"] =
+            "in every cell that a river segment's centre line passes through (the straight line "
+            "between its ends on this grid, taken the short way across the antimeridian) the "
+            "flow of the segment's upstream end, the largest where several pass; 0 in every "
+            "other";
+      }
       pixels[std::string("layers/") + layer.name + ".tif"] = rule;
     }
   }
@@ -246,9 +313,12 @@ std::string planetRecord(const geoweave::ExportOptions& options, const geoweave:
       json rule = cubeRule(face, options.cubeSize);
       addHeightScale(rule, stats);
       pixels[std::string("cube/height-") + face.name + ".png"] = rule;
+      if (options.raw) {
+        rule["format"] = kRawFormat;
+        pixels[std::string("cube/height-") + face.name + ".r16"] = rule;
+      }
     }
   }
-  addClassPixelRules(pixels, frameRule(w, h), geographicRule(w, h), options.geotiff);
   record["pixels"] = pixels;
   addClassRecord(record, planet, classes);
   return record.dump(2) + "\n";

@@ -191,12 +191,14 @@ bool PngStream::open(const char* path, int width, int height, PngKind kind, std:
     job_->outOfMemory = true;
     return fail(error, "out of memory");
   }
-  const bool rgb = kind == PngKind::kRgb8;
   const bool wide = kind == PngKind::kGray16;
-  job_->rowBytes = static_cast<size_t>(width) * (rgb ? 3 : wide ? 2 : 1);
+  const int bytes = kind == PngKind::kRgb8 ? 3 : kind == PngKind::kRgba8 ? 4 : wide ? 2 : 1;
+  const int colorType = kind == PngKind::kRgb8    ? PNG_COLOR_TYPE_RGB
+                        : kind == PngKind::kRgba8 ? PNG_COLOR_TYPE_RGB_ALPHA
+                                                  : PNG_COLOR_TYPE_GRAY;
+  job_->rowBytes = static_cast<size_t>(width) * bytes;
   job_->height = static_cast<png_uint_32>(height);
-  if (!writeHeader(job_.get(), static_cast<png_uint_32>(width), wide ? 16 : 8,
-                   rgb ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_GRAY)) {
+  if (!writeHeader(job_.get(), static_cast<png_uint_32>(width), wide ? 16 : 8, colorType)) {
     return fail(error, reasonOf(*job_));
   }
   return true;

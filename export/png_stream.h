@@ -9,6 +9,7 @@ namespace geoweave::detail {
 // What a PngStream's samples are.
 enum class PngKind {
   kRgb8,    // three bytes a pixel: red, green, blue
+  kRgba8,   // four bytes a pixel: red, green, blue, opacity (255 opaque), not premultiplied
   kGray16,  // one 16-bit value a pixel, in host byte order
   kGray8,   // one byte a pixel
 };

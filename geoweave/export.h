@@ -63,8 +63,10 @@ struct ExportOptions {
   // prepareExport() makes frames/ and planet.json describes them.
   // exportFrames() writes them whatever this says.
   bool frames = false;
-  // Every field as a Float32 GeoTIFF on EPSG:4326 in layers/, and the land
-  // and the biomes as Byte GeoTIFFs beside them.
+  // Every field as a Float32 GeoTIFF on EPSG:4326 in layers/,
+  // layers/rivers.tif (the water flow in the cells a river runs through, 0
+  // in the others), and the land and the biomes as Byte GeoTIFFs beside
+  // them. Each is a cloud optimized GeoTIFF (internal overviews).
   bool geotiff = false;
   // The rivers as rivers.geojson.
   bool geojson = false;
@@ -92,6 +94,24 @@ struct ExportOptions {
   // negative. A relief and exaggeration that would put the deepest point at
   // or beyond the centre is refused when the model is written.
   double gltfExaggerate = 1.0;
+  // rivers.png: the rivers alone on a transparent map of ground.png's size
+  // and layout (8-bit RGBA, opacity not premultiplied), to lay over
+  // ground.png in any program. Each segment of Planet::rivers() is an opaque
+  // line with soft edges, 1 pixel wide at the river threshold and widening
+  // with the logarithm of its flow to 4 pixels at the largest flow.
+  bool riverOverlay = false;
+  // Draws those rivers onto ground.png too, over its own thin ones (sheet.png,
+  // the frames and the cube faces keep theirs).
+  bool boldRivers = false;
+  // height.r16: height.png's values as little-endian unsigned 16-bit numbers,
+  // rows from the top, no header, for terrain importers; with cubeSize also
+  // cube/height-F.r16 beside each face's height PNG.
+  bool raw = false;
+  // Beside each PNG map in the maps' layout (ground.png, height.png,
+  // mask.png, biomes.png and rivers.png when written) a world file
+  // (ground.pgw) and a GDAL side file (ground.png.aux.xml) naming EPSG:4326,
+  // so GIS programs place the map.
+  bool worldFiles = false;
   // Recorded in planet.json as settings.seedFromClock: whether the caller
   // took the seed from the clock. Changes nothing else.
   bool seedFromClock = false;
@@ -191,16 +211,19 @@ Status exportFrames(const Planet& planet, int turn, const ExportOptions& options
 // Writes the planet folder of a generated planet into options.outDir:
 // ground.png (the ground cover with the rivers, 8-bit RGB), sheet.png (the
 // six panels, 2 mapWidth x 3 mapHeight), height.png (the ground height,
-// 16-bit grey, elevationMin at 0 and elevationMax at 65535), mask.png (8-bit
-// grey, 255 land and 0 water: Field::kWater), biomes.png (each pixel its
-// Field::kBiome's biomeColor), legend.png (Planet::renderLegend), with
-// geotiff layers/NAME.tif for the nine fields and layers/land.tif,
-// layers/biome.tif and layers/biome.tif.aux.xml (the classes' names for
-// GDAL), with geojson rivers.geojson, with globe globe.html (the ground
-// cover at 1024 x 512, and elevation, temperature, humidity, rain, water
-// flow and sediment at 512 x 256 geographic cells whatever mapWidth says,
-// about 3.7 MB for a default planet), with a cubeSize cube/ground-F.png and
-// cube/height-F.png for F = px nx py ny pz nz, with gltf planet.glb (its
+// 16-bit grey, elevationMin at 0 and elevationMax at 65535), with raw
+// height.r16, mask.png (8-bit grey, 255 land and 0 water: Field::kWater),
+// biomes.png (each pixel its Field::kBiome's biomeColor), legend.png
+// (Planet::renderLegend), with riverOverlay rivers.png, with worldFiles
+// NAME.pgw and NAME.png.aux.xml for each map of the maps' layout, with
+// geotiff layers/NAME.tif for the nine fields and the rivers and
+// layers/land.tif, layers/biome.tif and layers/biome.tif.aux.xml (the
+// classes' names for GDAL), with geojson rivers.geojson, with globe
+// globe.html (the ground cover at 1024 x 512, and elevation, temperature,
+// humidity, rain, water flow and sediment at 512 x 256 geographic cells
+// whatever mapWidth says, about 3.7 MB for a default planet), with a
+// cubeSize cube/ground-F.png and cube/height-F.png (and with raw
+// cube/height-F.r16) for F = px nx py ny pz nz, with gltf planet.glb (its
 // layout in planet.json's model), and last planet.json: the version, the
 // planet's settings and the options, the grid, the statistics, the river
 // thresholds, the files (every name in result->written, this one included),

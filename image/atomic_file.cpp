@@ -136,7 +136,7 @@ int createRegistered(const std::string& name, pid_t pid, int slotIndex, uint64_t
   std::memcpy(slot.name, name.c_str(), name.size() + 1);
   int fd = -1;
   if (unnamedFd < 0) {
-    fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   } else {
     char self[64];
     std::snprintf(self, sizeof self, "/proc/self/fd/%d", unnamedFd);
@@ -169,7 +169,7 @@ std::string directoryOf(const char* name) {
 // through /proc/self/fd, so where that is missing (a chroot without /proc)
 // none is made. -1 when there is none to be had.
 int openLinkableUnnamed(const std::string& dir) {
-  const int fd = ::open(dir.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+  const int fd = ::open(dir.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
   if (fd < 0) return -1;
   char self[64];
   std::snprintf(self, sizeof self, "/proc/self/fd/%d", fd);

@@ -44,8 +44,9 @@ class AtomicFile {
   // object already has one open.
   bool open(const char* finalName, ScratchKind kind = ScratchKind::kUnnamedWhenPossible);
 
-  // The scratch file's descriptor while open, else -1. Write to it freely; do
-  // not close it.
+  // The scratch file's descriptor while open, else -1: open for reading and
+  // writing (a writer may read back what it wrote). Use it freely; do not
+  // close it.
   int fd() const { return fd_; }
 
   // The scratch file's path while it has one: from open() for a named

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <map>
 #include <nlohmann/json.hpp>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -265,6 +266,135 @@ TEST_F(GeoweaveGis, ModelWearsTheCubeFacesWhereTheRecordSays) {
   EXPECT_NEAR(p[centre * 3 + 2], distance, 1.0);
 }
 
+// The extras for GIS programs and game engines as GDAL and the PNG reader
+// see them: the world files place each PNG map's pixels where planet.json's
+// rule puts them; every river segment's midpoint is opaque in rivers.png and
+// drawn in the rivers' colour on the bold ground.png; the layers are cloud
+// optimized and rivers.tif holds the rivers' flows along them and 0
+// elsewhere; the RAW heights are their PNGs' values, little-endian.
+TEST_F(GeoweaveGis, ExtrasPlaceTheMapsAndCarryTheRiversAndHeights) {
+  const int w = 40, h = 20;
+  const ProgramRun ours =
+      run({"--seed", "5", "--width", "64", "--turns", "2", "--map-width", "40", "--geotiff",
+           "--river-overlay", "--bold-rivers", "--world-files", "--raw", "--cube", "5", "--quiet"});
+  ASSERT_EQ(ours.exitCode, 0) << ours.err;
+  const json record = json::parse(readText(at("planet.json")));
+  const auto listed = [&record](const std::string& name) {
+    return std::find(record["files"].begin(), record["files"].end(), name) != record["files"].end();
+  };
+
+  for (const std::string map : {"ground", "height", "rivers"}) {
+    SCOPED_TRACE(map);
+    EXPECT_TRUE(listed(map + ".png") && listed(map + ".pgw") && listed(map + ".png.aux.xml"));
+    const json info = json::parse(runCommand("gdalinfo -json '" + at(map + ".png") + "'"));
+    EXPECT_NE(info["coordinateSystem"]["wkt"].get<std::string>().find("ID[\"EPSG\",4326]"),
+              std::string::npos);
+    const json& rule = record["pixels"][map + ".png"];
+    const double x0 = rule["longitudeOfColumn0"], dx = rule["degreesPerColumn"];
+    const double y0 = rule["latitudeOfRow0"], dy = rule["degreesPerRow"];
+    // GDAL's transform runs from the pixels' outer edge, half a pixel
+    // before the first pixel's point; its corners (printed to 1e-3) lie
+    // half a pixel beyond the first and last pixels' points.
+    const std::vector<double> transform = info["geoTransform"];
+    const std::vector<double> expected = {x0 - dx / 2, dx, 0, y0 - dy / 2, 0, dy};
+    ASSERT_EQ(transform.size(), 6u);
+    for (int i = 0; i < 6; ++i) EXPECT_DOUBLE_EQ(transform[i], expected[i]) << i;
+    const json& corners = info["cornerCoordinates"];
+    EXPECT_NEAR(corners["upperLeft"][0].get<double>(), x0 - dx / 2, 1e-3);
+    EXPECT_NEAR(corners["upperLeft"][1].get<double>(), y0 - dy / 2, 1e-3);
+    EXPECT_NEAR(corners["lowerRight"][0].get<double>(), x0 + (w - 0.5) * dx, 1e-3);
+    EXPECT_NEAR(corners["lowerRight"][1].get<double>(), y0 + (h - 0.5) * dy, 1e-3);
+  }
+
+  const PngImage overlay = readPicture(at("rivers.png"));
+  const PngImage ground = readPicture(at("ground.png"));
+  ASSERT_EQ((std::vector<int>{overlay.width, overlay.height, overlay.bitDepth, overlay.colorType}),
+            (std::vector<int>{w, h, 8, 6}));
+  const std::vector<int> color = record["rivers"]["drawn"]["color"];
+  const geoweave::Rivers rivers = generated(5).rivers();
+  ASSERT_GT(rivers.segments.size(), 5u);
+  std::ostringstream midpoints;
+  midpoints.precision(17);
+  int notOpaque = 0, notDrawn = 0;
+  for (const geoweave::RiverSegment& segment : rivers.segments) {
+    double du = static_cast<double>(segment.to.longitude) - segment.from.longitude;
+    du -= std::round(du);  // the short way round
+    double u = segment.from.longitude + du / 2;
+    u -= std::floor(u);
+    const double v = (static_cast<double>(segment.from.latitude) + segment.to.latitude) / 2;
+    const int x = static_cast<int>(std::lround(u * w)) % w;
+    const int y = static_cast<int>(std::lround((1 - v) * (h - 1)));
+    if (overlay.at(x, y, 3) != 255) ++notOpaque;
+    if (std::vector<int>{ground.at(x, y, 0), ground.at(x, y, 1), ground.at(x, y, 2)} != color) {
+      ++notDrawn;
+    }
+    midpoints << " '" << (u > 0.5 ? 360 * u - 360 : 360 * u) << ' ' << 180 * v - 90 << "'";
+  }
+  EXPECT_EQ(notOpaque, 0);
+  EXPECT_EQ(notDrawn, 0);
+
+  for (const char* layer : {"ground", "rivers", "biome"}) {
+    const std::string name = at(std::string("layers/") + layer + ".tif");
+    EXPECT_NE(runCommand("/usr/bin/python3 -m osgeo_utils.samples.validate_cloud_optimized_geotiff "
+                         "--full-check=yes '" +
+                         name + "'")
+                  .find(" is a valid cloud optimized GeoTIFF"),
+              std::string::npos)
+        << layer;
+  }
+  const auto valuesAt = [&](const char* layer) {
+    std::istringstream text(runCommand("printf '%s\\n'" + midpoints.str() +
+                                       " | gdallocationinfo -valonly -wgs84 '" +
+                                       at(std::string("layers/") + layer + ".tif") + "'"));
+    std::vector<double> values;
+    for (double value = 0; text >> value;) values.push_back(value);
+    return values;
+  };
+  // At each midpoint at least the flow its segment carries; every cell holds
+  // a segment's flow or 0, and most hold 0.
+  const std::vector<double> along = valuesAt("rivers");
+  ASSERT_EQ(along.size(), rivers.segments.size());
+  std::set<float> flows;
+  int less = 0;
+  for (size_t i = 0; i < along.size(); ++i) {
+    flows.insert(rivers.segments[i].from.flow);
+    if (!(static_cast<float>(along[i]) >= rivers.segments[i].from.flow)) ++less;
+  }
+  EXPECT_EQ(less, 0);
+  EXPECT_GT(*flows.begin(), 0.0f);
+  std::istringstream cells(
+      runCommand("gdal_translate -q -of XYZ '" + at("layers/rivers.tif") + "' /vsistdout/"));
+  int count = 0, carrying = 0, wrong = 0;
+  for (double x, y, value; cells >> x >> y >> value; ++count) {
+    if (value != 0) ++carrying;
+    if (value != 0 && flows.count(static_cast<float>(value)) == 0) ++wrong;
+  }
+  EXPECT_EQ(count, w * h);
+  EXPECT_EQ(wrong, 0);
+  EXPECT_LT(carrying, count / 2);
+
+  const auto rawMatches = [this](const std::string& r16, const std::string& png) {
+    const std::string bytes = readText(at(r16));
+    const PngImage image = readPicture(at(png));
+    if (bytes.size() != image.samples.size() * 2) return false;
+    for (size_t i = 0; i < image.samples.size(); ++i) {
+      const int value = static_cast<uint8_t>(bytes[2 * i]) | static_cast<uint8_t>(bytes[2 * i + 1])
+                                                                 << 8;
+      if (value != image.samples[i]) return false;
+    }
+    return true;
+  };
+  EXPECT_TRUE(rawMatches("height.r16", "height.png"));
+  for (const char* face : {"px", "nx", "py", "ny", "pz", "nz"}) {
+    const std::string name = std::string("cube/height-") + face;
+    EXPECT_TRUE(listed(name + ".r16")) << face;
+    EXPECT_TRUE(rawMatches(name + ".r16", name + ".png")) << face;
+  }
+  for (const std::string name : {"height.r16", "rivers.png", "layers/rivers.tif"}) {
+    EXPECT_TRUE(listed(name) && record["pixels"].contains(name)) << name;
+  }
+}
+
 // Files that cannot be written are each named with the reason; every other
 // file is still written and recorded, and the exit code is 2.
 TEST_F(GeoweaveGis, UnwritableFilesAreNamedAndTheRestWritten) {
@@ -279,9 +409,10 @@ TEST_F(GeoweaveGis, UnwritableFilesAreNamedAndTheRestWritten) {
             "geoweave: cannot write rivers.geojson: Is a directory\n"
             "geoweave: cannot write cube/ground-ny.png: Is a directory\n");
   const json record = json::parse(readText(at("planet.json")));
-  // The three maps, the mask, biomes and legend, eight layers, the two class
-  // layers and the class names, eleven faces and the record.
-  EXPECT_EQ(record["files"].size(), 3u + 3u + 8u + 3u + 11u + 1u);
+  // The three maps, the mask, biomes and legend, nine layers (rivers.tif the
+  // tenth), the two class layers and the class names, eleven faces and the
+  // record.
+  EXPECT_EQ(record["files"].size(), 3u + 3u + 9u + 3u + 11u + 1u);
   for (const char* name : {"layers/rain.tif", "rivers.geojson", "cube/ground-ny.png"}) {
     EXPECT_EQ(std::find(record["files"].begin(), record["files"].end(), name),
               record["files"].end());

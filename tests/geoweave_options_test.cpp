@@ -48,6 +48,10 @@ TEST(GeoweaveCommandLine, HelpAndVersionPrintOnStandardOutputAndExitWithZero) {
                                  "--gltf-radius",
                                  "--gltf-relief",
                                  "--gltf-exaggerate",
+                                 "--river-overlay",
+                                 "--bold-rivers",
+                                 "--world-files",
+                                 "--raw",
                                  "--quiet",
                                  "--version"};
   for (const char* option : options) {

@@ -456,6 +456,7 @@ TEST_F(GeoweaveRun, FileSizeLimitIsToldForEveryFile) {
                            "layers/humidity.tif",
                            "layers/sediment.tif",
                            "layers/water-flow.tif",
+                           "layers/rivers.tif",
                            "layers/land.tif",
                            "layers/biome.tif",
                            "layers/biome.tif.aux.xml",
