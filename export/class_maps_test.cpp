@@ -152,6 +152,11 @@ TEST_F(ClassMaps, WaterLineSplitsTheHeightmapAsTheMaskDoes) {
     // Most of the planet is sea, and the line lies below the sea's surface.
     EXPECT_GT(waterPixels, w * h / 2);
     EXPECT_LT(line, record["ocean"]["surface"]["heightmap"].get<double>());
+    // In metres the line lies where the heightmap's scale puts it once its
+    // 65535 steps span the relief.
+    const double relief = record["ocean"]["metres"]["relief"].get<double>();
+    EXPECT_NEAR(record["ocean"]["waterLine"]["metres"].get<double>(), line / 65535 * relief,
+                1e-9 * relief);
   }
 }
 

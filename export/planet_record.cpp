@@ -321,6 +321,22 @@ std::string planetRecord(const geoweave::ExportOptions& options, const geoweave:
   }
   record["pixels"] = pixels;
   addClassRecord(record, planet, classes);
+  // The water line in metres, on the scale the model and the engine recipes
+  // use, so a water plane can be set without converting.
+  const GltfHeightMapping mapping = gltfHeightMapping(planet, gltfOptionsOf(options));
+  const auto metres = [&](float h) {
+    return (static_cast<double>(h) - stats.elevationMin) * mapping.metresPerUnit;
+  };
+  json& ocean = record["ocean"];
+  ocean["surface"]["metres"] = metres(planet.ocean().surface);
+  ocean["waterLine"]["metres"] = metres(planet.ocean().waterLine);
+  ocean["metres"] = {
+      {"relief", options.gltfRelief},
+      {"metresPerHeightUnit", mapping.metresPerUnit},
+      {"rule",
+       "metres above the lowest bedrock (elevationMin, heightmap value 0) on the scale that puts "
+       "relief metres between the lowest and the highest bedrock (--gltf-relief; planet.glb's "
+       "scale before exaggeration, where the surface lies at the radius)"}};
   return record.dump(2) + "\n";
 }
 
