@@ -10,13 +10,34 @@
 #include "export/heightmap.h"
 #include "export/rivers_png.h"
 #include "testing/png_reader.h"
+#include "testing/river_planet.h"
 #include "testing/test_directory.h"
 
 namespace geoweave::detail {
 
 namespace {
 
-class BandedMaps : public TestDirectory {};
+// A planet with many rivers and its maps drawn whole, to hold the banded
+// files against.
+class BandedMaps : public TestDirectory {
+ protected:
+  void drawWhole() {
+    ASSERT_NO_FATAL_FAILURE(generateRiverPlanet(&planet));
+    ASSERT_EQ(planet.renderGround(w, h, &ground, &error), geoweave::Status::kOk) << error;
+    ASSERT_EQ(planet.renderSheet(w, h, &sheet, &error), geoweave::Status::kOk) << error;
+    ASSERT_EQ(planet.sampleMaps({geoweave::Field::kGround}, w, h, geoweave::MapLayout::kFrame,
+                                &maps, &error),
+              geoweave::Status::kOk);
+    stats = planet.statistics();
+  }
+
+  static constexpr int w = 96, h = 37;
+  geoweave::Planet planet;
+  geoweave::Image ground, sheet;
+  std::vector<std::vector<float>> maps;
+  geoweave::Statistics stats;
+  std::string error;
+};
 
 // The samples of a decoded PNG as the bytes or values they were written from.
 template <typename T>
@@ -28,22 +49,7 @@ std::vector<T> samplesOf(const std::string& path) {
 }
 
 TEST_F(BandedMaps, FilesHoldTheWholeMapsPixelsAndNoScratchFileStays) {
-  geoweave::Settings settings;
-  settings.width = 64;
-  settings.turns = 2;
-  settings.riverPercent = 30;
-  geoweave::Planet planet;
-  ASSERT_EQ(planet.generate(settings, {}, nullptr), geoweave::Status::kOk);
-  const int w = 96, h = 37;
-  geoweave::Image ground, sheet;
-  std::vector<std::vector<float>> maps;
-  std::string error;
-  ASSERT_EQ(planet.renderGround(w, h, &ground, &error), geoweave::Status::kOk) << error;
-  ASSERT_EQ(planet.renderSheet(w, h, &sheet, &error), geoweave::Status::kOk) << error;
-  ASSERT_EQ(planet.sampleMaps({geoweave::Field::kGround}, w, h, geoweave::MapLayout::kFrame, &maps,
-                              &error),
-            geoweave::Status::kOk);
-  const geoweave::Statistics stats = planet.statistics();
+  ASSERT_NO_FATAL_FAILURE(drawWhole());
 
   // Bands that do not divide the height, and one band for all.
   for (const int band : {7, h}) {
@@ -80,22 +86,7 @@ TEST_F(BandedMaps, FilesHoldTheWholeMapsPixelsAndNoScratchFileStays) {
 // (the sheet's ground panel keeps its own), and the heights hook is given
 // height.png's values.
 TEST_F(BandedMaps, HooksPaintTheGroundAndTakeTheHeightsOfEveryBand) {
-  geoweave::Settings settings;
-  settings.width = 64;
-  settings.turns = 2;
-  settings.riverPercent = 30;
-  geoweave::Planet planet;
-  ASSERT_EQ(planet.generate(settings, {}, nullptr), geoweave::Status::kOk);
-  const int w = 96, h = 37;
-  geoweave::Image ground, sheet;
-  std::vector<std::vector<float>> maps;
-  std::string error;
-  ASSERT_EQ(planet.renderGround(w, h, &ground, &error), geoweave::Status::kOk) << error;
-  ASSERT_EQ(planet.renderSheet(w, h, &sheet, &error), geoweave::Status::kOk) << error;
-  ASSERT_EQ(planet.sampleMaps({geoweave::Field::kGround}, w, h, geoweave::MapLayout::kFrame, &maps,
-                              &error),
-            geoweave::Status::kOk);
-  const geoweave::Statistics stats = planet.statistics();
+  ASSERT_NO_FATAL_FAILURE(drawWhole());
   const geoweave::Rivers rivers = planet.rivers();
   std::vector<uint8_t> painted = ground.rgb;
   paintRiverRows(rivers, w, h, 0, h, painted.data());

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "geoweave/planet.h"
+#include "testing/river_planet.h"
 
 namespace geoweave::detail {
 
@@ -36,12 +37,8 @@ RiverEnd along(const RiverSegment& s, double t) {
 // segment's flow; and a map drawn in bands of rows gets the bytes of the
 // map drawn whole.
 TEST(RiverRaster, EveryPointOfARiverIsOpaqueOnTheMapAndCarriesItsFlowOnTheCells) {
-  geoweave::Settings settings;
-  settings.width = 64;
-  settings.turns = 2;
-  settings.riverPercent = 30;
   geoweave::Planet planet;
-  ASSERT_EQ(planet.generate(settings, {}, nullptr), geoweave::Status::kOk);
+  ASSERT_NO_FATAL_FAILURE(generateRiverPlanet(&planet));
   Rivers rivers = planet.rivers();
   ASSERT_GT(rivers.segments.size(), 20u);
   // Across the seam eastward and westward.

@@ -4,15 +4,9 @@
 
 #include <climits>
 
-namespace geoweave::detail {
+#include "testing/sanitizers.h"
 
-#if defined(__SANITIZE_ADDRESS__)
-#define GEOWEAVE_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define GEOWEAVE_ASAN 1
-#endif
-#endif
+namespace geoweave::detail {
 
 TEST(RgbImage, NewImageIsBlack) {
   const RgbImage image(7, 5);

@@ -23,6 +23,7 @@
 
 #include "geoweave/geoweave.h"
 #include "testing/png_reader.h"
+#include "testing/sanitizers.h"
 #include "tests/program_runner.h"
 #include "world/tile_fields.h"
 
@@ -382,14 +383,6 @@ TEST_F(GeoweaveRun, ALogOfTheProgressHasALinePerTurn) {
   EXPECT_EQ(lastPercent, 100);
   EXPECT_EQ(std::set<std::string>(steps.begin(), steps.end()).size(), steps.size());
 }
-
-#if defined(__SANITIZE_ADDRESS__)
-#define GEOWEAVE_ASAN 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define GEOWEAVE_ASAN 1
-#endif
-#endif
 
 // The shell's quoting of a path for bash -c.
 std::string quoted(const std::string& text) {
