@@ -1,25 +1,84 @@
 #include "export/png_writer.h"
 
-#include "export/png_stream.h"
+#include <unistd.h>
+
+#include <cerrno>
+#include <new>
+#include <system_error>
+
+#include "export/output_files.h"
+#include "export/png_encoder.h"
+#include "image/atomic_file.h"
 
 namespace geoweave::detail {
 
 namespace {
 
-// A whole picture is one band of a stream, so both ways of writing share one
-// encoder and fail alike.
+// Hands size bytes to the kernel until all are taken; false, with *failed
+// set to the errno value, at the first real error.
+bool writeAll(int fd, const unsigned char* data, size_t size, int* failed) {
+  while (size > 0) {
+    const ssize_t done = ::write(fd, data, size);
+    if (done < 0 && errno == EINTR) continue;
+    if (done <= 0) {
+      *failed = done < 0 ? errno : EIO;
+      return false;
+    }
+    data += done;
+    size -= static_cast<size_t>(done);
+  }
+  return true;
+}
+
+// The checks and their order are those of a PngStream's (the banded
+// writer's), so that both ways of writing fail alike: the name and the
+// size first, then the scratch file, then what a PNG may hold.
+bool writeWholeOrThrow(const char* path, int width, int height, const void* samples, PngKind kind,
+                       std::string* error) {
+  const std::string name = path != nullptr ? path : "(no name)";
+  auto fail = [&](const std::string& reason) {
+    if (error != nullptr) *error = "cannot write " + name + ": " + reason;
+    return false;
+  };
+  if (samples == nullptr) return fail("no pixels given");
+  if (path == nullptr) return fail("no file name given");
+  if (width < 1 || height < 1) {
+    return fail("a PNG needs at least one pixel, not " + std::to_string(width) + " x " +
+                std::to_string(height));
+  }
+  AtomicFile file;
+  auto errnoText = [](int value) { return std::generic_category().message(value); };
+  if (!file.open(path)) return fail(errnoText(file.error()));
+  const std::string problem = pngSizeProblem(width, height);
+  if (!problem.empty()) return fail(problem);
+  WholePng png;
+  std::string reason;
+  if (!png.encode(width, height, kind, samples, &reason)) return fail(reason);
+  int failed = 0;
+  const bool written = png.emit([&](const unsigned char* data, size_t size) {
+    return writeAll(file.fd(), data, size, &failed);
+  });
+  if (!written) return fail(errnoText(failed));
+  if (!file.commit()) return fail(errnoText(file.error()));
+  return true;
+}
+
 bool writeWhole(const char* path, int width, int height, const void* samples, PngKind kind,
                 std::string* error) {
-  if (samples == nullptr) {
+  try {
+    return writeWholeOrThrow(path, width, height, samples, kind, error);
+  } catch (const std::bad_alloc&) {
+    // The encoder's memory went with the unwinding (and the scratch file
+    // with it), so the line most likely can be had.
     if (error != nullptr) {
-      *error = std::string("cannot write ") + (path != nullptr ? path : "(no name)") +
-               ": no pixels given";
+      try {
+        *error = outOfMemoryLine(std::string("writing ") + (path != nullptr ? path : "(no name)"));
+      } catch (const std::bad_alloc&) {
+        error->clear();
+      }
     }
     return false;
   }
-  PngStream stream;
-  return stream.open(path, width, height, kind, error) &&
-         stream.writeRows(samples, height, error) && stream.finish(error);
 }
 
 }  // namespace

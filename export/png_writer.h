@@ -10,7 +10,11 @@ namespace geoweave::detail {
 // with no padding between rows. The file appears under path only once it is
 // complete (see AtomicFile): on failure false comes back, whatever stood at
 // path is untouched, no scratch file is left, and *error (when error is not
-// null) names the file and the reason. Width and height must be at least 1.
+// null) names the file and the reason ("cannot write PATH: reason", or
+// outOfMemoryLine()'s "writing PATH" when memory ran out; empty when even
+// that line could not be had). Width and height must be 1 to kPngMaxSide
+// (png_encoder.h). The whole picture is encoded at once (see WholePng), so
+// writing it holds about its size again besides the pixels. Throws nothing.
 bool writePngRgb8(const char* path, int width, int height, const uint8_t* rgbTopDown,
                   std::string* error);
 
