@@ -8,6 +8,7 @@
 
 #include "export/output_files.h"
 #include "export/png_encoder.h"
+#include "export/png_stream.h"
 #include "image/atomic_file.h"
 
 namespace geoweave::detail {
@@ -63,8 +64,29 @@ bool writeWholeOrThrow(const char* path, int width, int height, const void* samp
   return true;
 }
 
+// Pictures up to this many bytes of samples are deflated whole, which is
+// fastest but holds about their size again; larger ones (cube faces of
+// thousands of pixels) stream through libpng a row at a time, so that two
+// huge faces in flight do not each need a copy.
+constexpr uint64_t kMaxWholeBytes = uint64_t{64} << 20;
+
+uint64_t sampleBytes(int width, int height, PngKind kind) {
+  const uint64_t perPixel = kind == PngKind::kRgb8     ? 3
+                            : kind == PngKind::kRgba8  ? 4
+                            : kind == PngKind::kGray16 ? 2
+                                                       : 1;
+  return static_cast<uint64_t>(width < 0 ? 0 : width) *
+         static_cast<uint64_t>(height < 0 ? 0 : height) * perPixel;
+}
+
 bool writeWhole(const char* path, int width, int height, const void* samples, PngKind kind,
                 std::string* error) {
+  if (samples != nullptr && pngSizeProblem(width, height).empty() &&
+      sampleBytes(width, height, kind) > kMaxWholeBytes) {
+    PngStream stream;
+    return stream.open(path, width, height, kind, error) &&
+           stream.writeRows(samples, height, error) && stream.finish(error);
+  }
   try {
     return writeWholeOrThrow(path, width, height, samples, kind, error);
   } catch (const std::bad_alloc&) {

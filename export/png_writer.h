@@ -13,8 +13,10 @@ namespace geoweave::detail {
 // null) names the file and the reason ("cannot write PATH: reason", or
 // outOfMemoryLine()'s "writing PATH" when memory ran out; empty when even
 // that line could not be had). Width and height must be 1 to kPngMaxSide
-// (png_encoder.h). The whole picture is encoded at once (see WholePng), so
-// writing it holds about its size again besides the pixels. Throws nothing.
+// (png_encoder.h). A picture of up to 64 MiB of samples is encoded at once
+// (see WholePng), holding about its size again besides the pixels; a larger
+// one streams through libpng a row at a time (see PngStream), with the same
+// pixels and limits. Throws nothing.
 bool writePngRgb8(const char* path, int width, int height, const uint8_t* rgbTopDown,
                   std::string* error);
 
