@@ -1,5 +1,6 @@
 #include "geoweave/planet.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <exception>
@@ -13,6 +14,7 @@
 #include "generation/generate.h"
 #include "render/color_keys.h"
 #include "render/cube_face.h"
+#include "render/cube_face_fractions.h"
 #include "render/interpolate_tile.h"
 #include "render/legend.h"
 #include "render/pixel_map.h"
@@ -27,8 +29,9 @@ using namespace detail;
 static_assert(kLeastSeaDepth == kSeaDepth, "the maps' sea is the model's");
 
 namespace {
-// The largest cube face whose pixel positions are kept between drawing it
-// and sampling it (16 bytes a pixel: 256 MiB at this size).
+// The largest cube face whose pixel positions and ground heights are kept
+// between drawing it and sampling it (20 bytes a pixel: 320 MiB at this
+// size).
 constexpr int kMaxKeptFace = 4096;
 }  // namespace
 
@@ -50,11 +53,13 @@ struct PlanetState {
   // The last band of rows drawn alone, kept so that sampling the same rows
   // next need not find its pixels again.
   std::unique_ptr<SnapshotCanvas> band;
-  // Where each pixel of the last cube face drawn lies, for the samples of the
-  // same face (kept for faces up to kMaxKeptFace pixels a side).
+  // Where each pixel of the last cube face drawn lies and its ground height,
+  // for the samples of the same face (kept for faces up to kMaxKeptFace
+  // pixels a side).
   CubeFace keptFace = CubeFace::kPositiveX;
   int keptFaceSize = 0;
   std::vector<TilePoint> keptFacePoints;
+  std::vector<float> keptFaceGrounds;
 };
 
 }  // namespace detail
@@ -82,12 +87,11 @@ Status outOfMemory(const std::exception& e, std::string* error) {
 }
 
 float fieldOf(const Tile& t, Field field, const PlanetStatistics& p) {
-  const double ground = static_cast<double>(t.elevation) + static_cast<double>(t.sediment);
   switch (field) {
     case Field::kElevation:
       return t.elevation;
     case Field::kGround:
-      return static_cast<float>(ground);
+      return t.groundHeight();
     case Field::kSurface:
       return t.surfaceHeight();
     case Field::kWaterDepth:
@@ -392,26 +396,42 @@ Status Planet::sampleCubeFace(const std::vector<Field>& fields, CubeFace face, i
   const Status status = checkFace(generated(), face, size, side, error);
   if (status != Status::kOk) return status;
   const size_t pixels = static_cast<size_t>(size) * static_cast<size_t>(size);
+  const PlanetState& s = *state_;
+  const bool kept = s.keptFaceSize == size && s.keptFace == face;
+  // The ground heights the drawing kept are the whole answer when nothing
+  // else is asked for.
+  if (kept && std::all_of(fields.begin(), fields.end(),
+                          [](Field field) { return field == Field::kGround; })) {
+    out->assign(fields.size(), s.keptFaceGrounds);
+    return Status::kOk;
+  }
   out->assign(fields.size(), std::vector<float>());
   for (std::vector<float>& map : *out) map.resize(pixels);
-  const PlanetGrid& grid = state_->grid;
-  const PlanetStatistics& params = state_->run.statistics;
-  const TilePoint* kept = state_->keptFaceSize == size && state_->keptFace == face
-                              ? state_->keptFacePoints.data()
-                              : nullptr;
-  auto sampleRows = [&](int64_t firstRow, int64_t endRow) {
-    for (int y = static_cast<int>(firstRow); y < endRow; ++y) {
-      for (int x = 0; x < size; ++x) {
-        const TilePoint p = kept != nullptr
-                                ? kept[static_cast<size_t>(y) * size + x]
-                                : locateDirection(grid, cubeFaceDirection(side, size, x, y));
-        const Tile t = interpolateTile(grid, p);
-        const size_t pixel = static_cast<size_t>(y) * size + x;
-        for (size_t f = 0; f < fields.size(); ++f) (*out)[f][pixel] = fieldOf(t, fields[f], params);
-      }
-    }
+  const PlanetGrid& grid = s.grid;
+  const PlanetStatistics& params = s.run.statistics;
+  auto samplePixel = [&](int x, int y, const TilePoint& p) {
+    const Tile t = interpolateTile(grid, p);
+    const size_t pixel = static_cast<size_t>(y) * size + x;
+    for (size_t f = 0; f < fields.size(); ++f) (*out)[f][pixel] = fieldOf(t, fields[f], params);
   };
-  parallelFor(state_->run.hooks.workers, size, sampleRows);
+  if (kept) {
+    const TilePoint* const points = s.keptFacePoints.data();
+    auto sampleRows = [&](int64_t firstRow, int64_t endRow) {
+      for (int y = static_cast<int>(firstRow); y < endRow; ++y) {
+        for (int x = 0; x < size; ++x) samplePixel(x, y, points[static_cast<size_t>(y) * size + x]);
+      }
+    };
+    parallelFor(s.run.hooks.workers, size, sampleRows);
+    return Status::kOk;
+  }
+  const CubeFaceFractions fractions(side, size);
+  auto locatePixel = [&](int x, int y, const Vector3d& direction, float v, float u) {
+    samplePixel(x, y, locateDirection(grid, direction, v, u));
+  };
+  if (!fractions.forEachPixel(s.run.hooks.workers, locatePixel)) {
+    fail(error, "out of memory");
+    return Status::kOutOfMemory;
+  }
   return Status::kOk;
 } catch (const std::exception& e) {
   return outOfMemory(e, error);
@@ -474,14 +494,22 @@ Status Planet::renderGroundCubeFace(CubeFace face, int size, Image* out, std::st
   RgbImage image(size, size);
   State& s = *state_;
   s.keptFaceSize = 0;
-  s.keptFacePoints.clear();
   TilePoint* located = nullptr;
+  float* grounds = nullptr;
   if (size <= kMaxKeptFace) {
-    s.keptFacePoints.resize(static_cast<size_t>(size) * static_cast<size_t>(size));
+    // Every element is written by the drawing; a face of the size kept
+    // before reuses its storage as it stands.
+    const size_t pixels = static_cast<size_t>(size) * static_cast<size_t>(size);
+    s.keptFacePoints.resize(pixels);
+    s.keptFaceGrounds.resize(pixels);
     located = s.keptFacePoints.data();
+    grounds = s.keptFaceGrounds.data();
+  } else {
+    s.keptFacePoints = {};
+    s.keptFaceGrounds = {};
   }
   if (!image.ok() || !drawCubeFace(s.grid, s.run.statistics, s.run.rivers, s.settings.shadeScale,
-                                   side, image, s.run.hooks.workers, located)) {
+                                   side, image, s.run.hooks.workers, located, grounds)) {
     fail(error, "out of memory");
     return Status::kOutOfMemory;
   }

@@ -348,13 +348,25 @@ TEST(PublicPlanet, CubeFaceSamplesMeetAlongEdgesAndLieOnTheirDirections) {
   EXPECT_FLOAT_EQ(planet.sampleDirection(Field::kTemperature, 2 * h, 2 * h, 1),
                   planet.sample(Field::kTemperature, 30, 45));
   EXPECT_EQ(planet.sampleDirection(Field::kTemperature, 0, 0, 0), 0);
-  // A ground face drawn keeps its points for samples of that face alone.
+  // A ground face drawn keeps its points, and its ground heights, for
+  // samples of that face alone.
+  std::vector<std::vector<float>> grounds[2];
+  for (int f : {0, 1}) {
+    ASSERT_EQ(
+        planet.sampleCubeFace({Field::kGround, Field::kGround}, kFaces[f], n, &grounds[f], &error),
+        Status::kOk)
+        << error;
+  }
   geoweave::Image drawn;
   ASSERT_EQ(planet.renderGroundCubeFace(kFaces[0], n, &drawn, &error), Status::kOk) << error;
   for (int f : {0, 1}) {
     std::vector<std::vector<float>> again;
     ASSERT_EQ(planet.sampleCubeFace(fields, kFaces[f], n, &again, &error), Status::kOk) << error;
     EXPECT_EQ(again, faces[f]) << "face " << f;
+    ASSERT_EQ(planet.sampleCubeFace({Field::kGround, Field::kGround}, kFaces[f], n, &again, &error),
+              Status::kOk)
+        << error;
+    EXPECT_EQ(again, grounds[f]) << "face " << f;
   }
 }
 

@@ -8,6 +8,7 @@
 #include "base/parallel.h"
 #include "image/line_drawing.h"
 #include "render/colors.h"
+#include "render/cube_face_fractions.h"
 #include "render/interpolate_tile.h"
 #include "render/projection.h"
 #include "render/river_overlay.h"
@@ -15,13 +16,6 @@
 namespace geoweave::detail {
 
 namespace {
-
-// -1 at the first pixel, 1 at the last; the middle pixel of an odd size is
-// exactly 0, and pixels i and size - 1 - i give exact negatives.
-double faceCoordinate(int i, int size) {
-  if (size <= 1) return 0;
-  return static_cast<double>(2 * i - (size - 1)) / (size - 1);
-}
 
 // The face's axis and the directions in which s and t grow, from the
 // table in the header.
@@ -172,9 +166,18 @@ bool adoptSharedEdges(const RiverNetwork& rivers, int face, const std::vector<Rg
 
 }  // namespace
 
+double cubeFaceCoordinate(int i, int size) {
+  // The numerator is an exact integer whose sign flips between i and
+  // size - 1 - i, and rounding a quotient is symmetric about 0.
+  if (size <= 1) return 0;
+  return static_cast<double>(2 * i - (size - 1)) / (size - 1);
+}
+
 Vector3d cubeFaceDirection(int face, int size, int x, int y) {
-  const double s = faceCoordinate(x, size);
-  const double t = faceCoordinate(y, size);
+  return cubeFaceDirectionAt(face, cubeFaceCoordinate(x, size), cubeFaceCoordinate(y, size));
+}
+
+Vector3d cubeFaceDirectionAt(int face, double s, double t) {
   // Written out per face rather than summed from the frame, so that the
   // shared edges of two faces give bit-identical directions.
   switch (face) {
@@ -206,28 +209,23 @@ bool projectOntoCubeFace(int face, int size, const Vector3d& direction, double& 
 
 bool drawCubeFace(const PlanetGrid& planet, const PlanetStatistics& statistics,
                   const RiverNetwork& rivers, float altitudeShadeScale, int face, RgbImage& image,
-                  int workers, TilePoint* located) {
+                  int workers, TilePoint* located, float* grounds) {
   const int size = image.width;
   RgbImage mask(size, size);
   if (!mask.ok()) return false;
-  auto drawRows = [&](int64_t firstRow, int64_t endRow) {
-    for (int y = static_cast<int>(firstRow); y < endRow; ++y) {
-      for (int x = 0; x < size; ++x) {
-        const Vector3d direction = cubeFaceDirection(face, size, x, y);
-        float v, u;
-        directionFractions(direction, v, u);
-        const TilePoint p = locateDirection(planet, direction, v, u);
-        if (located != nullptr) located[static_cast<size_t>(y) * size + x] = p;
-        const Tile t = interpolateTile(planet, p);
-        const float shade =
-            shadeAt(planet, statistics, altitudeShadeScale, v, u, t.elevation, size);
-        const GroundPixel ground = groundCover(t, shade, statistics, rivers);
-        image.at(x, size - 1 - y) = ground.color;
-        mask.at(x, size - 1 - y) = ground.mask;
-      }
-    }
+  const CubeFaceFractions fractions(face, size);
+  auto drawPixel = [&](int x, int y, const Vector3d& direction, float v, float u) {
+    const TilePoint p = locateDirection(planet, direction, v, u);
+    const size_t pixel = static_cast<size_t>(y) * size + x;
+    if (located != nullptr) located[pixel] = p;
+    const Tile t = interpolateTile(planet, p);
+    if (grounds != nullptr) grounds[pixel] = t.groundHeight();
+    const float shade = shadeAt(planet, statistics, altitudeShadeScale, v, u, t.elevation, size);
+    const GroundPixel ground = groundCover(t, shade, statistics, rivers);
+    image.at(x, size - 1 - y) = ground.color;
+    mask.at(x, size - 1 - y) = ground.mask;
   };
-  parallelFor(workers, size, drawRows);
+  if (!fractions.forEachPixel(workers, drawPixel)) return false;
   // The border's colours before this face's rivers, for adoptSharedEdges.
   std::vector<Rgb> border(size > 1 ? 4 * static_cast<size_t>(size - 1) : 0);
   for (size_t i = 0; i < border.size(); ++i) {

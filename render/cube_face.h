@@ -36,6 +36,14 @@ enum : int {
 // that one pixel.
 Vector3d cubeFaceDirection(int face, int size, int x, int y);
 
+// s or t of pixel column or row i (0 to size - 1): pixels i and size - 1 - i
+// get exact negatives, and the middle pixel of an odd size exactly 0.
+double cubeFaceCoordinate(int i, int size);
+
+// The direction at face coordinates s and t: cubeFaceDirection(face, size,
+// x, y) is this of the coordinates of x and y, bit for bit.
+Vector3d cubeFaceDirectionAt(int face, double s, double t);
+
 // Where the line along direction meets the face's plane, in that face's
 // pixel coordinates (fractional; outside 0..size - 1 beyond the face's
 // edges). False when direction does not point into the face's half of space.
@@ -61,12 +69,15 @@ bool projectOntoCubeFace(int face, int size, const Vector3d& direction, double& 
 // are the map's. Segments reaching more than three half-widths beyond a
 // face (only on grids too coarse to show rivers) are left out of it.
 //
-// Rows are shared out between workers. located, when not null, receives
-// where each pixel lies on the grid (size x size, rows from the top), so
-// that samples of the same face need not find them again. False when the
-// river mask could not be had; image must be ok() and square.
+// Rows, each with its mirror row, are shared out between workers. located,
+// when not null, receives where each pixel lies on the grid, and grounds,
+// when not null, the ground height (Tile::groundHeight) of each pixel's
+// blended tile (each size x size, rows from the top), so that samples of the
+// same face need not find them again. False when the river mask or a
+// worker's row storage could not be had; its tables may throw
+// std::bad_alloc. image must be ok() and square.
 bool drawCubeFace(const PlanetGrid& planet, const PlanetStatistics& statistics,
                   const RiverNetwork& rivers, float altitudeShadeScale, int face, RgbImage& image,
-                  int workers, TilePoint* located = nullptr);
+                  int workers, TilePoint* located = nullptr, float* grounds = nullptr);
 
 }  // namespace geoweave::detail

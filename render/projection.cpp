@@ -146,14 +146,25 @@ TilePoint locateTilePoint(const PlanetGrid& planet, float v, float u) {
   return castRay(planet, mapDirection(v, u), netTilePoint(planet, v, u));
 }
 
-void directionFractions(const Vector3d& direction, float& v, float& u) {
+double horizontalLength(const Vector3d& direction) {
+  return std::sqrt(direction.x * direction.x + direction.y * direction.y);
+}
+
+float latitudeFraction(double z, double horizontal) {
   // atan2 keeps its accuracy near the poles, where asin of z would lose it.
-  const double latitude =
-      std::atan2(direction.z, std::sqrt(direction.x * direction.x + direction.y * direction.y));
-  double turns = std::atan2(direction.y, direction.x) / (2.0 * kPiDouble);
+  const double latitude = std::atan2(z, horizontal);
+  return static_cast<float>(latitude / kPiDouble + 0.5);
+}
+
+float longitudeFraction(double x, double y) {
+  double turns = std::atan2(y, x) / (2.0 * kPiDouble);
   if (turns < 0) turns += 1;
-  v = static_cast<float>(latitude / kPiDouble + 0.5);
-  u = static_cast<float>(turns);
+  return static_cast<float>(turns);
+}
+
+void directionFractions(const Vector3d& direction, float& v, float& u) {
+  v = latitudeFraction(direction.z, horizontalLength(direction));
+  u = longitudeFraction(direction.x, direction.y);
 }
 
 TilePoint locateDirection(const PlanetGrid& planet, const Vector3d& direction) {

@@ -25,6 +25,14 @@ TilePoint locateTilePoint(const PlanetGrid& planet, float v, float u);
 // alike).
 void directionFractions(const Vector3d& direction, float& v, float& u);
 
+// The two halves of directionFractions, for callers that share one half
+// between directions: v from a direction's z and its length in the xy plane
+// (horizontalLength), u from its x and y. Together they give exactly what
+// directionFractions gives.
+double horizontalLength(const Vector3d& direction);
+float latitudeFraction(double z, double horizontal);
+float longitudeFraction(double x, double y);
+
 // The exact mapping for a direction of any non-zero length: the same ray
 // casting as locateTilePoint, with the direction itself rather than one
 // rebuilt from float fractions, starting with the coarse mapping's diamond

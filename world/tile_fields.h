@@ -108,6 +108,11 @@ struct Tile {
 
   bool isSea() const { return isSeaWater(waterDepth, waterFlow); }
   float surfaceHeight() const { return surfaceHeightOf(elevation, sediment, waterDepth); }
+  // The ground under any water: elevation and sediment summed in double,
+  // rounded once.
+  float groundHeight() const {
+    return static_cast<float>(static_cast<double>(elevation) + static_cast<double>(sediment));
+  }
 };
 static_assert(std::is_trivially_copyable_v<Tile>, "tiles are copied whole");
 
