@@ -60,6 +60,11 @@ struct PlanetState {
   int keptFaceSize = 0;
   std::vector<TilePoint> keptFacePoints;
   std::vector<float> keptFaceGrounds;
+  // The finished planet's ocean, measured once when generation ends: an
+  // export asks for it several times, and each measure is a pass over the
+  // whole grid. Until then (in turn callbacks) each call measures afresh.
+  bool oceanKept = false;
+  Ocean keptOcean;
 };
 
 }  // namespace detail
@@ -134,6 +139,27 @@ Planet::~Planet() = default;
 Planet::Planet(Planet&&) noexcept = default;
 Planet& Planet::operator=(Planet&&) noexcept = default;
 
+namespace {
+
+// The ocean of the grid as it stands; false when the memory for measuring
+// it could not be had.
+bool measureOceanOf(const PlanetState& s, Ocean* out) {
+  try {
+    const OceanMeasure measure =
+        measureOcean(s.grid, s.run.statistics.seaLevel, s.run.hooks.workers);
+    out->surface = measure.surface;
+    out->waterLine =
+        static_cast<float>(static_cast<double>(measure.surface) - static_cast<double>(kSeaDepth));
+    out->oceanPoints = measure.oceanPoints;
+    out->lakePoints = measure.lakePoints;
+    return true;
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+}
+
+}  // namespace
+
 Status Planet::generate(const Settings& settings, const Callbacks& callbacks,
                         std::string* error) try {
   if (validate(settings, error) != Status::kOk) return Status::kInvalidSettings;
@@ -184,6 +210,7 @@ Status Planet::generate(const Settings& settings, const Callbacks& callbacks,
     return Status::kOutOfMemory;
   }
   s.ready = true;
+  s.oceanKept = measureOceanOf(s, &s.keptOcean);
   return Status::kOk;
 } catch (const std::exception& e) {
   state_.reset();
@@ -254,17 +281,8 @@ Rivers Planet::rivers() const {
 Ocean Planet::ocean() const {
   Ocean out;
   if (state_ == nullptr) return out;
-  try {
-    const float seaLevel = state_->run.statistics.seaLevel;
-    const OceanMeasure measure = measureOcean(state_->grid, seaLevel, state_->run.hooks.workers);
-    out.surface = measure.surface;
-    out.waterLine =
-        static_cast<float>(static_cast<double>(measure.surface) - static_cast<double>(kSeaDepth));
-    out.oceanPoints = measure.oceanPoints;
-    out.lakePoints = measure.lakePoints;
-  } catch (const std::bad_alloc&) {
-    out = Ocean();
-  }
+  if (state_->oceanKept) return state_->keptOcean;
+  if (!measureOceanOf(*state_, &out)) out = Ocean();
   return out;
 }
 

@@ -182,9 +182,10 @@ class Planet {
   Rivers rivers() const;
   Status rivers(Rivers* out, std::string* error) const;
   // The sea's standing water (zero before generation), measured from the
-  // planet as it stands. Reads the grid three times (a few milliseconds at
-  // the default width); an Ocean of zeros when its 80 KB of scratch space
-  // cannot be had.
+  // planet as it stands: once when generate() ends, kept and returned at
+  // once thereafter; in a turn callback measured at each call, which reads
+  // the grid three times (a few milliseconds at the default width). An
+  // Ocean of zeros when its 80 KB of scratch space cannot be had.
   Ocean ocean() const;
 
   // The field at a place, blended from the grid points around it exactly as
