@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "export/banded_samples.h"
 #include "export/geotiff_writer.h"
 #include "export/task_batch.h"
 
@@ -52,18 +53,6 @@ const std::vector<ClassLayer>& classLayers() {
 geoweave::Status writeClassLayers(const geoweave::Planet& planet, int width, int height,
                                   const std::string& dir, std::vector<FileOutcome>* outcomes,
                                   std::string* error) {
-  std::vector<std::vector<float>> maps;
-  const geoweave::Status sampled =
-      planet.sampleMaps({geoweave::Field::kWater, geoweave::Field::kBiome}, width, height,
-                        geoweave::MapLayout::kGeographic, &maps, error);
-  if (sampled != geoweave::Status::kOk) return sampled;
-  const size_t cells = maps[0].size();
-  std::vector<uint8_t> land(cells);
-  std::vector<uint8_t> biomes(cells);
-  for (size_t i = 0; i < cells; ++i) {
-    land[i] = maps[0][i] != 0 ? 0 : 1;
-    biomes[i] = static_cast<uint8_t>(maps[1][i]);
-  }
   GeoTiffBand landBand;
   landBand.name = classLayers()[0].band;
   GeoTiffBand biomeBand;
@@ -81,16 +70,35 @@ geoweave::Status writeClassLayers(const geoweave::Planet& planet, int width, int
   results[2].name = results[1].name + ".aux.xml";
   std::vector<std::string> paths;
   for (const FileOutcome& result : results) paths.push_back(pathIn(dir, result.name));
-  {
+  // Unfinished files leave nothing behind, whatever returns early.
+  GeoTiffRows files[2];
+  files[0].start(paths[0].c_str(), width, height, true, landBand);
+  files[1].start(paths[1].c_str(), width, height, true, biomeBand, palette);
+  std::vector<uint8_t> land;
+  std::vector<uint8_t> biomes;
+  const auto writeBand = [&](int, int rows, const std::vector<std::vector<float>>& samples) {
+    const size_t cells = samples[0].size();
+    land.resize(cells);
+    biomes.resize(cells);
+    for (size_t i = 0; i < cells; ++i) {
+      land[i] = samples[0][i] != 0 ? 0 : 1;
+      biomes[i] = static_cast<uint8_t>(samples[1][i]);
+    }
     // The two compress side by side.
     TaskBatch batch;
-    batch.start([&] {
-      results[0].written = writeGeoTiffByte(paths[0].c_str(), width, height, land.data(), landBand,
-                                            GeoTiffPalette(), &results[0].error);
-    });
-    results[1].written = writeGeoTiffByte(paths[1].c_str(), width, height, biomes.data(), biomeBand,
-                                          palette, &results[1].error);
+    if (files[0].ok()) batch.start([&] { files[0].addRows(land.data(), rows); });
+    files[1].addRows(biomes.data(), rows);
+  };
+  const geoweave::Status sampled =
+      sampleInBands(planet, {geoweave::Field::kWater, geoweave::Field::kBiome}, width, height,
+                    geoweave::MapLayout::kGeographic, geoTiffBandRows(width), writeBand, error);
+  if (sampled != geoweave::Status::kOk) return sampled;
+  {
+    TaskBatch batch;
+    batch.start([&] { results[0].written = files[0].finish(); });
+    results[1].written = files[1].finish();
   }
+  for (int i = 0; i < 2; ++i) results[i].error = files[i].error();
   results[2].written = writeTextFile(paths[2], categoriesXml(), &results[2].error);
   *outcomes = std::move(results);
   return geoweave::Status::kOk;

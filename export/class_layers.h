@@ -21,9 +21,10 @@ const std::vector<ClassLayer>& classLayers();
 // Float32 layers are: land.tif (1 land, 0 water, as the maps draw water) and
 // biome.tif (the Biome number, with a colour table of the classes' colours
 // and each class's name as band metadata CLASS_n), and biome.tif.aux.xml,
-// which gives GDAL the classes' names as the band's categories. Outcomes of
-// the three, in that order. kOk, or the planet's status (with *error) and no
-// outcomes when the fields could not be sampled.
+// which gives GDAL the classes' names as the band's categories. Sampled and
+// compressed a band of rows at a time, as writeLayers does. Outcomes of the
+// three, in that order. kOk, or the planet's status (with *error) and no
+// outcomes, and no files, when the fields could not be sampled.
 geoweave::Status writeClassLayers(const geoweave::Planet& planet, int width, int height,
                                   const std::string& dir, std::vector<FileOutcome>* outcomes,
                                   std::string* error);

@@ -3,6 +3,7 @@
 #include <new>
 #include <utility>
 
+#include "export/banded_samples.h"
 #include "export/geotiff_writer.h"
 #include "export/output_files.h"
 #include "export/river_raster.h"
@@ -42,58 +43,61 @@ const std::vector<Layer>& layers() {
   return all;
 }
 
-std::vector<float> riverLayer(const geoweave::Rivers& rivers, int width, int height) {
-  std::vector<float> values(static_cast<size_t>(width) * height, 0.0f);
-  riverFlowCells(rivers, width, height, values.data());
-  return values;
-}
-
 geoweave::Status writeLayers(const geoweave::Planet& planet, int width, int height,
                              const std::string& dir, std::vector<FileOutcome>* outcomes,
                              std::string* error) {
   const std::vector<Layer>& all = layers();
   std::vector<Field> fields;
-  for (const Layer& layer : all) {
-    if (!layer.alongRivers) fields.push_back(layer.field);
+  // Which of the sampled fields each layer takes (none for rivers).
+  std::vector<size_t> fieldOf(all.size(), 0);
+  for (size_t i = 0; i < all.size(); ++i) {
+    if (all[i].alongRivers) continue;
+    fieldOf[i] = fields.size();
+    fields.push_back(all[i].field);
   }
-  std::vector<std::vector<float>> maps;
-  const geoweave::Status sampled =
-      planet.sampleMaps(fields, width, height, geoweave::MapLayout::kGeographic, &maps, error);
-  if (sampled != geoweave::Status::kOk) return sampled;
   Rivers rivers;
   const geoweave::Status got = planet.rivers(&rivers, error);
   if (got != geoweave::Status::kOk) return got;
-  // The values of each layer, in the order of layers().
-  std::vector<const float*> values;
-  std::vector<float> alongRivers;
-  for (size_t i = 0, sample = 0; i < all.size(); ++i) {
-    if (all[i].alongRivers) {
-      alongRivers = riverLayer(rivers, width, height);
-      values.push_back(alongRivers.data());
-    } else {
-      values.push_back(maps[sample++].data());
-    }
-  }
   std::vector<FileOutcome> results(all.size());
-  std::vector<std::string> paths(all.size());
-  {
+  // Unfinished files leave nothing behind, whatever returns early.
+  std::vector<GeoTiffRows> files(all.size());
+  for (size_t i = 0; i < all.size(); ++i) {
+    results[i].name = std::string("layers/") + all[i].name + ".tif";
+    GeoTiffBand band;
+    band.name = all[i].band;
+    band.unit = all[i].unit;
+    files[i].start(pathIn(dir, results[i].name).c_str(), width, height, false, band);
+  }
+  std::vector<float> alongRivers;
+  const auto writeBand = [&](int firstRow, int rows,
+                             const std::vector<std::vector<float>>& samples) {
+    alongRivers.assign(static_cast<size_t>(width) * rows, 0.0f);
+    riverFlowCellRows(rivers, width, height, firstRow, rows, alongRivers.data());
     // Each file's DEFLATE runs on one core; side by side they take the
-    // time of the slowest rather than of all nine together.
+    // time of the slowest rather than of all ten together.
     TaskBatch batch;
     for (size_t i = 0; i < all.size(); ++i) {
-      results[i].name = std::string("layers/") + all[i].name + ".tif";
-      paths[i] = pathIn(dir, results[i].name);
+      if (!files[i].ok()) continue;
+      const float* values = all[i].alongRivers ? alongRivers.data() : samples[fieldOf[i]].data();
+      batch.start([&files, i, values, rows] { files[i].addRows(values, rows); });
+    }
+  };
+  const geoweave::Status sampled =
+      sampleInBands(planet, fields, width, height, geoweave::MapLayout::kGeographic,
+                    geoTiffBandRows(width), writeBand, error);
+  if (sampled != geoweave::Status::kOk) return sampled;
+  {
+    // The overviews and the copying of the spooled tiles, side by side too.
+    TaskBatch batch;
+    for (size_t i = 0; i < all.size(); ++i) {
       batch.start([&, i] {
-        // Nothing may leave the thread: memory running out for the band's
-        // texts leaves the error empty, which tells just that.
+        results[i].written = files[i].finish();
+        // Nothing may leave the thread: memory running out for the error's
+        // copy leaves it empty, which tells just that.
         try {
-          GeoTiffBand band;
-          band.name = all[i].band;
-          band.unit = all[i].unit;
-          results[i].written = writeGeoTiffFloat(paths[i].c_str(), width, height, values[i], band,
-                                                 &results[i].error);
+          results[i].error = files[i].error();
         } catch (const std::bad_alloc&) {
-          results[i].written = false;
+          results[i].error.clear();
         }
       });
     }

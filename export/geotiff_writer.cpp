@@ -113,8 +113,9 @@ int sinkMap(thandle_t, void**, toff_t*) {
 }
 void sinkUnmap(thandle_t, void*, toff_t) {}
 
+template <typename Sink>
 int onTiffError(TIFF*, void* user, const char* module, const char* format, va_list args) {
-  auto* sink = static_cast<TiffSink*>(user);
+  auto* sink = static_cast<Sink*>(user);
   if (sink->message.empty()) {
     sink->outOfMemory = errno == ENOMEM;
     char text[512];
@@ -232,11 +233,20 @@ bool writeGeoKeys(TIFF* tif, int width, int height) {
 }
 
 // One resolution of the raster, the full one or an overview: width x
-// height values of bytes each, rows from the top.
+// height values of bytes each, rows from the top; null for the full
+// resolution, whose tiles wait compressed in a scratch file (see Spooled).
 struct Level {
   int width;
   int height;
   const void* values;
+};
+
+// The full resolution's tiles as GeoTiffRows compressed them, one after
+// another in the order they are written (rows of tiles from the top, each
+// from the left), in the scratch file fd.
+struct Spooled {
+  int fd = -1;
+  std::vector<uint32_t> sizes;  // of each tile's compressed bytes
 };
 
 // How the values are stored.
@@ -281,33 +291,77 @@ bool putLittleEndian(TiffSink& sink, uint32_t value, off_t at) {
   return sinkWrite(&sink, const_cast<unsigned char*>(bytes), 4) == 4;
 }
 
+// A tile of a level's values, rows [y0, y0 + 256) and columns
+// [x0, x0 + 256) of a width x height raster of values of bytes each, into
+// tile (256 x 256 values). Cells past the map's right or bottom edge fill
+// out the last tiles (all bits 0: 0.0 for floats); readers never show them.
+void cutTile(const uint8_t* values, uint32_t width, uint32_t height, size_t bytes, uint32_t x0,
+             uint32_t y0, std::vector<uint8_t>& tile) {
+  std::fill(tile.begin(), tile.end(), uint8_t{0});
+  const uint32_t columns = std::min(kTileSize, width - x0);
+  const uint32_t rows = std::min(kTileSize, height - y0);
+  for (uint32_t r = 0; r < rows; ++r) {
+    const uint8_t* from = values + (static_cast<size_t>(y0 + r) * width + x0) * bytes;
+    std::copy(from, from + columns * bytes,
+              tile.data() + static_cast<size_t>(r) * kTileSize * bytes);
+  }
+}
+
+// Reads size bytes at offset of fd; false with errno (EIO for a file that
+// ends early) when they cannot all be had.
+bool readAt(int fd, uint8_t* bytes, size_t size, off_t offset) {
+  while (size > 0) {
+    const ssize_t done = ::pread(fd, bytes, size, offset);
+    if (done < 0 && errno == EINTR) continue;
+    if (done <= 0) {
+      if (done == 0) errno = EIO;
+      return false;
+    }
+    bytes += done;
+    size -= static_cast<size_t>(done);
+    offset += done;
+  }
+  return true;
+}
+
 // Writes the level's tiles, row by row of tiles, at the end of the file, each
 // after four bytes holding its size and followed by a copy of its last four
-// bytes (see ghostArea).
-bool writeTiles(TIFF* tif, const Level& level, const Cells& cells, TiffSink& sink) {
+// bytes (see ghostArea). A level without values takes its tiles as they
+// were compressed from spooled.
+bool writeTiles(TIFF* tif, const Level& level, const Cells& cells, const Spooled& spooled,
+                TiffSink& sink) {
   const size_t bytes = cells.bytes;
-  std::vector<uint8_t> tile(static_cast<size_t>(kTileSize) * kTileSize * bytes);
+  std::vector<uint8_t> tile(
+      level.values != nullptr ? static_cast<size_t>(kTileSize) * kTileSize * bytes : 0);
   const auto tileBytes = static_cast<tmsize_t>(tile.size());
   const auto* values = static_cast<const uint8_t*>(level.values);
   const auto width = static_cast<uint32_t>(level.width);
   const auto height = static_cast<uint32_t>(level.height);
+  size_t spooledTile = 0;
+  off_t spooledAt = 0;
   for (uint32_t y0 = 0; y0 < height; y0 += kTileSize) {
     for (uint32_t x0 = 0; x0 < width; x0 += kTileSize) {
-      // Cells past the map's right or bottom edge fill out the last tiles
-      // (all bits 0: 0.0 for floats); readers never show them.
-      std::fill(tile.begin(), tile.end(), uint8_t{0});
-      const uint32_t columns = std::min(kTileSize, width - x0);
-      const uint32_t rows = std::min(kTileSize, height - y0);
-      for (uint32_t r = 0; r < rows; ++r) {
-        const uint8_t* from = values + (static_cast<size_t>(y0 + r) * width + x0) * bytes;
-        std::copy(from, from + columns * bytes,
-                  tile.data() + static_cast<size_t>(r) * kTileSize * bytes);
-      }
       const uint32_t index = TIFFComputeTile(tif, x0, y0, 0, 0);
       const unsigned char leader[4] = {};
-      if (!appendBytes(sink, leader, sizeof leader) ||
-          TIFFWriteEncodedTile(tif, index, tile.data(), tileBytes) < 0) {
-        return false;
+      if (!appendBytes(sink, leader, sizeof leader)) return false;
+      if (values != nullptr) {
+        cutTile(values, width, height, bytes, x0, y0, tile);
+        if (TIFFWriteEncodedTile(tif, index, tile.data(), tileBytes) < 0) return false;
+      } else {
+        if (spooledTile >= spooled.sizes.size()) {
+          sink.message = "a tile was never compressed";
+          return false;
+        }
+        const uint32_t size = spooled.sizes[spooledTile++];
+        tile.resize(size);
+        if (!readAt(spooled.fd, tile.data(), size, spooledAt)) {
+          if (sink.message.empty() && sink.writeErrno == 0) sink.writeErrno = errno;
+          return false;
+        }
+        spooledAt += size;
+        if (TIFFWriteRawTile(tif, index, tile.data(), static_cast<tmsize_t>(size)) < 0) {
+          return false;
+        }
       }
       const uint64_t offset = TIFFGetStrileOffset(tif, index);
       const uint64_t size = TIFFGetStrileByteCount(tif, index);
@@ -380,7 +434,7 @@ bool setLevelTags(TIFF* tif, const Level& level, bool overview, const Cells& cel
 // shows. libtiff writes directories with room for the arrays and fills them
 // in once the tiles are placed.
 bool writeTiff(TIFF* tif, const std::vector<Level>& levels, const Cells& cells,
-               const GeoTiffBand& band, TiffSink& sink) {
+               const GeoTiffBand& band, const Spooled& spooled, TiffSink& sink) {
   const std::string ghost = ghostArea();
   if (!appendBytes(sink, ghost.data(), ghost.size())) return false;
   for (size_t i = 0; i < levels.size(); ++i) {
@@ -399,7 +453,7 @@ bool writeTiff(TIFF* tif, const std::vector<Level>& levels, const Cells& cells,
     // Reading a directory back resets its codec's settings to libtiff's
     // defaults, so the level is set here, where the tiles are written.
     if (!TIFFSetDirectory(tif, i) || !TIFFSetField(tif, TIFFTAG_ZIPQUALITY, kDeflateLevel) ||
-        !writeTiles(tif, levels[i], cells, sink) || !TIFFForceStrileArrayWriting(tif)) {
+        !writeTiles(tif, levels[i], cells, spooled, sink) || !TIFFForceStrileArrayWriting(tif)) {
       return false;
     }
   }
@@ -427,14 +481,14 @@ bool failWith(const TiffSink& sink, std::string* error, const char* path) {
 }
 
 bool writeFile(const char* path, const std::vector<Level>& levels, const Cells& cells,
-               const GeoTiffBand& band, std::string* error) {
+               const GeoTiffBand& band, const Spooled& spooled, std::string* error) {
   AtomicFile file;
   if (!file.open(path)) return fail(error, path, std::generic_category().message(file.error()));
   TiffSink sink;
   sink.fd = file.fd();
   TIFFOpenOptions* options = TIFFOpenOptionsAlloc();
   if (options == nullptr) return failOutOfMemory(error, path);
-  TIFFOpenOptionsSetErrorHandlerExtR(options, onTiffError, &sink);
+  TIFFOpenOptionsSetErrorHandlerExtR(options, onTiffError<TiffSink>, &sink);
   TIFFOpenOptionsSetWarningHandlerExtR(options, onTiffWarning, &sink);
   // Past 4 GiB of offsets classic TIFF cannot point; BigTIFF can, though
   // fewer readers take it, so only rasters whose raw values (overviews
@@ -451,7 +505,7 @@ bool writeFile(const char* path, const std::vector<Level>& levels, const Cells& 
                                 sinkClose, sinkSize, sinkMap, sinkUnmap, options);
   TIFFOpenOptionsFree(options);
   if (tif == nullptr) return failWith(sink, error, path);
-  const bool written = writeTiff(tif, levels, cells, band, sink);
+  const bool written = writeTiff(tif, levels, cells, band, spooled, sink);
   sink.discard = !written;
   TIFFClose(tif);
   // libtiff's close may still write; its failure shows in the sink.
@@ -460,55 +514,354 @@ bool writeFile(const char* path, const std::vector<Level>& levels, const Cells& 
   return true;
 }
 
-// Checks the arguments, makes the overviews with halve (which halves a
-// level's values) and writes the file; see writeGeoTiffFloat.
-template <typename Value, typename Halve>
-bool writeGeoTiff(const char* path, int width, int height, const Value* topDown, const Cells& cells,
-                  const GeoTiffBand& band, Halve halve, std::string* error) {
-  if (path == nullptr) return fail(error, "(no name)", "no file name given");
-  if (width < 1 || height < 1) {
-    return fail(error, path,
-                "a raster needs at least one cell, not " + std::to_string(width) + " x " +
-                    std::to_string(height));
-  }
-  if (topDown == nullptr) return fail(error, path, "no values given");
+// Where libtiff writes one row of tiles to compress it: memory, from which
+// the compressed tiles are taken as they are. Once they are taken, what
+// libtiff still writes on closing (the directory) is dropped.
+struct MemorySink {
+  std::vector<uint8_t> bytes;
+  size_t position = 0;
+  std::string message;  // libtiff's first complaint
+  bool outOfMemory = false;
+  bool done = false;
+};
+
+tmsize_t memoryRead(thandle_t, void*, tmsize_t) {
+  return 0;  // nothing is read back while writing tiles
+}
+
+tmsize_t memoryWrite(thandle_t handle, void* data, tmsize_t size) {
+  auto* sink = static_cast<MemorySink*>(handle);
+  if (sink->done) return size;
   try {
-    // The overviews halve the raster until it fits in one tile.
-    std::vector<std::vector<Value>> overviews;
-    std::vector<Level> levels{{width, height, topDown}};
-    while (levels.back().width > static_cast<int>(kTileSize) ||
-           levels.back().height > static_cast<int>(kTileSize)) {
-      const Level& above = levels.back();
-      overviews.push_back(
-          halve(static_cast<const Value*>(above.values), above.width, above.height));
-      levels.push_back(
-          Level{(above.width + 1) / 2, (above.height + 1) / 2, overviews.back().data()});
-    }
-    return writeFile(path, levels, cells, band, error);
+    const size_t end = sink->position + static_cast<size_t>(size);
+    if (end > sink->bytes.size()) sink->bytes.resize(end);
+    std::memcpy(sink->bytes.data() + sink->position, data, static_cast<size_t>(size));
+    sink->position = end;
+    return size;
   } catch (const std::bad_alloc&) {
-    // The overviews, the tile buffer, or a message; the scratch file went
-    // with the unwinding.
-    try {
-      return failOutOfMemory(error, path);
-    } catch (const std::bad_alloc&) {
-      if (error != nullptr) error->clear();
-      return false;
-    }
+    // Nothing may unwind through libtiff.
+    sink->outOfMemory = true;
+    return -1;
   }
+}
+
+toff_t memorySize(thandle_t handle) {
+  return static_cast<toff_t>(static_cast<MemorySink*>(handle)->bytes.size());
+}
+
+toff_t memorySeek(thandle_t handle, toff_t offset, int whence) {
+  auto* sink = static_cast<MemorySink*>(handle);
+  toff_t base = 0;
+  if (whence == SEEK_CUR) base = sink->position;
+  if (whence == SEEK_END) base = sink->bytes.size();
+  sink->position = static_cast<size_t>(base + offset);
+  return static_cast<toff_t>(sink->position);
+}
+
+// Compresses one row of tiles: rows (1 to 256) rows of width values from
+// values, into the tiles' bytes one after another in tiles and each tile's
+// size in sizes. The tiles go through a TIFF of their own with the codec
+// settings of the file's full resolution, so each is the very bytes
+// libtiff would have written there. False with sink's complaint or
+// outOfMemory when libtiff fails.
+bool compressTileRow(const uint8_t* values, int width, int rows, const Cells& cells,
+                     MemorySink& sink, std::vector<uint8_t>& tiles, std::vector<uint32_t>& sizes) {
+  TIFFOpenOptions* options = TIFFOpenOptionsAlloc();
+  if (options == nullptr) {
+    sink.outOfMemory = true;
+    return false;
+  }
+  TIFFOpenOptionsSetErrorHandlerExtR(options, onTiffError<MemorySink>, &sink);
+  TIFFOpenOptionsSetWarningHandlerExtR(options, onTiffWarning, &sink);
+  errno = 0;
+  TIFF* tif = TIFFClientOpenExt("tiles", "wlm", &sink, memoryRead, memoryWrite, memorySeek,
+                                sinkClose, memorySize, sinkMap, sinkUnmap, options);
+  TIFFOpenOptionsFree(options);
+  if (tif == nullptr) return false;
+  const size_t bytes = cells.bytes;
+  std::vector<uint8_t> tile(static_cast<size_t>(kTileSize) * kTileSize * bytes);
+  const auto columns = static_cast<uint32_t>(width);
+  bool ok = TIFFSetField(tif, TIFFTAG_IMAGEWIDTH, columns) &&
+            TIFFSetField(tif, TIFFTAG_IMAGELENGTH, static_cast<uint32_t>(rows)) &&
+            TIFFSetField(tif, TIFFTAG_SAMPLESPERPIXEL, 1) &&
+            TIFFSetField(tif, TIFFTAG_BITSPERSAMPLE, 8 * cells.bytes) &&
+            TIFFSetField(tif, TIFFTAG_SAMPLEFORMAT, cells.sampleFormat) &&
+            TIFFSetField(tif, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_MINISBLACK) &&
+            TIFFSetField(tif, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG) &&
+            TIFFSetField(tif, TIFFTAG_TILEWIDTH, kTileSize) &&
+            TIFFSetField(tif, TIFFTAG_TILELENGTH, kTileSize) &&
+            TIFFSetField(tif, TIFFTAG_COMPRESSION, COMPRESSION_ADOBE_DEFLATE) &&
+            TIFFSetField(tif, TIFFTAG_PREDICTOR, cells.predictor) &&
+            TIFFSetField(tif, TIFFTAG_ZIPQUALITY, kDeflateLevel);
+  for (uint32_t x0 = 0; ok && x0 < columns; x0 += kTileSize) {
+    cutTile(values, columns, static_cast<uint32_t>(rows), bytes, x0, 0, tile);
+    const uint32_t index = TIFFComputeTile(tif, x0, 0, 0, 0);
+    ok = TIFFWriteEncodedTile(tif, index, tile.data(), static_cast<tmsize_t>(tile.size())) >= 0;
+    if (!ok) break;
+    const uint64_t offset = TIFFGetStrileOffset(tif, index);
+    const uint64_t size = TIFFGetStrileByteCount(tif, index);
+    if (size < 4 || size > UINT32_MAX || offset + size > sink.bytes.size()) {
+      if (sink.message.empty()) sink.message = "a tile did not land where it was written";
+      ok = false;
+      break;
+    }
+    const auto* from = sink.bytes.data() + offset;
+    tiles.insert(tiles.end(), from, from + size);
+    sizes.push_back(static_cast<uint32_t>(size));
+  }
+  sink.done = true;
+  TIFFClose(tif);
+  return ok;
+}
+
+// The directory of path, where its scratch files go.
+std::string directoryOf(const char* path) {
+  const char* slash = std::strrchr(path, '/');
+  if (slash == nullptr) return ".";
+  if (slash == path) return "/";
+  return std::string(path, slash);
+}
+
+}  // namespace
+
+int geoTiffBandRows(int width) {
+  constexpr long long kBandCells = 1 << 20;
+  const long long rows = kBandCells / std::max(1, width);
+  const long long tiles = (rows + kGeoTiffTileRows - 1) / kGeoTiffTileRows;
+  return static_cast<int>(std::max(1LL, tiles) * kGeoTiffTileRows);
+}
+
+struct GeoTiffRows::State {
+  std::string path;
+  int width = 0;
+  int height = 0;
+  GeoTiffBand band;
+  GeoTiffPalette palette;
+  Cells cells{};
+  Spooled spooled;
+  int rowsAdded = 0;
+  // The first overview (see halved and halvedNearest), its rows filled as
+  // the bands come; empty when the raster fits in one tile.
+  std::vector<float> meanOverview;
+  std::vector<uint8_t> nearestOverview;
+  // A row of tiles as libtiff compresses it, and the compressed tiles of a
+  // band: kept between bands, as their sizes hardly change.
+  MemorySink sink;
+  std::vector<uint8_t> tiles;
+
+  State() = default;
+  State(const State&) = delete;
+  State& operator=(const State&) = delete;
+  ~State() {
+    if (spooled.fd >= 0) ::close(spooled.fd);
+  }
+
+  bool hasOverviews() const {
+    return width > static_cast<int>(kTileSize) || height > static_cast<int>(kTileSize);
+  }
+
+  // The overview rows of the band that starts at row first, which is even.
+  void fold(const float* values, int first, int rows) {
+    const std::vector<float> half = halved(values, width, rows);
+    std::copy(half.begin(), half.end(),
+              meanOverview.begin() + static_cast<size_t>(first / 2) * ((width + 1) / 2));
+  }
+  void fold(const uint8_t* values, int first, int rows) {
+    const std::vector<uint8_t> half = halvedNearest(values, width, rows);
+    std::copy(half.begin(), half.end(),
+              nearestOverview.begin() + static_cast<size_t>(first / 2) * ((width + 1) / 2));
+  }
+};
+
+GeoTiffRows::GeoTiffRows() = default;
+GeoTiffRows::~GeoTiffRows() = default;
+
+bool GeoTiffRows::failOutOfMemory(const char* path) {
+  failed_ = true;
+  try {
+    error_ = outOfMemoryLine(std::string("writing ") + path);
+  } catch (const std::bad_alloc&) {
+    error_.clear();
+  }
+  // The scratch file and the overviews go with the state.
+  state_.reset();
+  return false;
+}
+
+bool GeoTiffRows::start(const char* path, int width, int height, bool byteCells,
+                        const GeoTiffBand& band, const GeoTiffPalette& palette) {
+  try {
+    if (path == nullptr) return fail(&error_, "(no name)", "no file name given");
+    if (state_ != nullptr || failed_) return fail(&error_, path, "started twice");
+    if (width < 1 || height < 1) {
+      return fail(&error_, path,
+                  "a raster needs at least one cell, not " + std::to_string(width) + " x " +
+                      std::to_string(height));
+    }
+    auto state = std::make_unique<State>();
+    state->path = path;
+    state->width = width;
+    state->height = height;
+    state->band = band;
+    state->palette = palette;
+    state->cells =
+        byteCells ? Cells{1, SAMPLEFORMAT_UINT, PREDICTOR_NONE, &state->palette}
+                  : Cells{sizeof(float), SAMPLEFORMAT_IEEEFP, PREDICTOR_FLOATINGPOINT, nullptr};
+    if (state->hasOverviews()) {
+      const size_t cells = static_cast<size_t>((width + 1) / 2) * ((height + 1) / 2);
+      if (byteCells) {
+        state->nearestOverview.resize(cells);
+      } else {
+        state->meanOverview.resize(cells);
+      }
+    }
+    state->spooled.fd = openUnnamedScratchFile(directoryOf(path));
+    if (state->spooled.fd < 0) {
+      return fail(&error_, path, std::generic_category().message(errno));
+    }
+    state_ = std::move(state);
+    return true;
+  } catch (const std::bad_alloc&) {
+    return failOutOfMemory(path);
+  }
+}
+
+template <typename Value>
+bool GeoTiffRows::add(const Value* values, int rows) {
+  if (!ok()) return false;
+  if (state_ == nullptr) {
+    failed_ = true;
+    return false;
+  }
+  State& s = *state_;
+  const char* path = s.path.c_str();
+  try {
+    if (values == nullptr) return fail(&error_, path, "no values given");
+    if (sizeof(Value) != s.cells.bytes) return fail(&error_, path, "values of the wrong kind");
+    if (rows < 1 || rows > s.height - s.rowsAdded ||
+        (rows % kGeoTiffTileRows != 0 && rows != s.height - s.rowsAdded)) {
+      return fail(&error_, path,
+                  std::to_string(rows) + " rows cannot follow row " + std::to_string(s.rowsAdded) +
+                      " of " + std::to_string(s.height));
+    }
+    const auto* cells = reinterpret_cast<const uint8_t*>(values);
+    const size_t rowBytes = static_cast<size_t>(s.width) * sizeof(Value);
+    s.tiles.clear();
+    const size_t firstTile = s.spooled.sizes.size();
+    for (int row = 0; row < rows; row += kGeoTiffTileRows) {
+      s.sink.bytes.clear();
+      s.sink.position = 0;
+      s.sink.done = false;
+      if (!compressTileRow(cells + row * rowBytes, s.width, std::min(kGeoTiffTileRows, rows - row),
+                           s.cells, s.sink, s.tiles, s.spooled.sizes)) {
+        if (s.sink.outOfMemory) return failOutOfMemory(path);
+        return fail(&error_, path, s.sink.message.empty() ? "libtiff failed" : s.sink.message);
+      }
+    }
+    // Appended at the spool's end, which only this object writes.
+    size_t written = 0;
+    while (written < s.tiles.size()) {
+      const ssize_t done =
+          ::write(s.spooled.fd, s.tiles.data() + written, s.tiles.size() - written);
+      if (done < 0 && errno == EINTR) continue;
+      if (done <= 0) {
+        s.spooled.sizes.resize(firstTile);
+        return fail(&error_, path, std::generic_category().message(done < 0 ? errno : EIO));
+      }
+      written += static_cast<size_t>(done);
+    }
+    if (s.hasOverviews()) s.fold(values, s.rowsAdded, rows);
+    s.rowsAdded += rows;
+    return true;
+  } catch (const std::bad_alloc&) {
+    return failOutOfMemory(path);
+  }
+}
+
+bool GeoTiffRows::addRows(const float* values, int rows) {
+  return add(values, rows);
+}
+
+bool GeoTiffRows::addRows(const uint8_t* values, int rows) {
+  return add(values, rows);
+}
+
+bool GeoTiffRows::finish() {
+  if (!ok()) return false;
+  if (state_ == nullptr) {
+    failed_ = true;
+    return false;
+  }
+  State& s = *state_;
+  const char* path = s.path.c_str();
+  try {
+    if (s.rowsAdded != s.height) {
+      return fail(&error_, path,
+                  "only " + std::to_string(s.rowsAdded) + " of " + std::to_string(s.height) +
+                      " rows were given");
+    }
+    // The overviews halve the raster until it fits in one tile.
+    std::vector<std::vector<float>> means;
+    std::vector<std::vector<uint8_t>> nearest;
+    std::vector<Level> levels{{s.width, s.height, nullptr}};
+    if (s.hasOverviews()) {
+      levels.push_back(Level{(s.width + 1) / 2, (s.height + 1) / 2,
+                             s.meanOverview.empty()
+                                 ? static_cast<const void*>(s.nearestOverview.data())
+                                 : static_cast<const void*>(s.meanOverview.data())});
+    }
+    while (levels.size() > 1 && (levels.back().width > static_cast<int>(kTileSize) ||
+                                 levels.back().height > static_cast<int>(kTileSize))) {
+      const Level& above = levels.back();
+      const void* half = nullptr;
+      if (s.meanOverview.empty()) {
+        nearest.push_back(
+            halvedNearest(static_cast<const uint8_t*>(above.values), above.width, above.height));
+        half = nearest.back().data();
+      } else {
+        means.push_back(halved(static_cast<const float*>(above.values), above.width, above.height));
+        half = means.back().data();
+      }
+      levels.push_back(Level{(above.width + 1) / 2, (above.height + 1) / 2, half});
+    }
+    const bool written = writeFile(path, levels, s.cells, s.band, s.spooled, &error_);
+    if (!written) failed_ = true;
+    // The scratch file and the overviews go as soon as they are done with.
+    state_.reset();
+    return written;
+  } catch (const std::bad_alloc&) {
+    // The overviews, the tile buffer, or a message; the scratch files went
+    // with the unwinding.
+    return failOutOfMemory(path);
+  }
+}
+
+namespace {
+
+// Writes a whole raster as GeoTiffRows does a band at a time, in one band;
+// see writeGeoTiffFloat.
+template <typename Value>
+bool writeWhole(const char* path, int width, int height, const Value* topDown, bool byteCells,
+                const GeoTiffBand& band, const GeoTiffPalette& palette, std::string* error) {
+  GeoTiffRows file;
+  if (file.start(path, width, height, byteCells, band, palette) && file.addRows(topDown, height) &&
+      file.finish()) {
+    return true;
+  }
+  if (error != nullptr) *error = file.error();
+  return false;
 }
 
 }  // namespace
 
 bool writeGeoTiffFloat(const char* path, int width, int height, const float* topDown,
                        const GeoTiffBand& band, std::string* error) {
-  const Cells cells{sizeof(float), SAMPLEFORMAT_IEEEFP, PREDICTOR_FLOATINGPOINT, nullptr};
-  return writeGeoTiff(path, width, height, topDown, cells, band, halved, error);
+  return writeWhole(path, width, height, topDown, false, band, GeoTiffPalette(), error);
 }
 
 bool writeGeoTiffByte(const char* path, int width, int height, const uint8_t* topDown,
                       const GeoTiffBand& band, const GeoTiffPalette& palette, std::string* error) {
-  const Cells cells{1, SAMPLEFORMAT_UINT, PREDICTOR_NONE, &palette};
-  return writeGeoTiff(path, width, height, topDown, cells, band, halvedNearest, error);
+  return writeWhole(path, width, height, topDown, true, band, palette, error);
 }
 
 }  // namespace geoweave::detail

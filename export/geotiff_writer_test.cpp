@@ -8,7 +8,9 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <initializer_list>
+#include <iterator>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -173,6 +175,71 @@ TEST_F(GeoTiffWriter, CloudOptimizedWithMeanOverviews) {
     EXPECT_EQ(std::stoi(got), classes[static_cast<size_t>(2 * c.y) * width + 2 * c.x])
         << "overview cell " << c.x << ", " << c.y;
   }
+}
+
+std::string bytesOf(const std::string& name) {
+  std::ifstream in(name, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// A raster handed over in bands of tile rows gives the very file written
+// whole, full resolution and overviews alike: the bands' overview rows meet
+// at the band boundaries, and an odd height's last band ends the raster
+// with a short overview row. Floats and bytes, as the layers use both.
+TEST_F(GeoTiffWriter, BandsGiveTheFileWrittenWhole) {
+  const int width = 601;
+  const int height = 1035;
+  std::vector<float> values(static_cast<size_t>(width) * height);
+  std::vector<uint8_t> classes(values.size());
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const size_t i = static_cast<size_t>(y) * width + x;
+      values[i] = valueAt(x, y) * (1 + 0.37f * static_cast<float>((x * 7 + y * 13) % 11));
+      classes[i] = static_cast<uint8_t>((x * 5 + y * 3) % 17);
+    }
+  }
+  GeoTiffBand band;
+  band.name = "rain";
+  const GeoTiffPalette palette(17, {{10, 20, 30}});
+  std::string error;
+  ASSERT_TRUE(
+      writeGeoTiffFloat(path("whole.tif").c_str(), width, height, values.data(), band, &error))
+      << error;
+  ASSERT_TRUE(writeGeoTiffByte(path("whole-classes.tif").c_str(), width, height, classes.data(),
+                               band, palette, &error))
+      << error;
+  // Bands of one and of two tile rows, the last band shorter.
+  const int bandRows[] = {256, 512, 256};
+  GeoTiffRows banded;
+  GeoTiffRows bandedClasses;
+  ASSERT_TRUE(banded.start(path("banded.tif").c_str(), width, height, false, band))
+      << banded.error();
+  ASSERT_TRUE(
+      bandedClasses.start(path("banded-classes.tif").c_str(), width, height, true, band, palette))
+      << bandedClasses.error();
+  int row = 0;
+  for (const int rows : bandRows) {
+    const size_t at = static_cast<size_t>(row) * width;
+    ASSERT_TRUE(banded.addRows(values.data() + at, rows)) << banded.error();
+    ASSERT_TRUE(bandedClasses.addRows(classes.data() + at, rows)) << bandedClasses.error();
+    row += rows;
+  }
+  const size_t at = static_cast<size_t>(row) * width;
+  ASSERT_TRUE(banded.addRows(values.data() + at, height - row)) << banded.error();
+  ASSERT_TRUE(bandedClasses.addRows(classes.data() + at, height - row)) << bandedClasses.error();
+  ASSERT_TRUE(banded.finish()) << banded.error();
+  ASSERT_TRUE(bandedClasses.finish()) << bandedClasses.error();
+  // The whole files: the full resolution's tiles and every overview's.
+  EXPECT_TRUE(bytesOf(path("banded.tif")) == bytesOf(path("whole.tif")));
+  EXPECT_TRUE(bytesOf(path("banded-classes.tif")) == bytesOf(path("whole-classes.tif")));
+
+  // The bands must keep to whole tile rows until the last.
+  GeoTiffRows uneven;
+  ASSERT_TRUE(uneven.start(path("uneven.tif").c_str(), width, height, false, band));
+  EXPECT_FALSE(uneven.addRows(values.data(), 100));
+  EXPECT_NE(uneven.error().find(path("uneven.tif")), std::string::npos) << uneven.error();
+  EXPECT_FALSE(uneven.finish());
+  EXPECT_FALSE(fs::exists(path("uneven.tif")));
 }
 
 TEST_F(GeoTiffWriter, FailuresNameTheFileAndLeaveNothing) {

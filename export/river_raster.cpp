@@ -144,13 +144,18 @@ void drawRiverRows(const geoweave::Rivers& rivers, int width, int height, int fi
 }
 
 void riverFlowCells(const geoweave::Rivers& rivers, int width, int height, float* flows) {
-  if (width < 1 || height < 1) return;
+  riverFlowCellRows(rivers, width, height, 0, height, flows);
+}
+
+void riverFlowCellRows(const geoweave::Rivers& rivers, int width, int height, int firstRow,
+                       int rows, float* flows) {
+  if (width < 1 || height < 1 || rows < 1) return;
   for (const geoweave::RiverSegment& segment : rivers.segments) {
     const Piece piece = pieceOf(segment, RiverRaster::kCells, width, height);
     const float flow = segment.from.flow;
-    visitNear(piece, 1, width, 0, height - 1,
+    visitNear(piece, 1, width, firstRow, firstRow + rows - 1,
               [&](int x, int y, const RasterPoint& from, const RasterPoint& to) {
-                float& cell = flows[static_cast<size_t>(y) * width + x];
+                float& cell = flows[static_cast<size_t>(y - firstRow) * width + x];
                 if (flow > cell && passesThrough(from, to, x, y)) cell = flow;
               });
   }

@@ -64,4 +64,10 @@ void drawRiverRows(const geoweave::Rivers& rivers, int width, int height, int fi
 // value, so one filled with 0 holds 0 away from the rivers.
 void riverFlowCells(const geoweave::Rivers& rivers, int width, int height, float* flows);
 
+// The same for rows [firstRow, firstRow + rows) of the raster alone, into
+// flows (width x rows values, row firstRow first): the values the whole
+// raster's would hold there, so a band at a time gives the same raster.
+void riverFlowCellRows(const geoweave::Rivers& rivers, int width, int height, int firstRow,
+                       int rows, float* flows);
+
 }  // namespace geoweave::detail

@@ -34,8 +34,8 @@ RiverEnd along(const RiverSegment& s, double t) {
 // one across the seam: every point of every segment lies in an opaque pixel
 // of the map where the maps' pixel rule puts it, and in a cell of the
 // GeoTIFF grid (where that grid's rule puts it) holding at least the
-// segment's flow; and a map drawn in bands of rows gets the bytes of the
-// map drawn whole.
+// segment's flow; and a map or the cells drawn in bands of rows get the
+// values of those drawn whole.
 TEST(RiverRaster, EveryPointOfARiverIsOpaqueOnTheMapAndCarriesItsFlowOnTheCells) {
   geoweave::Planet planet;
   ASSERT_NO_FATAL_FAILURE(generateRiverPlanet(&planet));
@@ -56,6 +56,12 @@ TEST(RiverRaster, EveryPointOfARiverIsOpaqueOnTheMapAndCarriesItsFlowOnTheCells)
   EXPECT_TRUE(banded == whole);
   std::vector<float> cells(whole.size(), 0.0f);
   riverFlowCells(rivers, w, h, cells.data());
+  std::vector<float> bandedCells(whole.size(), 0.0f);
+  for (int row = 0; row < h; row += 7) {
+    riverFlowCellRows(rivers, w, h, row, std::min(7, h - row),
+                      &bandedCells[static_cast<size_t>(row) * w]);
+  }
+  EXPECT_TRUE(bandedCells == cells);
 
   int points = 0, notOpaque = 0, notMarked = 0;
   for (const RiverSegment& segment : rivers.segments) {
