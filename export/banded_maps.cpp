@@ -8,6 +8,7 @@
 #include <cstring>
 #include <system_error>
 
+#include "base/file_io.h"
 #include "export/heightmap.h"
 #include "export/output_files.h"
 #include "export/png_stream.h"
@@ -73,34 +74,28 @@ class Spool {
     return false;
   }
   bool write(const uint8_t* bytes, size_t size, std::string* reason) {
-    return transfer(fd_, const_cast<uint8_t*>(bytes), size, false, reason);
+    return succeeded(writeFully(fd_, bytes, size), reason);
   }
   // Starts reading the rows back from the first.
-  bool rewind(std::string* reason) {
-    if (::lseek(fd_, 0, SEEK_SET) == 0) return true;
-    *reason = std::generic_category().message(errno);
-    return false;
+  bool rewind(std::string*) {
+    readAt_ = 0;
+    return true;
   }
   bool read(uint8_t* bytes, size_t size, std::string* reason) {
-    return transfer(fd_, bytes, size, true, reason);
-  }
-
- private:
-  static bool transfer(int fd, uint8_t* bytes, size_t size, bool reading, std::string* reason) {
-    while (size > 0) {
-      const ssize_t done = reading ? ::read(fd, bytes, size) : ::write(fd, bytes, size);
-      if (done < 0 && errno == EINTR) continue;
-      if (done <= 0) {
-        *reason = std::generic_category().message(done < 0 ? errno : EIO);
-        return false;
-      }
-      bytes += done;
-      size -= static_cast<size_t>(done);
-    }
+    if (!succeeded(readFullyAt(fd_, bytes, size, readAt_), reason)) return false;
+    readAt_ += static_cast<off_t>(size);
     return true;
   }
 
+ private:
+  static bool succeeded(int failure, std::string* reason) {
+    if (failure == 0) return true;
+    *reason = std::generic_category().message(failure);
+    return false;
+  }
+
   int fd_ = -1;
+  off_t readAt_ = 0;
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "export/banded_samples.h"
 #include "export/geotiff_writer.h"
 #include "export/task_batch.h"
+#include "image/atomic_file.h"
 
 namespace geoweave::detail {
 
@@ -99,7 +100,7 @@ geoweave::Status writeClassLayers(const geoweave::Planet& planet, int width, int
     results[1].written = files[1].finish();
   }
   for (int i = 0; i < 2; ++i) results[i].error = files[i].error();
-  results[2].written = writeTextFile(paths[2], categoriesXml(), &results[2].error);
+  results[2].written = writeWholeFile(paths[2].c_str(), categoriesXml(), &results[2].error);
   *outcomes = std::move(results);
   return geoweave::Status::kOk;
 }

@@ -22,6 +22,7 @@
 #include "export/rivers_png.h"
 #include "export/world_file.h"
 #include "geoweave/export.h"
+#include "image/atomic_file.h"
 
 namespace geoweave {
 
@@ -428,8 +429,8 @@ void Exporter::writePlanet(const Planet& planet) {
     std::vector<std::string> files = result_.written;
     files.push_back("planet.json");
     std::string error;
-    const bool recorded = writeTextFile(pathIn(options_.outDir, "planet.json"),
-                                        planetRecord(options_, planet, files, &classes_), &error);
+    const bool recorded = writeWholeFile(pathIn(options_.outDir, "planet.json").c_str(),
+                                         planetRecord(options_, planet, files, &classes_), &error);
     account("planet.json", recorded, error);
   });
 }

@@ -19,6 +19,7 @@
 #include <system_error>
 #include <vector>
 
+#include "base/file_io.h"
 #include "export/output_files.h"
 #include "export/overviews.h"
 #include "image/atomic_file.h"
@@ -307,23 +308,6 @@ void cutTile(const uint8_t* values, uint32_t width, uint32_t height, size_t byte
   }
 }
 
-// Reads size bytes at offset of fd; false with errno (EIO for a file that
-// ends early) when they cannot all be had.
-bool readAt(int fd, uint8_t* bytes, size_t size, off_t offset) {
-  while (size > 0) {
-    const ssize_t done = ::pread(fd, bytes, size, offset);
-    if (done < 0 && errno == EINTR) continue;
-    if (done <= 0) {
-      if (done == 0) errno = EIO;
-      return false;
-    }
-    bytes += done;
-    size -= static_cast<size_t>(done);
-    offset += done;
-  }
-  return true;
-}
-
 // Writes the level's tiles, row by row of tiles, at the end of the file, each
 // after four bytes holding its size and followed by a copy of its last four
 // bytes (see ghostArea). A level without values takes its tiles as they
@@ -354,8 +338,9 @@ bool writeTiles(TIFF* tif, const Level& level, const Cells& cells, const Spooled
         }
         const uint32_t size = spooled.sizes[spooledTile++];
         tile.resize(size);
-        if (!readAt(spooled.fd, tile.data(), size, spooledAt)) {
-          if (sink.message.empty() && sink.writeErrno == 0) sink.writeErrno = errno;
+        const int failure = readFullyAt(spooled.fd, tile.data(), size, spooledAt);
+        if (failure != 0) {
+          if (sink.message.empty() && sink.writeErrno == 0) sink.writeErrno = failure;
           return false;
         }
         spooledAt += size;
@@ -759,16 +744,10 @@ bool GeoTiffRows::add(const Value* values, int rows) {
       }
     }
     // Appended at the spool's end, which only this object writes.
-    size_t written = 0;
-    while (written < s.tiles.size()) {
-      const ssize_t done =
-          ::write(s.spooled.fd, s.tiles.data() + written, s.tiles.size() - written);
-      if (done < 0 && errno == EINTR) continue;
-      if (done <= 0) {
-        s.spooled.sizes.resize(firstTile);
-        return fail(&error_, path, std::generic_category().message(done < 0 ? errno : EIO));
-      }
-      written += static_cast<size_t>(done);
+    const int failure = writeFully(s.spooled.fd, s.tiles.data(), s.tiles.size());
+    if (failure != 0) {
+      s.spooled.sizes.resize(firstTile);
+      return fail(&error_, path, std::generic_category().message(failure));
     }
     if (s.hasOverviews()) s.fold(values, s.rowsAdded, rows);
     s.rowsAdded += rows;

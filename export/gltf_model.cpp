@@ -13,6 +13,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "base/file_io.h"
 #include "export/png_memory.h"
 #include "export/task_batch.h"
 #include "geoweave/settings.h"
@@ -292,21 +293,6 @@ void appendLittleEndian32(std::string& to, uint32_t value) {
   for (int k = 0; k < 4; ++k) to.push_back(static_cast<char>((value >> (8 * k)) & 0xff));
 }
 
-bool writeAll(int fd, const void* data, size_t size, int* reason) {
-  const char* bytes = static_cast<const char*>(data);
-  while (size > 0) {
-    const ssize_t done = ::write(fd, bytes, size);
-    if (done < 0 && errno == EINTR) continue;
-    if (done <= 0) {
-      *reason = done == 0 ? EIO : errno;
-      return false;
-    }
-    bytes += done;
-    size -= static_cast<size_t>(done);
-  }
-  return true;
-}
-
 Status writeFailed(std::string* error, const std::string& reason) {
   if (error != nullptr) *error = reason;
   return Status::kWriteFailed;
@@ -334,14 +320,13 @@ Status writeGlb(const std::string& path, const std::string& text, const BinaryCh
 
   AtomicFile file;
   if (!file.open(path.c_str())) return writeFailed(error, std::strerror(file.error()));
-  int reason = 0;
-  bool ok = writeAll(file.fd(), head.data(), head.size(), &reason) &&
-            writeAll(file.fd(), jsonChunk.data(), jsonChunk.size(), &reason) &&
-            writeAll(file.fd(), binHead.data(), binHead.size(), &reason);
+  int reason = writeFully(file.fd(), head.data(), head.size());
+  if (reason == 0) reason = writeFully(file.fd(), jsonChunk.data(), jsonChunk.size());
+  if (reason == 0) reason = writeFully(file.fd(), binHead.data(), binHead.size());
   for (const BinaryChunk::Piece& piece : bin.pieces()) {
-    ok = ok && writeAll(file.fd(), piece.data, piece.size, &reason);
+    if (reason == 0) reason = writeFully(file.fd(), piece.data, piece.size);
   }
-  if (!ok) return writeFailed(error, std::strerror(reason));
+  if (reason != 0) return writeFailed(error, std::strerror(reason));
   if (!file.commit()) return writeFailed(error, std::strerror(file.error()));
   return Status::kOk;
 }

@@ -1,12 +1,7 @@
 #include "export/output_files.h"
 
-#include <unistd.h>
-
-#include <cerrno>
 #include <filesystem>
 #include <system_error>
-
-#include "image/atomic_file.h"
 
 namespace geoweave::detail {
 
@@ -22,33 +17,6 @@ bool makeDirectories(const std::string& path, std::string* error) {
   if (!code) code = statCode ? statCode : std::make_error_code(std::errc::not_a_directory);
   *error = "cannot create directory " + path + ": " + code.message();
   return false;
-}
-
-bool writeTextFile(const std::string& path, const std::string& text, std::string* error) {
-  AtomicFile file;
-  if (!file.open(path.c_str())) {
-    *error = "cannot write " + path + ": " + std::generic_category().message(file.error());
-    return false;
-  }
-  const char* data = text.data();
-  size_t left = text.size();
-  while (left > 0) {
-    const ssize_t done = ::write(file.fd(), data, left);
-    if (done < 0 && errno == EINTR) continue;
-    if (done <= 0) {
-      const int reason = done < 0 ? errno : EIO;
-      file.abort();
-      *error = "cannot write " + path + ": " + std::generic_category().message(reason);
-      return false;
-    }
-    data += done;
-    left -= static_cast<size_t>(done);
-  }
-  if (!file.commit()) {
-    *error = "cannot write " + path + ": " + std::generic_category().message(file.error());
-    return false;
-  }
-  return true;
 }
 
 namespace {

@@ -25,11 +25,6 @@ bool isOutOfMemoryLine(const std::string& line);
 // "cannot create directory PATH: reason" in *error.
 bool makeDirectories(const std::string& path, std::string* error);
 
-// Writes text to path through AtomicFile: the file appears complete or not at
-// all, and whatever stood there stays on failure. False with
-// "cannot write PATH: reason" in *error.
-bool writeTextFile(const std::string& path, const std::string& text, std::string* error);
-
 // dir joined with a name inside it ("." gives the name alone, so messages
 // and records name files as the user would).
 std::string pathIn(const std::string& dir, const std::string& name);

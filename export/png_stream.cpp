@@ -10,6 +10,7 @@
 #include <cstring>
 #include <system_error>
 
+#include "base/file_io.h"
 #include "export/output_files.h"
 #include "image/atomic_file.h"
 
@@ -70,20 +71,11 @@ using Job = PngJob;
 // Hands the buffered bytes to the kernel until all are taken or a real error
 // occurs.
 bool drain(Job* job) {
-  const unsigned char* data = job->buffer;
-  size_t size = job->used;
+  const size_t size = job->used;
   job->used = 0;
-  while (size > 0) {
-    const ssize_t done = ::write(job->file.fd(), data, size);
-    if (done < 0 && errno == EINTR) continue;
-    if (done <= 0) {
-      job->writeErrno = done < 0 ? errno : EIO;
-      return false;
-    }
-    data += done;
-    size -= static_cast<size_t>(done);
-  }
-  return true;
+  const int failure = writeFully(job->file.fd(), job->buffer, size);
+  if (failure != 0) job->writeErrno = failure;
+  return failure == 0;
 }
 
 void onPngError(png_structp png, png_const_charp message) {

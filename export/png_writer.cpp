@@ -6,6 +6,7 @@
 #include <new>
 #include <system_error>
 
+#include "base/file_io.h"
 #include "export/output_files.h"
 #include "export/png_encoder.h"
 #include "export/png_stream.h"
@@ -14,22 +15,6 @@
 namespace geoweave::detail {
 
 namespace {
-
-// Hands size bytes to the kernel until all are taken; false, with *failed
-// set to the errno value, at the first real error.
-bool writeAll(int fd, const unsigned char* data, size_t size, int* failed) {
-  while (size > 0) {
-    const ssize_t done = ::write(fd, data, size);
-    if (done < 0 && errno == EINTR) continue;
-    if (done <= 0) {
-      *failed = done < 0 ? errno : EIO;
-      return false;
-    }
-    data += done;
-    size -= static_cast<size_t>(done);
-  }
-  return true;
-}
 
 // The checks and their order are those of a PngStream's (the banded
 // writer's), so that both ways of writing fail alike: the name and the
@@ -57,7 +42,8 @@ bool writeWholeOrThrow(const char* path, int width, int height, const void* samp
   if (!png.encode(width, height, kind, samples, &reason)) return fail(reason);
   int failed = 0;
   const bool written = png.emit([&](const unsigned char* data, size_t size) {
-    return writeAll(file.fd(), data, size, &failed);
+    failed = writeFully(file.fd(), data, size);
+    return failed == 0;
   });
   if (!written) return fail(errnoText(failed));
   if (!file.commit()) return fail(errnoText(file.error()));

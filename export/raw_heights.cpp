@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <system_error>
 
+#include "base/file_io.h"
 #include "image/atomic_file.h"
 
 namespace geoweave::detail {
@@ -57,15 +58,8 @@ bool RawHeightStream::write(const uint16_t* values, size_t count, std::string* e
       bytes[2 * i] = static_cast<unsigned char>(values[from + i] & 0xff);
       bytes[2 * i + 1] = static_cast<unsigned char>(values[from + i] >> 8);
     }
-    const unsigned char* data = bytes.data();
-    size_t size = 2 * n;
-    while (size > 0) {
-      const ssize_t done = ::write(job_->file.fd(), data, size);
-      if (done < 0 && errno == EINTR) continue;
-      if (done <= 0) return fail(error, std::generic_category().message(done < 0 ? errno : EIO));
-      data += done;
-      size -= static_cast<size_t>(done);
-    }
+    const int failure = writeFully(job_->file.fd(), bytes.data(), 2 * n);
+    if (failure != 0) return fail(error, std::generic_category().message(failure));
   }
   job_->left -= count;
   return true;

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "image/atomic_file.h"
+
 namespace geoweave::detail {
 
 namespace {
@@ -61,7 +63,7 @@ std::vector<FileOutcome> writeWorldFiles(const std::string& dir, const std::stri
   for (const auto& [name, text] : files) {
     FileOutcome outcome;
     outcome.name = name;
-    outcome.written = writeTextFile(pathIn(dir, name), text, &outcome.error);
+    outcome.written = writeWholeFile(pathIn(dir, name).c_str(), text, &outcome.error);
     outcomes.push_back(outcome);
   }
   return outcomes;

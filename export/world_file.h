@@ -40,7 +40,7 @@ std::string auxXmlName(const std::string& png);
 
 // Writes both side files of the PNG map png (its name inside dir) of a
 // width x height map: two outcomes, the world file's and then the
-// .aux.xml's, each file complete or absent (see writeTextFile).
+// .aux.xml's, each file complete or absent (see writeWholeFile).
 std::vector<FileOutcome> writeWorldFiles(const std::string& dir, const std::string& png, int width,
                                          int height);
 

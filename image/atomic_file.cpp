@@ -15,6 +15,8 @@
 #include <cstring>
 #include <utility>
 
+#include "base/file_io.h"
+
 namespace geoweave::detail {
 
 namespace {
@@ -447,20 +449,8 @@ bool installTempFileCleanup() {
 bool writeWholeFile(const char* path, const std::string& bytes, std::string* error) {
   AtomicFile file;
   bool ok = file.open(path);
-  const char* data = bytes.data();
-  size_t left = bytes.size();
-  int reason = ok ? 0 : file.error();
-  while (ok && left > 0) {
-    const ssize_t done = ::write(file.fd(), data, left);
-    if (done < 0 && errno == EINTR) continue;
-    if (done <= 0) {
-      reason = done == 0 ? EIO : errno;
-      ok = false;
-      break;
-    }
-    data += done;
-    left -= static_cast<size_t>(done);
-  }
+  int reason = ok ? writeFully(file.fd(), bytes.data(), bytes.size()) : file.error();
+  ok = reason == 0;
   if (ok && !file.commit()) {
     reason = file.error();
     ok = false;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "base/file_io.h"
 #include "image/atomic_file.h"
 
 namespace geoweave::detail {
@@ -39,16 +40,12 @@ void fillHeader(unsigned char* header, int width, int height, uint32_t fileSize)
   putLe16(header + 28, 24);
 }
 
-// Hands bytes to the kernel until all are taken or a real error occurs.
-bool writeFully(int fd, const unsigned char* data, size_t size) {
-  while (size > 0) {
-    const ssize_t done = ::write(fd, data, size);
-    if (done < 0 && errno == EINTR) continue;
-    if (done <= 0) return false;
-    data += done;
-    size -= static_cast<size_t>(done);
-  }
-  return true;
+// Hands bytes to the kernel until all are taken, leaving errno set on a
+// failure as the callers read it.
+bool writeAll(int fd, const unsigned char* data, size_t size) {
+  const int failure = writeFully(fd, data, size);
+  if (failure != 0) errno = failure;
+  return failure == 0;
 }
 
 // Collects the file in a large buffer so the kernel sees few big writes.
@@ -62,12 +59,12 @@ struct BmpSink {
 
   bool emit(const unsigned char* data, size_t size) {
     if (failAfter >= 0 && written + static_cast<int64_t>(size) > failAfter) {
-      writeFully(fd, data, static_cast<size_t>(failAfter - written));
+      writeAll(fd, data, static_cast<size_t>(failAfter - written));
       written = failAfter;
       errno = ENOSPC;
       return false;
     }
-    if (!writeFully(fd, data, size)) return false;
+    if (!writeAll(fd, data, size)) return false;
     written += static_cast<int64_t>(size);
     return true;
   }
