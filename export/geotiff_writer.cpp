@@ -711,13 +711,14 @@ bool GeoTiffRows::start(const char* path, int width, int height, bool byteCells,
   }
 }
 
+bool GeoTiffRows::started() {
+  if (ok() && state_ == nullptr) failed_ = true;
+  return ok();
+}
+
 template <typename Value>
 bool GeoTiffRows::add(const Value* values, int rows) {
-  if (!ok()) return false;
-  if (state_ == nullptr) {
-    failed_ = true;
-    return false;
-  }
+  if (!started()) return false;
   State& s = *state_;
   const char* path = s.path.c_str();
   try {
@@ -766,11 +767,7 @@ bool GeoTiffRows::addRows(const uint8_t* values, int rows) {
 }
 
 bool GeoTiffRows::finish() {
-  if (!ok()) return false;
-  if (state_ == nullptr) {
-    failed_ = true;
-    return false;
-  }
+  if (!started()) return false;
   State& s = *state_;
   const char* path = s.path.c_str();
   try {

@@ -109,6 +109,9 @@ class GeoTiffRows {
 
  private:
   struct State;
+  // Whether start() succeeded and nothing failed since (a call before
+  // start() is a failure without a text).
+  bool started();
   template <typename Value>
   bool add(const Value* values, int rows);
   bool failOutOfMemory(const char* path);
