@@ -23,13 +23,6 @@ using geoweave::Field;
 using geoweave::Status;
 using nlohmann::json;
 
-std::string readText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 std::vector<uint8_t> fromBase64(const std::string& text) {
   std::vector<uint8_t> bytes;
   uint32_t bits = 0;
@@ -87,7 +80,7 @@ TEST_F(GlobePage, HoldsThePlanetAndLoadsNothing) {
   std::string error;
   ASSERT_EQ(writeGlobePage(planet, path("globe.html"), &error), Status::kOk) << error;
   EXPECT_EQ(entries(), std::vector<std::string>{"globe.html"});
-  const std::string page = readText(path("globe.html"));
+  const std::string page = readFileText(path("globe.html"));
   EXPECT_LE(page.size(), 12e6);
   EXPECT_NE(page.find("<title>Geoweave planet, seed 7</title>"), std::string::npos);
   // The data's and the script's ends: a bundle that held one more would end

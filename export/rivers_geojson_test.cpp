@@ -104,9 +104,7 @@ TEST_F(RiversGeoJson, SegmentsOverTheAntimeridianAreSplitThere) {
     EXPECT_EQ(f[i]["properties"]["major"], major[i]) << i;
     EXPECT_EQ(f[i]["properties"]["flow_start"].get<double>(), rivers.segments[i].from.flow) << i;
   }
-  std::ostringstream text;
-  text << std::ifstream(path).rdbuf();
-  EXPECT_NE(text.str().find("\"flow_end\":0.1,"), std::string::npos);
+  EXPECT_NE(readFileText(path).find("\"flow_end\":0.1,"), std::string::npos);
 }
 
 TEST_F(RiversGeoJson, AFailedWriteLeavesNothingAndSaysWhy) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -26,5 +28,14 @@ struct PngImage {
 // failure false comes back and *error (when not null) names the file and
 // the reason; *out may then hold part of the picture.
 bool readPng(const char* path, PngImage* out, std::string* error);
+
+// The same for a test that only goes on with the picture: a file that cannot
+// be read fails the test and gives an empty picture.
+inline PngImage readPicture(const std::string& path) {
+  PngImage image;
+  std::string error;
+  EXPECT_TRUE(readPng(path.c_str(), &image, &error)) << error;
+  return image;
+}
 
 }  // namespace geoweave::detail

@@ -8,11 +8,21 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <system_error>
 #include <vector>
 
 namespace geoweave::detail {
+
+// The whole of a file as bytes; empty when it cannot be read.
+inline std::string readFileText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
 
 class TestDirectory : public testing::Test {
  protected:

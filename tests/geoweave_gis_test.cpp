@@ -20,6 +20,7 @@
 #include "testing/glb_reader.h"
 #include "testing/png_reader.h"
 #include "testing/test_command.h"
+#include "testing/test_directory.h"
 #include "tests/program_runner.h"
 
 namespace geoweave::detail {
@@ -29,20 +30,6 @@ namespace {
 namespace fs = std::filesystem;
 using geoweave::Field;
 using nlohmann::json;
-
-std::string readText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-PngImage readPicture(const std::string& path) {
-  PngImage image;
-  std::string error;
-  EXPECT_TRUE(readPng(path.c_str(), &image, &error)) << error;
-  return image;
-}
 
 struct GeoweaveGis : testing::Test {
   ScratchDirectory scratch;
@@ -72,7 +59,7 @@ TEST_F(GeoweaveGis, LayersAndRiversOpenInGdalWithTheLibrarysValues) {
   const ProgramRun ours = run({"--seed", "5", "--width", "64", "--turns", "2", "--map-width", "40",
                                "--geotiff", "--geojson", "--quiet"});
   ASSERT_EQ(ours.exitCode, 0) << ours.err;
-  const json record = json::parse(readText(at("planet.json")));
+  const json record = json::parse(readFileText(at("planet.json")));
   const geoweave::Planet planet = generated(5);
 
   // Cells where the fields differ from one another: the highest and the
@@ -180,7 +167,7 @@ TEST_F(GeoweaveGis, CubeFacesLieWhereTheRecordSays) {
   EXPECT_NE(rgbAt(map, 0, 9), rgbAt(map, 0, 0));
 
   const geoweave::Planet planet = generated(5);
-  const json record = json::parse(readText(at("o/planet.json")));
+  const json record = json::parse(readFileText(at("o/planet.json")));
   const double low = record["statistics"]["elevationMin"].get<float>();
   const double range = record["statistics"]["elevationMax"].get<float>() - low;
   // Each edge point (the direction times n - 1, whole numbers) with the
@@ -239,7 +226,7 @@ TEST_F(GeoweaveGis, ModelWearsTheCubeFacesWhereTheRecordSays) {
   expectValidGltf(GEOWEAVE_GLTF_VALIDATOR, at("o/planet.glb"));
   Glb glb;
   ASSERT_TRUE(readGlb(at("o/planet.glb"), &glb));
-  const json record = json::parse(readText(at("o/planet.json")));
+  const json record = json::parse(readFileText(at("o/planet.json")));
   EXPECT_NE(std::find(record["files"].begin(), record["files"].end(), "planet.glb"),
             record["files"].end());
   const json& ground = glb.gltf["meshes"][glb.gltf["nodes"][0]["mesh"].get<int>()]["primitives"];
@@ -249,7 +236,7 @@ TEST_F(GeoweaveGis, ModelWearsTheCubeFacesWhereTheRecordSays) {
     const json& material = glb.gltf["materials"][ground[f]["material"].get<int>()];
     const int texture = material["pbrMetallicRoughness"]["baseColorTexture"]["index"];
     EXPECT_EQ(glb.imageBytes(glb.gltf["textures"][texture]["source"]),
-              readText(at(std::string("o/cube/ground-") + faces[f] + ".png")))
+              readFileText(at(std::string("o/cube/ground-") + faces[f] + ".png")))
         << faces[f];
   }
   const json& model = record["model"];
@@ -278,7 +265,7 @@ TEST_F(GeoweaveGis, ExtrasPlaceTheMapsAndCarryTheRiversAndHeights) {
       run({"--seed", "5", "--width", "64", "--turns", "2", "--map-width", "40", "--geotiff",
            "--river-overlay", "--bold-rivers", "--world-files", "--raw", "--cube", "5", "--quiet"});
   ASSERT_EQ(ours.exitCode, 0) << ours.err;
-  const json record = json::parse(readText(at("planet.json")));
+  const json record = json::parse(readFileText(at("planet.json")));
   const auto listed = [&record](const std::string& name) {
     return std::find(record["files"].begin(), record["files"].end(), name) != record["files"].end();
   };
@@ -374,7 +361,7 @@ TEST_F(GeoweaveGis, ExtrasPlaceTheMapsAndCarryTheRiversAndHeights) {
   EXPECT_LT(carrying, count / 2);
 
   const auto rawMatches = [this](const std::string& r16, const std::string& png) {
-    const std::string bytes = readText(at(r16));
+    const std::string bytes = readFileText(at(r16));
     const PngImage image = readPicture(at(png));
     if (bytes.size() != image.samples.size() * 2) return false;
     for (size_t i = 0; i < image.samples.size(); ++i) {
@@ -408,7 +395,7 @@ TEST_F(GeoweaveGis, UnwritableFilesAreNamedAndTheRestWritten) {
             "geoweave: cannot write layers/rain.tif: Is a directory\n"
             "geoweave: cannot write rivers.geojson: Is a directory\n"
             "geoweave: cannot write cube/ground-ny.png: Is a directory\n");
-  const json record = json::parse(readText(at("planet.json")));
+  const json record = json::parse(readFileText(at("planet.json")));
   // The three maps, the mask, biomes and legend, nine layers (rivers.tif the
   // tenth), the two class layers and the class names, eleven faces and the
   // record.

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "geoweave/settings.h"
+#include "testing/test_directory.h"
 #include "tests/program_runner.h"
 
 namespace geoweave::detail {
@@ -70,10 +71,7 @@ TEST(GeoweaveCommandLine, RandomSeedIsPrintedAndRecorded) {
   ASSERT_EQ(run.exitCode, 0) << run.err;
   std::vector<std::string> seed;
   ASSERT_TRUE(matchesShape(run.err, "seed: @\n", &seed)) << run.err;
-  std::ifstream in(scratch.work + "/planet.json");
-  std::stringstream text;
-  text << in.rdbuf();
-  const nlohmann::json record = nlohmann::json::parse(text.str());
+  const nlohmann::json record = nlohmann::json::parse(readFileText(scratch.work + "/planet.json"));
   EXPECT_EQ(std::to_string(record["settings"]["seed"].get<int>()), seed[0]);
   EXPECT_TRUE(record["settings"]["seedFromClock"].get<bool>());
 }

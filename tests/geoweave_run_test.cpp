@@ -24,6 +24,7 @@
 #include "geoweave/geoweave.h"
 #include "testing/png_reader.h"
 #include "testing/sanitizers.h"
+#include "testing/test_directory.h"
 #include "tests/program_runner.h"
 #include "world/tile_fields.h"
 
@@ -37,20 +38,6 @@ namespace fs = std::filesystem;
 using nlohmann::json;
 using Files = std::vector<std::string>;
 
-std::string readText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-PngImage readPicture(const std::string& path) {
-  PngImage image;
-  std::string error;
-  EXPECT_TRUE(readPng(path.c_str(), &image, &error)) << error;
-  return image;
-}
-
 // A 24-bit BMP as GeoweaveTest writes it: rows bottom up, padded to four
 // bytes, each pixel blue, green, red. Pixels come back top row first, RGB.
 struct Bmp {
@@ -60,7 +47,7 @@ struct Bmp {
 };
 
 Bmp readBmp(const std::string& path) {
-  const std::string bytes = readText(path);
+  const std::string bytes = readFileText(path);
   Bmp bmp;
   if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M') {
     ADD_FAILURE() << path << " is not a BMP";
@@ -132,7 +119,7 @@ TEST_F(GeoweaveRun, StatisticsAreGeoweaveTestsToTheLastDigit) {
   ASSERT_EQ(ours.exitCode, 0) << ours.err;
   EXPECT_EQ(ours.err, "");  // --quiet: no progress
   EXPECT_EQ(ours.out, "");
-  const json record = json::parse(readText(at("planet.json")));
+  const json record = json::parse(readFileText(at("planet.json")));
   const json& s = record["statistics"];
   const auto f = [&s](const char* name) { return static_cast<double>(s[name].get<float>()); };
   char line[512];
@@ -160,7 +147,7 @@ TEST_F(GeoweaveRun, FramesAreGeoweaveTestsFramesPixelForPixel) {
     expectSamePixels(reference.work + "/grnd" + n + ".bmp", at("o/frames/ground-" + n + ".png"));
     expectSamePixels(reference.work + "/all" + n + ".bmp", at("o/frames/sheet-" + n + ".png"));
   }
-  const json record = json::parse(readText(at("o/planet.json")));
+  const json record = json::parse(readFileText(at("o/planet.json")));
   EXPECT_EQ(record["files"].size(), 13u);
   EXPECT_EQ(record["files"][0], "frames/ground-0000.png");
 }
@@ -187,7 +174,7 @@ TEST_F(GeoweaveRun, PicturesReadBackAndTheHeightmapRisesWithTheGround) {
   settings.turns = 2;
   geoweave::Planet planet;
   ASSERT_EQ(planet.generate(settings, {}, nullptr), geoweave::Status::kOk);
-  const json record = json::parse(readText(at("a/b/planet.json")));
+  const json record = json::parse(readFileText(at("a/b/planet.json")));
   const json& rule = record["pixels"]["height.png"];
   struct Point {
     float ground;
@@ -346,7 +333,7 @@ TEST_F(GeoweaveRun, UnwritableFileIsReportedAndTheRestWritten) {
   EXPECT_EQ(ours.files, (Files{"biomes.png", "ground.png", "height.png", "legend.png", "mask.png",
                                "planet.json", "sheet.png"}));
   EXPECT_TRUE(fs::is_directory(at("ground.png")));
-  const json record = json::parse(readText(at("planet.json")));
+  const json record = json::parse(readFileText(at("planet.json")));
   EXPECT_EQ(record["files"], json({"sheet.png", "height.png", "mask.png", "biomes.png",
                                    "legend.png", "planet.json"}));
 }
@@ -416,7 +403,7 @@ TEST_F(GeoweaveRun, MemoryRunningOutNamesWhatItWasDoingAndKeepsTheRest) {
   EXPECT_EQ(ours.files, (Files{"biomes.png", "cube", "ground.png", "height.png", "legend.png",
                                "mask.png", "planet.json", "rivers.geojson", "sheet.png"}));
   EXPECT_TRUE(fs::is_empty(at("cube")));
-  const json record = json::parse(readText(at("planet.json")));
+  const json record = json::parse(readFileText(at("planet.json")));
   EXPECT_EQ(record["files"], json({"ground.png", "sheet.png", "height.png", "mask.png",
                                    "biomes.png", "legend.png", "rivers.geojson", "planet.json"}));
 #endif
@@ -498,7 +485,7 @@ TEST_F(GeoweaveRun, ClosedStandardErrorDoesNotStopTheRun) {
   ASSERT_EQ(waitpid(pid, &status, 0), pid);
   ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
   EXPECT_EQ(WEXITSTATUS(status), 0);
-  const json record = json::parse(readText(at("planet.json")));
+  const json record = json::parse(readFileText(at("planet.json")));
   EXPECT_EQ(record["files"].size(), 9u);
 }
 
