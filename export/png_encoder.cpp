@@ -31,25 +31,11 @@ uint32_t chunkCrc(const unsigned char* type, const unsigned char* data, size_t s
   return size == 0 ? crc : libdeflate_crc32(crc, data, size);
 }
 
-int bytesPerSample(PngKind kind) {
-  switch (kind) {
-    case PngKind::kRgb8:
-      return 3;
-    case PngKind::kRgba8:
-      return 4;
-    case PngKind::kGray16:
-      return 2;
-    case PngKind::kGray8:
-      return 1;
-  }
-  return 1;
-}
-
 // Each row as PNG stores it: its filter byte, then every byte less the one
 // a pixel before it (the first pixel's bytes as they are). 16-bit samples go
 // big-endian first, as PNG wants them on every host.
 void filterRows(int width, int height, PngKind kind, const void* samples, unsigned char* out) {
-  const int bpp = bytesPerSample(kind);
+  const int bpp = pngBytesPerPixel(kind);
   const size_t rowBytes = static_cast<size_t>(width) * bpp;
   for (int y = 0; y < height; ++y) {
     unsigned char* row = out + static_cast<size_t>(y) * (rowBytes + 1);
@@ -114,7 +100,7 @@ bool WholePng::encode(int width, int height, PngKind kind, const void* samples, 
   ihdr[12] = 0;  // not interlaced
   putBigEndian(ihdr + 13, chunkCrc(kIhdr, ihdr, 13));
 
-  const size_t rowBytes = static_cast<size_t>(width) * bytesPerSample(kind);
+  const size_t rowBytes = static_cast<size_t>(width) * pngBytesPerPixel(kind);
   const size_t filteredSize = static_cast<size_t>(height) * (rowBytes + 1);
   const std::unique_ptr<libdeflate_compressor, CompressorFree> compressor(
       libdeflate_alloc_compressor(kLevel));

@@ -184,7 +184,7 @@ bool PngStream::open(const char* path, int width, int height, PngKind kind, std:
     return fail(error, "out of memory");
   }
   const bool wide = kind == PngKind::kGray16;
-  const int bytes = kind == PngKind::kRgb8 ? 3 : kind == PngKind::kRgba8 ? 4 : wide ? 2 : 1;
+  const int bytes = pngBytesPerPixel(kind);
   const int colorType = kind == PngKind::kRgb8    ? PNG_COLOR_TYPE_RGB
                         : kind == PngKind::kRgba8 ? PNG_COLOR_TYPE_RGB_ALPHA
                                                   : PNG_COLOR_TYPE_GRAY;

@@ -14,6 +14,21 @@ enum class PngKind {
   kGray8,   // one byte a pixel
 };
 
+// The bytes one pixel of a kind takes in memory.
+inline int pngBytesPerPixel(PngKind kind) {
+  switch (kind) {
+    case PngKind::kRgb8:
+      return 3;
+    case PngKind::kRgba8:
+      return 4;
+    case PngKind::kGray16:
+      return 2;
+    case PngKind::kGray8:
+      return 1;
+  }
+  return 1;
+}
+
 // A PNG written a band of rows at a time, so a picture never has to be held
 // whole. The bytes go to a scratch file beside the target (see AtomicFile)
 // that takes the final name only when finish() succeeds: a stream that fails,

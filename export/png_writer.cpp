@@ -57,12 +57,9 @@ bool writeWholeOrThrow(const char* path, int width, int height, const void* samp
 constexpr uint64_t kMaxWholeBytes = uint64_t{64} << 20;
 
 uint64_t sampleBytes(int width, int height, PngKind kind) {
-  const uint64_t perPixel = kind == PngKind::kRgb8     ? 3
-                            : kind == PngKind::kRgba8  ? 4
-                            : kind == PngKind::kGray16 ? 2
-                                                       : 1;
   return static_cast<uint64_t>(width < 0 ? 0 : width) *
-         static_cast<uint64_t>(height < 0 ? 0 : height) * perPixel;
+         static_cast<uint64_t>(height < 0 ? 0 : height) *
+         static_cast<uint64_t>(pngBytesPerPixel(kind));
 }
 
 bool writeWhole(const char* path, int width, int height, const void* samples, PngKind kind,
