@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <utility>
 
-#include "export/banded_samples.h"
 #include "export/geotiff_writer.h"
 #include "export/task_batch.h"
 #include "image/atomic_file.h"
@@ -51,9 +50,7 @@ const std::vector<ClassLayer>& classLayers() {
   return all;
 }
 
-geoweave::Status writeClassLayers(const geoweave::Planet& planet, int width, int height,
-                                  const std::string& dir, std::vector<FileOutcome>* outcomes,
-                                  std::string* error) {
+void ClassLayerFiles::start(const std::string& dir, int width, int height) {
   GeoTiffBand landBand;
   landBand.name = classLayers()[0].band;
   GeoTiffBand biomeBand;
@@ -65,44 +62,41 @@ geoweave::Status writeClassLayers(const geoweave::Planet& planet, int width, int
     palette.push_back({color.red, color.green, color.blue});
     biomeBand.items.emplace_back("CLASS_" + std::to_string(c), geoweave::biomeName(biome));
   }
+  dir_ = dir;
+  const auto pathOf = [&dir](int i) {
+    return pathIn(dir, std::string("layers/") + classLayers()[static_cast<size_t>(i)].name);
+  };
+  files_[0].start(pathOf(0).c_str(), width, height, true, landBand);
+  files_[1].start(pathOf(1).c_str(), width, height, true, biomeBand, palette);
+}
+
+void ClassLayerFiles::addRows(const std::vector<float>& water, const std::vector<float>& biome,
+                              int rows, TaskBatch& batch) {
+  const size_t cells = water.size();
+  land_.resize(cells);
+  biomes_.resize(cells);
+  for (size_t i = 0; i < cells; ++i) {
+    land_[i] = water[i] != 0 ? 0 : 1;
+    biomes_[i] = static_cast<uint8_t>(biome[i]);
+  }
+  if (files_[0].ok()) batch.start([this, rows] { files_[0].addRows(land_.data(), rows); });
+  if (files_[1].ok()) batch.start([this, rows] { files_[1].addRows(biomes_.data(), rows); });
+}
+
+std::vector<FileOutcome> ClassLayerFiles::finish() {
   std::vector<FileOutcome> results(3);
   results[0].name = std::string("layers/") + classLayers()[0].name;
   results[1].name = std::string("layers/") + classLayers()[1].name;
   results[2].name = results[1].name + ".aux.xml";
-  std::vector<std::string> paths;
-  for (const FileOutcome& result : results) paths.push_back(pathIn(dir, result.name));
-  // Unfinished files leave nothing behind, whatever returns early.
-  GeoTiffRows files[2];
-  files[0].start(paths[0].c_str(), width, height, true, landBand);
-  files[1].start(paths[1].c_str(), width, height, true, biomeBand, palette);
-  std::vector<uint8_t> land;
-  std::vector<uint8_t> biomes;
-  const auto writeBand = [&](int, int rows, const std::vector<std::vector<float>>& samples) {
-    const size_t cells = samples[0].size();
-    land.resize(cells);
-    biomes.resize(cells);
-    for (size_t i = 0; i < cells; ++i) {
-      land[i] = samples[0][i] != 0 ? 0 : 1;
-      biomes[i] = static_cast<uint8_t>(samples[1][i]);
-    }
-    // The two compress side by side.
-    TaskBatch batch;
-    if (files[0].ok()) batch.start([&] { files[0].addRows(land.data(), rows); });
-    files[1].addRows(biomes.data(), rows);
-  };
-  const geoweave::Status sampled =
-      sampleInBands(planet, {geoweave::Field::kWater, geoweave::Field::kBiome}, width, height,
-                    geoweave::MapLayout::kGeographic, geoTiffBandRows(width), writeBand, error);
-  if (sampled != geoweave::Status::kOk) return sampled;
   {
     TaskBatch batch;
-    batch.start([&] { results[0].written = files[0].finish(); });
-    results[1].written = files[1].finish();
+    batch.start([&] { results[0].written = files_[0].finish(); });
+    results[1].written = files_[1].finish();
   }
-  for (int i = 0; i < 2; ++i) results[i].error = files[i].error();
-  results[2].written = writeWholeFile(paths[2].c_str(), categoriesXml(), &results[2].error);
-  *outcomes = std::move(results);
-  return geoweave::Status::kOk;
+  for (int i = 0; i < 2; ++i) results[i].error = files_[i].error();
+  results[2].written =
+      writeWholeFile(pathIn(dir_, results[2].name).c_str(), categoriesXml(), &results[2].error);
+  return results;
 }
 
 }  // namespace geoweave::detail

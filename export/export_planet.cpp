@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "export/banded_maps.h"
-#include "export/class_layers.h"
 #include "export/class_maps.h"
 #include "export/cube_faces.h"
 #include "export/geotiff_layers.h"
@@ -159,8 +158,6 @@ class Exporter {
   void writeLayerFiles(const Planet& planet);
   // mask.png, biomes.png and legend.png, counting the classes.
   void writeClassFiles(const Planet& planet);
-  // layers/land.tif and layers/biome.tif.
-  void writeClassLayerFiles(const Planet& planet);
   void writeCubeFaces(const Planet& planet);
   void writeModel(const Planet& planet);
 
@@ -331,21 +328,6 @@ void Exporter::writeLayerFiles(const Planet& planet) {
   accountAll(outcomes);
 }
 
-void Exporter::writeClassLayerFiles(const Planet& planet) {
-  if (!makeSubdirectory("layers", "class layers")) return;
-  std::vector<FileOutcome> outcomes;
-  std::string error;
-  const Status written = writeClassLayers(planet, options_.mapWidth, options_.mapHeight,
-                                          options_.outDir, &outcomes, &error);
-  if (written != Status::kOk) {
-    fail(written, "layers",
-         failureLine(written, error, "sampling the land and biome layers") +
-             " (no class layers are written)");
-    return;
-  }
-  accountAll(outcomes);
-}
-
 void Exporter::writeClassFiles(const Planet& planet) {
   std::vector<FileOutcome> outcomes;
   std::string error;
@@ -392,7 +374,6 @@ void Exporter::writePlanet(const Planet& planet) {
   if (options_.geotiff) {
     report(kLayersStart, "Writing GeoTIFF layers");
     guarded("writing the GeoTIFF layers", [&] { writeLayerFiles(planet); });
-    guarded("writing the land and biome layers", [&] { writeClassLayerFiles(planet); });
   }
   if (options_.geojson) {
     report(kRiversStart, "Writing rivers.geojson");

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "export/banded_samples.h"
+#include "export/class_layers.h"
 #include "export/geotiff_writer.h"
 #include "export/output_files.h"
 #include "export/river_raster.h"
@@ -55,6 +56,10 @@ geoweave::Status writeLayers(const geoweave::Planet& planet, int width, int heig
     fieldOf[i] = fields.size();
     fields.push_back(all[i].field);
   }
+  // The class layers' fields come from the same pass, after the layers'.
+  const size_t waterField = fields.size();
+  fields.push_back(Field::kWater);
+  fields.push_back(Field::kBiome);
   Rivers rivers;
   const geoweave::Status got = planet.rivers(&rivers, error);
   if (got != geoweave::Status::kOk) return got;
@@ -68,6 +73,8 @@ geoweave::Status writeLayers(const geoweave::Planet& planet, int width, int heig
     band.unit = all[i].unit;
     files[i].start(pathIn(dir, results[i].name).c_str(), width, height, false, band);
   }
+  ClassLayerFiles classes;
+  classes.start(dir, width, height);
   std::vector<float> alongRivers;
   const auto writeBand = [&](int firstRow, int rows,
                              const std::vector<std::vector<float>>& samples) {
@@ -81,6 +88,7 @@ geoweave::Status writeLayers(const geoweave::Planet& planet, int width, int heig
       const float* values = all[i].alongRivers ? alongRivers.data() : samples[fieldOf[i]].data();
       batch.start([&files, i, values, rows] { files[i].addRows(values, rows); });
     }
+    classes.addRows(samples[waterField], samples[waterField + 1], rows, batch);
   };
   const geoweave::Status sampled =
       sampleInBands(planet, fields, width, height, geoweave::MapLayout::kGeographic,
@@ -102,6 +110,7 @@ geoweave::Status writeLayers(const geoweave::Planet& planet, int width, int heig
       });
     }
   }
+  for (FileOutcome& outcome : classes.finish()) results.push_back(std::move(outcome));
   *outcomes = std::move(results);
   return geoweave::Status::kOk;
 }

@@ -32,9 +32,10 @@ const std::vector<Layer>& layers();
 // and compressed a band of rows at a time (see GeoTiffRows and
 // geoTiffBandRows), the files side by side on threads of their own and the
 // next band sampled alongside, so memory holds two bands of the fields and
-// each file's overviews rather than whole layers. One outcome per layer, in
-// the order of layers(). kOk, or the planet's status (with *error) and no
-// outcomes, and no files, when the fields could not be sampled.
+// each file's overviews rather than whole layers. The same pass samples the
+// class layers' fields and writes them (see ClassLayerFiles). One outcome
+// per layer, in the order of layers(), then the class layers' three. kOk, or the planet's status
+// (with *error) and no outcomes, and no files, when the fields could not be sampled.
 geoweave::Status writeLayers(const geoweave::Planet& planet, int width, int height,
                              const std::string& dir, std::vector<FileOutcome>* outcomes,
                              std::string* error);
