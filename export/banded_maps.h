@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "export/class_maps.h"
 #include "export/output_files.h"
 #include "geoweave/planet.h"
 
@@ -31,18 +32,30 @@ struct BandHooks {
   std::function<void(int firstRow, int rows, const std::vector<uint16_t>& heights)> heights;
 };
 
+// mask.png and biomes.png, when the banded maps write them too: the water
+// and biome fields are then sampled with the heights, at places the sheet's
+// band has found, instead of in a pass of their own.
+struct BandedClassMaps {
+  std::vector<FileOutcome> outcomes;  // mask.png, biomes.png
+  ClassCounts counts;
+};
+
 // Writes ground.png, sheet.png and height.png of a width x height map into
 // dir, drawing and sampling band rows at a time, so that the memory needed
 // is a few bands rather than the whole map's pictures. Each band is drawn
-// once; the sheet's two lower panel rows wait in unnamed scratch files in
-// dir (6 bytes a map pixel each, gone however the process ends) until its
-// top panel row is written. The files are the bytes Planet::renderGround,
-// renderSheet and the sampled ground heights would give. outcomes receives
-// the three files in that order. kOk, or the planet's status (with *error)
-// when a band could not be drawn or sampled, in which case none of the
-// files is left behind.
+// once and deflated on threads of its own while the next is drawn (each
+// file's band a piece of its zlib stream, see PngStream); the sheet's two
+// lower panel rows wait, deflated, in unnamed scratch files in dir (gone
+// however the process ends) until its top panel row is written. The files
+// hold the pixels Planet::renderGround, renderSheet and the sampled ground
+// heights would give. outcomes receives the three files in that order. With
+// classes, mask.png and biomes.png (see writeClassMaps) are written in the
+// same bands, their outcomes and counts in *classes. kOk, or the planet's
+// status (with *error) when a band could not be drawn or sampled, in which
+// case none of the files is left behind.
 geoweave::Status writeMapsInBands(const geoweave::Planet& planet, int width, int height, int band,
                                   const std::string& dir, std::vector<FileOutcome>* outcomes,
-                                  std::string* error, const BandHooks& hooks = {});
+                                  std::string* error, const BandHooks& hooks = {},
+                                  BandedClassMaps* classes = nullptr);
 
 }  // namespace geoweave::detail

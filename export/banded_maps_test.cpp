@@ -79,6 +79,31 @@ TEST_F(BandedMaps, FilesHoldTheWholeMapsPixelsAndNoScratchFileStays) {
   EXPECT_NE(outcomes[1].error.find(path("sheet.png")), std::string::npos) << outcomes[1].error;
   EXPECT_TRUE(outcomes[2].written);
   EXPECT_EQ(entries(), (std::vector<std::string>{"ground.png", "height.png", "sheet.png"}));
+
+  // The class maps written in the same bands hold the pixels and counts of
+  // those written on their own.
+  std::filesystem::create_directory(path("whole"));
+  std::vector<FileOutcome> whole;
+  ClassCounts counts;
+  ASSERT_EQ(writeClassMaps(planet, w, h, path("whole"), &whole, &counts, &error),
+            geoweave::Status::kOk)
+      << error;
+  BandedClassMaps classes;
+  ASSERT_EQ(writeMapsInBands(planet, w, h, 7, dir, &outcomes, &error, {}, &classes),
+            geoweave::Status::kOk)
+      << error;
+  ASSERT_EQ(classes.outcomes.size(), 2u);
+  for (const char* name : {"mask.png", "biomes.png"}) {
+    EXPECT_TRUE(samplesOf<uint8_t>(path(name)) ==
+                samplesOf<uint8_t>(path(std::string("whole/") + name)))
+        << name;
+  }
+  EXPECT_TRUE(classes.counts.counted);
+  EXPECT_EQ(classes.counts.waterPixels, counts.waterPixels);
+  for (int c = 0; c < geoweave::kBiomeCount; ++c) {
+    EXPECT_EQ(classes.counts.biomePixels[c], counts.biomePixels[c]);
+    EXPECT_EQ(classes.counts.biomeArea[c], counts.biomeArea[c]);
+  }
 }
 
 // The hooks see each band once, from the top: the rivers the ground hook

@@ -49,17 +49,54 @@ double rowWeight(int y, int height) {
 
 }  // namespace
 
+void ClassTally::addRows(int width, int height, int firstRow, int rows, const float* water,
+                         const float* biome, uint8_t* mask, uint8_t* rgb) {
+  for (int y = 0; y < rows; ++y) {
+    const double weight = rowWeight(firstRow + y, height);
+    for (int x = 0; x < width; ++x) {
+      const size_t i = static_cast<size_t>(y) * width + x;
+      const bool isWater = water[i] != 0;
+      const int c = classOf(biome[i]);
+      const geoweave::Color color = geoweave::biomeColor(static_cast<Biome>(c));
+      mask[i] = isWater ? kWater : kLand;
+      rgb[3 * i] = color.red;
+      rgb[3 * i + 1] = color.green;
+      rgb[3 * i + 2] = color.blue;
+      counted_.waterPixels += isWater;
+      ++counted_.biomePixels[c];
+      counted_.biomeArea[c] += weight;
+    }
+    totalWeight_ += weight * width;
+  }
+  counted_.pixels += static_cast<int64_t>(width) * rows;
+}
+
+ClassCounts ClassTally::counts(int width, int height) const {
+  ClassCounts out = counted_;
+  for (double& area : out.biomeArea) area = totalWeight_ > 0 ? area / totalWeight_ : 0;
+  out.counted = out.pixels == static_cast<int64_t>(width) * height;
+  return out;
+}
+
+geoweave::Status startLegend(const geoweave::Planet& planet, const std::string& dir,
+                             PngBatch* batch, PngTask* task, geoweave::Image* image,
+                             std::string* error) {
+  task->path = pathIn(dir, "legend.png");
+  const geoweave::Status drawn = planet.renderLegend(image, error);
+  if (drawn != geoweave::Status::kOk) return drawn;
+  task->rgb = image;
+  batch->start(task);
+  return geoweave::Status::kOk;
+}
+
 geoweave::Status writeClassMaps(const geoweave::Planet& planet, int width, int height,
                                 const std::string& dir, std::vector<FileOutcome>* outcomes,
                                 ClassCounts* counts, std::string* error) {
-  PngTask legend;
-  legend.path = pathIn(dir, "legend.png");
-  geoweave::Image legendImage;
-  const geoweave::Status drawn = planet.renderLegend(&legendImage, error);
-  if (drawn != geoweave::Status::kOk) return drawn;
-  legend.rgb = &legendImage;
   PngBatch batch;
-  batch.start(&legend);
+  PngTask legend;
+  geoweave::Image legendImage;
+  const geoweave::Status drawn = startLegend(planet, dir, &batch, &legend, &legendImage, error);
+  if (drawn != geoweave::Status::kOk) return drawn;
 
   Stream mask;
   Stream biomes;
@@ -67,8 +104,7 @@ geoweave::Status writeClassMaps(const geoweave::Planet& planet, int width, int h
   const std::string biomesPath = pathIn(dir, "biomes.png");
   mask.ok = mask.png.open(maskPath.c_str(), width, height, PngKind::kGray8, &mask.error);
   biomes.ok = biomes.png.open(biomesPath.c_str(), width, height, PngKind::kRgb8, &biomes.error);
-  ClassCounts counted;
-  double totalWeight = 0;
+  ClassTally tally;
   // Small maps in one band: its pixels' places are those the maps just
   // drawn have found.
   const int band =
@@ -89,34 +125,16 @@ geoweave::Status writeClassMaps(const geoweave::Planet& planet, int width, int h
     const size_t pixels = static_cast<size_t>(width) * rows;
     maskRows.resize(pixels);
     biomeRows.resize(pixels * 3);
-    for (int y = 0; y < rows; ++y) {
-      const double weight = rowWeight(row + y, height);
-      for (int x = 0; x < width; ++x) {
-        const size_t i = static_cast<size_t>(y) * width + x;
-        const bool water = samples[0][i] != 0;
-        const int biome = classOf(samples[1][i]);
-        const geoweave::Color color = geoweave::biomeColor(static_cast<Biome>(biome));
-        maskRows[i] = water ? kWater : kLand;
-        biomeRows[3 * i] = color.red;
-        biomeRows[3 * i + 1] = color.green;
-        biomeRows[3 * i + 2] = color.blue;
-        counted.waterPixels += water;
-        ++counted.biomePixels[biome];
-        counted.biomeArea[biome] += weight;
-      }
-      totalWeight += weight * width;
-    }
-    counted.pixels += static_cast<int64_t>(pixels);
+    tally.addRows(width, height, row, rows, samples[0].data(), samples[1].data(), maskRows.data(),
+                  biomeRows.data());
     mask.write(maskRows.data(), rows);
     biomes.write(biomeRows.data(), rows);
   }
-  for (double& area : counted.biomeArea) area = totalWeight > 0 ? area / totalWeight : 0;
-  counted.counted = counted.pixels == static_cast<int64_t>(width) * height;
   batch.wait();
   outcomes->push_back(mask.finish("mask.png"));
   outcomes->push_back(biomes.finish("biomes.png"));
   outcomes->push_back(FileOutcome{"legend.png", legend.written, legend.error});
-  *counts = counted;
+  *counts = tally.counts(width, height);
   return geoweave::Status::kOk;
 }
 

@@ -170,6 +170,8 @@ class Exporter {
   Image sheet_;
   Image ground_;
   ClassCounts classes_;
+  // mask.png and biomes.png when the banded maps wrote them.
+  std::unique_ptr<BandedClassMaps> bandedClasses_;
   Rivers rivers_;
   int riversState_ = 0;  // 0 not asked yet, 1 had, -1 could not be had
   size_t writtenFrom_ = 0;
@@ -244,13 +246,15 @@ void Exporter::writeMaps(const Planet& planet) {
       };
     }
     std::vector<FileOutcome> outcomes;
-    const Status written =
-        writeMapsInBands(planet, w, h, bandRows(w), options_.outDir, &outcomes, &error, hooks);
+    BandedClassMaps classes;
+    const Status written = writeMapsInBands(planet, w, h, bandRows(w), options_.outDir, &outcomes,
+                                            &error, hooks, &classes);
     if (written != Status::kOk) {
       fail(written, "", failureLine(written, error, "drawing the maps"));
       return;
     }
     accountAll(outcomes);
+    bandedClasses_ = std::make_unique<BandedClassMaps>(std::move(classes));
     if (options_.raw) account("height.r16", rawOk && raw.finish(&rawError), rawError);
     return;
   }
@@ -331,8 +335,21 @@ void Exporter::writeLayerFiles(const Planet& planet) {
 void Exporter::writeClassFiles(const Planet& planet) {
   std::vector<FileOutcome> outcomes;
   std::string error;
-  const Status written = writeClassMaps(planet, options_.mapWidth, options_.mapHeight,
-                                        options_.outDir, &outcomes, &classes_, &error);
+  Status written = Status::kOk;
+  if (bandedClasses_ != nullptr) {
+    // The banded maps wrote mask.png and biomes.png with their own bands.
+    outcomes = bandedClasses_->outcomes;
+    classes_ = bandedClasses_->counts;
+    PngBatch batch;
+    PngTask legend;
+    Image image;
+    written = startLegend(planet, options_.outDir, &batch, &legend, &image, &error);
+    batch.wait();
+    if (written == Status::kOk) outcomes.push_back({"legend.png", legend.written, legend.error});
+  } else {
+    written = writeClassMaps(planet, options_.mapWidth, options_.mapHeight, options_.outDir,
+                             &outcomes, &classes_, &error);
+  }
   accountAll(outcomes);
   if (written != Status::kOk) {
     fail(written, "", failureLine(written, error, "drawing the mask and biome maps"));

@@ -16,6 +16,17 @@ namespace {
 constexpr int kLevel = 1;
 constexpr unsigned char kSub = 1;
 
+struct CompressorFree {
+  void operator()(libdeflate_compressor* compressor) const {
+    libdeflate_free_compressor(compressor);
+  }
+};
+
+constexpr unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+constexpr unsigned char kIhdr[4] = {'I', 'H', 'D', 'R'};
+
+}  // namespace
+
 void putBigEndian(unsigned char* at, uint32_t value) {
   at[0] = static_cast<unsigned char>(value >> 24);
   at[1] = static_cast<unsigned char>(value >> 16);
@@ -23,18 +34,38 @@ void putBigEndian(unsigned char* at, uint32_t value) {
   at[3] = static_cast<unsigned char>(value);
 }
 
-// A chunk's CRC covers its type and data, not its length.
-uint32_t chunkCrc(const unsigned char* type, const unsigned char* data, size_t size) {
+uint32_t pngChunkCrc(const unsigned char* type, const unsigned char* data, size_t size) {
   const uint32_t crc = libdeflate_crc32(0, type, 4);
   // libdeflate starts afresh when handed no buffer, so an empty chunk's
   // data must not be passed on.
   return size == 0 ? crc : libdeflate_crc32(crc, data, size);
 }
 
-// Each row as PNG stores it: its filter byte, then every byte less the one
-// a pixel before it (the first pixel's bytes as they are). 16-bit samples go
-// big-endian first, as PNG wants them on every host.
-void filterRows(int width, int height, PngKind kind, const void* samples, unsigned char* out) {
+void pngHeader(int width, int height, PngKind kind, unsigned char* out) {
+  std::memcpy(out, kSignature, 8);
+  putBigEndian(out + 8, 13);
+  std::memcpy(out + 12, kIhdr, 4);
+  unsigned char* ihdr = out + 16;
+  putBigEndian(ihdr, static_cast<uint32_t>(width));
+  putBigEndian(ihdr + 4, static_cast<uint32_t>(height));
+  ihdr[8] = kind == PngKind::kGray16 ? 16 : 8;  // bit depth
+  ihdr[9] = kind == PngKind::kRgb8    ? 2       // colour type
+            : kind == PngKind::kRgba8 ? 6
+                                      : 0;
+  ihdr[10] = 0;  // deflate
+  ihdr[11] = 0;  // adaptive filtering, one filter byte a row
+  ihdr[12] = 0;  // not interlaced
+  putBigEndian(ihdr + 13, pngChunkCrc(kIhdr, ihdr, 13));
+}
+
+std::string pngSizeProblem(int width, int height) {
+  if (width >= 1 && height >= 1 && width <= kPngMaxSide && height <= kPngMaxSide) return {};
+  return "a PNG here is 1 to " + std::to_string(kPngMaxSide) +
+         " pixels wide and high (libpng's limit for readers), not " + std::to_string(width) +
+         " x " + std::to_string(height);
+}
+
+void filterPngRows(int width, int height, PngKind kind, const void* samples, unsigned char* out) {
   const int bpp = pngBytesPerPixel(kind);
   const size_t rowBytes = static_cast<size_t>(width) * bpp;
   for (int y = 0; y < height; ++y) {
@@ -60,45 +91,12 @@ void filterRows(int width, int height, PngKind kind, const void* samples, unsign
   }
 }
 
-struct CompressorFree {
-  void operator()(libdeflate_compressor* compressor) const {
-    libdeflate_free_compressor(compressor);
-  }
-};
-
-constexpr unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
-constexpr unsigned char kIhdr[4] = {'I', 'H', 'D', 'R'};
-constexpr unsigned char kIdat[4] = {'I', 'D', 'A', 'T'};
-constexpr unsigned char kIend[4] = {'I', 'E', 'N', 'D'};
-
-}  // namespace
-
-std::string pngSizeProblem(int width, int height) {
-  if (width >= 1 && height >= 1 && width <= kPngMaxSide && height <= kPngMaxSide) return {};
-  return "a PNG here is 1 to " + std::to_string(kPngMaxSide) +
-         " pixels wide and high (libpng's limit for readers), not " + std::to_string(width) +
-         " x " + std::to_string(height);
-}
-
 bool WholePng::encode(int width, int height, PngKind kind, const void* samples, std::string* reason,
                       size_t maxChunkBytes) {
   stream_.reset();
   streamSize_ = 0;
   maxChunkBytes_ = maxChunkBytes < 1 ? 1 : maxChunkBytes;
-  std::memcpy(header_, kSignature, 8);
-  putBigEndian(header_ + 8, 13);
-  std::memcpy(header_ + 12, kIhdr, 4);
-  unsigned char* ihdr = header_ + 16;
-  putBigEndian(ihdr, static_cast<uint32_t>(width));
-  putBigEndian(ihdr + 4, static_cast<uint32_t>(height));
-  ihdr[8] = kind == PngKind::kGray16 ? 16 : 8;  // bit depth
-  ihdr[9] = kind == PngKind::kRgb8    ? 2       // colour type
-            : kind == PngKind::kRgba8 ? 6
-                                      : 0;
-  ihdr[10] = 0;  // deflate
-  ihdr[11] = 0;  // adaptive filtering, one filter byte a row
-  ihdr[12] = 0;  // not interlaced
-  putBigEndian(ihdr + 13, chunkCrc(kIhdr, ihdr, 13));
+  pngHeader(width, height, kind, header_);
 
   const size_t rowBytes = static_cast<size_t>(width) * pngBytesPerPixel(kind);
   const size_t filteredSize = static_cast<size_t>(height) * (rowBytes + 1);
@@ -108,7 +106,7 @@ bool WholePng::encode(int width, int height, PngKind kind, const void* samples, 
   // Left uninitialised: the pages the stream does not reach are never
   // touched, so they cost address space only.
   std::unique_ptr<unsigned char[]> filtered(new unsigned char[filteredSize]);
-  filterRows(width, height, kind, samples, filtered.get());
+  filterPngRows(width, height, kind, samples, filtered.get());
   const size_t bound = libdeflate_zlib_compress_bound(compressor.get(), filteredSize);
   stream_.reset(new unsigned char[bound]);
   streamSize_ = libdeflate_zlib_compress(compressor.get(), filtered.get(), filteredSize,
@@ -138,14 +136,14 @@ bool WholePng::emit(const std::function<bool(const unsigned char*, size_t)>& put
   for (size_t at = 0; at < streamSize_; at += maxChunkBytes_) {
     const size_t size = streamSize_ - at < maxChunkBytes_ ? streamSize_ - at : maxChunkBytes_;
     putBigEndian(between + pending, static_cast<uint32_t>(size));
-    std::memcpy(between + pending + 4, kIdat, 4);
+    std::memcpy(between + pending + 4, kPngIdat, 4);
     if (!put(between, pending + 8) || !put(stream_.get() + at, size)) return false;
-    putBigEndian(between, chunkCrc(kIdat, stream_.get() + at, size));
+    putBigEndian(between, pngChunkCrc(kPngIdat, stream_.get() + at, size));
     pending = 4;
   }
   putBigEndian(between + pending, 0);
-  std::memcpy(between + pending + 4, kIend, 4);
-  putBigEndian(between + pending + 8, chunkCrc(kIend, kIend, 0));
+  std::memcpy(between + pending + 4, kPngIend, 4);
+  putBigEndian(between + pending + 8, pngChunkCrc(kPngIend, kPngIend, 0));
   return put(between, pending + 12);
 }
 

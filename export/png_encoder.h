@@ -23,6 +23,29 @@ inline constexpr size_t kPngMaxChunkBytes = size_t{1} << 30;
 // it can be one.
 std::string pngSizeProblem(int width, int height);
 
+// The four bytes of value, most significant first, as PNG's numbers go.
+void putBigEndian(unsigned char* at, uint32_t value);
+
+inline constexpr unsigned char kPngIdat[4] = {'I', 'D', 'A', 'T'};
+inline constexpr unsigned char kPngIend[4] = {'I', 'E', 'N', 'D'};
+
+// A chunk's CRC: over its four type bytes and size bytes of data, not its
+// length.
+uint32_t pngChunkCrc(const unsigned char* type, const unsigned char* data, size_t size);
+
+// The bytes every PNG here starts with: the signature and the IHDR chunk of
+// a width x height picture of kind (sizes as pngSizeProblem allows).
+inline constexpr size_t kPngHeaderBytes = 33;
+void pngHeader(int width, int height, PngKind kind, unsigned char* out);
+
+// Each row of width x height samples (rows from the top down, no padding) as
+// PNG stores it, into out (height x (row bytes + 1)): its Sub filter byte,
+// then every byte less the one a pixel before it (the first pixel's bytes as
+// they are). 16-bit samples go big-endian first, as PNG wants them on every
+// host. Each row depends on itself alone, so bands filter to the same bytes
+// as the whole picture. Thread-safe.
+void filterPngRows(int width, int height, PngKind kind, const void* samples, unsigned char* out);
+
 // A whole picture encoded as the bytes of a PNG file: every row Sub-filtered
 // and the rows deflated together in one zlib stream by libdeflate, in
 // IDAT chunks of at most maxChunkBytes each. Two encodings of the same
@@ -52,7 +75,7 @@ class WholePng {
   bool emit(const std::function<bool(const unsigned char*, size_t)>& put) const;
 
  private:
-  unsigned char header_[33] = {};  // signature and IHDR
+  unsigned char header_[kPngHeaderBytes] = {};  // signature and IHDR
   std::unique_ptr<unsigned char[]> stream_;
   size_t streamSize_ = 0;
   size_t maxChunkBytes_ = kPngMaxChunkBytes;

@@ -52,8 +52,8 @@ bool writeWholeOrThrow(const char* path, int width, int height, const void* samp
 
 // Pictures up to this many bytes of samples are deflated whole, which is
 // fastest but holds about their size again; larger ones (cube faces of
-// thousands of pixels) stream through libpng a row at a time, so that two
-// huge faces in flight do not each need a copy.
+// thousands of pixels) stream through a PngStream a slice at a time, so that
+// two huge faces in flight do not each need a copy.
 constexpr uint64_t kMaxWholeBytes = uint64_t{64} << 20;
 
 uint64_t sampleBytes(int width, int height, PngKind kind) {

@@ -15,7 +15,7 @@ namespace geoweave::detail {
 // that line could not be had). Width and height must be 1 to kPngMaxSide
 // (png_encoder.h). A picture of up to 64 MiB of samples is encoded at once
 // (see WholePng), holding about its size again besides the pixels; a larger
-// one streams through libpng a row at a time (see PngStream), with the same
+// one streams a slice of rows at a time (see PngStream), with the same
 // pixels and limits. Throws nothing.
 bool writePngRgb8(const char* path, int width, int height, const uint8_t* rgbTopDown,
                   std::string* error);
