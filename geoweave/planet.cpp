@@ -17,6 +17,7 @@
 #include "render/cube_face_fractions.h"
 #include "render/interpolate_tile.h"
 #include "render/legend.h"
+#include "render/map_directions.h"
 #include "render/pixel_map.h"
 #include "render/projection.h"
 #include "render/render_snapshot.h"
@@ -121,11 +122,23 @@ float fieldOf(const Tile& t, Field field, const PlanetStatistics& p) {
 
 // Map fractions of a place: v from 0 at the south pole to 1 at the north
 // pole, u the longitude as a share of a turn eastward from 0 degrees.
-TilePoint locatePlace(const PlanetGrid& grid, double latitude, double longitude) {
+float placeLatitude(double latitude) {
+  return static_cast<float>(clamp01(latitude / 180.0 + 0.5));
+}
+float placeLongitude(double longitude) {
   const double turns = longitude / 360.0;
-  const float u = static_cast<float>(turns - std::floor(turns));
-  const float v = static_cast<float>(clamp01(latitude / 180.0 + 0.5));
-  return locateTilePoint(grid, v, u);
+  return static_cast<float>(turns - std::floor(turns));
+}
+TilePoint locatePlace(const PlanetGrid& grid, double latitude, double longitude) {
+  return locateTilePoint(grid, placeLatitude(latitude), placeLongitude(longitude));
+}
+
+// The kGeographic layout's pixel centres, in degrees.
+double pixelLatitude(int y, int height) {
+  return 90.0 - (y + 0.5) * 180.0 / height;
+}
+double pixelLongitude(int x, int width) {
+  return -180.0 + (x + 0.5) * 360.0 / width;
 }
 
 void progressAdapter(float fraction, const char* stage, void* user) {
@@ -343,20 +356,32 @@ Status Planet::sampleMapRows(const std::vector<Field>& fields, int width, int he
       located = &canvas->map;
     }
   }
+  // Otherwise every row locates the same columns.
+  std::vector<MapColumn> columns;
+  if (located == nullptr) {
+    columns.resize(static_cast<size_t>(width));
+    for (int x = 0; x < width; ++x) {
+      columns[x] =
+          mapColumn(layout == MapLayout::kFrame ? columnLongitude(x, width)
+                                                : placeLongitude(pixelLongitude(x, width)));
+    }
+  }
   auto sampleRows = [&](int64_t beginRow, int64_t endRow) {
     for (int row = static_cast<int>(beginRow); row < endRow; ++row) {
       const int y = firstRow + row;
+      MapRow latitude;
+      if (located == nullptr) {
+        // The rendered maps' rows run from the south pole up, the
+        // geographic layout's from the north pole down.
+        latitude = mapRow(layout == MapLayout::kFrame ? rowLatitude(height - 1 - y, height)
+                                                      : placeLatitude(pixelLatitude(y, height)));
+      }
       for (int x = 0; x < width; ++x) {
         TilePoint p;
         if (located != nullptr) {
           p = located->exact[static_cast<size_t>(height - 1 - y - located->firstRow) * width + x];
-        } else if (layout == MapLayout::kFrame) {
-          // The rendered maps' rows run from the south pole up.
-          p = locateTilePoint(grid, rowLatitude(height - 1 - y, height),
-                              static_cast<float>(static_cast<double>(x) / width));
         } else {
-          p = locatePlace(grid, 90.0 - (y + 0.5) * 180.0 / height,
-                          -180.0 + (x + 0.5) * 360.0 / width);
+          p = locateTilePoint(grid, latitude, columns[x]);
         }
         const Tile t = interpolateTile(grid, p);
         const size_t pixel = static_cast<size_t>(row) * width + x;

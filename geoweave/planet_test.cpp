@@ -115,6 +115,7 @@ TEST(PublicPlanet, SamplesAgreeWithTheMapsAndTheStatistics) {
 // Rows drawn and sampled a band at a time are the rows of the whole map,
 // whatever the band height: rivers (many, some across the seam) and relief
 // included, bands across the sheet's panel rows too, and an odd height.
+// Samples taken before the map is drawn are those of the drawn map.
 TEST(PublicPlanet, BandsOfRowsAreTheRowsOfTheWholeMap) {
   geoweave::Settings settings = small(34);
   settings.riverPercent = 30;
@@ -132,14 +133,20 @@ TEST(PublicPlanet, BandsOfRowsAreTheRowsOfTheWholeMap) {
   const int w = 96;
   for (const int h : {48, 37}) {
     geoweave::Image ground, sheet;
-    std::vector<std::vector<float>> maps;
+    std::vector<std::vector<float>> maps, beforeDrawing;
     std::string error;
+    // No map of this size drawn yet: the samples locate their own pixels.
+    ASSERT_EQ(planet.sampleMaps({Field::kGround, Field::kRain}, w, h, geoweave::MapLayout::kFrame,
+                                &beforeDrawing, &error),
+              Status::kOk)
+        << error;
     ASSERT_EQ(planet.renderGround(w, h, &ground, &error), Status::kOk) << error;
     ASSERT_EQ(planet.renderSheet(w, h, &sheet, &error), Status::kOk) << error;
     ASSERT_EQ(planet.sampleMaps({Field::kGround, Field::kRain}, w, h, geoweave::MapLayout::kFrame,
                                 &maps, &error),
               Status::kOk)
         << error;
+    EXPECT_TRUE(beforeDrawing == maps);
     for (const int band : {1, 7, 48}) {
       SCOPED_TRACE(std::to_string(h) + " rows in bands of " + std::to_string(band));
       std::vector<uint8_t> groundRows;

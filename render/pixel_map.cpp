@@ -1,6 +1,7 @@
 #include "render/pixel_map.h"
 
 #include "base/parallel.h"
+#include "render/map_directions.h"
 #include "render/projection.h"
 #include "world/planet_grid.h"
 
@@ -8,6 +9,10 @@ namespace geoweave::detail {
 
 float rowLatitude(int y, int height) {
   return height > 1 ? static_cast<float>(static_cast<double>(y) / (height - 1)) : 0.5f;
+}
+
+float columnLongitude(int x, int width) {
+  return static_cast<float>(static_cast<double>(x) / width);
 }
 
 namespace {
@@ -27,20 +32,26 @@ PixelMap::PixelMap(const PlanetGrid& planet, int w, int mapH, int first, int row
       exact(static_cast<size_t>(width) * height),
       relief(static_cast<size_t>(width) * height) {
   if (!ok()) return;
-  auto mapRows = [this, &planet](int64_t beginRow, int64_t endRow) {
+  // Every row needs the same columns. A table that cannot be had costs only
+  // time: each pixel then works its column out itself, to the same bits.
+  Buffer<MapColumn> columns(static_cast<size_t>(width), BufferFill::kUnfilled);
+  if (columns.ok()) {
+    for (int x = 0; x < width; ++x) columns[x] = mapColumn(columnLongitude(x, width));
+  }
+  auto mapRows = [this, &planet, &columns](int64_t beginRow, int64_t endRow) {
     for (int row = static_cast<int>(beginRow); row < endRow; ++row) {
       const int y = firstRow + row;
-      const float v = rowLatitude(y, mapHeight);
+      const MapRow latitude = mapRow(rowLatitude(y, mapHeight));
       for (int x = 0; x < width; ++x) {
         const size_t pixel = static_cast<size_t>(row) * width + x;
-        exact[pixel] =
-            locateTilePoint(planet, v, static_cast<float>(static_cast<double>(x) / width));
+        const MapColumn column = columns.ok() ? columns[x] : mapColumn(columnLongitude(x, width));
+        exact[pixel] = locateTilePoint(planet, latitude, column);
         if (y < mapHeight - 1) {
           // Light from the upper left: the pixel one column west (wrapping at
           // column 0) and one row north, placed with the coarse mapping.
           const int westX = x == 0 ? width - 1 : x - 1;
-          relief[pixel] = netTilePoint(planet, rowLatitude(y + 1, mapHeight),
-                                       static_cast<float>(static_cast<double>(westX) / width));
+          relief[pixel] =
+              netTilePoint(planet, rowLatitude(y + 1, mapHeight), columnLongitude(westX, width));
         }
       }
     }

@@ -33,4 +33,8 @@ struct PixelMap {
 // Latitude fraction of a pixel row; a single row lies on the equator.
 float rowLatitude(int y, int height);
 
+// Longitude fraction of pixel column x of a map width (>= 1) columns wide:
+// x / width, column 0 on the seam.
+float columnLongitude(int x, int width);
+
 }  // namespace geoweave::detail

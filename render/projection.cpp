@@ -41,6 +41,8 @@ void solveInTriangle(const Vector3d& h, const DiamondTriangle& t, double& a, dou
 }  // namespace
 
 // The geometry of the exact mapping is all double precision, pi included.
+// map_directions.cpp writes the same expressions a half at a time, and must
+// keep giving these bits.
 Vector3d mapDirection(float v, float u) {
   const double latitude = (static_cast<double>(v) - 0.5) * kPiDouble;
   const double longitude = 2.0 * kPiDouble * u;
