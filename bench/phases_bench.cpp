@@ -4,8 +4,10 @@
 // profile).
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "base/parallel.h"
@@ -17,12 +19,14 @@
 #include "climate/water_flow.h"
 #include "generation/generate.h"
 #include "generation/planet_run.h"
+#include "grid/index_divider.h"
 #include "image/rgb_image.h"
 #include "render/render_snapshot.h"
 #include "terrain/fractal.h"
 #include "terrain/move_fractions.h"
 #include "terrain/sea_level.h"
 #include "world/planet_grid.h"
+#include "world/tile_fields.h"
 
 namespace geoweave::detail {
 
@@ -136,6 +140,152 @@ BENCHMARK(BM_WaterPass)
     ->Arg(availableProcessors())
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+
+// --- Floors of the two climate passes ---
+// Each floor does what its pass cannot avoid, in the pass's order, on one
+// worker, and leaves out the rest; the pass does at least this much, so it
+// cannot run faster than its floor. The gap says what is left to win
+// without changing the pass itself (its order, or what it fetches).
+
+// The bits of a float, summed in integers: a read the compiler must keep
+// that costs one cycle, with no float chain of its own.
+uint32_t bitsOf(float value) {
+  uint32_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  return bits;
+}
+
+// The water sweep's memory floor: the entries of tilesByElevation in order,
+// each entry's record and its six neighbours' read, with the sweep's own
+// decoding and prefetching, and nothing written. The sweep fetches the same
+// lines in the same order (its prefetches fetch the neighbours' whether or
+// not the entry's water runs off) and does more besides, so it bounds the
+// sweep from below. Left out: the run-off arithmetic, the writes (and the
+// write-back of the lines they dirty) and the copies of edge points. "runs
+// off" is the share of entries whose water moves (wet and above freezing)
+// in the state the benchmark starts from.
+void BM_WaterSweepFloor(benchmark::State& state) {
+  World& w = world();
+  const PlanetGrid& planet = w.planet;
+  const GrowableArray<int32_t>& order = w.run.climate.tilesByElevation;
+  const HotTile* const hot = planet.hot();
+  const int64_t records = planet.records();
+  const int64_t side = planet.side();
+  const IndexDivider bySide(static_cast<uint32_t>(side));
+  const IndexDivider byDiamond(static_cast<uint32_t>(planet.sideSquared()));
+  constexpr int64_t kPrefetchAhead = 16;  // as water_flow.cpp
+  const int64_t end = order.count;
+  int64_t runsOff = 0;
+  for (int64_t i = 0; i < end; ++i) {
+    const HotTile& t = hot[order[i]];
+    if (t.waterDepth != 0 && t.temperature > kFreezingTemperature) ++runsOff;
+  }
+  for (auto _ : state) {
+    uint32_t sum = 0;
+    for (int64_t i = 0; i < end; ++i) {
+      if (i + kPrefetchAhead < end) {
+        const int64_t ahead = order.data[i + kPrefetchAhead];
+        if (ahead > side && ahead + side + 1 < records) {
+          __builtin_prefetch(hot + ahead - side - 1);
+          __builtin_prefetch(hot + ahead - side);
+          __builtin_prefetch(hot + ahead - 1);
+          __builtin_prefetch(hot + ahead + 1);
+          __builtin_prefetch(hot + ahead + side);
+          __builtin_prefetch(hot + ahead + side + 1);
+        }
+      }
+      const uint32_t index = static_cast<uint32_t>(order.data[i]);
+      const uint32_t diamond = byDiamond.divide(index);
+      const uint32_t rest = index - diamond * static_cast<uint32_t>(planet.sideSquared());
+      const uint32_t y = bySide.divide(rest);
+      const TileCoord c{static_cast<int>(diamond), static_cast<int>(rest - y * side),
+                        static_cast<int>(y)};
+      int32_t around[6];
+      const int count = planet.neighborIndices(c, around);
+      sum += bitsOf(hot[index].elevation);
+      for (int k = 0; k < count; ++k) sum += bitsOf(hot[around[k]].elevation);
+    }
+    benchmark::DoNotOptimize(sum);
+  }
+  state.counters["runs off"] = static_cast<double>(runsOff) / static_cast<double>(end);
+}
+BENCHMARK(BM_WaterSweepFloor)->Unit(benchmark::kMillisecond);
+
+// The positions the atmosphere pass visits, diamond by diamond, row by row:
+// its bounds (atmosphere.cpp), which visit every point once.
+template <typename Visit>
+void forEachAtmospherePosition(const PlanetGrid& planet, Visit visit) {
+  const int last = planet.lastIndex();
+  for (int d = 0; d < 10; ++d) {
+    const int x0 = d == 0 ? 0 : 1;
+    const int x1 = d == 9 ? last - 1 : last;
+    const int y0 = d >= 6 ? 1 : 0;
+    const int y1 = d < 4 ? last : last - 1;
+    for (int y = y0; y <= y1; ++y) {
+      for (int x = x0; x <= x1; ++x) visit(TileCoord{d, x, y});
+    }
+  }
+}
+
+// The atmosphere pass's streaming floor: in the pass's order, each point's
+// record and move fractions read and its neighbours' inflow read and written
+// back (plus a share times an opaque zero, so the values stay as they were
+// and the compiler keeps the store). Left out: evaporation, capacity and
+// rain, the inflow's conversions and cap, the reserve, the row heights and
+// the copies of edge points. The pass moves at least these bytes in this
+// order.
+void BM_AtmosphereFloor(benchmark::State& state) {
+  World& w = world();
+  PlanetGrid& planet = w.planet;
+  HotTile* const hot = planet.hot();
+  const MoveFractions* const fractions = planet.fractions();
+  float zero = 0;
+  benchmark::DoNotOptimize(zero);
+  for (auto _ : state) {
+    uint32_t sum = 0;
+    forEachAtmospherePosition(planet, [&](const TileCoord& c) {
+      const int32_t index = planet.tileIndex(c);
+      sum += bitsOf(hot[index].humidity);
+      int32_t around[6];
+      const int count = planet.neighborIndices(c, around);
+      const MoveFractions& shares = fractions[index];
+      for (int i = 0; i < count; ++i) {
+        HotTile& n = hot[around[i]];
+        n.humidityInflow = n.humidityInflow + shares.share[i] * zero;
+      }
+    });
+    benchmark::DoNotOptimize(sum);
+  }
+}
+BENCHMARK(BM_AtmosphereFloor)->Unit(benchmark::kMillisecond);
+
+// The atmosphere pass's chain floor: the water reserve is one float that
+// every point lends from or repays to, rounded to float at each step, in the
+// pass's order (a reordered sum would round differently), so the pass is a
+// chain of one float-to-double, one subtraction and one double-to-float per
+// point once the reserve is below zero, where it stays (a lend lowers it,
+// a repayment stops at zero). This is that chain alone, kept in a register,
+// once per visited point: no point can be done before the point before it
+// has passed on the reserve.
+void BM_ReserveChainFloor(benchmark::State& state) {
+  World& w = world();
+  int64_t points = 0;
+  forEachAtmospherePosition(w.planet, [&points](const TileCoord&) { ++points; });
+  double lent = 1e-9;
+  benchmark::DoNotOptimize(lent);
+  for (auto _ : state) {
+    float reserve = -0.5f;
+    benchmark::DoNotOptimize(reserve);
+    for (int64_t i = 0; i < points; ++i) {
+      reserve = static_cast<float>(static_cast<double>(reserve) - lent);
+    }
+    benchmark::DoNotOptimize(reserve);
+  }
+  state.counters["points"] = static_cast<double>(points);
+  // Below zero in the state the passes see: every point is on the chain.
+  state.counters["reserve"] = w.run.climate.waterReserve;
+}
+BENCHMARK(BM_ReserveChainFloor)->Unit(benchmark::kMillisecond);
 
 void BM_RiverStage(benchmark::State& state) {
   World& w = world();
