@@ -11,17 +11,17 @@
 # Runs apt-get as root, through sudo when started by another user.
 set -euo pipefail
 
-programs=(cmake ninja-build g++ pkg-config libpng-dev libtiff-dev libgeotiff-dev libdeflate-dev
+programs=(cmake ninja-build g++ pkg-config zlib1g-dev libtiff-dev libgeotiff-dev libdeflate-dev
           libcli11-dev nlohmann-json3-dev)
-# GDAL's tools read the GeoTIFF layers back; node, npm and Chromium run the
-# globe page and the glTF validator (the npm packages come from web/ and
-# tools/ package-locks, not from here).
-tests=(libgtest-dev libbenchmark-dev gdal-bin python3 python3-gdal nodejs npm chromium zsh)
+# libpng and GDAL's tools read the pictures and GeoTIFF layers back; node,
+# npm and Chromium run the globe page and the glTF validator (the npm
+# packages come from web/ and tools/ package-locks, not from here).
+tests=(libpng-dev libgtest-dev libbenchmark-dev gdal-bin python3 python3-gdal nodejs npm chromium zsh)
 
-fedora="sudo dnf install cmake ninja-build gcc-c++ pkgconf-pkg-config libpng-devel libtiff-devel \
+fedora="sudo dnf install cmake ninja-build gcc-c++ pkgconf-pkg-config zlib-devel libpng-devel libtiff-devel \
 libgeotiff-devel libdeflate-devel cli11-devel json-devel gtest-devel google-benchmark-devel gdal \
 python3-gdal nodejs npm chromium"
-homebrew="brew install cmake ninja pkg-config libpng libtiff libgeotiff libdeflate cli11 \
+homebrew="brew install cmake ninja pkg-config zlib libpng libtiff libgeotiff libdeflate cli11 \
 nlohmann-json googletest google-benchmark gdal node && brew install --cask chromium"
 
 want=("${programs[@]}")
