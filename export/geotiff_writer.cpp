@@ -328,10 +328,11 @@ class TileEncoder {
   // False when libdeflate could not get its memory.
   bool ok() const { return compressor_ != nullptr; }
 
-  // The compressed bytes of a whole tile (kTileSize squared values) in
-  // *out; false when libtiff must do it instead (memory running out
-  // included, as the caller may hold libtiff's handle open).
-  bool encode(const uint8_t* tile, std::vector<uint8_t>* out) try {
+  // Compresses a whole tile (kTileSize squared values) and returns the
+  // size of its bytes, which bytes() holds until the next call; 0 when
+  // libtiff must do it instead (memory running out included, as the caller
+  // may hold libtiff's handle open).
+  size_t encode(const uint8_t* tile) try {
     const size_t size = static_cast<size_t>(kTileSize) * kTileSize * cells_.bytes;
     const uint8_t* input = tile;
     if (cells_.predictor == PREDICTOR_FLOATINGPOINT) {
@@ -342,14 +343,14 @@ class TileEncoder {
       }
       input = predicted_.data();
     }
+    // The room is sized once: every tile of a file has the same size.
     const size_t room = std::max<size_t>(size + size / 10, 8192);
-    out->resize(room);
-    const size_t made = libdeflate_zlib_compress(compressor_.get(), input, size, out->data(), room);
-    out->resize(made);
-    return made > 0;
+    compressed_.resize(room);
+    return libdeflate_zlib_compress(compressor_.get(), input, size, compressed_.data(), room);
   } catch (const std::bad_alloc&) {
-    return false;
+    return 0;
   }
+  uint8_t* bytes() { return compressed_.data(); }
 
  private:
   struct CompressorFree {
@@ -374,6 +375,7 @@ class TileEncoder {
   const Cells cells_;
   const std::unique_ptr<libdeflate_compressor, CompressorFree> compressor_;
   std::vector<uint8_t> predicted_;
+  std::vector<uint8_t> compressed_;
 };
 
 // Writes the level's tiles, row by row of tiles, at the end of the file, each
@@ -392,7 +394,6 @@ bool writeTiles(TIFF* tif, const Level& level, const Cells& cells, const Spooled
   size_t spooledTile = 0;
   off_t spooledAt = 0;
   TileEncoder encoder(cells);
-  std::vector<uint8_t> encoded;
   for (uint32_t y0 = 0; y0 < height; y0 += kTileSize) {
     for (uint32_t x0 = 0; x0 < width; x0 += kTileSize) {
       const uint32_t index = TIFFComputeTile(tif, x0, y0, 0, 0);
@@ -400,9 +401,9 @@ bool writeTiles(TIFF* tif, const Level& level, const Cells& cells, const Spooled
       if (!appendBytes(sink, leader, sizeof leader)) return false;
       if (values != nullptr) {
         cutTile(values, width, height, bytes, x0, y0, tile);
-        if (encoder.ok() && encoder.encode(tile.data(), &encoded)) {
-          if (TIFFWriteRawTile(tif, index, encoded.data(), static_cast<tmsize_t>(encoded.size())) <
-              0) {
+        const size_t encoded = encoder.ok() ? encoder.encode(tile.data()) : 0;
+        if (encoded > 0) {
+          if (TIFFWriteRawTile(tif, index, encoder.bytes(), static_cast<tmsize_t>(encoded)) < 0) {
             return false;
           }
         } else if (TIFFWriteEncodedTile(tif, index, tile.data(), tileBytes) < 0) {
@@ -688,14 +689,14 @@ bool compressTileRow(const uint8_t* values, int width, int rows, const Cells& ce
     const size_t firstTile = sizes.size();
     const auto columns = static_cast<uint32_t>(width);
     std::vector<uint8_t> tile(static_cast<size_t>(kTileSize) * kTileSize * cells.bytes);
-    std::vector<uint8_t> encoded;
     bool encodedAll = true;
     for (uint32_t x0 = 0; encodedAll && x0 < columns; x0 += kTileSize) {
       cutTile(values, columns, static_cast<uint32_t>(rows), cells.bytes, x0, 0, tile);
-      encodedAll = encoder.encode(tile.data(), &encoded);
+      const size_t encoded = encoder.encode(tile.data());
+      encodedAll = encoded > 0;
       if (!encodedAll) break;
-      tiles.insert(tiles.end(), encoded.begin(), encoded.end());
-      sizes.push_back(static_cast<uint32_t>(encoded.size()));
+      tiles.insert(tiles.end(), encoder.bytes(), encoder.bytes() + encoded);
+      sizes.push_back(static_cast<uint32_t>(encoded));
     }
     if (encodedAll) return true;
     tiles.resize(firstByte);

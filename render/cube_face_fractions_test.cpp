@@ -4,28 +4,16 @@
 
 #include <atomic>
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "render/cube_face.h"
 #include "render/projection.h"
+#include "testing/bits.h"
 
 namespace geoweave::detail {
 
 namespace {
-
-uint64_t bitsOf(double d) {
-  uint64_t b;
-  std::memcpy(&b, &d, sizeof b);
-  return b;
-}
-
-uint32_t bitsOf(float f) {
-  uint32_t b;
-  std::memcpy(&b, &f, sizeof b);
-  return b;
-}
 
 // The shared fractions must be the very bits each pixel's own direction
 // gives, whichever pixel of a mirror pair or line they were worked out for;

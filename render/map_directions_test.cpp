@@ -3,26 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstring>
 
 #include "render/pixel_map.h"
 #include "render/projection.h"
+#include "testing/bits.h"
 
 namespace geoweave::detail {
 
 namespace {
-
-uint64_t bitsOf(double d) {
-  uint64_t bits;
-  std::memcpy(&bits, &d, sizeof bits);
-  return bits;
-}
-
-uint32_t bitsOf(float f) {
-  uint32_t bits;
-  std::memcpy(&bits, &f, sizeof bits);
-  return bits;
-}
 
 // Each pixel of a PixelMap, whole or a band of it, against the per-pixel
 // mapping it replaces: the direction from the shared row and column sines
