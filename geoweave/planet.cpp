@@ -367,6 +367,7 @@ Status Planet::sampleMapRows(const std::vector<Field>& fields, int width, int he
     }
   }
   auto sampleRows = [&](int64_t beginRow, int64_t endRow) {
+    TriangleHint hint;
     for (int row = static_cast<int>(beginRow); row < endRow; ++row) {
       const int y = firstRow + row;
       MapRow latitude;
@@ -381,7 +382,7 @@ Status Planet::sampleMapRows(const std::vector<Field>& fields, int width, int he
         if (located != nullptr) {
           p = located->exact[static_cast<size_t>(height - 1 - y - located->firstRow) * width + x];
         } else {
-          p = locateTilePoint(grid, latitude, columns[x]);
+          p = locateTilePoint(grid, latitude, columns[x], hint);
         }
         const Tile t = interpolateTile(grid, p);
         const size_t pixel = static_cast<size_t>(row) * width + x;
@@ -468,8 +469,9 @@ Status Planet::sampleCubeFace(const std::vector<Field>& fields, CubeFace face, i
     return Status::kOk;
   }
   const CubeFaceFractions fractions(side, size);
-  auto locatePixel = [&](int x, int y, const Vector3d& direction, float v, float u) {
-    samplePixel(x, y, locateDirection(grid, direction, v, u));
+  auto locatePixel = [&](int x, int y, const Vector3d& direction, float v, float u,
+                         TriangleHint& hint) {
+    samplePixel(x, y, locateDirection(grid, direction, v, u, hint));
   };
   if (!fractions.forEachPixel(s.run.hooks.workers, locatePixel)) {
     fail(error, "out of memory");

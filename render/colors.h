@@ -39,6 +39,11 @@ struct GroundPixel {
 };
 GroundPixel groundCover(const Tile& t, float shade, const PlanetStatistics& p,
                         const RiverNetwork& rivers);
+// The same colour and mask stored straight into the pixels that show them:
+// for the drawing loops, where a returned pair of three-byte colours would
+// be taken apart through memory.
+void drawGroundCover(const Tile& t, float shade, const PlanetStatistics& p,
+                     const RiverNetwork& rivers, Rgb& color, Rgb& mask);
 
 // 1 / (elevationMax - elevationMin) as a float, or 0 for an empty range, so
 // that the elevation panel shows 0 there instead of NaN.

@@ -214,16 +214,16 @@ bool drawCubeFace(const PlanetGrid& planet, const PlanetStatistics& statistics,
   RgbImage mask(size, size);
   if (!mask.ok()) return false;
   const CubeFaceFractions fractions(face, size);
-  auto drawPixel = [&](int x, int y, const Vector3d& direction, float v, float u) {
-    const TilePoint p = locateDirection(planet, direction, v, u);
+  auto drawPixel = [&](int x, int y, const Vector3d& direction, float v, float u,
+                       TriangleHint& hint) {
+    const TilePoint p = locateDirection(planet, direction, v, u, hint);
     const size_t pixel = static_cast<size_t>(y) * size + x;
     if (located != nullptr) located[pixel] = p;
     const Tile t = interpolateTile(planet, p);
     if (grounds != nullptr) grounds[pixel] = t.groundHeight();
     const float shade = shadeAt(planet, statistics, altitudeShadeScale, v, u, t.elevation, size);
-    const GroundPixel ground = groundCover(t, shade, statistics, rivers);
-    image.at(x, size - 1 - y) = ground.color;
-    mask.at(x, size - 1 - y) = ground.mask;
+    drawGroundCover(t, shade, statistics, rivers, image.at(x, size - 1 - y),
+                    mask.at(x, size - 1 - y));
   };
   if (!fractions.forEachPixel(workers, drawPixel)) return false;
   // The border's colours before this face's rivers, for adoptSharedEdges.

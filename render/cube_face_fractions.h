@@ -9,6 +9,7 @@
 
 #include "base/parallel.h"
 #include "grid/vector.h"
+#include "render/projection.h"
 
 namespace geoweave::detail {
 
@@ -49,11 +50,12 @@ class CubeFaceFractions {
   // alone.
   void rowPair(int y, float* v, float* u, float* mirrorV, float* mirrorU) const;
 
-  // Calls visit(x, y, direction, v, u) once for every pixel of the face,
-  // with its direction and fractions as above, the row pairs shared out
-  // between workers (so visit must be safe to call from several threads for
-  // different pixels). False, with some pixels not visited, when a worker's
-  // row of fractions could not be had.
+  // Calls visit(x, y, direction, v, u, hint) once for every pixel of the
+  // face, with its direction and fractions as above and a TriangleHint of
+  // the calling thread's own, the row pairs shared out between workers (so
+  // visit must be safe to call from several threads for different pixels).
+  // False, with some pixels not visited, when a worker's row of fractions
+  // could not be had.
   template <typename Visit>
   bool forEachPixel(int workers, Visit& visit) const;
 
@@ -81,13 +83,14 @@ bool CubeFaceFractions::forEachPixel(int workers, Visit& visit) const {
     float* const u = v + n;
     float* const mirrorV = u + n;
     float* const mirrorU = mirrorV + n;
+    TriangleHint hint;
     for (int y = static_cast<int>(firstPair); y < endPair; ++y) {
       rowPair(y, v, u, mirrorV, mirrorU);
-      for (int x = 0; x < size_; ++x) visit(x, y, direction(x, y), v[x], u[x]);
+      for (int x = 0; x < size_; ++x) visit(x, y, direction(x, y), v[x], u[x], hint);
       const int mirror = size_ - 1 - y;
       if (mirror == y) continue;
       for (int x = 0; x < size_; ++x)
-        visit(x, mirror, direction(x, mirror), mirrorV[x], mirrorU[x]);
+        visit(x, mirror, direction(x, mirror), mirrorV[x], mirrorU[x], hint);
     }
   };
   parallelFor(workers, pairs(), rows);

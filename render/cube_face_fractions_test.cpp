@@ -55,7 +55,7 @@ TEST(CubeFaceFractions, AreEveryPixelsOwnBitForBit) {
       }
       // Every pixel once, with the fractions rowPair gives.
       std::atomic<int> wrong{0};
-      auto visit = [&](int x, int y, const Vector3d& d, float v, float u) {
+      auto visit = [&](int x, int y, const Vector3d& d, float v, float u, TriangleHint&) {
         ++visits[static_cast<size_t>(y) * size + x];
         float ownV, ownU;
         directionFractions(cubeFaceDirection(face, size, x, y), ownV, ownU);

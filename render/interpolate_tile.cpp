@@ -7,14 +7,15 @@
 namespace geoweave::detail {
 
 namespace {
-// The nine blended fields lie in a Tile one after the other, roughness first;
-// the hot record holds the other eight in the same order.
-constexpr int kBlendedFields = 9;
-static_assert(offsetof(Tile, sediment) == sizeof(float) * (kBlendedFields - 1),
-              "roughness to sediment are the nine floats of a tile");
-static_assert(sizeof(HotTile) == sizeof(float) * (kBlendedFields - 1) &&
-                  offsetof(HotTile, sediment) == sizeof(float) * (kBlendedFields - 2),
+// The eight blended fields lie in a hot record and in a Tile one after the
+// other, elevation first.
+constexpr int kBlendedFields = 8;
+static_assert(sizeof(HotTile) == sizeof(float) * kBlendedFields &&
+                  offsetof(HotTile, sediment) == sizeof(float) * (kBlendedFields - 1),
               "elevation to sediment are the eight floats of a hot record");
+static_assert(offsetof(Tile, sediment) - offsetof(Tile, elevation) ==
+                  sizeof(float) * (kBlendedFields - 1),
+              "elevation to sediment are eight floats of a tile in the same order");
 
 // The grid points around a point between tiles, in the order they are
 // added: (x, y + 1), (x + 1, y), (x + 1, y + 1), (x, y), with their
@@ -61,14 +62,13 @@ Tile interpolateTile(const PlanetGrid& planet, const TilePoint& p) {
   for (int k = 0; k < 4; ++k) {
     if (corners.records[k] < 0) continue;
     float fields[kBlendedFields];
-    fields[0] = planet.roughness()[corners.records[k]];
-    std::memcpy(fields + 1, planet.hot() + corners.records[k], sizeof(HotTile));
+    std::memcpy(fields, planet.hot() + corners.records[k], sizeof(HotTile));
     for (int f = 0; f < kBlendedFields; ++f) {
       sum[f] = static_cast<float>(static_cast<double>(sum[f]) + corners.weights[k] * fields[f]);
     }
   }
   Tile blended;
-  std::memcpy(static_cast<void*>(&blended), sum, sizeof sum);
+  std::memcpy(reinterpret_cast<char*>(&blended) + offsetof(Tile, elevation), sum, sizeof sum);
   return blended;
 }
 

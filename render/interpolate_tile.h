@@ -7,8 +7,9 @@
 namespace geoweave::detail {
 
 // The tile blended from the grid points around a point between tiles: the
-// nine state fields, each rounded to float after every corner's share. The
-// other fields of the result are their defaults.
+// eight hot fields (elevation to sediment), each rounded to float after
+// every corner's share. Roughness, which no picture or sample shows, is
+// left at 0, so that its array is not read.
 Tile interpolateTile(const PlanetGrid& planet, const TilePoint& p);
 
 // The blended elevation alone, for the relief shading.

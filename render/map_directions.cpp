@@ -28,4 +28,9 @@ TilePoint locateTilePoint(const PlanetGrid& planet, const MapRow& row, const Map
   return locateDirection(planet, mapDirection(row, column), row.v, column.u);
 }
 
+TilePoint locateTilePoint(const PlanetGrid& planet, const MapRow& row, const MapColumn& column,
+                          TriangleHint& hint) {
+  return locateDirection(planet, mapDirection(row, column), row.v, column.u, hint);
+}
+
 }  // namespace geoweave::detail

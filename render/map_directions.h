@@ -2,6 +2,7 @@
 
 #include "grid/tile_coord.h"
 #include "grid/vector.h"
+#include "render/projection.h"
 #include "world/planet_grid.h"
 
 namespace geoweave::detail {
@@ -43,5 +44,10 @@ Vector3d mapDirection(const MapRow& row, const MapColumn& column);
 // column made by mapRow and mapColumn. Reads the planet only; safe from any
 // thread.
 TilePoint locateTilePoint(const PlanetGrid& planet, const MapRow& row, const MapColumn& column);
+
+// The same, trying hint's triangle first (see TriangleHint); the hint
+// belongs to the calling thread.
+TilePoint locateTilePoint(const PlanetGrid& planet, const MapRow& row, const MapColumn& column,
+                          TriangleHint& hint);
 
 }  // namespace geoweave::detail

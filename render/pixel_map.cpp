@@ -39,13 +39,14 @@ PixelMap::PixelMap(const PlanetGrid& planet, int w, int mapH, int first, int row
     for (int x = 0; x < width; ++x) columns[x] = mapColumn(columnLongitude(x, width));
   }
   auto mapRows = [this, &planet, &columns](int64_t beginRow, int64_t endRow) {
+    TriangleHint hint;
     for (int row = static_cast<int>(beginRow); row < endRow; ++row) {
       const int y = firstRow + row;
       const MapRow latitude = mapRow(rowLatitude(y, mapHeight));
       for (int x = 0; x < width; ++x) {
         const size_t pixel = static_cast<size_t>(row) * width + x;
         const MapColumn column = columns.ok() ? columns[x] : mapColumn(columnLongitude(x, width));
-        exact[pixel] = locateTilePoint(planet, latitude, column);
+        exact[pixel] = locateTilePoint(planet, latitude, column, hint);
         if (y < mapHeight - 1) {
           // Light from the upper left: the pixel one column west (wrapping at
           // column 0) and one row north, placed with the coarse mapping.

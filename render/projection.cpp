@@ -105,8 +105,10 @@ bool intersectLine(const Plane& plane, const Vector3d& a, const Vector3d& b, Vec
 namespace {
 // Casts the ray from the centre along direction against the diamonds'
 // triangles, starting with the diamond of start (a good guess saves the
-// search); start is returned only when no triangle lies ahead.
-TilePoint castRay(const PlanetGrid& planet, const Vector3d& direction, const TilePoint& start) {
+// search); start is returned only when no triangle lies ahead. The triangle
+// that holds the ray, if one does, goes to found.
+TilePoint castRay(const PlanetGrid& planet, const Vector3d& direction, const TilePoint& start,
+                  TriangleHint* found = nullptr) {
   const Vector3d origin;
   TilePoint result = start;
   double bestError = 1000;
@@ -123,6 +125,7 @@ TilePoint castRay(const PlanetGrid& planet, const Vector3d& direction, const Til
       solveInTriangle(sub(hit, c3), triangle, a, b);
       const double error = (a < 0 ? -a : 0.0) + (b < 0 ? -b : 0.0) + (a + b > 1 ? a + b - 1 : 0.0);
       if (error == 0) {
+        if (found != nullptr) *found = TriangleHint{d, tri};
         return pointFromTriangle(d, tri == 0, a, b, planet.lastIndex());
       }
       if (error < bestError) {
@@ -141,6 +144,26 @@ TilePoint castRay(const PlanetGrid& planet, const Vector3d& direction, const Til
     d = (d + 1) % 10;
   } while (d != start.coord.diamond);
   return result;
+}
+
+// Whether the ray along direction meets triangle tri of diamond d well
+// inside it, and if so its point, worked out as castRay works it out. "Well
+// inside" leaves a margin far above the rounding of a and b, so that no
+// other triangle can also hold the ray to castRay's test: castRay, whatever
+// order it tries them in, then finds this triangle and no other.
+bool hitWellInside(const PlanetGrid& planet, const Vector3d& direction, int d, int tri,
+                   TilePoint& point) {
+  constexpr double kMargin = 1e-9;
+  const DiamondTriangle& triangle = planet.icosahedron.triangles[d][tri];
+  Vector3d hit;
+  if (!(dot(triangle.plane.normal, direction) > 0)) return false;
+  if (!intersectLine(triangle.plane, Vector3d(), direction, hit)) return false;
+  const Vector3d& c3 = planet.icosahedron.vertices[planet.icosahedron.diamonds[d][3]];
+  double a, b;
+  solveInTriangle(sub(hit, c3), triangle, a, b);
+  if (!(a >= kMargin && b >= kMargin && a + b <= 1 - kMargin)) return false;
+  point = pointFromTriangle(d, tri == 0, a, b, planet.lastIndex());
+  return true;
 }
 }  // namespace
 
@@ -177,6 +200,16 @@ TilePoint locateDirection(const PlanetGrid& planet, const Vector3d& direction) {
 
 TilePoint locateDirection(const PlanetGrid& planet, const Vector3d& direction, float v, float u) {
   return castRay(planet, direction, netTilePoint(planet, v, u));
+}
+
+TilePoint locateDirection(const PlanetGrid& planet, const Vector3d& direction, float v, float u,
+                          TriangleHint& hint) {
+  TilePoint point;
+  if (hint.diamond >= 0 && hitWellInside(planet, direction, hint.diamond, hint.triangle, point)) {
+    return point;
+  }
+  hint.diamond = -1;
+  return castRay(planet, direction, netTilePoint(planet, v, u), &hint);
 }
 
 }  // namespace geoweave::detail

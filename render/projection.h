@@ -44,6 +44,20 @@ TilePoint locateDirection(const PlanetGrid& planet, const Vector3d& direction);
 // directionFractions gives them), for callers that need them too.
 TilePoint locateDirection(const PlanetGrid& planet, const Vector3d& direction, float v, float u);
 
+// The triangle of the grid that held the last direction located with it.
+// Map and face pixels come in rows, and a pixel mostly lies in the triangle
+// of the pixel before it: trying that one first spares the coarse mapping
+// and the search. Each thread keeps its own; diamond -1 holds no triangle.
+struct TriangleHint {
+  int diamond = -1;
+  int triangle = 0;  // 0: the diamond's triangle where y >= x; 1: x >= y
+};
+
+// locateDirection(planet, direction, v, u), bit for bit, trying hint's
+// triangle first; hint is left holding the triangle found, or none.
+TilePoint locateDirection(const PlanetGrid& planet, const Vector3d& direction, float v, float u,
+                          TriangleHint& hint);
+
 // Where the unbounded line through a and b meets the plane; false when the
 // line runs parallel to it.
 bool intersectLine(const Plane& plane, const Vector3d& a, const Vector3d& b, Vector3d& hit);

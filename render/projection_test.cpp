@@ -134,6 +134,49 @@ TEST_P(ProjectionGrid, DirectionsFindTheMapsPointsAndAnyOtherRay) {
   EXPECT_LT(worst, 1e-5) << worstAt;
 }
 
+// The hinted search must find what the full search finds, wherever the
+// hint was left: along map rows (band borders and the seam among them), and
+// at the grid's corners and on its diamonds' edges and diagonals, where two
+// triangles both nearly hold the ray.
+TEST_P(ProjectionGrid, HintedSearchFindsWhatTheSearchFinds) {
+  TriangleHint hint;
+  int mismatches = 0;
+  const auto check = [&](const Vector3d& d, const std::string& where) {
+    float v, u;
+    directionFractions(d, v, u);
+    const TilePoint plain = locateDirection(planet, d, v, u);
+    const TilePoint hinted = locateDirection(planet, d, v, u, hint);
+    if (describe(plain) != describe(hinted) || plain.fracX != hinted.fracX ||
+        plain.fracY != hinted.fracY) {
+      ADD_FAILURE() << where << ": search " << describe(plain) << ", hinted " << describe(hinted);
+      ++mismatches;
+    }
+  };
+  for (const float v : latitudes()) {
+    for (const float u : longitudes()) {
+      check(mapDirection(v, u), "v " + std::to_string(v) + " u " + std::to_string(u));
+      if (mismatches > 5) return;
+    }
+  }
+  const Icosahedron& ico = planet.icosahedron;
+  for (int d = 0; d < 10; ++d) {
+    for (int a = 0; a < 4; ++a) {
+      for (int b = 0; b < 4; ++b) {
+        const Vector3d& from = ico.vertices[ico.diamonds[d][a]];
+        const Vector3d& to = ico.vertices[ico.diamonds[d][b]];
+        // From corner a towards corner b, along an edge or a diagonal.
+        for (int i = 0; i <= 8; ++i) {
+          const double t = i / 8.0;
+          check(from.copy().scale(1 - t).add(to.copy().scale(t)),
+                "diamond " + std::to_string(d) + " corners " + std::to_string(a) + "-" +
+                    std::to_string(b) + " at " + std::to_string(t));
+          if (mismatches > 5) return;
+        }
+      }
+    }
+  }
+}
+
 TEST_P(ProjectionGrid, CoarseMappingPoles) {
   const int last = planet.lastIndex();
   for (int j = 0; j <= 40; ++j) {

@@ -31,9 +31,8 @@ void drawRows(SnapshotCanvas& panels, int firstRow, int endRow, const PlanetStat
     for (int x = 0; x < map.width; ++x) {
       const size_t pixel = static_cast<size_t>(y) * map.width + x;
       const Tile t = interpolateTile(planet, map.exact[pixel]);
-      const GroundPixel ground = groundCover(t, panels.shade[pixel], statistics, rivers);
-      panels.ground.at(x, y) = ground.color;
-      panels.riverMask.at(x, y) = ground.mask;
+      drawGroundCover(t, panels.shade[pixel], statistics, rivers, panels.ground.at(x, y),
+                      panels.riverMask.at(x, y));
       panels.elevation.at(x, y) = elevationPanelColor(t, statistics, inverseRange);
       panels.rain.at(x, y) = rainPanelColor(t, statistics);
       panels.temperature.at(x, y) = temperaturePanelColor(t, statistics);
