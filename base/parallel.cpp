@@ -3,6 +3,9 @@
 #include <pthread.h>
 #include <sched.h>
 
+#include <algorithm>
+#include <atomic>
+
 namespace geoweave::detail {
 
 namespace {
@@ -104,6 +107,38 @@ void parallelTeam(int requested, void (*work)(int, int, void*), void* user) {
   for (int t = 0; t < started; ++t) pthread_join(threads[t], nullptr);
   pthread_cond_destroy(&team.counted);
   pthread_mutex_destroy(&team.lock);
+}
+
+namespace {
+struct Chunks {
+  std::atomic<int64_t> next{0};
+  int64_t count;
+  int64_t chunk;
+  void (*work)(int64_t, int64_t, void*);
+  void* user;
+};
+
+void takeChunks(int, int, void* argument) {
+  Chunks& chunks = *static_cast<Chunks*>(argument);
+  for (;;) {
+    const int64_t begin = chunks.next.fetch_add(chunks.chunk, std::memory_order_relaxed);
+    if (begin >= chunks.count) return;
+    chunks.work(begin, std::min(begin + chunks.chunk, chunks.count), chunks.user);
+  }
+}
+}  // namespace
+
+void parallelChunks(int workers, int64_t count, int64_t chunk,
+                    void (*work)(int64_t, int64_t, void*), void* user) {
+  if (count <= 0) return;
+  Chunks chunks;
+  chunks.count = count;
+  chunks.chunk = chunk < 1 ? 1 : chunk;
+  chunks.work = work;
+  chunks.user = user;
+  // No more workers than pieces.
+  const int64_t pieces = (count + chunks.chunk - 1) / chunks.chunk;
+  parallelTeam(pieces < workers ? static_cast<int>(pieces) : workers, takeChunks, &chunks);
 }
 
 namespace {

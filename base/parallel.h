@@ -31,6 +31,33 @@ void parallelFor(int workers, int64_t count, Work& work) {
       &work);
 }
 
+// Runs work(begin, end, user) over [0, count) in pieces of `chunk` items
+// (chunk >= 1; the last piece may be shorter) that the workers take in turn,
+// each taking the next piece when it finishes one, so that a worker slowed
+// by other threads, or given pieces that cost more, does not leave the
+// others idle at the end. Pieces run in no fixed order nor on a fixed
+// worker, and every piece must be independent of the others; all are done
+// even when no thread can be started.
+void parallelChunks(int workers, int64_t count, int64_t chunk,
+                    void (*work)(int64_t begin, int64_t end, void* user), void* user);
+
+// The same with a callable.
+template <typename Work>
+void parallelForChunks(int workers, int64_t count, int64_t chunk, Work& work) {
+  parallelChunks(
+      workers, count, chunk,
+      [](int64_t begin, int64_t end, void* user) { (*static_cast<Work*>(user))(begin, end); },
+      &work);
+}
+
+// How many rows of rowLength items (rowLength >= 1) a piece of
+// parallelChunks should hold: about 16K items, few enough that the pieces
+// even out the workers' ends, enough that taking one costs next to nothing.
+inline int64_t rowsPerChunk(int64_t rowLength) {
+  constexpr int64_t kItems = 16384;
+  return rowLength >= kItems ? 1 : kItems / (rowLength < 1 ? 1 : rowLength);
+}
+
 // Runs work(member, members, user) once on each of `members` threads that
 // all run at the same time: the caller is member 0, and members is the
 // number of threads that could be started (1 to workers, workers clamped to

@@ -66,6 +66,14 @@ struct PlanetState {
   // whole grid. Until then (in turn callbacks) each call measures afresh.
   bool oceanKept = false;
   Ocean keptOcean;
+
+  // The band's blended tiles and the kept face's ground heights are the
+  // planet as it was when they were drawn: once a turn (or the rivers'
+  // stage after the last) has changed it, they must not be read again.
+  void forgetKeptTiles() {
+    band.reset();
+    keptFaceSize = 0;
+  }
 };
 
 }  // namespace detail
@@ -197,6 +205,7 @@ Status Planet::generate(const Settings& settings, const Callbacks& callbacks,
     p.hooks.turnCallback = [](int turn, void* user) {
       auto* state = static_cast<State*>(user);
       state->ready = true;
+      state->forgetKeptTiles();
       state->callbacks.turn(*state->owner, turn, state->callbacks.turnUser);
       return 0;
     };
@@ -223,6 +232,7 @@ Status Planet::generate(const Settings& settings, const Callbacks& callbacks,
     return Status::kOutOfMemory;
   }
   s.ready = true;
+  s.forgetKeptTiles();
   s.oceanKept = measureOceanOf(s, &s.keptOcean);
   return Status::kOk;
 } catch (const std::exception& e) {
@@ -349,11 +359,13 @@ Status Planet::sampleMapRows(const std::vector<Field>& fields, int width, int he
   // pixels lies (their rows count from the south pole up).
   const int lowRow = height - firstRow - rowCount;
   const PixelMap* located = nullptr;
+  const Tile* blended = nullptr;
   for (const SnapshotCanvas* canvas : {state_->canvas.get(), state_->band.get()}) {
     if (layout == MapLayout::kFrame && canvas != nullptr && canvas->map.width == width &&
         canvas->map.mapHeight == height && canvas->map.firstRow <= lowRow &&
         lowRow + rowCount <= canvas->map.firstRow + canvas->map.height) {
       located = &canvas->map;
+      blended = canvas->blended.size != 0 ? canvas->blended.data : nullptr;
     }
   }
   // Otherwise every row locates the same columns.
@@ -378,19 +390,19 @@ Status Planet::sampleMapRows(const std::vector<Field>& fields, int width, int he
                                                       : placeLatitude(pixelLatitude(y, height)));
       }
       for (int x = 0; x < width; ++x) {
-        TilePoint p;
+        Tile t;
         if (located != nullptr) {
-          p = located->exact[static_cast<size_t>(height - 1 - y - located->firstRow) * width + x];
+          const size_t at = static_cast<size_t>(height - 1 - y - located->firstRow) * width + x;
+          t = blended != nullptr ? blended[at] : interpolateTile(grid, located->exact[at]);
         } else {
-          p = locateTilePoint(grid, latitude, columns[x], hint);
+          t = interpolateTile(grid, locateTilePoint(grid, latitude, columns[x], hint));
         }
-        const Tile t = interpolateTile(grid, p);
         const size_t pixel = static_cast<size_t>(row) * width + x;
         for (size_t f = 0; f < fields.size(); ++f) (*out)[f][pixel] = fieldOf(t, fields[f], params);
       }
     }
   };
-  parallelFor(state_->run.hooks.workers, rowCount, sampleRows);
+  parallelForChunks(state_->run.hooks.workers, rowCount, rowsPerChunk(width), sampleRows);
   return Status::kOk;
 } catch (const std::exception& e) {
   return outOfMemory(e, error);
@@ -465,7 +477,7 @@ Status Planet::sampleCubeFace(const std::vector<Field>& fields, CubeFace face, i
         for (int x = 0; x < size; ++x) samplePixel(x, y, points[static_cast<size_t>(y) * size + x]);
       }
     };
-    parallelFor(s.run.hooks.workers, size, sampleRows);
+    parallelForChunks(s.run.hooks.workers, size, rowsPerChunk(size), sampleRows);
     return Status::kOk;
   }
   const CubeFaceFractions fractions(side, size);
@@ -585,8 +597,10 @@ const SnapshotCanvas* drawRows(PlanetState& s, int width, int height, int firstR
   // The band before goes first, so that two are never held at once.
   s.band.reset();
   // The canvas counts its rows from the south pole up.
+  // The band keeps its blended tiles: the heights and classes sampled next
+  // for the same pixels read them instead of blending again.
   s.band = std::make_unique<SnapshotCanvas>(s.grid, width, height, height - firstRow - rowCount,
-                                            rowCount, s.run.hooks.workers);
+                                            rowCount, s.run.hooks.workers, true);
   if (!s.band->ok()) {
     s.band.reset();
     fail(error, "out of memory");

@@ -229,6 +229,45 @@ struct GroundAtLastTurn {
   geoweave::Image faces[6];
 };
 
+// What a turn callback draws is the planet of that turn: samples taken once
+// the later turns and the rivers have changed it must not read the tiles
+// kept from that drawing.
+TEST(PublicPlanet, SamplesAfterLaterTurnsDoNotReadTilesDrawnInATurn) {
+  const geoweave::Settings settings = small(12);
+  const int w = 80, h = 40, firstRow = 10, rows = 12, face = 64;
+  const auto drawInFirstTurn = [](const geoweave::Planet& planet, int turn, void*) {
+    if (turn != 0) return;
+    geoweave::Image image;
+    std::string error;
+    EXPECT_EQ(planet.renderSheetRows(w, h, firstRow, rows, &image, &error), Status::kOk) << error;
+    EXPECT_EQ(planet.renderGroundCubeFace(geoweave::CubeFace::kPositiveZ, face, &image, &error),
+              Status::kOk)
+        << error;
+  };
+  geoweave::Callbacks callbacks;
+  callbacks.turn = drawInFirstTurn;
+  geoweave::Planet drawn, plain;
+  ASSERT_EQ(drawn.generate(settings, callbacks, nullptr), Status::kOk);
+  ASSERT_EQ(plain.generate(settings, {}, nullptr), Status::kOk);
+  const std::vector<Field> fields = {Field::kGround, Field::kWater, Field::kRain};
+  std::vector<std::vector<float>> got, want;
+  std::string error;
+  for (const geoweave::Planet* planet : {&drawn, &plain}) {
+    ASSERT_EQ(planet->sampleMapRows(fields, w, h, geoweave::MapLayout::kFrame, firstRow, rows,
+                                    planet == &drawn ? &got : &want, &error),
+              Status::kOk)
+        << error;
+  }
+  EXPECT_EQ(got, want);
+  for (const geoweave::Planet* planet : {&drawn, &plain}) {
+    ASSERT_EQ(planet->sampleCubeFace({Field::kGround}, geoweave::CubeFace::kPositiveZ, face,
+                                     planet == &drawn ? &got : &want, &error),
+              Status::kOk)
+        << error;
+  }
+  EXPECT_EQ(got, want);
+}
+
 TEST(PublicPlanet, GroundCubeFacesMatchTheMapAndMeetAlongTheirEdges) {
   GroundAtLastTurn seen;
   geoweave::Callbacks callbacks;

@@ -93,7 +93,11 @@ bool CubeFaceFractions::forEachPixel(int workers, Visit& visit) const {
         visit(x, mirror, direction(x, mirror), mirrorV[x], mirrorU[x], hint);
     }
   };
-  parallelFor(workers, pairs(), rows);
+  // Pieces of a few row pairs taken in turn: the rows cost more or less
+  // as they cross the grid, and the threads deflating the face before share
+  // the processors unevenly, so halves fixed in advance would leave one
+  // worker idle at the end of every face.
+  parallelForChunks(workers, pairs(), 4, rows);
   return !failed;
 }
 

@@ -57,7 +57,7 @@ PixelMap::PixelMap(const PlanetGrid& planet, int w, int mapH, int first, int row
       }
     }
   };
-  parallelFor(workers, height, mapRows);
+  parallelForChunks(workers, height, rowsPerChunk(width), mapRows);
 }
 
 }  // namespace geoweave::detail

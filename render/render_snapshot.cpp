@@ -22,15 +22,29 @@ int sheetSize(int panelSize, int panels) {
 }
 
 // Colours the rows [firstRow, endRow) of the seven panels; rows are
-// independent, so they are shared out between the processors.
+// independent, so they are shared out between the processors. With shading
+// set, each pixel's relief shade is worked out first, from the elevation of
+// the tile blended for its colours (the same bits interpolateElevation
+// gives) and its north-west neighbour's; the map's top row has no row to
+// its north and stays unshaded. The blended tiles go to the canvas's
+// blended table when it has one.
 void drawRows(SnapshotCanvas& panels, int firstRow, int endRow, const PlanetStatistics& statistics,
-              const RiverNetwork& rivers, const PlanetGrid& planet) {
+              const RiverNetwork& rivers, const PlanetGrid& planet, bool shading,
+              float altitudeShadeScale) {
   const PixelMap& map = panels.map;
   const float inverseRange = inverseElevationRange(statistics);
+  const int shadedRows = map.mapHeight - 1 - map.firstRow;
+  Tile* const blended = panels.blended.size != 0 ? panels.blended.data : nullptr;
   for (int y = firstRow; y < endRow; ++y) {
     for (int x = 0; x < map.width; ++x) {
       const size_t pixel = static_cast<size_t>(y) * map.width + x;
       const Tile t = interpolateTile(planet, map.exact[pixel]);
+      if (blended != nullptr) blended[pixel] = t;
+      if (shading && y < shadedRows) {
+        Tile northWest;
+        northWest.elevation = interpolateElevation(planet, map.relief[pixel]);
+        panels.shade[pixel] = reliefShade(t, northWest, statistics, altitudeShadeScale);
+      }
       drawGroundCover(t, panels.shade[pixel], statistics, rivers, panels.ground.at(x, y),
                       panels.riverMask.at(x, y));
       panels.elevation.at(x, y) = elevationPanelColor(t, statistics, inverseRange);
@@ -61,10 +75,10 @@ void compose(const SnapshotCanvas& panels, RgbImage& sheet, int width, int heigh
 }  // namespace
 
 SnapshotCanvas::SnapshotCanvas(const PlanetGrid& planet, int w, int h, int workerCount)
-    : SnapshotCanvas(planet, w, h, 0, h, workerCount) {}
+    : SnapshotCanvas(planet, w, h, 0, h, workerCount, false) {}
 
 SnapshotCanvas::SnapshotCanvas(const PlanetGrid& planet, int w, int mapH, int firstRow, int rows,
-                               int workerCount)
+                               int workerCount, bool keepBlended)
     : workers(workerCount),
       map(planet, w, mapH, firstRow, rows, workerCount),
       ground(map.width, map.height),
@@ -75,7 +89,9 @@ SnapshotCanvas::SnapshotCanvas(const PlanetGrid& planet, int w, int mapH, int fi
       humidity(map.width, map.height),
       riverMask(map.width, map.height),
       sheet(sheetSize(map.width, 2), sheetSize(map.height, 3)),
-      shade(static_cast<size_t>(map.width) * map.height) {}
+      shade(static_cast<size_t>(map.width) * map.height),
+      blended(keepBlended ? static_cast<size_t>(map.width) * map.height : 0,
+              BufferFill::kUnfilled) {}
 
 bool SnapshotCanvas::ok() const {
   if (!sheetFits(map.width, 2) || !sheetFits(map.height, 3) || !map.ok() || !shade.ok()) {
@@ -88,41 +104,10 @@ bool SnapshotCanvas::ok() const {
   return true;
 }
 
-void SnapshotCanvas::makeShade(const PlanetGrid& planet, const PlanetStatistics& statistics,
-                               float altitudeShadeScale) {
-  if (shadeMade && shadeScale == altitudeShadeScale &&
-      shadeElevationMax == statistics.elevationMax && shadeSeaLevel == statistics.seaLevel) {
-    return;
-  }
-  // The map's top row has no row to its north and stays unshaded.
-  const int shadedRows = map.mapHeight - 1 - map.firstRow;
-  auto shadeRows = [&](int64_t firstRow, int64_t endRow) {
-    for (int y = static_cast<int>(firstRow); y < endRow && y < shadedRows; ++y) {
-      for (int x = 0; x < map.width; ++x) {
-        const size_t pixel = static_cast<size_t>(y) * map.width + x;
-        Tile here;
-        Tile northWest;
-        here.elevation = interpolateElevation(planet, map.exact[pixel]);
-        northWest.elevation = interpolateElevation(planet, map.relief[pixel]);
-        shade[pixel] = reliefShade(here, northWest, statistics, altitudeShadeScale);
-      }
-    }
-  };
-  parallelFor(workers, map.height, shadeRows);
-  shadeMade = true;
-  shadeScale = altitudeShadeScale;
-  shadeElevationMax = statistics.elevationMax;
-  shadeSeaLevel = statistics.seaLevel;
-}
-
-void SnapshotCanvas::clear() {
-  for (RgbImage* image :
-       {&ground, &sediment, &elevation, &rain, &temperature, &humidity, &riverMask, &sheet}) {
-    if (image->pixels != nullptr) {
-      std::memset(static_cast<void*>(image->pixels), 0,
-                  sizeof(Rgb) * static_cast<size_t>(image->width) * image->height);
-    }
-  }
+bool SnapshotCanvas::shadeIsFor(const PlanetStatistics& statistics,
+                                float altitudeShadeScale) const {
+  return shadeMade && shadeScale == altitudeShadeScale &&
+         shadeElevationMax == statistics.elevationMax && shadeSeaLevel == statistics.seaLevel;
 }
 
 void drawSnapshot(SnapshotCanvas& canvas, float altitudeShadeScale,
@@ -130,13 +115,20 @@ void drawSnapshot(SnapshotCanvas& canvas, float altitudeShadeScale,
                   const PlanetGrid& planet) {
   const int width = canvas.map.width;
   const int height = canvas.map.height;
-  canvas.clear();
-  canvas.makeShade(planet, statistics, altitudeShadeScale);
+  // Every pixel of the panels and the sheet is written below, so nothing
+  // from the snapshot before shows through.
+  const bool shading = !canvas.shadeIsFor(statistics, altitudeShadeScale);
   auto draw = [&](int64_t firstRow, int64_t endRow) {
     drawRows(canvas, static_cast<int>(firstRow), static_cast<int>(endRow), statistics, rivers,
-             planet);
+             planet, shading, altitudeShadeScale);
   };
-  parallelFor(canvas.workers, height, draw);
+  parallelForChunks(canvas.workers, height, rowsPerChunk(width), draw);
+  if (shading) {
+    canvas.shadeMade = true;
+    canvas.shadeScale = altitudeShadeScale;
+    canvas.shadeElevationMax = statistics.elevationMax;
+    canvas.shadeSeaLevel = statistics.seaLevel;
+  }
   drawRiverRows(rivers, canvas.map.mapHeight, canvas.map.firstRow, canvas.ground, canvas.sediment,
                 canvas.riverMask);
   if (width > 0) compose(canvas, canvas.sheet, width, height);

@@ -11,7 +11,7 @@ namespace geoweave::detail {
 
 // What a run's snapshots draw with: where each pixel falls on the grid (the
 // same for every turn), the seven map-sized panels and the six-panel sheet.
-// Made once for a run; each snapshot starts from black images. A canvas may
+// Made once for a run; each snapshot draws every pixel afresh. A canvas may
 // hold a band of the map's rows alone (see PixelMap): its panels are then
 // that band of each panel, and its sheet the band of each of the sheet's
 // three panel rows, stacked as the whole sheet stacks them.
@@ -34,19 +34,24 @@ struct SnapshotCanvas {
   float shadeScale = 0;
   float shadeElevationMax = 0;
   float shadeSeaLevel = 0;
+  // The tile blended for each pixel by the last drawing, when the canvas
+  // was made to keep them (size 0 otherwise, or when they could not be
+  // had): the samples of the same pixels read them instead of blending
+  // again.
+  Buffer<Tile> blended;
 
   // A width x height map of the planet's grid; workers share out the rows
   // of every step. Check ok() before drawing.
   SnapshotCanvas(const PlanetGrid& planet, int w, int h, int workers);
   // Rows [firstRow, firstRow + rows) of a w x mapH map (row 0 at the south
-  // pole, as the images store rows).
-  SnapshotCanvas(const PlanetGrid& planet, int w, int mapH, int firstRow, int rows, int workers);
+  // pole, as the images store rows), keeping the blended tiles if asked to.
+  SnapshotCanvas(const PlanetGrid& planet, int w, int mapH, int firstRow, int rows, int workers,
+                 bool keepBlended);
   // False when any image or table could not be had, or the sheet would be
   // larger than an image can be.
   bool ok() const;
-  void clear();
-  void makeShade(const PlanetGrid& planet, const PlanetStatistics& statistics,
-                 float altitudeShadeScale);
+  // Whether the shade was worked out for these statistics and scale.
+  bool shadeIsFor(const PlanetStatistics& statistics, float altitudeShadeScale) const;
 };
 
 // Draws the planet as it stands into the canvas: the ground-cover map with
