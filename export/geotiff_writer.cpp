@@ -731,8 +731,11 @@ struct GeoTiffRows::State {
   Cells cells{};
   Spooled spooled;
   int rowsAdded = 0;
-  // The first overview (see halved and halvedNearest), its rows filled as
-  // the bands come; empty when the raster fits in one tile.
+  // The first overview (see halved and halvedNearest), its rows appended as
+  // the bands come; empty when the raster fits in one tile. Its room is
+  // reserved at the start but not cleared: each band's thread touches its
+  // own rows' pages, where clearing them all at once held up the start of
+  // a large export on one processor.
   std::vector<float> meanOverview;
   std::vector<uint8_t> nearestOverview;
   // A row of tiles as libtiff compresses it, and the compressed tiles of a
@@ -751,16 +754,14 @@ struct GeoTiffRows::State {
     return width > static_cast<int>(kTileSize) || height > static_cast<int>(kTileSize);
   }
 
-  // The overview rows of the band that starts at row first, which is even.
-  void fold(const float* values, int first, int rows) {
+  // The overview rows of the next band, which starts at an even row.
+  void fold(const float* values, int rows) {
     const std::vector<float> half = halved(values, width, rows);
-    std::copy(half.begin(), half.end(),
-              meanOverview.begin() + static_cast<size_t>(first / 2) * ((width + 1) / 2));
+    meanOverview.insert(meanOverview.end(), half.begin(), half.end());
   }
-  void fold(const uint8_t* values, int first, int rows) {
+  void fold(const uint8_t* values, int rows) {
     const std::vector<uint8_t> half = halvedNearest(values, width, rows);
-    std::copy(half.begin(), half.end(),
-              nearestOverview.begin() + static_cast<size_t>(first / 2) * ((width + 1) / 2));
+    nearestOverview.insert(nearestOverview.end(), half.begin(), half.end());
   }
 };
 
@@ -801,9 +802,9 @@ bool GeoTiffRows::start(const char* path, int width, int height, bool byteCells,
     if (state->hasOverviews()) {
       const size_t cells = static_cast<size_t>((width + 1) / 2) * ((height + 1) / 2);
       if (byteCells) {
-        state->nearestOverview.resize(cells);
+        state->nearestOverview.reserve(cells);
       } else {
-        state->meanOverview.resize(cells);
+        state->meanOverview.reserve(cells);
       }
     }
     state->spooled.fd = openUnnamedScratchFile(directoryOf(path));
@@ -856,7 +857,7 @@ bool GeoTiffRows::add(const Value* values, int rows) {
       s.spooled.sizes.resize(firstTile);
       return fail(&error_, path, std::generic_category().message(failure));
     }
-    if (s.hasOverviews()) s.fold(values, s.rowsAdded, rows);
+    if (s.hasOverviews()) s.fold(values, rows);
     s.rowsAdded += rows;
     return true;
   } catch (const std::bad_alloc&) {
@@ -888,15 +889,14 @@ bool GeoTiffRows::finish() {
     std::vector<Level> levels{{s.width, s.height, nullptr}};
     if (s.hasOverviews()) {
       levels.push_back(Level{(s.width + 1) / 2, (s.height + 1) / 2,
-                             s.meanOverview.empty()
-                                 ? static_cast<const void*>(s.nearestOverview.data())
-                                 : static_cast<const void*>(s.meanOverview.data())});
+                             s.cells.bytes == 1 ? static_cast<const void*>(s.nearestOverview.data())
+                                                : static_cast<const void*>(s.meanOverview.data())});
     }
     while (levels.size() > 1 && (levels.back().width > static_cast<int>(kTileSize) ||
                                  levels.back().height > static_cast<int>(kTileSize))) {
       const Level& above = levels.back();
       const void* half = nullptr;
-      if (s.meanOverview.empty()) {
+      if (s.cells.bytes == 1) {
         nearest.push_back(
             halvedNearest(static_cast<const uint8_t*>(above.values), above.width, above.height));
         half = nearest.back().data();
