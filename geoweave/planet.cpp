@@ -351,7 +351,10 @@ Status Planet::sampleMapRows(const std::vector<Field>& fields, int width, int he
   const Status checked = checkRows(generated(), width, height, height, firstRow, rowCount, error);
   if (checked != Status::kOk) return checked;
   const size_t pixels = static_cast<size_t>(width) * static_cast<size_t>(rowCount);
-  out->assign(fields.size(), std::vector<float>());
+  // Every value is written below, so maps of the right size handed back in
+  // (as a caller sampling band after band does) are used as they are,
+  // without clearing them or touching fresh memory.
+  out->resize(fields.size());
   for (std::vector<float>& map : *out) map.resize(pixels);
   const PlanetGrid& grid = state_->grid;
   const PlanetStatistics& params = state_->run.statistics;
@@ -461,7 +464,10 @@ Status Planet::sampleCubeFace(const std::vector<Field>& fields, CubeFace face, i
     out->assign(fields.size(), s.keptFaceGrounds);
     return Status::kOk;
   }
-  out->assign(fields.size(), std::vector<float>());
+  // Every value is written below, so maps of the right size handed back in
+  // (as a caller sampling band after band does) are used as they are,
+  // without clearing them or touching fresh memory.
+  out->resize(fields.size());
   for (std::vector<float>& map : *out) map.resize(pixels);
   const PlanetGrid& grid = s.grid;
   const PlanetStatistics& params = s.run.statistics;
@@ -594,13 +600,21 @@ namespace {
 // (reported) when the canvas cannot be had.
 const SnapshotCanvas* drawRows(PlanetState& s, int width, int height, int firstRow, int rowCount,
                                std::string* error) {
-  // The band before goes first, so that two are never held at once.
-  s.band.reset();
   // The canvas counts its rows from the south pole up.
-  // The band keeps its blended tiles: the heights and classes sampled next
-  // for the same pixels read them instead of blending again.
-  s.band = std::make_unique<SnapshotCanvas>(s.grid, width, height, height - firstRow - rowCount,
-                                            rowCount, s.run.hooks.workers, true);
+  const int canvasRow = height - firstRow - rowCount;
+  // A band as large as the one before, of the same map, is drawn where that
+  // one was: a map drawn band after band then touches that memory once.
+  const bool reused = s.band != nullptr && s.band->map.width == width &&
+                      s.band->map.mapHeight == height && s.band->map.height == rowCount &&
+                      s.band->moveTo(s.grid, canvasRow);
+  if (!reused) {
+    // The band before goes first, so that two are never held at once.
+    s.band.reset();
+    // The band keeps its blended tiles: the heights and classes sampled next
+    // for the same pixels read them instead of blending again.
+    s.band = std::make_unique<SnapshotCanvas>(s.grid, width, height, canvasRow, rowCount,
+                                              s.run.hooks.workers, true);
+  }
   if (!s.band->ok()) {
     s.band.reset();
     fail(error, "out of memory");

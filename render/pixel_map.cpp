@@ -31,7 +31,17 @@ PixelMap::PixelMap(const PlanetGrid& planet, int w, int mapH, int first, int row
       firstRow(clampTo(first, 0, mapHeight)),
       exact(static_cast<size_t>(width) * height),
       relief(static_cast<size_t>(width) * height) {
-  if (!ok()) return;
+  if (ok()) locate(planet, workers);
+}
+
+bool PixelMap::moveTo(const PlanetGrid& planet, int first, int workers) {
+  if (!ok() || first < 0 || first > mapHeight - height) return false;
+  firstRow = first;
+  locate(planet, workers);
+  return true;
+}
+
+void PixelMap::locate(const PlanetGrid& planet, int workers) {
   // Every row needs the same columns. A table that cannot be had costs only
   // time: each pixel then works its column out itself, to the same bits.
   Buffer<MapColumn> columns(static_cast<size_t>(width), BufferFill::kUnfilled);

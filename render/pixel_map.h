@@ -28,6 +28,13 @@ struct PixelMap {
   // Rows [firstRow, firstRow + rows) of a w x mapH map, both clamped to it.
   PixelMap(const PlanetGrid& planet, int w, int mapH, int first, int rows, int workers);
   bool ok() const { return exact.ok() && relief.ok(); }
+  // Holds rows [first, first + height) of the same map instead, in the same
+  // storage (a map drawn band after band touches its memory once); false,
+  // with nothing changed, when not ok() or those rows leave the map.
+  bool moveTo(const PlanetGrid& planet, int first, int workers);
+
+ private:
+  void locate(const PlanetGrid& planet, int workers);
 };
 
 // Latitude fraction of a pixel row; a single row lies on the equator.

@@ -110,6 +110,13 @@ bool SnapshotCanvas::shadeIsFor(const PlanetStatistics& statistics,
          shadeElevationMax == statistics.elevationMax && shadeSeaLevel == statistics.seaLevel;
 }
 
+bool SnapshotCanvas::moveTo(const PlanetGrid& planet, int firstRow) {
+  if (!map.moveTo(planet, firstRow, workers)) return false;
+  // The shade belongs to the pixels it was worked out for.
+  shadeMade = false;
+  return true;
+}
+
 void drawSnapshot(SnapshotCanvas& canvas, float altitudeShadeScale,
                   const PlanetStatistics& statistics, const RiverNetwork& rivers,
                   const PlanetGrid& planet) {

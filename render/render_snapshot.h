@@ -52,6 +52,10 @@ struct SnapshotCanvas {
   bool ok() const;
   // Whether the shade was worked out for these statistics and scale.
   bool shadeIsFor(const PlanetStatistics& statistics, float altitudeShadeScale) const;
+  // Holds rows [firstRow, firstRow + map.height) of the same map instead, to
+  // be drawn afresh, in the same storage; false, with nothing changed, when
+  // those rows leave the map (see PixelMap::moveTo).
+  bool moveTo(const PlanetGrid& planet, int firstRow);
 };
 
 // Draws the planet as it stands into the canvas: the ground-cover map with
