@@ -1,5 +1,6 @@
 #include "generation/generate.h"
 
+#include "base/parallel.h"
 #include "climate/climate_phase.h"
 #include "terrain/fractal.h"
 #include "terrain/move_fractions.h"
@@ -8,46 +9,56 @@
 
 namespace geoweave::detail {
 
-GenerateStatus generatePlanet(PlanetGrid& planet, PlanetRun& run) {
+namespace {
+// The three fractal passes and sea level, in the order their random draws
+// and reads require; kRefused stops the driver quietly, as it always did.
+PassResult terrainPasses(PlanetGrid& planet, PlanetRun& run) {
+  const RunHooks& hooks = run.hooks;
   const FractalRun fractal{planet, run.settings, run.terrain};
   Tile vertexTiles[12];
-  for (int phase = 0;; ++phase) {
-    bool more = false;
-    const GenerateStatus status = runPhase(planet, run, phase, more);
-    if (status != GenerateStatus::kDone || !more) return status;
-    const PassResult pass = fractalPass(fractal, phase, vertexTiles);
-    if (pass == PassResult::kRefused) return GenerateStatus::kDone;
-    if (pass == PassResult::kFailed) return GenerateStatus::kFailed;
-  }
+  hooks.report(0.01f, kStageRoughness);
+  PassResult pass = fractalPass(fractal, 0, vertexTiles);
+  if (pass != PassResult::kDone) return pass;
+  hooks.report(0.02f, kStageElevations);
+  pass = fractalPass(fractal, 1, vertexTiles);
+  if (pass != PassResult::kDone) return pass;
+  hooks.report(0.04f, kStageSeaLevel);
+  calibrateSeaLevel(planet, run.settings, run.statistics, hooks.workers);
+  hooks.report(0.05f, kStageTemperatures);
+  return fractalPass(fractal, 2, vertexTiles);
 }
+}  // namespace
 
-GenerateStatus runPhase(PlanetGrid& planet, PlanetRun& run, int phase, bool& more) {
+GenerateStatus generatePlanet(PlanetGrid& planet, PlanetRun& run) {
   const RunHooks& hooks = run.hooks;
-  more = phase < 3;
-  switch (phase) {
-    case 0:
-      hooks.report(0.0f, kStageNeighbors);
-      if (!storeMoveFractions(planet, hooks.workers)) {
-        return GenerateStatus::kOutOfMemory;
-      }
-      hooks.report(0.01f, kStageRoughness);
-      return GenerateStatus::kDone;
-    case 1:
-      hooks.report(0.02f, kStageElevations);
-      return GenerateStatus::kDone;
-    case 2:
-      hooks.report(0.04f, kStageSeaLevel);
-      calibrateSeaLevel(planet, run.settings, run.statistics, hooks.workers);
-      hooks.report(0.05f, kStageTemperatures);
-      return GenerateStatus::kDone;
-    case 3:
-      return runClimatePhase(planet, run.settings, hooks, run.statistics, run.climate, run.rivers)
-                 ? GenerateStatus::kDone
-                 : GenerateStatus::kOutOfMemory;
-    default:
-      more = false;
-      return GenerateStatus::kDone;
+  hooks.report(0.0f, kStageNeighbors);
+  const int workers = usableWorkers(hooks.workers);
+  MoveFractionStore fractions(planet, workers);
+  if (!fractions.ok()) return GenerateStatus::kOutOfMemory;
+  // The move fractions and latitudes depend on the grid alone, and only
+  // the temperatures' adjustment and the climate turns read them, while the
+  // fractal passes run on one thread: the other workers store them beside
+  // those passes, and the first joins in once it is done with them.
+  PassResult terrain = PassResult::kDone;
+  if (workers > 1) {
+    auto terrainThenShare = [&] {
+      terrain = terrainPasses(planet, run);
+      fractions.work();
+    };
+    auto share = [&fractions, workers] {
+      auto work = [&fractions](int, int) { fractions.work(); };
+      teamFor(workers - 1, work);
+    };
+    runAlongside(terrainThenShare, share);
+  } else {
+    fractions.work();
+    terrain = terrainPasses(planet, run);
   }
+  if (terrain == PassResult::kRefused) return GenerateStatus::kDone;
+  if (terrain == PassResult::kFailed) return GenerateStatus::kFailed;
+  return runClimatePhase(planet, run.settings, hooks, run.statistics, run.climate, run.rivers)
+             ? GenerateStatus::kDone
+             : GenerateStatus::kOutOfMemory;
 }
 
 }  // namespace geoweave::detail

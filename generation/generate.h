@@ -18,12 +18,10 @@ enum class GenerateStatus {
 // Builds the whole planet on an allocated grid: neighbours and move fractions,
 // roughness, elevation, sea level, temperatures, the climate turns and the
 // rivers, reporting progress and calling the turn callback through run.hooks.
-// The random sequence is run.terrain.random as the caller seeded it.
+// The random sequence is run.terrain.random as the caller seeded it. The
+// move fractions are stored on run.hooks.workers - 1 threads beside the
+// fractal passes (on the caller's), which are one thread's work; the
+// results are the same for any worker count.
 GenerateStatus generatePlanet(PlanetGrid& planet, PlanetRun& run);
-
-// One step of the driver: the work before fractal pass `phase` (0 to 2), or
-// for phase 3 the climate phase. kDone with more == false when the driver
-// stops after it.
-GenerateStatus runPhase(PlanetGrid& planet, PlanetRun& run, int phase, bool& more);
 
 }  // namespace geoweave::detail

@@ -37,48 +37,63 @@ MapPosition positionOf(const PlanetGrid& planet, const TileCoord& c) {
   return m;
 }
 
-// The map positions of one diamond's records, each worked out once: every
-// point is looked at from all its neighbours. Copies of one point are kept
-// apart, as their positions may differ in the last bit; a neighbour in
-// another diamond (beside an edge) is worked out where it is needed, which
-// gives the very same value. One table per worker, reused diamond after
-// diamond, instead of one for the whole planet: far less memory to touch.
-class DiamondPositions {
+}  // namespace
+
+// The map positions of a band of one diamond's rows, each worked out once:
+// every point is looked at from all its neighbours. Copies of one point are
+// kept apart, as their positions may differ in the last bit; a neighbour
+// outside the band (beside a diamond edge) is worked out where it is
+// needed, which gives the very same value. One table per thread, reused
+// piece after piece, instead of one for the whole planet: far less memory
+// to touch.
+class BandPositions {
  public:
-  explicit DiamondPositions(PlanetGrid& planet)
+  BandPositions(PlanetGrid& planet, int rows)
       : planet_(planet),
-        positions_(static_cast<size_t>(planet.sideSquared()), BufferFill::kUnfilled) {}
+        rows_(rows),
+        positions_(static_cast<size_t>(planet.side()) * rows, BufferFill::kUnfilled) {}
 
   bool ok() const { return positions_.ok(); }
 
-  // Works out every record of the diamond, and keeps their latitudes in
+  // Works out rows [begin, end) of the diamond (at most the table's rows),
+  // and keeps the latitudes of rows [keepBegin, keepEnd) in
   // planet.latitudes() where there is room.
-  void fill(int diamond) {
+  void fill(int diamond, int begin, int end, int keepBegin, int keepEnd) {
     diamond_ = diamond;
+    begin_ = begin;
+    end_ = end;
     float* const latitudes = planet_.latitudes();
+    const int side = planet_.side();
     const int first = diamond * planet_.sideSquared();
-    for (int y = 0; y < planet_.side(); ++y) {
-      for (int x = 0; x < planet_.side(); ++x) {
-        const int local = y * planet_.side() + x;
-        MapPosition& m = positions_[static_cast<size_t>(local)];
+    for (int y = begin; y < end; ++y) {
+      const bool keep = latitudes != nullptr && y >= keepBegin && y < keepEnd;
+      for (int x = 0; x < side; ++x) {
+        MapPosition& m = positions_[static_cast<size_t>(y - begin) * side + x];
         m = positionOf(planet_, TileCoord{diamond, x, y});
-        if (latitudes != nullptr) latitudes[first + local] = m.latitude;
+        if (keep) latitudes[first + y * side + x] = m.latitude;
       }
     }
   }
 
   MapPosition at(const TileCoord& c) const {
-    if (c.diamond != diamond_) return positionOf(planet_, c);
-    return positions_[static_cast<size_t>(c.y * planet_.side() + c.x)];
+    if (c.diamond != diamond_ || c.y < begin_ || c.y >= end_) return positionOf(planet_, c);
+    return positions_[static_cast<size_t>(c.y - begin_) * planet_.side() + c.x];
   }
-  // The table of the diamond filled last, by position within the diamond.
+  // The table of the band filled last; row 0 is the diamond's row first().
   const MapPosition* local() const { return positions_.data; }
+  int first() const { return begin_; }
+  int rows() const { return rows_; }
 
  private:
   PlanetGrid& planet_;
+  const int rows_;
   Buffer<MapPosition> positions_;
   int diamond_ = -1;
+  int begin_ = 0;
+  int end_ = 0;
 };
+
+namespace {
 
 // East component of the unit direction from here to a neighbour. The
 // direction lives in a local frame: east, north, 0.
@@ -123,10 +138,11 @@ constexpr int kOffsets[6][2] = {{0, 1}, {1, 1}, {1, 0}, {0, -1}, {-1, -1}, {-1, 
 // same order, but the six directions are worked out side by side and
 // without branches, so that their square roots and divisions overlap
 // instead of each waiting for the one before.
-MoveFractions sharesInside(const PlanetGrid& planet, const DiamondPositions& table,
+MoveFractions sharesInside(const PlanetGrid& planet, const BandPositions& table,
                            const TileCoord& c) {
+  // The band holds the rows either side of c's.
   const MapPosition* const positions = table.local();
-  const int32_t index = c.y * planet.side() + c.x;
+  const int32_t index = (c.y - table.first()) * planet.side() + c.x;
   const MapPosition& here = positions[index];
   const float lat = here.latitude;
   const float lon = here.longitude;
@@ -170,7 +186,7 @@ MoveFractions sharesInside(const PlanetGrid& planet, const DiamondPositions& tab
   return f;
 }
 
-void storePoint(PlanetGrid& planet, const DiamondPositions& table, const TileCoord& c) {
+void storePoint(PlanetGrid& planet, const BandPositions& table, const TileCoord& c) {
   if (!planet.isOnDiamondEdge(c)) {
     planet.fractions()[planet.tileIndex(c)] = sharesInside(planet, table, c);
     return;
@@ -208,36 +224,68 @@ void storePoint(PlanetGrid& planet, const DiamondPositions& table, const TileCoo
   const int copyCount = aliases(planet, c, copies);
   for (int k = 0; k < copyCount; ++k) planet.fractions()[planet.tileIndex(copies[k])] = f;
 }
+
+// Rows of a diamond in one piece: enough that the two rows each band fills
+// beyond its own cost little, few enough that threads joining late find
+// pieces left.
+int pieceRows(int side) {
+  const int rows = (side + 15) / 16;
+  return rows < 32 ? 32 : rows;
+}
 }  // namespace
 
-bool storeMoveFractions(PlanetGrid& planet, int workers) {
-  // Each worker fills its table with a diamond's positions, then works out
-  // the diamond's points. Points are independent: each writes only its own
-  // copies. The neighbours themselves are not stored: the grid gives them.
-  int tableCount = usableWorkers(workers);
-  if (tableCount > 10) tableCount = 10;
-  DiamondPositions* tables[10] = {};
-  bool ok = true;
+MoveFractionStore::MoveFractionStore(PlanetGrid& planet, int threads)
+    : planet_(planet),
+      rowsPerPiece_(pieceRows(planet.side())),
+      piecesPerDiamond_((planet.side() + rowsPerPiece_ - 1) / rowsPerPiece_) {
+  const int tableCount = threads < 1 ? 1 : threads > kMaxWorkers ? kMaxWorkers : threads;
+  ok_ = true;
   for (int t = 0; t < tableCount; ++t) {
-    tables[t] = new (std::nothrow) DiamondPositions(planet);
-    ok = ok && tables[t] != nullptr && tables[t]->ok();
+    // Each band also needs the rows on either side of it.
+    tables_[t] = new (std::nothrow) BandPositions(planet, rowsPerPiece_ + 2);
+    ok_ = ok_ && tables_[t] != nullptr && tables_[t]->ok();
   }
-  if (ok) {
-    planet.keepLatitudes();  // without room for them, the temperatures work them out again
-    auto store = [&planet, &tables](int member, int members) {
-      DiamondPositions& table = *tables[member];
-      for (int d = member; d < 10; d += members) {
-        table.fill(d);
-        TileCursor cursor;
-        for (cursor.startAt(planet.side(), d); cursor.diamond == d; cursor.advance()) {
-          storePoint(planet, table, cursor.coord());
-        }
-      }
-    };
-    teamFor(tableCount, store);
+  // Without room for them, the temperatures work the latitudes out again.
+  if (ok_) planet.keepLatitudes();
+}
+
+MoveFractionStore::~MoveFractionStore() {
+  for (BandPositions* table : tables_) delete table;
+}
+
+void MoveFractionStore::work() {
+  if (!ok_) return;
+  const int t = nextTable_.fetch_add(1, std::memory_order_relaxed);
+  if (t >= kMaxWorkers || tables_[t] == nullptr) return;
+  BandPositions& table = *tables_[t];
+  const int side = planet_.side();
+  const int lastIndex = planet_.lastIndex();
+  for (;;) {
+    const int piece = nextPiece_.fetch_add(1, std::memory_order_relaxed);
+    if (piece >= 10 * piecesPerDiamond_) return;
+    const int d = piece / piecesPerDiamond_;
+    const int begin = (piece % piecesPerDiamond_) * rowsPerPiece_;
+    const int end = begin + rowsPerPiece_ < side ? begin + rowsPerPiece_ : side;
+    table.fill(d, begin > 0 ? begin - 1 : 0, end < side ? end + 1 : side, begin, end);
+    // The points this diamond owns in these rows, as the tile walk visits
+    // them: each writes only its own copies.
+    const int firstX = d == 0 ? 0 : 1;
+    const int endX = d == 9 ? lastIndex : side;
+    const int firstY = d >= 6 ? 1 : 0;
+    const int endY = d < 4 ? side : lastIndex;
+    for (int y = begin > firstY ? begin : firstY; y < end && y < endY; ++y) {
+      for (int x = firstX; x < endX; ++x) storePoint(planet_, table, TileCoord{d, x, y});
+    }
   }
-  for (DiamondPositions* table : tables) delete table;
-  return ok;
+}
+
+bool storeMoveFractions(PlanetGrid& planet, int workers) {
+  const int members = usableWorkers(workers);
+  MoveFractionStore store(planet, members);
+  if (!store.ok()) return false;
+  auto work = [&store](int, int) { store.work(); };
+  teamFor(members, work);
+  return true;
 }
 
 }  // namespace geoweave::detail
