@@ -31,12 +31,13 @@ void runTurns(PlanetGrid& planet, const GenerationSettings& settings, const RunH
       statistics.rainfall = atmospherePass(planet, settings, statistics, climate);
     };
     const int workers = usableWorkers(hooks.workers);
-    if (t == 0 && workers > 1 && settings.turns > 1) {
-      // Levels let the water sweeps run on every worker (a single sweep
-      // would not repay them). They depend on the sweep's list and the grid
-      // alone, so a second thread counts them while the first atmosphere
-      // pass (which cannot be shared out) runs, and the first joins in when
-      // it is done. Without room for them the sweeps run on one worker.
+    if (t == 0 && workers > 1) {
+      // Levels let the water sweeps run on every worker. They depend on the
+      // sweep's list and the grid alone, so a second thread counts them
+      // while the first atmosphere pass (which cannot be shared out) runs,
+      // and the first joins in when it is done: even a single turn gains,
+      // as that thread would otherwise wait. Without room for them the
+      // sweeps run on one worker.
       SweepGrouping grouping(planet, climate, kGroupingBlocks);
       auto atmosphereThenCount = [&] {
         atmosphere();
@@ -50,6 +51,10 @@ void runTurns(PlanetGrid& planet, const GenerationSettings& settings, const RunH
     }
     waterPass(planet, climate, hooks.workers, erosionScale);
   }
+  // Only the sweeps read the levels; what follows a big planet's generation
+  // (its pictures and files) has better use for their memory.
+  climate.sweepLevelEntries.release();
+  climate.sweepLevelStarts.release();
 }
 }  // namespace
 

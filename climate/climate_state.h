@@ -24,7 +24,8 @@ struct ClimateState {
   // The water sweep's entries grouped into levels (entries of one level touch
   // disjoint points): level k is sweepLevelEntries[sweepLevelStarts[k] ..
   // sweepLevelStarts[k + 1]). They belong to tilesByElevation as it was when
-  // they were grouped; whoever changes that list releases them.
+  // they were grouped; whoever changes that list releases them, and the
+  // climate phase releases them after its last turn.
   GrowableArray<int32_t> sweepLevelEntries;
   GrowableArray<int32_t> sweepLevelStarts;
   SweepTimes sweepTimes;
