@@ -14,12 +14,13 @@ namespace geoweave::detail {
 namespace {
 
 // The median is found by its bits: floats mapped to unsigned keys in the
-// same order, counted by their top 11 bits, then by the next 11 of those
-// whose top bits hold the median, then by the last 10. Three sweeps, a few
-// kilobytes of counts, and the exact value whatever the size of the grid.
-constexpr int kDigits = 3;
-constexpr int kDigitBits[kDigits] = {11, 11, 10};
-constexpr int kBuckets = 1 << 11;
+// same order, counted by their top 16 bits, then by the low 16 of those
+// whose top bits hold the median. Two sweeps (each reads every record, the
+// cost at large widths), 256 KiB of counts a diamond, and the exact value
+// whatever the size of the grid.
+constexpr int kDigits = 2;
+constexpr int kDigitBits[kDigits] = {16, 16};
+constexpr int kBuckets = 1 << 16;
 constexpr int kDiamonds = 10;
 
 uint32_t orderedKey(float value) {
