@@ -336,6 +336,15 @@ Status checkRows(bool generated, int width, int height, int64_t rows, int firstR
   }
   return Status::kOk;
 }
+
+// Sizes out to one array of `values` per field, for a caller that writes
+// every value: arrays of the right size handed back in (as a caller
+// sampling band after band does) are kept as they are, without clearing
+// them or touching fresh memory.
+void sizeSampleArrays(std::vector<std::vector<float>>* out, size_t fields, size_t values) {
+  out->resize(fields);
+  for (std::vector<float>& array : *out) array.resize(values);
+}
 }  // namespace
 
 Status Planet::sampleMaps(const std::vector<Field>& fields, int width, int height, MapLayout layout,
@@ -351,11 +360,7 @@ Status Planet::sampleMapRows(const std::vector<Field>& fields, int width, int he
   const Status checked = checkRows(generated(), width, height, height, firstRow, rowCount, error);
   if (checked != Status::kOk) return checked;
   const size_t pixels = static_cast<size_t>(width) * static_cast<size_t>(rowCount);
-  // Every value is written below, so maps of the right size handed back in
-  // (as a caller sampling band after band does) are used as they are,
-  // without clearing them or touching fresh memory.
-  out->resize(fields.size());
-  for (std::vector<float>& map : *out) map.resize(pixels);
+  sizeSampleArrays(out, fields.size(), pixels);
   const PlanetGrid& grid = state_->grid;
   const PlanetStatistics& params = state_->run.statistics;
   // The maps or the band rendered last may already know where each of these
@@ -464,11 +469,7 @@ Status Planet::sampleCubeFace(const std::vector<Field>& fields, CubeFace face, i
     out->assign(fields.size(), s.keptFaceGrounds);
     return Status::kOk;
   }
-  // Every value is written below, so maps of the right size handed back in
-  // (as a caller sampling band after band does) are used as they are,
-  // without clearing them or touching fresh memory.
-  out->resize(fields.size());
-  for (std::vector<float>& map : *out) map.resize(pixels);
+  sizeSampleArrays(out, fields.size(), pixels);
   const PlanetGrid& grid = s.grid;
   const PlanetStatistics& params = s.run.statistics;
   auto samplePixel = [&](int x, int y, const TilePoint& p) {

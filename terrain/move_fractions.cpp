@@ -50,7 +50,6 @@ class BandPositions {
  public:
   BandPositions(PlanetGrid& planet, int rows)
       : planet_(planet),
-        rows_(rows),
         positions_(static_cast<size_t>(planet.side()) * rows, BufferFill::kUnfilled) {}
 
   bool ok() const { return positions_.ok(); }
@@ -82,11 +81,9 @@ class BandPositions {
   // The table of the band filled last; row 0 is the diamond's row first().
   const MapPosition* local() const { return positions_.data; }
   int first() const { return begin_; }
-  int rows() const { return rows_; }
 
  private:
   PlanetGrid& planet_;
-  const int rows_;
   Buffer<MapPosition> positions_;
   int diamond_ = -1;
   int begin_ = 0;
